@@ -1,0 +1,82 @@
+#include "base/codepage.h"
+
+#include <cerrno>
+#include <iconv.h>
+
+namespace {
+
+// One conversion with iconv.  Input that cannot be converted is skipped by
+// the given number of bytes and replaced, so a damaged text never stops the
+// conversion half way.
+CodepageResult Convert(const char* to, const char* from, const char* in, size_t inLeft,
+                       std::string_view replacement, size_t skipUnit)
+{
+    CodepageResult result;
+    iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1)) {
+        result.failures = inLeft ? 1 : 0;
+        return result;
+    }
+    char buffer[1024];
+    char* src = const_cast<char*>(in);
+    while (inLeft > 0) {
+        char* dst = buffer;
+        size_t outLeft = sizeof buffer;
+        const size_t r = iconv(cd, &src, &inLeft, &dst, &outLeft);
+        result.text.append(buffer, size_t(dst - buffer));
+        if (r != size_t(-1))
+            continue;
+        if (errno == E2BIG)
+            continue;
+        // EILSEQ or EINVAL: skip the offending unit (a lead byte alone, or the
+        // whole unit when it is complete) and go on.
+        ++result.failures;
+        result.text += replacement;
+        size_t skip = skipUnit;
+        if (skipUnit == 1 && inLeft >= 2 && IsCp932LeadByte(static_cast<unsigned char>(*src))) {
+            const auto trail = static_cast<unsigned char>(src[1]);
+            if (trail >= 0x40 && trail != 0x7F && trail <= 0xFC)
+                skip = 2;
+        }
+        if (skipUnit == 2 && inLeft >= 4) {
+            // An unmappable surrogate pair goes as one character.
+            const unsigned unit = static_cast<unsigned char>(src[0]) | (static_cast<unsigned char>(src[1]) << 8);
+            if (unit >= 0xD800 && unit <= 0xDBFF)
+                skip = 4;
+        }
+        if (skipUnit == 0) {
+            // UTF-8: skip one whole sequence when it looks like one.
+            const auto lead = static_cast<unsigned char>(*src);
+            skip = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+            size_t k = 1;
+            while (k < skip && k < inLeft && (static_cast<unsigned char>(src[k]) & 0xC0) == 0x80)
+                ++k;
+            skip = k;
+        }
+        if (skip > inLeft)
+            skip = inLeft;
+        src += skip;
+        inLeft -= skip;
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    }
+    iconv_close(cd);
+    return result;
+}
+
+}  // namespace
+
+CodepageResult Cp932ToUtf8(std::string_view cp932)
+{
+    return Convert("UTF-8", "CP932", cp932.data(), cp932.size(), "\xEF\xBF\xBD", 1);
+}
+
+CodepageResult Utf8ToCp932(std::string_view utf8)
+{
+    return Convert("CP932", "UTF-8", utf8.data(), utf8.size(), "?", 0);
+}
+
+CodepageResult Utf16LeToCp932(const uint8_t* data, size_t byteCount)
+{
+    return Convert("CP932", "UTF-16LE", reinterpret_cast<const char*>(data), byteCount & ~size_t(1),
+                   "?", 2);
+}

@@ -1,0 +1,70 @@
+#include "base/fileio.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <system_error>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "base/exception.h"
+
+std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& path)
+{
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec))
+        throw CFileException(path.string(), "is a folder, not a file");
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw CFileException(path.string(), std::strerror(errno));
+    std::vector<uint8_t> bytes;
+    char buffer[65536];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0)
+        bytes.insert(bytes.end(), buffer, buffer + in.gcount());
+    if (in.bad())
+        throw CFileException(path.string(), "read error");
+    return bytes;
+}
+
+void WriteFileAtomically(const std::filesystem::path& path, const std::vector<uint8_t>& bytes)
+{
+    const std::filesystem::path dir = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+    std::string pattern = (dir / ("." + path.filename().string() + ".XXXXXX")).string();
+    std::vector<char> name(pattern.begin(), pattern.end());
+    name.push_back('\0');
+    const int fd = mkstemp(name.data());
+    if (fd < 0)
+        throw CFileException(path.string(), std::strerror(errno));
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            const std::string err = std::strerror(errno);
+            ::close(fd);
+            ::unlink(name.data());
+            throw CFileException(path.string(), err);
+        }
+        done += size_t(n);
+    }
+    // New files get the usual permissions rather than mkstemp's 0600.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd, 0666 & ~mask);
+    const bool synced = ::fsync(fd) == 0;
+    const int syncErr = errno;
+    const bool closed = ::close(fd) == 0;
+    if (!synced || !closed) {
+        const std::string err = std::strerror(synced ? errno : syncErr);
+        ::unlink(name.data());
+        throw CFileException(path.string(), err);
+    }
+    if (std::rename(name.data(), path.c_str()) != 0) {
+        const std::string err = std::strerror(errno);
+        ::unlink(name.data());
+        throw CFileException(path.string(), err);
+    }
+}

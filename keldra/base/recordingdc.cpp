@@ -1,0 +1,162 @@
+#include "base/recordingdc.h"
+
+#include <cstdio>
+
+#include "base/textmetrics.h"
+
+namespace {
+
+std::string Pt(const CPoint& p)
+{
+    return std::to_string(p.x) + " " + std::to_string(p.y);
+}
+
+std::string Box(const CRect& r)
+{
+    return std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right) + " " +
+           std::to_string(r.bottom);
+}
+
+std::string Color(COLORREF c)
+{
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "#%02X%02X%02X", GetRValue(c), GetGValue(c), GetBValue(c));
+    return buf;
+}
+
+}  // namespace
+
+std::string CRecordingDC::PenText() const
+{
+    return "pen=" + std::to_string(m_pen.style) + "/" + std::to_string(m_pen.width) + "/" + Color(m_pen.color);
+}
+
+CPen CRecordingDC::SelectPen(const CPen& pen)
+{
+    CPen old = m_pen;
+    m_pen = pen;
+    return old;
+}
+
+CBrush CRecordingDC::SelectBrush(const CBrush& brush)
+{
+    CBrush old = m_brush;
+    m_brush = brush;
+    return old;
+}
+
+LOGFONT CRecordingDC::SelectFont(const LOGFONT& font)
+{
+    LOGFONT old = m_font;
+    m_font = font;
+    return old;
+}
+
+CPoint CRecordingDC::MoveTo(const CPoint& p)
+{
+    CPoint old = m_current;
+    m_current = p;
+    Record("MoveTo " + Pt(p));
+    return old;
+}
+
+void CRecordingDC::LineTo(const CPoint& p)
+{
+    Record("LineTo " + Pt(p) + " " + PenText() + (m_rop == R2_XORPEN ? " xor" : ""));
+    m_current = p;
+}
+
+void CRecordingDC::Arc(const CRect& box, const CPoint& start, const CPoint& end)
+{
+    Record("Arc " + Box(box) + " " + Pt(start) + " " + Pt(end) + " " + PenText() +
+           (m_arcDirection == AD_CLOCKWISE ? " cw" : " ccw"));
+}
+
+void CRecordingDC::Pie(const CRect& box, const CPoint& start, const CPoint& end)
+{
+    Record("Pie " + Box(box) + " " + Pt(start) + " " + Pt(end) + " " + PenText() + " brush=" + Color(m_brush.color));
+}
+
+void CRecordingDC::Ellipse(const CRect& box)
+{
+    Record("Ellipse " + Box(box) + " " + PenText() + " brush=" + Color(m_brush.color));
+}
+
+void CRecordingDC::Polygon(const CPoint* points, int count)
+{
+    std::string line = "Polygon";
+    for (int i = 0; i < count; ++i)
+        line += " " + Pt(points[i]);
+    Record(line + " " + PenText() + " brush=" + Color(m_brush.color));
+}
+
+void CRecordingDC::DrawFocusRect(const CRect& r)
+{
+    Record("FocusRect " + Box(r));
+}
+
+int CRecordingDC::SetBkMode(int mode)
+{
+    const int old = m_bkMode;
+    m_bkMode = mode;
+    return old;
+}
+
+int CRecordingDC::SetArcDirection(int direction)
+{
+    const int old = m_arcDirection;
+    m_arcDirection = direction;
+    return old;
+}
+
+int CRecordingDC::SetROP2(int mode)
+{
+    const int old = m_rop;
+    m_rop = mode;
+    return old;
+}
+
+unsigned CRecordingDC::SetTextAlign(unsigned align)
+{
+    const unsigned old = m_align;
+    m_align = align;
+    return old;
+}
+
+COLORREF CRecordingDC::SetTextColor(COLORREF color)
+{
+    const COLORREF old = m_textColor;
+    m_textColor = color;
+    return old;
+}
+
+void CRecordingDC::TextOut(const CPoint& p, const CString& text)
+{
+    Record("TextOut " + Pt(p) + " \"" + text.str() + "\" align=" + std::to_string(m_align) +
+           " color=" + Color(m_textColor) + " esc=" + std::to_string(m_font.lfEscapement) +
+           " height=" + std::to_string(m_font.lfHeight) + (m_font.lfStrikeOut ? " strike" : ""));
+}
+
+TEXTMETRIC CRecordingDC::GetTextMetrics() const
+{
+    const int size = m_font.lfHeight < 0 ? -m_font.lfHeight : m_font.lfHeight;
+    TEXTMETRIC tm;
+    tm.tmAscent = TextMetrics().Ascent(size, &m_font);
+    tm.tmDescent = TextMetrics().Descent(size, &m_font);
+    tm.tmHeight = tm.tmAscent + tm.tmDescent;
+    return tm;
+}
+
+CSize CRecordingDC::GetTextExtent(const CString& text) const
+{
+    const int size = m_font.lfHeight < 0 ? -m_font.lfHeight : m_font.lfHeight;
+    return CSize(TextMetrics().TextWidth(text, size, &m_font), GetTextMetrics().tmHeight);
+}
+
+bool CRecordingDC::RectVisible(const CRect& r) const
+{
+    if (!m_clip)
+        return true;
+    CRect overlap;
+    return overlap.IntersectRect(r.Normalized(), m_visible.Normalized());
+}

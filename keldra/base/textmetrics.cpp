@@ -1,0 +1,71 @@
+#include "base/textmetrics.h"
+
+namespace {
+
+// Widths of 0x20..0x7E in 1/1000 em for the standard sans face.
+const short kAsciiWidths[95] = {
+    278, 278, 355, 556, 556, 889, 667, 191, 333, 333, 389, 584, 278, 333, 278, 278,  // ' '../
+    556, 556, 556, 556, 556, 556, 556, 556, 556, 556, 278, 278, 584, 584, 584, 556,  // 0..?
+    1015, 667, 667, 722, 722, 667, 611, 778, 722, 278, 500, 667, 556, 833, 722, 778, // @..O
+    667, 778, 722, 667, 611, 722, 667, 944, 667, 667, 611, 278, 278, 278, 469, 556,  // P.._
+    333, 556, 556, 500, 556, 556, 278, 556, 556, 222, 222, 500, 222, 833, 556, 556,  // `..o
+    556, 556, 333, 500, 278, 556, 500, 722, 500, 500, 500, 334, 260, 334, 584,       // p..~
+};
+
+std::unique_ptr<CTextMetrics>& Slot()
+{
+    static std::unique_ptr<CTextMetrics> metrics;
+    return metrics;
+}
+
+// Scales 1/1000-em units to sheet units, rounding to nearest.
+int Scale(long long milliEm, int size)
+{
+    return int((milliEm * size + 500) / 1000);
+}
+
+}  // namespace
+
+int CTextMetrics::CharWidth(unsigned char c)
+{
+    if (c >= 0x20 && c <= 0x7E)
+        return kAsciiWidths[c - 0x20];
+    if (IsCp932Kana(c))
+        return 500;
+    if (c < 0x20 || c == 0x7F)
+        return 0;
+    return 556;
+}
+
+int CTextMetrics::TextWidth(const CString& text, int size, const LOGFONT* /*font*/) const
+{
+    long long total = 0;
+    for (int p = 0; p < text.GetLength(); p += text.CharLengthAt(p))
+        total += text.CharLengthAt(p) == 2 ? 1000 : CharWidth(static_cast<unsigned char>(text[p]));
+    return Scale(total, size);
+}
+
+int CTextMetrics::Ascent(int size, const LOGFONT* /*font*/) const
+{
+    return Scale(905, size);
+}
+
+int CTextMetrics::Descent(int size, const LOGFONT* /*font*/) const
+{
+    return Scale(212, size);
+}
+
+const CTextMetrics& TextMetrics()
+{
+    std::unique_ptr<CTextMetrics>& slot = Slot();
+    if (!slot)
+        slot = std::make_unique<CTextMetrics>();
+    return *slot;
+}
+
+std::unique_ptr<CTextMetrics> SetTextMetrics(std::unique_ptr<CTextMetrics> metrics)
+{
+    std::unique_ptr<CTextMetrics> previous = std::move(Slot());
+    Slot() = std::move(metrics);
+    return previous;
+}

@@ -1,0 +1,85 @@
+// Codes and transforms that every item shares.
+//
+// Directions are counter-clockwise quarter turns kept in bits 7-9 of an
+// attribute word; text anchors are the text-alignment values in bits 0-6.
+// The transforms are the exact integer formulas all items use, so that
+// rotating four times, rotating there and back, or mirroring twice always
+// gives back the same coordinates.
+#pragma once
+
+#include <cstdint>
+
+#include "base/point.h"
+
+namespace dir {
+constexpr uint32_t kMask = 0x380;
+constexpr uint32_t k0 = 0x000;
+constexpr uint32_t k90 = 0x100;
+constexpr uint32_t k180 = 0x200;
+constexpr uint32_t k270 = 0x300;
+constexpr uint32_t kOblique = 0x080;  // pins only
+
+// The next direction counter-clockwise (ccw true) or clockwise.
+constexpr uint32_t Turn(uint32_t d, bool ccw)
+{
+    return ccw ? ((d & kMask) + k90) & 0x300 : ((d & kMask) + k270) & 0x300;
+}
+}  // namespace dir
+
+namespace anchor {
+constexpr uint32_t kMask = 0x7F;
+// Horizontal part.
+constexpr uint32_t kLeft = 0, kRight = 2, kCenter = 6;
+// Vertical part.
+constexpr uint32_t kTop = 0, kBottom = 8, kMiddle = 24;
+constexpr uint32_t kHorzMask = 6, kVertMask = 24;
+
+constexpr uint32_t TopLeft = 0, TopCenter = 6, TopRight = 2;
+constexpr uint32_t MiddleLeft = 24, Center = 30, MiddleRight = 26;
+constexpr uint32_t BottomLeft = 8, BottomCenter = 14, BottomRight = 10;
+
+// Left and right trade places (centre stays).
+constexpr uint32_t SwapLeftRight(uint32_t a)
+{
+    const uint32_t h = a & kHorzMask;
+    return (a & ~kHorzMask) | (h == kLeft ? kRight : h == kRight ? kLeft : h);
+}
+// Top and bottom trade places (middle stays).
+constexpr uint32_t SwapTopBottom(uint32_t a)
+{
+    const uint32_t v = a & kVertMask;
+    return (a & ~kVertMask) | (v == kTop ? kBottom : v == kBottom ? kTop : v);
+}
+// Reflection through the centre: both swaps at once.
+constexpr uint32_t Reflect(uint32_t a)
+{
+    return SwapTopBottom(SwapLeftRight(a));
+}
+}  // namespace anchor
+
+// Quarter turn of p about c: counter-clockwise when ccw is non-zero.
+constexpr CPoint RotatePoint(const CPoint& p, const CPoint& c, int ccw)
+{
+    return ccw ? CPoint(c.x + c.y - p.y, c.y - c.x + p.x) : CPoint(c.x - c.y + p.y, c.y + c.x - p.x);
+}
+// Reflection across the vertical line through c.
+constexpr CPoint MirrorXPoint(const CPoint& p, const CPoint& c)
+{
+    return CPoint(2 * c.x - p.x, p.y);
+}
+// Reflection across the horizontal line through c.
+constexpr CPoint MirrorYPoint(const CPoint& p, const CPoint& c)
+{
+    return CPoint(p.x, 2 * c.y - p.y);
+}
+
+// The editor's coordinate read-out: "X:%4d.%02d Y:%4d.%02d" of value / 100
+// and the remainder.
+struct CDisplayCoord {
+    int whole;
+    int hundredths;
+};
+constexpr CDisplayCoord DisplayCoord(int value)
+{
+    return CDisplayCoord{value / 100, value - 100 * (value / 100)};
+}
