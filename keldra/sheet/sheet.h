@@ -1,0 +1,248 @@
+// CSheet: the one container of schematic items.
+//
+// The same class holds a document's drawing, its title block, the current
+// selection, the clipboard contents, a part symbol being built, and every
+// scratch set a command assembles.  A sheet owns its items: every item that
+// enters it is a fresh copy, and it deletes them when they are removed or
+// when the sheet is cleared or destroyed.  Lists keep insertion order unless
+// a sort rearranges them; net extraction, netlists and numbering depend on
+// that order.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "base/itemlist.h"
+#include "base/point.h"
+#include "base/rect.h"
+#include "items/arc.h"
+#include "items/junc.h"
+#include "items/line.h"
+#include "items/part.h"
+#include "items/pin.h"
+#include "items/text.h"
+
+class CArchive;
+
+// Item kind codes, shared with the editor's tools.
+namespace kind {
+constexpr int kMixed = 0;
+constexpr int kWire = 1;
+constexpr int kBus = 3;
+constexpr int kLine = 5;
+constexpr int kJunc = 7;
+constexpr int kPart = 8;
+constexpr int kPin = 11;
+constexpr int kText = 14;
+constexpr int kArc = 22;
+constexpr int kPartPins = 23;  // counting only: the gate pins of all parts
+constexpr int kHWire = 24, kVWire = 25;
+constexpr int kHBus = 26, kVBus = 27;
+constexpr int kHLine = 28, kVLine = 29;
+}  // namespace kind
+
+// One item of any kind, for the operations that dispatch on the item's class.
+struct CItemRef {
+    enum Kind { None, Line, Arc, Junc, Text, Pin, Part, Sheet };
+    Kind kind = None;
+    const void* item = nullptr;
+
+    CItemRef() = default;
+    CItemRef(const CLine& x) : kind(Line), item(&x) {}
+    CItemRef(const CArc& x) : kind(Arc), item(&x) {}
+    CItemRef(const CJunc& x) : kind(Junc), item(&x) {}
+    CItemRef(const CText& x) : kind(Text), item(&x) {}
+    CItemRef(const CPin& x) : kind(Pin), item(&x) {}
+    CItemRef(const CPart& x) : kind(Part), item(&x) {}
+    CItemRef(const class CSheet& x);
+};
+
+class CSheet;
+inline CItemRef::CItemRef(const CSheet& x) : kind(Sheet), item(&x) {}
+
+class CSheet {
+public:
+    // Sheet types.
+    static constexpr int kDrawing = 0;
+    static constexpr int kTitle = 1;
+    static constexpr int kSelection = 2;
+    static constexpr int kScratch = 3;
+
+    explicit CSheet(int type = kScratch);
+    CSheet(const CSheet&) = delete;
+    virtual ~CSheet();
+
+    // Removes every item; returns the union of their bounding rectangles.
+    CRect DeleteContents();
+
+    int GetSheetType() const { return m_type; }
+    void SetSheetType(int type) { m_type = type; }
+    uint32_t GetItemCount() const { return m_count; }
+    void SetItemCount(uint32_t count) { m_count = count; }
+
+    // Open-pin recalculation flag and highlight flag.
+    int GetCalcOpenMode() const { return m_calcOpen; }
+    void SetCalcOpenMode(int mode) { m_calcOpen = mode; }
+    bool IsHighLight() const { return m_highLight; }
+    void SetHighLight(bool on) { m_highLight = on; }
+    void ResetHighLight() { m_highLight = false; }
+
+    // --- creation --------------------------------------------------------------------
+    CLine* NewWire(const CPoint& a, const CPoint& b);
+    CLine* NewWire(const CPoint& p);
+    CLine* NewBus(const CPoint& a, const CPoint& b);
+    CLine* NewBus(const CPoint& p);
+    CLine* NewLine(const CPoint& a, const CPoint& b);
+    CLine* NewLine(const CPoint& p);
+    CLine* NewLine(const CLine& line);  // into the list of its kind
+    CArc* NewArc(const CArc& arc);
+    CArc* NewArc(const CPoint& centre, unsigned radius, int startAngle, int endAngle, int type, int width);
+    CArc* NewArc(const CLine& line);  // a circle from a line
+    CJunc* NewJunc(const CJunc& junc);
+    CJunc* NewJunc(const CPoint& p);
+    CJunc* NewJuncCheck(const CPoint& p);
+    CPart* NewPart(const CPart& part);
+    CPart* NewPart(const CPoint& org, const CPoint& corner1, const CPoint& corner2, unsigned packageMax,
+                   unsigned package, unsigned char angle, unsigned char attr);
+    CPin* NewPin(const CPin& pin);
+    CPin* NewPin(const CPoint& body, const CPoint& tip, int elect);
+    CText* NewText(const CText& text);
+    // A text of the given size with attribute 8, or flags when not 0.
+    CText* NewText(const char* s, const CPoint& p, int size, int flags);
+    // Adds a copy of any item and refers to the copy; a sheet is merged (+=)
+    // and this sheet referred to.
+    CItemRef AddItem(const CItemRef& item);
+
+    // --- removal (first item equal in value; 1 when removed) ------------------------------
+    int DeleteLine(const CLine& line);
+    int DeleteArc(const CArc& arc);
+    int DeleteJunc(const CJunc& junc);
+    int DeletePart(const CPart& part);
+    int DeletePin(const CPin& pin);
+    int DeleteText(const CText& text);
+    int DeleteItem(const CItemRef& item);
+    // 1 when this very object is held by the sheet.
+    int CheckItem(const CItemRef& item) const;
+
+    // --- iteration ------------------------------------------------------------------------
+    POSITION GetFirstWirePos() const { return m_wires.GetHeadPosition(); }
+    POSITION GetFirstBusPos() const { return m_buses.GetHeadPosition(); }
+    POSITION GetFirstLinePos() const { return m_lines.GetHeadPosition(); }
+    POSITION GetFirstArcPos() const { return m_arcs.GetHeadPosition(); }
+    POSITION GetFirstJuncPos() const { return m_juncs.GetHeadPosition(); }
+    POSITION GetFirstTextPos() const { return m_texts.GetHeadPosition(); }
+    POSITION GetFirstPinPos() const { return m_pins.GetHeadPosition(); }
+    POSITION GetFirstPartPos() const { return m_parts.GetHeadPosition(); }
+    POSITION GetLastPartPos() const { return m_parts.GetTailPosition(); }
+    POSITION GetLastTextPos() const { return m_texts.GetTailPosition(); }
+    CLine* GetNextWire(POSITION& pos) const { return m_wires.GetNext(pos); }
+    CLine* GetNextBus(POSITION& pos) const { return m_buses.GetNext(pos); }
+    CLine* GetNextLine(POSITION& pos) const { return m_lines.GetNext(pos); }
+    CArc* GetNextArc(POSITION& pos) const { return m_arcs.GetNext(pos); }
+    CJunc* GetNextJunc(POSITION& pos) const { return m_juncs.GetNext(pos); }
+    CText* GetNextText(POSITION& pos) const { return m_texts.GetNext(pos); }
+    CPin* GetNextPin(POSITION& pos) const { return m_pins.GetNext(pos); }
+    CPart* GetNextPart(POSITION& pos) const { return m_parts.GetNext(pos); }
+    CPart* GetPrevPart(POSITION& pos) const { return m_parts.GetPrev(pos); }
+    CText* GetPrevText(POSITION& pos) const { return m_texts.GetPrev(pos); }
+    CPart* GetAtPart(POSITION pos) const { return m_parts.GetAt(pos); }
+    CLine* GetHeadWire() const { return m_wires.GetHead(); }
+    CLine* GetHeadBus() const { return m_buses.GetHead(); }
+    CLine* GetHeadLine() const { return m_lines.GetHead(); }
+    CText* GetHeadText() const { return m_texts.GetHead(); }
+    CPin* GetHeadPin() const { return m_pins.GetHead(); }
+    CPart* GetHeadPart() const { return m_parts.GetHead(); }
+    CPart* GetLastPart() const { return m_parts.GetTail(); }
+    CText* GetLastText() const { return m_texts.GetTail(); }
+    // Selector forms: 1, 28, 29 the line list; 2, 26, 27 the bus list; else wires.
+    POSITION GetFirstLinePos(int selector) const { return LineList(selector).GetHeadPosition(); }
+    CLine* GetNextLine(int selector, POSITION& pos) const { return LineList(selector).GetNext(pos); }
+    CLine* GetTailLine(int selector) const { return LineList(selector).GetTail(); }
+
+    // Direct access to the lists, for the algorithms that walk or reorder them.
+    CItemList<CLine>& Wires() { return m_wires; }
+    const CItemList<CLine>& Wires() const { return m_wires; }
+    CItemList<CLine>& Buses() { return m_buses; }
+    const CItemList<CLine>& Buses() const { return m_buses; }
+    CItemList<CLine>& Lines() { return m_lines; }
+    const CItemList<CLine>& Lines() const { return m_lines; }
+    CItemList<CArc>& Arcs() { return m_arcs; }
+    const CItemList<CArc>& Arcs() const { return m_arcs; }
+    CItemList<CJunc>& Juncs() { return m_juncs; }
+    const CItemList<CJunc>& Juncs() const { return m_juncs; }
+    CItemList<CText>& Texts() { return m_texts; }
+    const CItemList<CText>& Texts() const { return m_texts; }
+    CItemList<CPin>& Pins() { return m_pins; }
+    const CItemList<CPin>& Pins() const { return m_pins; }
+    CItemList<CPart>& Parts() { return m_parts; }
+    const CItemList<CPart>& Parts() const { return m_parts; }
+
+    // --- counting and classifying -------------------------------------------------------
+    int GetCount(int code) const;
+    int CheckKind() const;
+    CRect GetBoundingRect() const;
+
+    // --- copy, merge, compare -----------------------------------------------------------------
+    CSheet& operator+=(const CSheet& other);
+    CSheet& operator=(const CSheet& other);
+    int operator==(const CSheet& other) const;
+    void CleanSheet(CSheet& other);
+    void MoveItem(CSheet& src, int code);
+
+    // --- whole-sheet transforms ----------------------------------------------------------------
+    void OffsetItem(const CPoint& d, bool all);
+    void Rotate(const CPoint& centre, int dir);
+    void MirrorX(const CPoint& axis);
+    void MirrorY(const CPoint& axis);
+    void RotateText(const CPoint& centre);
+    void MirrorXText(const CPoint& axis);
+    void MirrorYText(const CPoint& axis);
+    void OffsetAttr(const CPoint& d);
+    void ReCalcTextBoundingRect();
+    void FrameChange(int style);
+
+    // --- selection marks -----------------------------------------------------------------------
+    void SetCheck();
+    void SetTextSel(const CRect& r, int mode);
+    void ResetTextSel();
+    void ChangeTextOrg(int key, int all);
+    bool CheckTextOrg(int key, bool all) const;
+
+    // --- building a part symbol ----------------------------------------------------------------
+    void MakePart(CPart& part);
+
+    // --- stored forms -----------------------------------------------------------------------
+    void DataWrite(CArchive& ar) const;
+    // Reads a sheet record of the given file version; the items are added to
+    // what the sheet holds.
+    void DataRead(CArchive& ar, int version);
+    // The plain text form: storing writes every item, loading reads records
+    // and then plain lines as texts.
+    void SerializeText(CArchive& ar);
+    // Reads one line of a text-form archive into buffer (see the .cpp).
+    static int SerazileSub(CArchive& ar, char* buffer, bool& end);
+    // Moves the most recently added items into dest (undo).
+    void GetItemTail(const int counts[9], CSheet& dest);
+
+private:
+    const CItemList<CLine>& LineList(int selector) const;
+    CItemList<CLine>& ListOf(const CLine& line);
+    void MarkOpenPinsStale()
+    {
+        if (m_type == kDrawing)
+            m_calcOpen = 1;
+    }
+
+    int m_type = kScratch;
+    uint32_t m_count = 0;
+    CItemList<CLine> m_wires;
+    CItemList<CLine> m_buses;
+    CItemList<CLine> m_lines;
+    CItemList<CArc> m_arcs;
+    CItemList<CJunc> m_juncs;
+    CItemList<CText> m_texts;
+    CItemList<CPin> m_pins;
+    CItemList<CPart> m_parts;
+    int m_calcOpen = 0;
+    bool m_highLight = false;
+};
