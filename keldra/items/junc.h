@@ -20,10 +20,12 @@ public:
     bool CheckPoint(const CPoint& p) const { return p == m_point; }
     // On a horizontal or vertical line, ends included; oblique lines: false.
     bool OnWire(const CLine& line) const;
+    // The same test against the segment from start to end.
+    bool OnWire(const CPoint& start, const CPoint& end) const;
     // The 40 x 40 box centred on the point.
     CRect GetBoundingRect() const;
 
-    void Offset(const CPoint& d) { m_point += d; }
+    void Offset(const CPoint& d);
     void Rotate(const CPoint& c, int dir);
     void MirrorX(const CPoint& c);
     void MirrorY(const CPoint& c);

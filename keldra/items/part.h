@@ -29,6 +29,9 @@ struct CPartDialogInput {
     bool valueEnabled = true;
     int package = 0;
     int packageMax = 0;
+    bool partNameDisp = true;
+    bool referenceDisp = true;
+    bool valueDisp = true;
     bool symbolDefaults = false;  // editing the defaults for new symbols
     bool inverted = false;        // the logic-inverted form switch
     bool libraryEditing = false;  // editing in the part library, not on a sheet
@@ -190,6 +193,14 @@ public:
               CPoint& found) const;
     // The part dialog's checks on OK, in their order.
     static CPartDialogCheck CheckDialogInput(const CPartDialogInput& input);
+    // What OK in the part dialog does once the checks passed: names, display
+    // switches, the edited pins (when given), the inverted-form switch.
+    // existing: the part was already placed (pins are sorted, outline redone).
+    void ApplyDialog(const CPartDialogInput& input, const CItemList<CPin>* editedPins, bool existing);
+    // The pin list checks: the first pin number used twice (empty when none),
+    // and whether the power pins carry only one name between them.
+    static CString FindDuplicatePinNo(const CItemList<CPin>& pins);
+    static bool HasOnlyOneKindPowerPin(const CItemList<CPin>& pins);
 
     // --- stored forms ----------------------------------------------------------------------
     void DataWrite(CArchive& ar) const;
