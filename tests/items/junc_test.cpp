@@ -5,6 +5,7 @@
 
 #include "base/archive.h"
 #include "items/junc.h"
+#include "items/line.h"
 
 TEST(CJuncOnWire, AxisParallelSegmentsWithTheirEnds)
 {
@@ -23,6 +24,11 @@ TEST(CJuncOnWire, AxisParallelSegmentsWithTheirEnds)
     EXPECT_FALSE(v.OnWire(CPoint(0, 100), CPoint(0, 31)));
     EXPECT_FALSE(v.OnWire(CPoint(1, 100), CPoint(1, -100)));
     EXPECT_TRUE(CJunc(CPoint(INT_MAX, 0)).OnWire(CPoint(INT_MIN, 0), CPoint(INT_MAX, 0)));
+
+    // The line form takes the wire's two ends.
+    EXPECT_TRUE(j.OnWire(CLine(CPoint(0, 0), CPoint(100, 0), CLine::kWire)));
+    EXPECT_TRUE(j.OnWire(CLine(CPoint(0, 0), CPoint(50, 0), CLine::kWire)));
+    EXPECT_FALSE(j.OnWire(CLine(CPoint(0, 0), CPoint(100, 1), CLine::kWire)));
 }
 
 TEST(CJuncGeometry, BoxAndTransforms)
