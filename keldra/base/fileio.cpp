@@ -31,7 +31,12 @@ std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& path)
 void WriteFileAtomically(const std::filesystem::path& path, const std::vector<uint8_t>& bytes)
 {
     const std::filesystem::path dir = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-    std::string pattern = (dir / ("." + path.filename().string() + ".XXXXXX")).string();
+    // The temporary name adds 8 bytes to the file name; a name near the file
+    // system's limit would make it too long, so only its start is used.
+    std::string stem = path.filename().string();
+    if (stem.size() > 200)
+        stem.resize(200);
+    std::string pattern = (dir / ("." + stem + ".XXXXXX")).string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     const int fd = mkstemp(name.data());

@@ -25,12 +25,19 @@ struct LOGFONT {
     static constexpr int kStoredSize = 60;
     static constexpr int kFaceSize = 32;
 
-    // Face name up to the first NUL (at most 31 bytes are kept when setting).
+    // Face name up to the first NUL.  Setting keeps at most 31 bytes, and never
+    // half of a double-byte character (a lone lead byte would name no face).
     CString FaceName() const { return CString(lfFaceName, int(strnlen(lfFaceName, kFaceSize))); }
     void SetFaceName(const CString& face)
     {
         std::memset(lfFaceName, 0, sizeof lfFaceName);
-        std::memcpy(lfFaceName, face.c_str(), size_t(face.GetLength() < kFaceSize ? face.GetLength() : kFaceSize - 1));
+        int keep = 0;
+        for (int p = 0; p < face.GetLength(); p += face.CharLengthAt(p)) {
+            if (p + face.CharLengthAt(p) >= kFaceSize)
+                break;
+            keep = p + face.CharLengthAt(p);
+        }
+        std::memcpy(lfFaceName, face.c_str(), size_t(keep));
     }
 
     // The stored byte image, little-endian.

@@ -10,7 +10,8 @@
 class MemoryProfile : public CProfile {
 public:
     int GetInt(const char* section, const char* key, int defaultValue) override;
-    CString GetString(const char* section, const char* key, const CString& defaultValue) override;
+    CString GetString(const char* section, const char* key,
+                      const CString& defaultValue = CString()) override;
     bool GetBinary(const char* section, const char* key, std::vector<uint8_t>& out) override;
     void WriteInt(const char* section, const char* key, int value) override;
     void WriteString(const char* section, const char* key, const CString& value) override;

@@ -157,6 +157,9 @@ bool CRecordingDC::RectVisible(const CRect& r) const
 {
     if (!m_clip)
         return true;
-    CRect overlap;
-    return overlap.IntersectRect(r.Normalized(), m_visible.Normalized());
+    // Edges count: the rectangle of a horizontal or vertical line has no
+    // area, and the line must still be drawn.
+    const CRect a = r.Normalized();
+    const CRect v = m_visible.Normalized();
+    return a.left <= v.right && a.right >= v.left && a.top <= v.bottom && a.bottom >= v.top;
 }

@@ -23,14 +23,19 @@ struct CRect {
     constexpr CRect(int32_t l, int32_t t, int32_t r, int32_t b) : left(l), top(t), right(r), bottom(b) {}
     constexpr CRect(const CPoint& a, const CPoint& b) : left(a.x), top(a.y), right(b.x), bottom(b.y) {}
 
-    constexpr int32_t Width() const { return right - left; }
-    constexpr int32_t Height() const { return bottom - top; }
+    // Computed in 64 bits and saturated: rectangles built from damaged files
+    // may span more than the int range.
+    constexpr int32_t Width() const { return Saturate(int64_t(right) - left); }
+    constexpr int32_t Height() const { return Saturate(int64_t(bottom) - top); }
     constexpr CSize Size() const { return CSize(Width(), Height()); }
     constexpr CPoint TopLeft() const { return CPoint(left, top); }
     constexpr CPoint BottomRight() const { return CPoint(right, bottom); }
-    constexpr CPoint CenterPoint() const { return CPoint((left + right) / 2, (top + bottom) / 2); }
+    constexpr CPoint CenterPoint() const
+    {
+        return CPoint(int32_t((int64_t(left) + right) / 2), int32_t((int64_t(top) + bottom) / 2));
+    }
 
-    constexpr bool IsRectEmpty() const { return Width() <= 0 || Height() <= 0; }
+    constexpr bool IsRectEmpty() const { return right <= left || bottom <= top; }
     constexpr bool IsRectNull() const { return left == 0 && top == 0 && right == 0 && bottom == 0; }
     constexpr bool PtInRect(const CPoint& p) const
     {
@@ -133,4 +138,10 @@ struct CRect {
     friend constexpr CRect operator|(CRect a, const CRect& b) { return a |= b; }
     friend constexpr CRect operator&(CRect a, const CRect& b) { return a &= b; }
     friend constexpr bool operator==(const CRect&, const CRect&) = default;
+
+private:
+    static constexpr int32_t Saturate(int64_t v)
+    {
+        return int32_t(v < INT32_MIN ? INT32_MIN : v > INT32_MAX ? INT32_MAX : v);
+    }
 };

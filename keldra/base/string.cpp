@@ -30,6 +30,19 @@ std::vector<int> CharStarts(const std::string& s)
     return starts;
 }
 
+// True when sub occurs at character boundary p of s and ends on one too, so
+// that a search string ending in a lead byte never takes half a character.
+bool MatchesAt(const CString& s, int p, const CString& sub)
+{
+    const int n = sub.GetLength();
+    if (p + n > s.GetLength() || s.str().compare(size_t(p), size_t(n), sub.str()) != 0)
+        return false;
+    int q = p;
+    while (q < p + n)
+        q += s.CharLengthAt(q);
+    return q == p + n;
+}
+
 }  // namespace
 
 void CString::SetAt(int i, char ch)
@@ -127,7 +140,7 @@ int CString::Find(const CString& sub, int start) const
             continue;
         if (p + n > GetLength())
             return -1;
-        if (m_s.compare(size_t(p), size_t(n), sub.m_s) == 0)
+        if (MatchesAt(*this, p, sub))
             return p;
     }
     return -1;
@@ -158,7 +171,7 @@ int CString::Replace(const CString& oldText, const CString& newText)
     int count = 0;
     int p = 0;
     while (p < GetLength()) {
-        if (m_s.compare(size_t(p), size_t(oldText.GetLength()), oldText.m_s) == 0) {
+        if (MatchesAt(*this, p, oldText)) {
             out += newText.m_s;
             p += oldText.GetLength();
             ++count;

@@ -1,5 +1,7 @@
 #include "base/textmetrics.h"
 
+#include <climits>
+
 namespace {
 
 // Widths of 0x20..0x7E in 1/1000 em for the standard sans face.
@@ -18,10 +20,15 @@ std::unique_ptr<CTextMetrics>& Slot()
     return metrics;
 }
 
-// Scales 1/1000-em units to sheet units, rounding to nearest.
+// Scales 1/1000-em units to sheet units, rounding to nearest.  Saturates
+// instead of overflowing: sizes come from files, which may be damaged.
 int Scale(long long milliEm, int size)
 {
-    return int((milliEm * size + 500) / 1000);
+    long long product;
+    if (__builtin_mul_overflow(milliEm, (long long)size, &product) || product > LLONG_MAX - 500)
+        return (milliEm < 0) != (size < 0) ? INT_MIN : INT_MAX;
+    const long long v = (product + 500) / 1000;
+    return int(v < INT_MIN ? INT_MIN : v > INT_MAX ? INT_MAX : v);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 // real fonts.
 #pragma once
 
+#include <climits>
 #include <memory>
 
 #include "base/logfont.h"
@@ -23,7 +24,12 @@ public:
     virtual int TextWidth(const CString& text, int size, const LOGFONT* font) const;
     virtual int Ascent(int size, const LOGFONT* font) const;
     virtual int Descent(int size, const LOGFONT* font) const;
-    int Height(int size, const LOGFONT* font) const { return Ascent(size, font) + Descent(size, font); }
+    // Saturates at the int range (sizes from damaged files can be huge).
+    int Height(int size, const LOGFONT* font) const
+    {
+        const long long h = (long long)Ascent(size, font) + Descent(size, font);
+        return int(h > INT_MAX ? INT_MAX : h < INT_MIN ? INT_MIN : h);
+    }
 
     // Width of one single-byte character in 1/1000 em.
     static int CharWidth(unsigned char c);

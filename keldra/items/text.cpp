@@ -1,5 +1,6 @@
 #include "items/text.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -97,17 +98,6 @@ constexpr uint32_t kKeypadOrg[9] = {8, 14, 10, 24, 30, 26, 0, 6, 2};
 
 // Frame kinds in the order FrameChange steps through them.
 constexpr int kFrameCycle[15] = {0, 1, 2, 3, 4, 5, 13, 14, 6, 7, 8, 9, 10, 11, 12};
-
-// Offset (dx, dy) in the text's own frame turned to the sheet for a direction.
-CPoint TurnOffset(int dx, int dy, uint32_t direction)
-{
-    switch (direction) {
-    case dir::k90: return CPoint(-dy, dx);
-    case dir::k180: return CPoint(-dx, -dy);
-    case dir::k270: return CPoint(dy, -dx);
-    default: return CPoint(dx, dy);
-    }
-}
 
 }  // namespace
 
@@ -237,17 +227,50 @@ CString CText::GetDispString() const
     return IsDispProperty() ? GetPropertyVal(0) : m_string;
 }
 
-void CText::MeasureLine(const CString& line, const CPoint& p, CRect& text, CRect& frame) const
+namespace {
+
+// Rectangles are measured in 64 bits and only then brought back to the
+// 32-bit sheet range: a damaged file may pair a size near the limit of an int
+// with a position near the other limit, and that must not overflow.
+struct Box {
+    long long left, top, right, bottom;
+};
+
+int32_t Clamp32(long long v)
+{
+    return int32_t(v < INT32_MIN ? INT32_MIN : v > INT32_MAX ? INT32_MAX : v);
+}
+
+CRect ToRect(const Box& b)
+{
+    return CRect(Clamp32(b.left), Clamp32(b.top), Clamp32(b.right), Clamp32(b.bottom));
+}
+
+// Offset (dx, dy) in the text's own frame turned to the sheet for a direction.
+void Turn(long long dx, long long dy, uint32_t direction, long long& x, long long& y)
+{
+    switch (direction) {
+    case dir::k90: x = -dy, y = dx; break;
+    case dir::k180: x = -dx, y = -dy; break;
+    case dir::k270: x = dy, y = -dx; break;
+    default: x = dx, y = dy;
+    }
+}
+
+}  // namespace
+
+void CText::MeasureLine(const CString& line, long long px, long long py, CRect& text,
+                        CRect& frame) const
 {
     const CTextMetrics& metrics = TextMetrics();
     const LOGFONT* font = HasOwnFont() ? &m_font : nullptr;
     CString measured = line;
     measured.Remove('~');  // overbar markers take no room
-    const int w = metrics.TextWidth(measured, m_size, font);
-    const int h = metrics.Height(m_size, font);
+    const long long w = metrics.TextWidth(measured, m_size, font);
+    const long long h = (long long)metrics.Ascent(m_size, font) + metrics.Descent(m_size, font);
 
     // The rectangle in the text's own frame, relative to the anchor.
-    int x0 = 0, y0 = 0;
+    long long x0 = 0, y0 = 0;
     switch (GetOrg() & anchor::kHorzMask) {
     case anchor::kCenter: x0 = -w / 2; break;
     case anchor::kRight: x0 = -w; break;
@@ -259,27 +282,31 @@ void CText::MeasureLine(const CString& line, const CPoint& p, CRect& text, CRect
     default: y0 = -h;
     }
     const uint32_t direction = GetDir();
-    const CPoint a = p + TurnOffset(x0, y0, direction);
-    const CPoint b = p + TurnOffset(x0 + w, y0 + h, direction);
-    text = CRect(a, b).Normalized();
+    long long ax, ay, bx, by;
+    Turn(x0, y0, direction, ax, ay);
+    Turn(x0 + w, y0 + h, direction, bx, by);
+    Box box{px + std::min(ax, bx), py + std::min(ay, by), px + std::max(ax, bx),
+            py + std::max(ay, by)};
+    text = ToRect(box);
 
     frame = text;
     const int kind = GetFrame();
     if (kind == 0)
         return;
     const bool along = direction == dir::k0 || direction == dir::k180;  // text runs along x
-    if (along)
-        frame.InflateRect(8, 2);
-    else
-        frame.InflateRect(2, 8);
+    const long long inflateX = along ? 8 : 2, inflateY = along ? 2 : 8;
+    box.left -= inflateX;
+    box.right += inflateX;
+    box.top -= inflateY;
+    box.bottom += inflateY;
     // Pushes the low and the high end along the text's direction.
-    auto push = [&](int low, int high) {
+    auto push = [&](long long low, long long high) {
         if (along) {
-            frame.left -= low;
-            frame.right += high;
+            box.left -= low;
+            box.right += high;
         } else {
-            frame.top -= low;
-            frame.bottom += high;
+            box.top -= low;
+            box.bottom += high;
         }
     };
     switch (kind) {
@@ -304,9 +331,17 @@ void CText::MeasureLine(const CString& line, const CPoint& p, CRect& text, CRect
         else
             push(50, 100);
         break;
-    case 7: frame.InflateRect(frame.Width() / 2, frame.Height() / 2); break;
+    case 7: {
+        const long long halfW = (box.right - box.left) / 2, halfH = (box.bottom - box.top) / 2;
+        box.left -= halfW;
+        box.right += halfW;
+        box.top -= halfH;
+        box.bottom += halfH;
+        break;
+    }
     default: break;
     }
+    frame = ToRect(box);
 }
 
 void CText::CalcBoundRect()
@@ -317,19 +352,20 @@ void CText::CalcBoundRect()
             m_rect = m_frameRect = CRect(m_point, m_point);
             return;
         }
-        MeasureLine(lines[0], m_point, m_rect, m_frameRect);
+        MeasureLine(lines[0], m_point.x, m_point.y, m_rect, m_frameRect);
         return;
     }
     // Each line one text size further "down" in the text's own frame.
-    const CPoint step = TurnOffset(0, -m_size, GetDir());
-    CPoint p = m_point;
+    long long stepX, stepY;
+    Turn(0, -(long long)m_size, GetDir(), stepX, stepY);
+    long long px = m_point.x, py = m_point.y;
     bool first = true;
     for (CString line : lines) {
         line.TrimRight();
         if (line.IsEmpty())
             line = "A";
         CRect text, frame;
-        MeasureLine(line, p, text, frame);
+        MeasureLine(line, px, py, text, frame);
         if (first) {
             m_rect = text;
             m_frameRect = frame;
@@ -338,7 +374,8 @@ void CText::CalcBoundRect()
             m_rect.UnionRect(m_rect, text);
             m_frameRect.UnionRect(m_frameRect, frame);
         }
-        p += step;
+        px += stepX;
+        py += stepY;
     }
 }
 
@@ -430,7 +467,7 @@ bool CText::IncName(int step)
     CString number;
     if (!t.digits.IsEmpty()) {
         long long value;
-        if (!DigitsValue(t.digits, value))
+        if (!DigitsValue(t.digits, value) || (step > 0 && value > LLONG_MAX - step))
             return false;
         value += step;
         if (value < 0) {
@@ -447,7 +484,10 @@ bool CText::IncName(int step)
         number = ToFullWidth(number);
     const CString result = t.head + number + t.tilde;
     if (result.IsEmpty() || result == "~~" || result == "~") {
-        m_string = withoutTilde;
+        // Back to the text without its trailing "~" - unless that leaves
+        // nothing: a lone "~" stays, an empty text would drop off the sheet.
+        if (!withoutTilde.IsEmpty())
+            m_string = withoutTilde;
         CalcBoundRect();
         return false;
     }

@@ -156,8 +156,9 @@ public:
     friend bool operator<(const CText& a, const CText& b);
 
 private:
-    // Rectangles of one line whose anchor point is p.
-    void MeasureLine(const CString& line, const CPoint& p, CRect& text, CRect& frame) const;
+    // Rectangles of one line whose anchor point is (px, py).
+    void MeasureLine(const CString& line, long long px, long long py, CRect& text,
+                     CRect& frame) const;
     std::vector<CString> SplitProperty() const;
 
     CString m_string;
