@@ -28,8 +28,16 @@ std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& path)
     return bytes;
 }
 
-void WriteFileAtomically(const std::filesystem::path& path, const std::vector<uint8_t>& bytes)
+void WriteFileAtomically(const std::filesystem::path& target, const std::vector<uint8_t>& bytes)
 {
+    // Writing through a symbolic link replaces the file it points to, not the link.
+    std::error_code ec;
+    std::filesystem::path path = target;
+    if (std::filesystem::is_symlink(target, ec)) {
+        const std::filesystem::path resolved = std::filesystem::weakly_canonical(target, ec);
+        if (!ec)
+            path = resolved;
+    }
     const std::filesystem::path dir = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
     // The temporary name adds 8 bytes to the file name; a name near the file
     // system's limit would make it too long, so only its start is used.
@@ -55,10 +63,16 @@ void WriteFileAtomically(const std::filesystem::path& path, const std::vector<ui
         }
         done += size_t(n);
     }
-    // New files get the usual permissions rather than mkstemp's 0600.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
+    // A replaced file keeps its permissions; a new one gets the usual ones
+    // rather than mkstemp's 0600.
+    struct stat old;
+    if (::stat(path.c_str(), &old) == 0) {
+        ::fchmod(fd, old.st_mode & 07777);
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::fchmod(fd, 0666 & ~mask);
+    }
     const bool synced = ::fsync(fd) == 0;
     const int syncErr = errno;
     const bool closed = ::close(fd) == 0;

@@ -127,7 +127,10 @@ IniProfile::IniProfile(std::filesystem::path path) : m_path(std::move(path))
         const std::vector<uint8_t> bytes = ReadFileBytes(m_path);
         Parse(std::string(bytes.begin(), bytes.end()));
     } catch (const CFileException& e) {
+        // Rewriting the file now would replace the user's settings with only
+        // the values changed in this session: keep changes in memory instead.
         m_lastError = m_path.string() + ": " + e.what();
+        m_unreadable = true;
     }
 }
 
@@ -212,7 +215,7 @@ void IniProfile::Parse(const std::string& text)
 
 void IniProfile::Changed()
 {
-    if (m_path.empty())
+    if (m_path.empty() || m_unreadable)
         return;
     try {
         std::error_code ec;

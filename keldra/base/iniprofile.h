@@ -6,7 +6,8 @@
 // text as UTF-8 when it converts back to the same bytes and as \xHH escapes
 // otherwise, and binary values as "hex:" followed by hex digits.  Every change
 // rewrites the file (atomically); a file that cannot be written is reported
-// once through LastError() and the values stay in memory.
+// through LastError() and the values stay in memory.  A file that exists but
+// cannot be read is never rewritten during the session.
 #pragma once
 
 #include <filesystem>
@@ -32,6 +33,7 @@ protected:
 private:
     std::filesystem::path m_path;
     std::string m_lastError;
+    bool m_unreadable = false;
 };
 
 // The path of the user's settings file (see Profile()).

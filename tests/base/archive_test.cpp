@@ -296,6 +296,24 @@ TEST(FileIO, AtomicWriteAndWholeRead)
     EXPECT_THROW(WriteFileAtomically(dir.path() / "no-folder" / "x", first), CFileException);
 }
 
+TEST(FileIO, ReplacingKeepsPermissionsAndLinks)
+{
+    CTempDir dir;
+    const fs::path file = dir.path() / "shared.dcd";
+    WriteFileAtomically(file, {'a'});
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    WriteFileAtomically(file, {'b'});
+    EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+
+    // Saving through a link updates the file it points to and keeps the link.
+    const fs::path link = dir.path() / "link.dcd";
+    fs::create_symlink(file, link);
+    WriteFileAtomically(link, {'c'});
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadFileBytes(file), Bytes{'c'});
+}
+
 TEST(FileIO, FailedWriteLeavesTheOldFileIntact)
 {
     CTempDir dir;

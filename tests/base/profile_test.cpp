@@ -240,6 +240,20 @@ TEST(IniProfile, UnwritableFileKeepsValuesAndReportsIt)
     EXPECT_EQ(ini.GetInt("Sheet", "MainGrid", 100), 50);
 }
 
+TEST(IniProfile, UnreadableFileIsNeverOverwritten)
+{
+    CTempDir dir;
+    // Something that exists but cannot be read as a file.
+    const std::filesystem::path path = dir / "Vireo.ini";
+    std::filesystem::create_directory(path);
+    std::filesystem::create_directory(path / "keep");
+    IniProfile ini(path);
+    EXPECT_NE(ini.LastError(), "");
+    ini.WriteInt("Sheet", "MainGrid", 50);
+    EXPECT_EQ(ini.GetInt("Sheet", "MainGrid", 100), 50);
+    EXPECT_TRUE(std::filesystem::is_directory(path / "keep"));
+}
+
 TEST(Profile, ConfigPathFromTheEnvironment)
 {
     {
