@@ -186,11 +186,17 @@ public:
     CSheet& operator+=(const CSheet& other);
     CSheet& operator=(const CSheet& other);
     int operator==(const CSheet& other) const;
+    // Removes from both sheets every item (parts aside) that other holds an
+    // equal copy of.
     void CleanSheet(CSheet& other);
+    // Empties this sheet, then moves src's parts (8), pins (11), texts (14) or
+    // horizontal/vertical lines (24..29) here; other codes move nothing.
     void MoveItem(CSheet& src, int code);
 
     // --- whole-sheet transforms ----------------------------------------------------------------
+    // An arc caught by one end only stays for the rubber band unless all.
     void OffsetItem(const CPoint& d, bool all);
+    // dir > 0 counter-clockwise, < 0 clockwise, 0 clockwise only with Shift.
     void Rotate(const CPoint& centre, int dir);
     void MirrorX(const CPoint& axis);
     void MirrorY(const CPoint& axis);
@@ -209,6 +215,8 @@ public:
     bool CheckTextOrg(int key, bool all) const;
 
     // --- building a part symbol ----------------------------------------------------------------
+    // Hands the plain lines, loose pins, free texts (but the "Name", "Ref" and
+    // "Val" placeholders) and arcs over to part; the rest stays.
     void MakePart(CPart& part);
 
     // --- stored forms -----------------------------------------------------------------------
