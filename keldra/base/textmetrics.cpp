@@ -18,10 +18,19 @@ std::unique_ptr<CTextMetrics>& Slot()
     return metrics;
 }
 
-// Scales 1/1000-em units to sheet units, rounding to nearest.
+// Results are kept within the largest coordinate an item may hold (2^28,
+// see items/geometry.h), so that a text rectangle built from them cannot
+// overflow however long the string or however large the size.
+constexpr long long kMaxExtent = 1LL << 28;
+
+// Scales 1/1000-em units to sheet units, rounding to nearest.  The operands
+// are bounded first so that the product fits 64 bits (2^33 * 2^28).
 int Scale(long long milliEm, int size)
 {
-    return int((milliEm * size + 500) / 1000);
+    const long long em = milliEm < 0 ? 0 : milliEm > (1LL << 33) ? (1LL << 33) : milliEm;
+    const long long s = size < -kMaxExtent ? -kMaxExtent : size > kMaxExtent ? kMaxExtent : size;
+    const long long v = (em * s + 500) / 1000;
+    return int(v < -kMaxExtent ? -kMaxExtent : v > kMaxExtent ? kMaxExtent : v);
 }
 
 }  // namespace

@@ -9,7 +9,44 @@
 
 #include <cstdint>
 
+#include "base/exception.h"
 #include "base/point.h"
+
+// The largest coordinate or size any item may hold (about 6.8 km at one
+// unit per mil; no drawing comes near it).  Keeping every stored value within
+// it leaves room for the sums, rotations and mirrors that items compute in
+// 32 bits.  Readers of binary files reject values beyond it as damage; readers
+// of the text form, which must take any input, clamp into it instead.
+constexpr int32_t kMaxCoord = 1 << 28;
+
+constexpr bool IsCoordInRange(int64_t v)
+{
+    return v >= -int64_t(kMaxCoord) && v <= int64_t(kMaxCoord);
+}
+constexpr bool IsCoordInRange(const CPoint& p)
+{
+    return IsCoordInRange(p.x) && IsCoordInRange(p.y);
+}
+constexpr int32_t ClampCoord(int64_t v)
+{
+    return v < -int64_t(kMaxCoord) ? -kMaxCoord : v > int64_t(kMaxCoord) ? kMaxCoord : int32_t(v);
+}
+constexpr CPoint ClampCoord(const CPoint& p)
+{
+    return CPoint(ClampCoord(p.x), ClampCoord(p.y));
+}
+
+// For the binary readers: a value beyond the range marks a damaged file.
+inline void RequireStoredCoord(int64_t v)
+{
+    if (!IsCoordInRange(v))
+        throw CArchiveException(CArchiveException::badIndex, "coordinate out of range");
+}
+inline void RequireStoredCoord(const CPoint& p)
+{
+    RequireStoredCoord(p.x);
+    RequireStoredCoord(p.y);
+}
 
 namespace dir {
 constexpr uint32_t kMask = 0x380;
