@@ -937,8 +937,9 @@ void CPart::DataRead(CArchive& ar, bool full, int version)
 {
     ar >> m_org >> m_corner1 >> m_corner2;
     RequireStoredCoord(m_org);
-    RequireStoredCoord(m_corner1);
-    RequireStoredCoord(m_corner2);
+    // The outline is derived from the items and may reach beyond their points.
+    RequireStoredExtent(m_corner1);
+    RequireStoredExtent(m_corner2);
     m_packageMax = ar.ReadInt();
     m_package = ar.ReadInt();
     m_angle = ar.ReadInt();
@@ -1019,8 +1020,9 @@ void CPart::ReadTextRecord(const CString& line)
     const int blank = rest.FindOneOf(" \t");
     const char* p = blank >= 0 ? rest.c_str() + blank : "";
     // As "%d %d ..." reads them, but values that do not fit saturate instead
-    // of overflowing; points are clamped into the coordinate range, the
-    // numbers and words into 32 bits.  Missing numbers keep their values.
+    // of overflowing; the origin is clamped into the coordinate range, the
+    // outline (derived from the items) into the range of derived rectangles,
+    // the numbers and words into 32 bits.  Missing numbers keep their values.
     int64_t v[10] = {m_org.x,     m_org.y,      m_corner1.x, m_corner1.y, m_corner2.x,
                      m_corner2.y, m_packageMax, m_package,   m_angle,     m_attr};
     for (int64_t& value : v) {
@@ -1033,8 +1035,8 @@ void CPart::ReadTextRecord(const CString& line)
     }
     auto int32 = [](int64_t x) { return int(std::clamp<int64_t>(x, INT_MIN, INT_MAX)); };
     m_org = CPoint(ClampCoord(v[0]), ClampCoord(v[1]));
-    m_corner1 = CPoint(ClampCoord(v[2]), ClampCoord(v[3]));
-    m_corner2 = CPoint(ClampCoord(v[4]), ClampCoord(v[5]));
+    m_corner1 = CPoint(ClampExtent(v[2]), ClampExtent(v[3]));
+    m_corner2 = CPoint(ClampExtent(v[4]), ClampExtent(v[5]));
     m_packageMax = int32(v[6]);
     m_package = int32(v[7]);
     m_angle = int32(v[8]);

@@ -29,7 +29,7 @@ constexpr int kPropertyMarker = 900;
 constexpr int kSizeMarker = 1;
 constexpr int kAreaMarker = 2;
 constexpr int kTitleFollows = 1;
-constexpr int kDefaultSizeCode = 1;  // A3 landscape
+constexpr int kDefaultSizeCode = 1; // A3 landscape
 constexpr int kSizeCodes = 6;
 
 // Puts a sheet's own type back after a read, also when the read fails.
@@ -60,10 +60,10 @@ void ParseSizes(const CString& text, int out[3])
     }
 }
 
-}  // namespace
+} // namespace
 
-CSchematicFile::ReadStatus CSchematicFile::Read(CArchive& ar, CDocumentHeader& header, CSheet& target,
-                                                CSheet* title)
+CSchematicFile::ReadStatus CSchematicFile::Read(CArchive& ar, CDocumentHeader& header,
+                                                CSheet& target, CSheet* title)
 {
     CString first;
     ar.ReadString(first);
@@ -105,12 +105,13 @@ CSchematicFile::ReadStatus CSchematicFile::Read(CArchive& ar, CDocumentHeader& h
             const KeepSheetType keep(titleSheet);
             titleSheet.DataRead(ar, version);
         }
-        ar.ReadInt();  // the closing 0
+        ar.ReadInt(); // the closing 0
     }
     return ReadStatus::Ok;
 }
 
-void CSchematicFile::Write(CArchive& ar, const CDocumentHeader& header, const CSheet& main, const CSheet* title)
+void CSchematicFile::Write(CArchive& ar, const CDocumentHeader& header, const CSheet& main,
+                           const CSheet* title)
 {
     ar.WriteString(CString(kHeaderLine) + "\n");
     WriteHeader(ar, header);
@@ -122,7 +123,8 @@ void CSchematicFile::Write(CArchive& ar, const CDocumentHeader& header, const CS
     ar << int32_t(0);
 }
 
-void CSchematicFile::Save(CArchive& ar, const CDocumentHeader& header, const CSheet& main, const CSheet& title)
+void CSchematicFile::Save(CArchive& ar, const CDocumentHeader& header, const CSheet& main,
+                          const CSheet& title)
 {
     const bool includeTitle = Profile().GetInt("FileSave", "TitleInclude", 0) != 0;
     Write(ar, header, main, includeTitle ? &title : nullptr);
@@ -138,16 +140,16 @@ int CSchematicFile::ParseVersion(const CString& firstLine)
     return version < 0 ? -1 : version;
 }
 
-void CSchematicFile::ReadHeader(CArchive& ar, int version, CDocumentHeader& header, bool takeProperties,
-                                bool takeVisibleArea)
+void CSchematicFile::ReadHeader(CArchive& ar, int version, CDocumentHeader& header,
+                                bool takeProperties, bool takeVisibleArea)
 {
     std::vector<CString> properties;
     if (version >= 7) {
-        ar.ReadInt();  // 900
+        ar.ReadInt(); // 900
         for (int32_t n = ar.ReadCount(1); n > 0; --n)
             properties.push_back(ar.ReadCString());
     }
-    ar.ReadInt();  // 1
+    ar.ReadInt(); // 1
     const int width = ar.ReadInt();
     const int height = ar.ReadInt();
     const int sizeCode = ar.ReadInt();
@@ -155,10 +157,11 @@ void CSchematicFile::ReadHeader(CArchive& ar, int version, CDocumentHeader& head
     RequireStoredCoord(height);
     CRect visible(0, 0, width, height);
     if (version >= 4) {
-        ar.ReadInt();  // 2
+        ar.ReadInt(); // 2
         visible = ar.ReadRect();
-        RequireStoredCoord(visible.TopLeft());
-        RequireStoredCoord(visible.BottomRight());
+        // What the view showed may reach past the sheet.
+        RequireStoredExtent(visible.TopLeft());
+        RequireStoredExtent(visible.BottomRight());
     }
 
     header.width = width;
@@ -175,7 +178,8 @@ void CSchematicFile::WriteHeader(CArchive& ar, const CDocumentHeader& header)
     ar << int32_t(kPropertyMarker) << int32_t(header.properties.size());
     for (const CString& property : header.properties)
         ar << property;
-    ar << int32_t(kSizeMarker) << int32_t(header.width) << int32_t(header.height) << int32_t(header.sizeCode);
+    ar << int32_t(kSizeMarker) << int32_t(header.width) << int32_t(header.height)
+       << int32_t(header.sizeCode);
     ar << int32_t(kAreaMarker) << header.visibleArea;
 }
 
@@ -217,5 +221,6 @@ CString CSchematicFile::TitleFileName(int sizeCode)
 
 CString CSchematicFile::UnsupportedVersionMessage()
 {
-    return FromUtf8("サポートしていないバージョンのデータファイルです。\nＶＩＲＥＯのバージョンを上げて下さい。");
+    return FromUtf8("サポートしていないバージョンのデータファイルです。\nＶＩＲＥＯのバージョンを上"
+                    "げて下さい。");
 }

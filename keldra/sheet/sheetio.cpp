@@ -32,23 +32,22 @@
 
 namespace {
 
-template <class T>
-void WriteList(CArchive& ar, const CItemList<T>& list)
+template <class T> void WriteList(CArchive& ar, const CItemList<T>& list)
 {
     ar << int32_t(list.GetCount());
     for (const T& item : list)
         item.DataWrite(ar);
 }
 
-}  // namespace
+} // namespace
 
 void CSheet::DataWrite(CArchive& ar) const
 {
     // The count field is informational (readers skip it); write the number of
     // items actually stored.
-    const uint32_t items = uint32_t(m_wires.GetCount() + m_buses.GetCount() + m_lines.GetCount() +
-                                    m_juncs.GetCount() + m_pins.GetCount() + m_texts.GetCount() +
-                                    m_arcs.GetCount() + m_parts.GetCount());
+    const uint32_t items =
+        uint32_t(m_wires.GetCount() + m_buses.GetCount() + m_lines.GetCount() + m_juncs.GetCount() +
+                 m_pins.GetCount() + m_texts.GetCount() + m_arcs.GetCount() + m_parts.GetCount());
     ar << int32_t(m_type) << items;
     WriteList(ar, m_wires);
     WriteList(ar, m_buses);
@@ -77,7 +76,7 @@ void CSheet::DataRead(CArchive& ar, int version)
     } restore{m_count, previous};
 
     m_type = ar.ReadInt();
-    ar.ReadInt();  // item count when written
+    ar.ReadInt(); // item count when written
 
     // Three line lists; every record goes to the list its own type selects.
     for (int list = 0; list < 3; ++list) {
@@ -147,7 +146,7 @@ int StackStep(int grid, int size)
     return ClampCoord(step);
 }
 
-}  // namespace
+} // namespace
 
 void CSheet::SerializeText(CArchive& ar)
 {
@@ -176,13 +175,14 @@ void CSheet::SerializeText(CArchive& ar)
     bool end = false;
     bool records = true;
 
-    CPart* part = nullptr;      // the part the records go into, until "PartEnd"
-    CLine* line = nullptr;      // the current line, for "Name " and "NetIndex "
-    CPin* pin = nullptr;        // the current pin, for "Name " and "No "
-    CText* lastText = nullptr;  // the text read last, for "Font "
+    CPart* part = nullptr;     // the part the records go into, until "PartEnd"
+    CLine* line = nullptr;     // the current line, for "Name " and "NetIndex "
+    CPin* pin = nullptr;       // the current pin, for "Name " and "No "
+    CText* lastText = nullptr; // the text read last, for "Font "
 
     // Plain lines become free texts stacked downwards.
-    const int textSize = ClampCoord(Profile().GetInt("Default", "Text Height", CText::kDefaultSize));
+    const int textSize =
+        ClampCoord(Profile().GetInt("Default", "Text Height", CText::kDefaultSize));
     const int grid = Profile().GetInt("Sheet", "MainGrid", 100);
     CPoint stack(0, 0);
     int lastStep = 0;
@@ -283,7 +283,7 @@ int CSheet::SerazileSub(CArchive& ar, char* buffer, bool& end)
     int n = 0;
     for (;;) {
         const int c = ar.ReadByte();
-        if (c <= 0) {  // a NUL byte or the end of the input
+        if (c <= 0) { // a NUL byte or the end of the input
             end = true;
             break;
         }
@@ -309,8 +309,7 @@ int CSheet::SerazileSub(CArchive& ar, char* buffer, bool& end)
 namespace {
 
 // Moves up to n items from the tail of list into dest, last item first.
-template <class T, class Add>
-void MoveTail(CItemList<T>& list, int n, Add add)
+template <class T, class Add> void MoveTail(CItemList<T>& list, int n, Add add)
 {
     for (; n > 0 && !list.IsEmpty(); --n) {
         add(*list.GetTail());
@@ -318,7 +317,7 @@ void MoveTail(CItemList<T>& list, int n, Add add)
     }
 }
 
-}  // namespace
+} // namespace
 
 void CSheet::GetItemTail(const int counts[9], CSheet& dest)
 {

@@ -55,8 +55,7 @@ const CText* FindText(const CSheet& sheet, const char* s)
     return nullptr;
 }
 
-template <class T>
-std::vector<const T*> Items(const CItemList<T>& list)
+template <class T> std::vector<const T*> Items(const CItemList<T>& list)
 {
     std::vector<const T*> v;
     for (const T& item : list)
@@ -76,7 +75,7 @@ std::vector<uint8_t> FileWithCountsAfterHeader(const std::vector<int32_t>& ints)
     return ar.Bytes();
 }
 
-}  // namespace
+} // namespace
 
 // --- reading files of every version ------------------------------------------------------------
 
@@ -107,7 +106,7 @@ TEST_F(SchematicFileTest, SampleFilesOfEveryVersionReadTheSameDrawing)
         const auto wires = Items(sheet.Wires());
         EXPECT_EQ(wires[0]->GetName(), "CLK");
         EXPECT_EQ(wires[1]->GetType(), CLine::kPower);
-        EXPECT_EQ(wires[1]->GetLineWidth(), 16);  // from the settings, never stored
+        EXPECT_EQ(wires[1]->GetLineWidth(), 16); // from the settings, never stored
         EXPECT_EQ(sheet.GetHeadBus()->GetName(), "D[0..7]");
         EXPECT_EQ(sheet.GetHeadBus()->GetLineWidth(), 24);
         EXPECT_EQ(sheet.GetHeadPin()->GetName(), "IN");
@@ -125,7 +124,7 @@ TEST_F(SchematicFileTest, SampleFilesOfEveryVersionReadTheSameDrawing)
         // The plain lines of a part use the oldest layout below version 8.
         ASSERT_EQ(part.Lines().GetCount(), 4);
         EXPECT_EQ(part.Lines().GetTail()->GetStartPoint(), CPoint(2900, 650));
-        ASSERT_EQ(part.Texts().GetCount(), 1);  // the empty and the tag text are dropped
+        ASSERT_EQ(part.Texts().GetCount(), 1); // the empty and the tag text are dropped
         EXPECT_EQ(part.Texts().GetHead()->GetName(), "&Footprint&R0805");
         // The stored outline (0,0)-(1,1) is replaced by the computed one.
         CPart recomputed = part;
@@ -180,7 +179,8 @@ TEST_F(SchematicFileTest, HeaderFieldsFollowTheFileVersion)
             EXPECT_TRUE(r.header.properties.empty());
         }
         // The visible area is in the file from version 4; older files show the whole sheet.
-        EXPECT_EQ(r.header.visibleArea, version >= 4 ? CRect(100, 200, 8000, 6000) : CRect(0, 0, 16535, 11693));
+        EXPECT_EQ(r.header.visibleArea,
+                  version >= 4 ? CRect(100, 200, 8000, 6000) : CRect(0, 0, 16535, 11693));
     }
 }
 
@@ -201,7 +201,7 @@ TEST_F(SchematicFileTest, TargetKeepsItsTypeAndTakesTheHeaderByType)
     EXPECT_EQ(r.header.visibleArea, before.visibleArea);
     EXPECT_EQ(r.header.version, 5);
     EXPECT_EQ(r.header.width, 16535);
-    EXPECT_EQ(title.Wires().GetCount(), 3);  // read with the file's version all the same
+    EXPECT_EQ(title.Wires().GetCount(), 3); // read with the file's version all the same
 
     // A selection sheet takes the properties but not the visible area.
     CSheet selection(CSheet::kSelection);
@@ -215,8 +215,8 @@ TEST_F(SchematicFileTest, TargetKeepsItsTypeAndTakesTheHeaderByType)
     std::vector<uint8_t> bytes = SampleSchematic(8);
     CArchive head;
     rec::PutHeaderLine(head, 8);
-    rec::PutDocHeader(head, 8, {"&Author&Sample Author", "&Comment&Hand-built sample"}, 16535, 11693, 1,
-                      CRect(100, 200, 8000, 6000));
+    rec::PutDocHeader(head, 8, {"&Author&Sample Author", "&Comment&Hand-built sample"}, 16535,
+                      11693, 1, CRect(100, 200, 8000, 6000));
     const size_t typeAt = head.Bytes().size();
     ASSERT_EQ(bytes[typeAt], 0);
     bytes[typeAt] = 3;
@@ -234,15 +234,15 @@ TEST_F(SchematicFileTest, NewerVersionsAreRefusedWithAMessageForeignFilesSilentl
     const CScopedHost host(std::make_unique<RecordingHost>(messages));
 
     std::vector<uint8_t> newer = SampleSchematic(8);
-    newer[23] = '9';  // "... Ver 0.09"
+    newer[23] = '9'; // "... Ver 0.09"
     CSheet sheet(CSheet::kDrawing);
     CDocumentHeader header;
     header.version = 6;
     ReadResult r = ReadInto(newer, sheet, nullptr, header);
     EXPECT_EQ(r.status, CSchematicFile::ReadStatus::UnsupportedVersion);
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(ToUtf8(messages[0]),
-              "サポートしていないバージョンのデータファイルです。\nＶＩＲＥＯのバージョンを上げて下さい。");
+    EXPECT_EQ(ToUtf8(messages[0]), "サポートしていないバージョンのデータファイルです。\nＶＩＲＥＯ"
+                                   "のバージョンを上げて下さい。");
     EXPECT_EQ(messages[0], CSchematicFile::UnsupportedVersionMessage());
     EXPECT_EQ(r.header.version, 6);
     EXPECT_EQ(sheet.GetItemCount(), 0u);
@@ -261,8 +261,8 @@ TEST(CSchematicFileVersion, LastTwoCharactersOfALineNamingTheFormat)
     EXPECT_EQ(CSchematicFile::ParseVersion(CSchematicFile::kHeaderLine), 8);
     EXPECT_EQ(CSchematicFile::ParseVersion("VIREO DATA FILE Ver 0.05"), 5);
     EXPECT_EQ(CSchematicFile::ParseVersion("VIREO DATA FILE Ver 0.12"), 12);
-    EXPECT_EQ(CSchematicFile::ParseVersion("xx VIREO"), 0);  // "EO" is no number
-    EXPECT_EQ(CSchematicFile::ParseVersion("VIREO-1"), -1);  // nor is a negative one
+    EXPECT_EQ(CSchematicFile::ParseVersion("xx VIREO"), 0); // "EO" is no number
+    EXPECT_EQ(CSchematicFile::ParseVersion("VIREO-1"), -1); // nor is a negative one
     EXPECT_EQ(CSchematicFile::ParseVersion("vireo DATA FILE Ver 0.08"), -1);
 }
 
@@ -284,13 +284,13 @@ TEST_F(SchematicFileTest, WriterLaysOutTheNewestHeader)
     expected.Write("VIREO DATA FILE Ver 0.08\n", 25);
     expected << int32_t(900) << int32_t(1) << uint8_t(10);
     expected.Write("&Author&Me", 10);
-    expected << int32_t(1) << int32_t(11693) << int32_t(8268) << int32_t(2) << int32_t(2) << int32_t(-5)
-             << int32_t(6) << int32_t(700) << int32_t(800);
-    expected << int32_t(0) << int32_t(0);  // sheet type and item count
+    expected << int32_t(1) << int32_t(11693) << int32_t(8268) << int32_t(2) << int32_t(2)
+             << int32_t(-5) << int32_t(6) << int32_t(700) << int32_t(800);
+    expected << int32_t(0) << int32_t(0); // sheet type and item count
     for (int list = 0; list < 8; ++list)
         expected << int32_t(0);
-    expected << int32_t(0);  // end of the sheet
-    expected << int32_t(0);  // no title block
+    expected << int32_t(0); // end of the sheet
+    expected << int32_t(0); // no title block
     EXPECT_EQ(out.Bytes(), expected.Bytes());
 }
 
@@ -340,14 +340,16 @@ TEST_F(SchematicFileTest, ReadAndWriteAgainIsByteIdentical)
         CSheet title(CSheet::kTitle);
         CDocumentHeader header;
         CArchive first(SampleSchematic(version));
-        ASSERT_EQ(CSchematicFile::Read(first, header, main, &title), CSchematicFile::ReadStatus::Ok);
+        ASSERT_EQ(CSchematicFile::Read(first, header, main, &title),
+                  CSchematicFile::ReadStatus::Ok);
         CArchive once;
         CSchematicFile::Write(once, header, main, &title);
 
         CSheet main2(CSheet::kDrawing), title2(CSheet::kTitle);
         CDocumentHeader header2;
         CArchive in(once.Bytes());
-        ASSERT_EQ(CSchematicFile::Read(in, header2, main2, &title2), CSchematicFile::ReadStatus::Ok);
+        ASSERT_EQ(CSchematicFile::Read(in, header2, main2, &title2),
+                  CSchematicFile::ReadStatus::Ok);
         EXPECT_TRUE(in.AtEnd());
         CArchive twice;
         CSchematicFile::Write(twice, header2, main2, &title2);
@@ -367,33 +369,34 @@ TEST_F(SchematicFileTest, NewDocumentTakesItsSizeFromTheSettings)
     EXPECT_EQ(h.version, 8);
     EXPECT_TRUE(h.properties.empty());
 
-    Profile().WriteInt("Sheet", "Work", 5);  // A4 portrait
+    Profile().WriteInt("Sheet", "Work", 5); // A4 portrait
     h = CSchematicFile::NewDocumentHeader();
     EXPECT_EQ(h.width, 8268);
     EXPECT_EQ(h.height, 11693);
 
-    Profile().WriteInt("Sheet", "Work", 3);  // A2 portrait
+    Profile().WriteInt("Sheet", "Work", 3); // A2 portrait
     Profile().WriteString("Sheet", "Work Width", "1000 2000 3000");
     Profile().WriteString("Sheet", "Work Height", "-4 99999999999");
     h = CSchematicFile::NewDocumentHeader();
-    EXPECT_EQ(h.width, 0);  // a negative size is no size
+    EXPECT_EQ(h.width, 0); // a negative size is no size
     EXPECT_EQ(h.height, 1000);
     Profile().WriteInt("Sheet", "Work", 4);
-    EXPECT_EQ(CSchematicFile::NewDocumentHeader().width, kMaxCoord);  // clamped
+    EXPECT_EQ(CSchematicFile::NewDocumentHeader().width, kMaxCoord); // clamped
     Profile().WriteInt("Sheet", "Work", 2);
-    EXPECT_EQ(CSchematicFile::NewDocumentHeader().height, 0);  // missing third number
+    EXPECT_EQ(CSchematicFile::NewDocumentHeader().height, 0); // missing third number
 
     Profile().WriteString("Sheet", "Work Width", "");
-    Profile().WriteInt("Sheet", "Work", 9);  // unknown: the default size
+    Profile().WriteInt("Sheet", "Work", 9); // unknown: the default size
     h = CSchematicFile::NewDocumentHeader();
     EXPECT_EQ(h.sizeCode, 1);
-    EXPECT_EQ(h.width, 0);  // an empty setting gives no size
+    EXPECT_EQ(h.width, 0); // an empty setting gives no size
     EXPECT_EQ(h.height, kMaxCoord);
 }
 
 TEST(CSchematicFileTitle, NamesOfTheTitleBlockFiles)
 {
-    const char* names[] = {"Title.A2", "Title.A3", "Title.A4", "Title.A2P", "Title.A3P", "Title.A4P"};
+    const char* names[] = {"Title.A2",  "Title.A3",  "Title.A4",
+                           "Title.A2P", "Title.A3P", "Title.A4P"};
     for (int code = 0; code < 6; ++code)
         EXPECT_EQ(CSchematicFile::TitleFileName(code), names[code]);
     EXPECT_EQ(CSchematicFile::TitleFileName(-1), "Title.A3");
@@ -413,24 +416,27 @@ TEST_F(SchematicFileTest, TruncationAnywhereEndsTheReadWithEndOfFile)
     CArchive withTitle;
     CSchematicFile::Write(withTitle, header, main, &title);
 
-    for (const std::vector<uint8_t>& file : {SampleSchematic(5), SampleSchematic(7), withTitle.Bytes()}) {
+    for (const std::vector<uint8_t>& file :
+         {SampleSchematic(5), SampleSchematic(7), withTitle.Bytes()}) {
         for (size_t cut = 0; cut < file.size(); ++cut) {
             CArchive ar(file.data(), cut);
             CSheet sheet(CSheet::kDrawing), t(CSheet::kTitle);
             CDocumentHeader h;
             try {
                 // Only a cut inside the word "VIREO" makes a file that is not ours.
-                EXPECT_EQ(CSchematicFile::Read(ar, h, sheet, &t), CSchematicFile::ReadStatus::NotSchematic)
+                EXPECT_EQ(CSchematicFile::Read(ar, h, sheet, &t),
+                          CSchematicFile::ReadStatus::NotSchematic)
                     << cut;
                 EXPECT_LT(cut, 5u);
             } catch (const CArchiveException& e) {
                 EXPECT_EQ(e.m_cause, CArchiveException::endOfFile) << cut;
             }
             // Whatever was read is counted.
-            EXPECT_EQ(sheet.GetItemCount(), uint32_t(sheet.Wires().GetCount() + sheet.Buses().GetCount() +
-                                                     sheet.Lines().GetCount() + sheet.Juncs().GetCount() +
-                                                     sheet.Pins().GetCount() + sheet.Texts().GetCount() +
-                                                     sheet.Arcs().GetCount() + sheet.Parts().GetCount()));
+            EXPECT_EQ(sheet.GetItemCount(),
+                      uint32_t(sheet.Wires().GetCount() + sheet.Buses().GetCount() +
+                               sheet.Lines().GetCount() + sheet.Juncs().GetCount() +
+                               sheet.Pins().GetCount() + sheet.Texts().GetCount() +
+                               sheet.Arcs().GetCount() + sheet.Parts().GetCount()));
         }
     }
 }
@@ -458,15 +464,16 @@ TEST_F(SchematicFileTest, HugeCountsAndLengthsEndTheReadWithoutWork)
     {
         CArchive ar;
         rec::PutHeaderLine(ar, 8);
-        ar << int32_t(900) << int32_t(1) << uint8_t(0xFF) << uint16_t(0xFFFF) << uint32_t(0xFFFFFFFF);
+        ar << int32_t(900) << int32_t(1) << uint8_t(0xFF) << uint16_t(0xFFFF)
+           << uint32_t(0xFFFFFFFF);
         ar << int32_t(0) << int32_t(0) << int32_t(0);
         expectEnd(ar.Bytes(), CArchiveException::endOfFile);
     }
-    {  // the same length announced as UTF-16 text
+    { // the same length announced as UTF-16 text
         CArchive ar;
         rec::PutHeaderLine(ar, 8);
-        ar << int32_t(900) << int32_t(1) << uint8_t(0xFF) << uint16_t(0xFFFE) << uint8_t(0xFF) << uint16_t(0xFFFF)
-           << uint32_t(0x80000000);
+        ar << int32_t(900) << int32_t(1) << uint8_t(0xFF) << uint16_t(0xFFFE) << uint8_t(0xFF)
+           << uint16_t(0xFFFF) << uint32_t(0x80000000);
         expectEnd(ar.Bytes(), CArchiveException::endOfFile);
     }
     // A wire count of 2^31 - 1 with a few wires behind it.
@@ -493,7 +500,8 @@ TEST_F(SchematicFileTest, HugeCountsAndLengthsEndTheReadWithoutWork)
         for (int list = 0; list < 7; ++list)
             bytes << int32_t(0);
         bytes << int32_t(1);
-        rec::PutPartHead(bytes, 8, CPoint(), CPoint(), CPoint(), 0, 0, 0, 0, nullptr, nullptr, nullptr);
+        rec::PutPartHead(bytes, 8, CPoint(), CPoint(), CPoint(), 0, 0, 0, 0, nullptr, nullptr,
+                         nullptr);
         bytes << int32_t(0x7FFFFFFF);
         for (int i = 0; i < 40; ++i)
             bytes << int32_t(0);
@@ -527,6 +535,21 @@ TEST_F(SchematicFileTest, CoordinatesNoDrawingCanHaveMarkTheFileDamaged)
             EXPECT_STREQ(e.what(), "coordinate out of range");
         }
     }
+    // A part's outline is derived from its items and may reach further than
+    // any point: what our writer stores for a part at the edge reads back.
+    CSheet edge(CSheet::kDrawing);
+    CPart part(CPoint(kMaxCoord, kMaxCoord), CPoint(), CPoint(), 0, 0, 0, 0);
+    part.NewText(CText("WWWWWWWWWW", CPoint(kMaxCoord, kMaxCoord), kMaxCoord,
+                       8 | (7u << CText::kFrameShift)));
+    part.CalcBoundRect();
+    ASSERT_GT(part.GetCorner2().x, kMaxCoord);
+    edge.NewPart(part);
+    CArchive written;
+    CSchematicFile::Write(written, CDocumentHeader(), edge, nullptr);
+    CSheet back(CSheet::kDrawing);
+    EXPECT_EQ(ReadInto(written.Bytes(), back).status, CSchematicFile::ReadStatus::Ok);
+    EXPECT_EQ(back.GetHeadPart()->GetCorner2(), part.GetCorner2());
+
     // The sheet size and the visible area are checked the same way.
     CArchive ar;
     rec::PutHeaderLine(ar, 8);

@@ -7,6 +7,7 @@
 #include "base/archive.h"
 #include "base/memoryprofile.h"
 #include "base/profile.h"
+#include "base/textmetrics.h"
 #include "items/geometry.h"
 #include "sheet/sheet.h"
 #include "support/samplefiles.h"
@@ -43,7 +44,8 @@ void FillSheet(CSheet& sheet)
 {
     CLine* wire = sheet.NewWire(CPoint(0, 0), CPoint(1000, 0));
     wire->ModifyType(0, CLine::kPower | CLine::kHighlight | CLine::kWorkMark1);
-    wire->GetNameText().SetName("VCC", CPoint(100, 20), 60, 8 | CText::kSelected | (3u << CText::kFrameShift));
+    wire->GetNameText().SetName("VCC", CPoint(100, 20), 60,
+                                8 | CText::kSelected | (3u << CText::kFrameShift));
     wire->SetLineWidth(99);
     wire->SetCheck(1);
     sheet.NewWire(CPoint(1000, 0), CPoint(1000, -500));
@@ -64,11 +66,13 @@ void FillSheet(CSheet& sheet)
     pin->ModifyElect(CPin::kSelected | CPin::kHidden | CPin::kOpenMark, 0);
     pin->GetNameText().SetTextSel(true);
 
-    sheet.NewText(OwnFontText("Free text", CPoint(500, 1500), 120,
-                              CText::kSelected | CText::kNoPrint | (7u << CText::kFrameShift) | 30));
+    sheet.NewText(
+        OwnFontText("Free text", CPoint(500, 1500), 120,
+                    CText::kSelected | CText::kNoPrint | (7u << CText::kFrameShift) | 30));
     sheet.NewText("Plain", CPoint(-300, 1500), 70, 0);
 
-    CArc* arc = sheet.NewArc(CPoint(4000, 4000), 250, 30, 300, (2 << CArc::kStyleShift) | CArc::kFilled, 20);
+    CArc* arc = sheet.NewArc(CPoint(4000, 4000), 250, 30, 300,
+                             (2 << CArc::kStyleShift) | CArc::kFilled, 20);
     arc->SetArrow(100, 1000);
     arc->SetCheck(1);
 
@@ -117,8 +121,7 @@ void ReadText(const std::string& text, CSheet& sheet)
     sheet.SerializeText(ar);
 }
 
-template <class T>
-std::vector<T*> Items(CItemList<T>& list)
+template <class T> std::vector<T*> Items(CItemList<T>& list)
 {
     std::vector<T*> v;
     for (T& item : list)
@@ -136,11 +139,12 @@ rec::Text RecText(const char* s, CPoint p)
 
 int ListSum(const CSheet& s)
 {
-    return s.Wires().GetCount() + s.Buses().GetCount() + s.Lines().GetCount() + s.Juncs().GetCount() +
-           s.Pins().GetCount() + s.Texts().GetCount() + s.Arcs().GetCount() + s.Parts().GetCount();
+    return s.Wires().GetCount() + s.Buses().GetCount() + s.Lines().GetCount() +
+           s.Juncs().GetCount() + s.Pins().GetCount() + s.Texts().GetCount() + s.Arcs().GetCount() +
+           s.Parts().GetCount();
 }
 
-}  // namespace
+} // namespace
 
 // --- binary sheet record ------------------------------------------------------------------------
 
@@ -153,7 +157,7 @@ TEST_F(SheetIoTest, RoundTripKeepsEveryStoredField)
     CSheet back(CSheet::kDrawing);
     ReadSheet(bytes, back);
 
-    EXPECT_EQ(back.GetSheetType(), CSheet::kSelection);  // a stored sheet brings its type
+    EXPECT_EQ(back.GetSheetType(), CSheet::kSelection); // a stored sheet brings its type
     EXPECT_EQ(back.GetItemCount(), sheet.GetItemCount());
 
     // Lines: every stored field and the name's selection; not the runtime
@@ -268,10 +272,11 @@ TEST_F(SheetIoTest, EmptyFreeTextsAreDroppedAndOutlinesRecomputed)
         ar << int32_t(0);
     ar << int32_t(2);
     rec::PutText(ar, 8, RecText("", CPoint(5, 5)));
-    rec::PutText(ar, 8, RecText("&NAME&NAME", CPoint(5, 5)));  // an old self-shown property
+    rec::PutText(ar, 8, RecText("&NAME&NAME", CPoint(5, 5))); // an old self-shown property
     ar << int32_t(0) << int32_t(1);
     const rec::Text ref = RecText("U1", CPoint(500, 500));
-    rec::PutPartHead(ar, 8, CPoint(0, 0), CPoint(-9, -9), CPoint(-8, -8), 0, 0, 0, 0, nullptr, &ref, nullptr);
+    rec::PutPartHead(ar, 8, CPoint(0, 0), CPoint(-9, -9), CPoint(-8, -8), 0, 0, 0, 0, nullptr, &ref,
+                     nullptr);
     ar << int32_t(0) << int32_t(1);
     rec::PutLine(ar, 8, 1, CPoint(0, 0), CPoint(300, 200));
     ar << int32_t(0) << int32_t(3);
@@ -398,7 +403,7 @@ TEST_F(SheetIoTest, TextFormKeywordsAndTheCurrentItem)
     const CLine& wire = *sheet.GetHeadWire();
     EXPECT_EQ(wire.GetName(), "N1");
     EXPECT_EQ(wire.GetCrossName(), "X1");
-    EXPECT_EQ(wire.GetStartCheck(), 1);  // lines read are marked whole
+    EXPECT_EQ(wire.GetStartCheck(), 1); // lines read are marked whole
     EXPECT_EQ(wire.GetEndCheck(), 1);
     ASSERT_EQ(sheet.Pins().GetCount(), 1);
     EXPECT_EQ(sheet.GetHeadPin()->GetName(), "A");
@@ -414,12 +419,12 @@ TEST_F(SheetIoTest, TextFormKeywordsAndTheCurrentItem)
     EXPECT_EQ(part.Pins().GetHead()->GetName(), "Y");
     EXPECT_EQ(part.Lines().GetCount(), 1);
     EXPECT_EQ(part.Arcs().GetCount(), 1);
-    ASSERT_EQ(part.Texts().GetCount(), 1);  // the empty text is dropped
-    EXPECT_FALSE(part.Texts().GetHead()->IsDisp());  // part texts keep their display bit
+    ASSERT_EQ(part.Texts().GetCount(), 1);          // the empty text is dropped
+    EXPECT_FALSE(part.Texts().GetHead()->IsDisp()); // part texts keep their display bit
 
     EXPECT_EQ(sheet.Juncs().GetCount(), 1);
     ASSERT_EQ(sheet.Texts().GetCount(), 1);
-    EXPECT_TRUE(sheet.GetHeadText()->IsDisp());  // free texts are shown
+    EXPECT_TRUE(sheet.GetHeadText()->IsDisp()); // free texts are shown
     EXPECT_EQ(sheet.Arcs().GetCount(), 1);
     EXPECT_EQ(sheet.GetItemCount(), 6u);
 }
@@ -475,7 +480,7 @@ TEST_F(SheetIoTest, TextFilesBecomeStackedTexts)
     EXPECT_EQ(texts[0]->GetSize(), 70);
     EXPECT_EQ(texts[0]->GetAngle(), CText::kDefaultAttr);
     EXPECT_EQ(texts[1]->GetPoint(), CPoint(0, -200));
-    EXPECT_EQ(texts[2]->GetName(), "Line 0 0 1 0 8 0 0 0");  // records no longer count
+    EXPECT_EQ(texts[2]->GetName(), "Line 0 0 1 0 8 0 0 0"); // records no longer count
     EXPECT_EQ(texts[2]->GetPoint(), CPoint(0, -300));
 
     // Records first, then the first other line ends them.
@@ -511,7 +516,7 @@ TEST_F(SheetIoTest, TextFormTakesAnyBytesAndClampsNumbers)
              "PartEnd\n"
              "Text \"T\" 0 0 -99999999999 -1\n",
              sheet);
-    const CLine& line = *sheet.GetHeadWire();  // type 7: kind 3, a wire
+    const CLine& line = *sheet.GetHeadWire(); // type 7: kind 3, a wire
     EXPECT_EQ(line.GetStartPoint(), CPoint(kMaxCoord, -kMaxCoord));
     EXPECT_EQ(line.GetLineWidth(), kMaxCoord);
     EXPECT_EQ(line.GetStartArrow(), -kMaxCoord);
@@ -524,13 +529,14 @@ TEST_F(SheetIoTest, TextFormTakesAnyBytesAndClampsNumbers)
     EXPECT_EQ(sheet.GetHeadPart()->GetOrg(), CPoint(kMaxCoord, 0));
     EXPECT_EQ(sheet.GetHeadPart()->GetPackageMax(), INT32_MAX);
     EXPECT_EQ(sheet.GetHeadText()->GetSize(), -kMaxCoord);
-    EXPECT_EQ(sheet.GetHeadText()->GetAngle(), 0xFFFFFFFFu & ~CText::kHidden);  // free texts are shown
+    EXPECT_EQ(sheet.GetHeadText()->GetAngle(),
+              0xFFFFFFFFu & ~CText::kHidden); // free texts are shown
 
     // A long multi-line text at the largest size stays within the range.
     std::string many = "Text \"";
     for (int i = 0; i < 50; ++i)
         many += "WWWWWWWWWW\\n";
-    many += "\" 268435456 -268435456 268435456 459528\n";  // frame 7, 270 degrees
+    many += "\" 268435456 -268435456 268435456 459528\n"; // frame 7, 270 degrees
     CSheet big;
     ReadText(many, big);
     const CRect r = big.GetHeadText()->GetBoundingRect();
@@ -557,9 +563,9 @@ TEST(CSheetSerazileSub, LineEndsAndTheEndOfInput)
     std::vector<std::pair<int, std::string>> got;
     for (int n; (n = CSheet::SerazileSub(ar, buffer.data(), end)) > 0;)
         got.emplace_back(n, buffer.data());
-    const std::vector<std::pair<int, std::string>> expected = {
-        {3, "ab"}, {3, "cd"}, {3, "ef"}, {3, "gh"}, {1, ""}, {3, "ij"}};
-    EXPECT_EQ(got, expected);  // a lone CR ends a line without eating the next byte
+    const std::vector<std::pair<int, std::string>> expected = {{3, "ab"}, {3, "cd"}, {3, "ef"},
+                                                               {3, "gh"}, {1, ""},   {3, "ij"}};
+    EXPECT_EQ(got, expected); // a lone CR ends a line without eating the next byte
     EXPECT_TRUE(end);
     EXPECT_EQ(CSheet::SerazileSub(ar, buffer.data(), end), 0);
 
@@ -608,12 +614,12 @@ TEST_F(SheetIoTest, ItemTailMovesTheNewestItemsLastFirst)
     EXPECT_EQ(texts[0], first);
     EXPECT_EQ(texts[1]->GetName(), "t1");
     EXPECT_EQ(sheet.Juncs().GetCount(), 2);
-    EXPECT_EQ(sheet.Buses().GetCount(), 0);  // asked for 5, there was 1
+    EXPECT_EQ(sheet.Buses().GetCount(), 0); // asked for 5, there was 1
     EXPECT_EQ(sheet.Wires().GetCount(), 2);
 
     auto moved = Items(dest.Texts());
     ASSERT_EQ(moved.size(), 2u);
-    EXPECT_EQ(moved[0]->GetName(), "t0");  // the newest first
+    EXPECT_EQ(moved[0]->GetName(), "t0"); // the newest first
     EXPECT_EQ(moved[1]->GetName(), "t2");
     EXPECT_EQ(dest.Juncs().GetHead()->GetPoint(), CPoint(2, 2));
     EXPECT_EQ(dest.GetHeadWire()->GetStartPoint(), CPoint(2, 0));
@@ -625,4 +631,34 @@ TEST_F(SheetIoTest, ItemTailMovesTheNewestItemsLastFirst)
     sheet.GetItemTail(all, dest);
     EXPECT_EQ(sheet.GetItemCount(), 0u);
     EXPECT_EQ(sheet.Wires().GetCount(), 2);
+}
+
+// --- limits the readers rely on ------------------------------------------------------------------
+
+TEST(ReaderLimits, TextRectanglesStayInRangeAtTheLargestValues)
+{
+    // Widths are bounded however long the string.
+    EXPECT_EQ(TextMetrics().TextWidth(CString('W', 100000), kMaxCoord, nullptr), kMaxCoord);
+    EXPECT_EQ(TextMetrics().TextWidth(CString('W', 100000), -kMaxCoord, nullptr), -kMaxCoord);
+    EXPECT_LE(TextMetrics().Height(INT32_MAX, nullptr), 2 * kMaxCoord);
+
+    std::string lines;
+    for (int i = 0; i < 20; ++i)
+        lines += "WWWWWWWWWWWWWWWWWWWWWWWWWWWWWW\\n";
+    const CString text(lines);
+    for (uint32_t direction : {0x000u, 0x100u, 0x200u, 0x300u, 0x380u})
+        for (uint32_t org : {0u, 2u, 6u, 8u, 10u, 14u, 24u, 26u, 30u})
+            for (uint32_t frame : {0u, 1u, 3u, 4u, 5u, 7u, 13u, 14u, 31u})
+                for (int size : {kMaxCoord, -kMaxCoord})
+                    for (CPoint p :
+                         {CPoint(kMaxCoord, kMaxCoord), CPoint(-kMaxCoord, -kMaxCoord)}) {
+                        const CText t(text, p, size,
+                                      direction | org | (frame << CText::kFrameShift));
+                        for (const CRect& r : {t.GetTextBoundingRect(), t.GetFrameBoundingRect()}) {
+                            EXPECT_GE(r.left, -kMaxExtent);
+                            EXPECT_LE(r.right, kMaxExtent);
+                            EXPECT_GE(r.top, -kMaxExtent);
+                            EXPECT_LE(r.bottom, kMaxExtent);
+                        }
+                    }
 }

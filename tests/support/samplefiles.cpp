@@ -28,15 +28,15 @@ void PutPoint(CArchive& ar, CPoint p)
 
 void PutFont(CArchive& ar, const LOGFONT& f)
 {
-    ar << int32_t(f.lfHeight) << int32_t(f.lfWidth) << int32_t(f.lfEscapement) << int32_t(f.lfOrientation)
-       << int32_t(f.lfWeight);
-    for (uint8_t b : {f.lfItalic, f.lfUnderline, f.lfStrikeOut, f.lfCharSet, f.lfOutPrecision, f.lfClipPrecision,
-                      f.lfQuality, f.lfPitchAndFamily})
+    ar << int32_t(f.lfHeight) << int32_t(f.lfWidth) << int32_t(f.lfEscapement)
+       << int32_t(f.lfOrientation) << int32_t(f.lfWeight);
+    for (uint8_t b : {f.lfItalic, f.lfUnderline, f.lfStrikeOut, f.lfCharSet, f.lfOutPrecision,
+                      f.lfClipPrecision, f.lfQuality, f.lfPitchAndFamily})
         ar << b;
     ar.Write(f.lfFaceName, sizeof f.lfFaceName);
 }
 
-}  // namespace
+} // namespace
 
 void PutHeaderLine(CArchive& ar, int version)
 {
@@ -45,8 +45,8 @@ void PutHeaderLine(CArchive& ar, int version)
     ar.Write(line, std::char_traits<char>::length(line));
 }
 
-void PutDocHeader(CArchive& ar, int version, const std::vector<std::string>& properties, int width, int height,
-                  int sizeCode, const CRect& visible)
+void PutDocHeader(CArchive& ar, int version, const std::vector<std::string>& properties, int width,
+                  int height, int sizeCode, const CRect& visible)
 {
     if (version >= 7) {
         ar << int32_t(900) << int32_t(properties.size());
@@ -70,8 +70,8 @@ void PutText(CArchive& ar, int version, const Text& t)
         PutFont(ar, t.font);
 }
 
-void PutLine(CArchive& ar, int version, uint32_t type, CPoint a, CPoint b, const Text* name, int startArrowTens,
-             int endArrowTens)
+void PutLine(CArchive& ar, int version, uint32_t type, CPoint a, CPoint b, const Text* name,
+             int startArrowTens, int endArrowTens)
 {
     ar << type;
     PutPoint(ar, a);
@@ -91,8 +91,8 @@ void PutJunc(CArchive& ar, CPoint p)
     PutPoint(ar, p);
 }
 
-void PutPin(CArchive& ar, int version, CPoint body, CPoint tip, uint32_t angle, uint32_t elect, const Text* name,
-            const Text* no)
+void PutPin(CArchive& ar, int version, CPoint body, CPoint tip, uint32_t angle, uint32_t elect,
+            const Text* name, const Text* no)
 {
     PutPoint(ar, body);
     PutPoint(ar, tip);
@@ -103,8 +103,8 @@ void PutPin(CArchive& ar, int version, CPoint body, CPoint tip, uint32_t angle, 
         PutText(ar, version, *no);
 }
 
-void PutArc(CArchive& ar, int version, CPoint centre, int radius, int start, int end, int type, int startArrowTens,
-            int endArrowTens)
+void PutArc(CArchive& ar, int version, CPoint centre, int radius, int start, int end, int type,
+            int startArrowTens, int endArrowTens)
 {
     PutPoint(ar, centre);
     ar << int32_t(radius) << int32_t(start) << int32_t(end) << int32_t(type);
@@ -112,8 +112,9 @@ void PutArc(CArchive& ar, int version, CPoint centre, int radius, int start, int
         ar << uint16_t((startArrowTens << 8) | endArrowTens);
 }
 
-void PutPartHead(CArchive& ar, int version, CPoint org, CPoint c1, CPoint c2, int packageMax, int package,
-                 int angle, int attr, const Text* name, const Text* ref, const Text* value)
+void PutPartHead(CArchive& ar, int version, CPoint org, CPoint c1, CPoint c2, int packageMax,
+                 int package, int angle, int attr, const Text* name, const Text* ref,
+                 const Text* value)
 {
     PutPoint(ar, org);
     PutPoint(ar, c1);
@@ -125,7 +126,7 @@ void PutPartHead(CArchive& ar, int version, CPoint org, CPoint c1, CPoint c2, in
             PutText(ar, version, *t);
 }
 
-}  // namespace rec
+} // namespace rec
 
 namespace {
 
@@ -150,22 +151,22 @@ LOGFONT ArialFont()
     return f;
 }
 
-}  // namespace
+} // namespace
 
 std::vector<uint8_t> SampleSchematic(int version)
 {
     using namespace rec;
     CArchive ar;
     PutHeaderLine(ar, version);
-    PutDocHeader(ar, version, {"&Author&Sample Author", "&Comment&Hand-built sample"}, 16535, 11693, 1,
-                 CRect(100, 200, 8000, 6000));
+    PutDocHeader(ar, version, {"&Author&Sample Author", "&Comment&Hand-built sample"}, 16535, 11693,
+                 1, CRect(100, 200, 8000, 6000));
 
-    ar << int32_t(0) << int32_t(99);  // sheet type, item count (not believed)
+    ar << int32_t(0) << int32_t(99); // sheet type, item count (not believed)
 
     const Text clk = T("CLK", 1100, 1020);
     ar << int32_t(3);
     PutLine(ar, version, 0, CPoint(1000, 1000), CPoint(2000, 1000), &clk);
-    PutLine(ar, version, 4, CPoint(2000, 1000), CPoint(2000, 2000));  // power wire
+    PutLine(ar, version, 4, CPoint(2000, 1000), CPoint(2000, 2000)); // power wire
     PutLine(ar, version, 0, CPoint(2000, 2000), CPoint(3000, 2000));
 
     const Text bus = T("D[0..7]", 1100, 3030);
@@ -174,7 +175,8 @@ std::vector<uint8_t> SampleSchematic(int version)
 
     const Text label = T("FRAME", 600, 4020);
     ar << int32_t(2);
-    PutLine(ar, version, 1 | (2u << 9), CPoint(500, 500), CPoint(500, 4000), nullptr, 0, 10);  // dashed, end arrow
+    PutLine(ar, version, 1 | (2u << 9), CPoint(500, 500), CPoint(500, 4000), nullptr, 0,
+            10); // dashed, end arrow
     PutLine(ar, version, 1, CPoint(500, 4000), CPoint(4000, 4000), version >= 6 ? &label : nullptr);
 
     ar << int32_t(2);
@@ -190,7 +192,7 @@ std::vector<uint8_t> SampleSchematic(int version)
     ar << int32_t(3);
     PutText(ar, version, T("Sample sheet", 1000, 5000, 8, 100));
     PutText(ar, version, fonted);
-    PutText(ar, version, T("", 0, 0));  // dropped on reading
+    PutText(ar, version, T("", 0, 0)); // dropped on reading
 
     ar << int32_t(1);
     PutArc(ar, version, CPoint(7000, 3000), 500, 0, 90, 0, 10, 0);
@@ -200,7 +202,8 @@ std::vector<uint8_t> SampleSchematic(int version)
     const Text ref = T("R1", 3000, 700);
     const Text value = T("10k", 3200, 700);
     // Outline corners the reader must recompute.
-    PutPartHead(ar, version, CPoint(3000, 500), CPoint(0, 0), CPoint(1, 1), 0, 0, 0, 0, &name, &ref, &value);
+    PutPartHead(ar, version, CPoint(3000, 500), CPoint(0, 0), CPoint(1, 1), 0, 0, 0, 0, &name, &ref,
+                &value);
     const Text no1 = T("1", 2850, 650);
     const Text no2 = T("2", 3350, 650);
     ar << int32_t(2);
@@ -212,15 +215,15 @@ std::vector<uint8_t> SampleSchematic(int version)
     PutLine(ar, partLines, 1, CPoint(3300, 550), CPoint(3300, 650));
     PutLine(ar, partLines, 1, CPoint(3300, 650), CPoint(2900, 650));
     PutLine(ar, partLines, 1, CPoint(2900, 650), CPoint(2900, 550));
-    ar << int32_t(0);  // arcs
+    ar << int32_t(0); // arcs
     ar << int32_t(3);
     PutText(ar, version, T("&Footprint&R0805", 3000, 400, 8 | 0x8000));
-    PutText(ar, version, T("{VIREO}", 3000, 400));  // a tag, dropped on reading
-    PutText(ar, version, T("", 3000, 400));         // dropped on reading
+    PutText(ar, version, T("{VIREO}", 3000, 400)); // a tag, dropped on reading
+    PutText(ar, version, T("", 3000, 400));        // dropped on reading
 
     if (version > 7)
         ar << int32_t(0);
-    ar << int32_t(0);  // no title block
+    ar << int32_t(0); // no title block
     return ar.Bytes();
 }
 

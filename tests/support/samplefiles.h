@@ -32,8 +32,8 @@ void PutDocHeader(CArchive& ar, int version, const std::vector<std::string>& pro
 void PutText(CArchive& ar, int version, const Text& t);
 // A line record with names.  Plain lines (type kind 1) carry the text flags
 // only from version 6 and the arrow word (in tens) only from version 7.
-void PutLine(CArchive& ar, int version, uint32_t type, CPoint a, CPoint b, const Text* name = nullptr,
-             int startArrowTens = 0, int endArrowTens = 0);
+void PutLine(CArchive& ar, int version, uint32_t type, CPoint a, CPoint b,
+             const Text* name = nullptr, int startArrowTens = 0, int endArrowTens = 0);
 void PutJunc(CArchive& ar, CPoint p);
 void PutPin(CArchive& ar, int version, CPoint body, CPoint tip, uint32_t angle, uint32_t elect,
             const Text* name = nullptr, const Text* no = nullptr);
@@ -42,10 +42,11 @@ void PutArc(CArchive& ar, int version, CPoint centre, int radius, int start, int
             int startArrowTens = 0, int endArrowTens = 0);
 // The part header up to and including its name texts; the four counted lists
 // follow (line records in a part use version 0 layout below version 8).
-void PutPartHead(CArchive& ar, int version, CPoint org, CPoint c1, CPoint c2, int packageMax, int package,
-                 int angle, int attr, const Text* name, const Text* ref, const Text* value);
+void PutPartHead(CArchive& ar, int version, CPoint org, CPoint c1, CPoint c2, int packageMax,
+                 int package, int angle, int attr, const Text* name, const Text* ref,
+                 const Text* value);
 
-}  // namespace rec
+} // namespace rec
 
 // The sample drawing as a file of the given version (3 to 8): wires, a bus,
 // plain lines, junctions, a loose pin, texts, an arc and a part with pins.
