@@ -65,6 +65,12 @@ int CArchive::ReadByte()
     return m_data[m_pos++];
 }
 
+int CArchive::PeekByte() const
+{
+    RequireLoading();
+    return AtEnd() ? -1 : m_data[m_pos];
+}
+
 namespace {
 
 void PutLE(uint8_t* out, uint32_t v, int bytes)
@@ -170,6 +176,16 @@ CArchive& CArchive::operator>>(uint8_t& v)
 {
     ReadExact(&v, 1);
     return *this;
+}
+
+int32_t CArchive::ReadCount(size_t minRecordSize)
+{
+    const int32_t n = ReadInt();
+    if (n <= 0)
+        return 0;
+    if (size_t(n) > Remaining() / (minRecordSize ? minRecordSize : 1))
+        throw CArchiveException(CArchiveException::endOfFile);
+    return n;
 }
 
 CArchive& CArchive::operator>>(CPoint& p)

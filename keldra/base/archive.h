@@ -103,6 +103,11 @@ public:
         *this >> s;
         return s;
     }
+    // A signed record count for records of at least minRecordSize bytes each.
+    // A count of zero or less gives 0; a count that the remaining bytes cannot
+    // hold raises the end-of-file exception at once, so that a damaged count
+    // never drives a long loop or a large allocation.
+    int32_t ReadCount(size_t minRecordSize);
 
     // Text lines: WriteString writes the bytes as they are (the caller adds
     // the line feed); ReadString reads up to and without the line feed, drops
@@ -112,6 +117,8 @@ public:
 
     // Reads one byte; -1 at the end of the input.
     int ReadByte();
+    // The next byte without consuming it; -1 at the end of the input.
+    int PeekByte() const;
 
 private:
     void RequireLoading() const;

@@ -20,15 +20,19 @@ std::unique_ptr<CTextMetrics>& Slot()
     return metrics;
 }
 
-// Scales 1/1000-em units to sheet units, rounding to nearest.  Saturates
-// instead of overflowing: sizes come from files, which may be damaged.
+// Results are kept within the largest coordinate an item may hold (2^28,
+// see items/geometry.h), so that a text rectangle built from them cannot
+// overflow however long the string or however large the size.
+constexpr long long kMaxExtent = 1LL << 28;
+
+// Scales 1/1000-em units to sheet units, rounding to nearest.  The operands
+// are bounded first so that the product fits 64 bits (2^33 * 2^28).
 int Scale(long long milliEm, int size)
 {
-    long long product;
-    if (__builtin_mul_overflow(milliEm, (long long)size, &product) || product > LLONG_MAX - 500)
-        return (milliEm < 0) != (size < 0) ? INT_MIN : INT_MAX;
-    const long long v = (product + 500) / 1000;
-    return int(v < INT_MIN ? INT_MIN : v > INT_MAX ? INT_MAX : v);
+    const long long em = milliEm < 0 ? 0 : milliEm > (1LL << 33) ? (1LL << 33) : milliEm;
+    const long long s = size < -kMaxExtent ? -kMaxExtent : size > kMaxExtent ? kMaxExtent : size;
+    const long long v = (em * s + 500) / 1000;
+    return int(v < -kMaxExtent ? -kMaxExtent : v > kMaxExtent ? kMaxExtent : v);
 }
 
 }  // namespace

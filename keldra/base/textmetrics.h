@@ -20,7 +20,9 @@ public:
     virtual ~CTextMetrics() = default;
 
     // Width in sheet units of a one-line string drawn at character height
-    // size; font is the text's own font or null for the default face.
+    // size; font is the text's own font or null for the default face.  Widths,
+    // ascents and descents never exceed 2^28 units (the item coordinate
+    // limit), so that rectangles built from them cannot overflow.
     virtual int TextWidth(const CString& text, int size, const LOGFONT* font) const;
     virtual int Ascent(int size, const LOGFONT* font) const;
     virtual int Descent(int size, const LOGFONT* font) const;

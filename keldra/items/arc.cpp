@@ -14,6 +14,7 @@
 #include <numbers>
 
 #include "base/archive.h"
+#include "items/geometry.h"
 
 namespace {
 
@@ -481,6 +482,8 @@ void CArc::DataRead(CArchive& ar, int version)
     const int startAngle = ar.ReadInt();
     const int endAngle = ar.ReadInt();
     const int type = ar.ReadInt();
+    RequireStoredCoord(centre);
+    RequireStoredCoord(radius);
     int startArrow = 0, endArrow = 0;
     if (version >= 8) {
         const uint16_t arrows = ar.ReadWord();
@@ -511,12 +514,14 @@ void CArc::ReadTextRecord(const CString& line)
     int v[9] = {m_center.x, m_center.y, m_radius,     m_startAngle, m_endAngle,
                 m_width,    m_type,     m_startArrow, m_endArrow};
     ReadRecordNumbers(line, v, 9);
-    m_center = CPoint(v[0], v[1]);
-    m_radius = v[2];
+    // Lengths are kept within the coordinate range; angles and the type word
+    // may be any int.
+    m_center = CPoint(ClampCoord(v[0]), ClampCoord(v[1]));
+    m_radius = ClampCoord(v[2]);
     m_startAngle = v[3];
     m_endAngle = v[4];
-    m_width = v[5];
+    m_width = ClampCoord(v[5]);
     m_type = v[6];
-    m_startArrow = v[7];
-    m_endArrow = v[8];
+    m_startArrow = ClampCoord(v[7]);
+    m_endArrow = ClampCoord(v[8]);
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "base/point.h"
@@ -93,6 +94,8 @@ public:
     friend bool operator!=(const CArc& a, const CArc& b) { return !(a == b); }
 
     // --- stored forms --------------------------------------------------------------
+    // The smallest binary record (before arrows were stored).
+    static constexpr size_t kMinStoredSize = 8 + 4 + 4 + 4 + 4;
     void DataWrite(CArchive& ar) const;
     void DataRead(CArchive& ar, int version);
     // "Arc cx cy r start end width type startArrow endArrow"

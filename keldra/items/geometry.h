@@ -9,7 +9,61 @@
 
 #include <cstdint>
 
+#include "base/exception.h"
 #include "base/point.h"
+
+// The largest coordinate or size any item may hold (about 6.8 km at one
+// unit per mil; no drawing comes near it).  Keeping every stored value within
+// it leaves room for the sums, rotations and mirrors that items compute in
+// 32 bits.  Readers of binary files reject values beyond it as damage; readers
+// of the text form, which must take any input, clamp into it instead.
+constexpr int32_t kMaxCoord = 1 << 28;
+// Rectangles derived from items (bounding boxes, the outline a part keeps)
+// reach further than the items' points, by a text's or an arc's extent; built
+// from points within kMaxCoord they stay within this, which also keeps every
+// width and height of such a rectangle within 32 bits.
+constexpr int32_t kMaxExtent = (1 << 30) - 1;
+
+constexpr bool IsCoordInRange(int64_t v)
+{
+    return v >= -int64_t(kMaxCoord) && v <= int64_t(kMaxCoord);
+}
+constexpr bool IsCoordInRange(const CPoint& p)
+{
+    return IsCoordInRange(p.x) && IsCoordInRange(p.y);
+}
+constexpr int32_t ClampCoord(int64_t v)
+{
+    return v < -int64_t(kMaxCoord) ? -kMaxCoord : v > int64_t(kMaxCoord) ? kMaxCoord : int32_t(v);
+}
+constexpr CPoint ClampCoord(const CPoint& p)
+{
+    return CPoint(ClampCoord(p.x), ClampCoord(p.y));
+}
+constexpr int32_t ClampExtent(int64_t v)
+{
+    return v < -int64_t(kMaxExtent)  ? -kMaxExtent
+           : v > int64_t(kMaxExtent) ? kMaxExtent
+                                     : int32_t(v);
+}
+
+// For the binary readers: a value beyond the range marks a damaged file.
+inline void RequireStoredCoord(int64_t v)
+{
+    if (!IsCoordInRange(v))
+        throw CArchiveException(CArchiveException::badIndex, "coordinate out of range");
+}
+inline void RequireStoredCoord(const CPoint& p)
+{
+    RequireStoredCoord(p.x);
+    RequireStoredCoord(p.y);
+}
+// The same for a corner of a derived rectangle.
+inline void RequireStoredExtent(const CPoint& p)
+{
+    if (p.x < -kMaxExtent || p.x > kMaxExtent || p.y < -kMaxExtent || p.y > kMaxExtent)
+        throw CArchiveException(CArchiveException::badIndex, "coordinate out of range");
+}
 
 namespace dir {
 constexpr uint32_t kMask = 0x380;

@@ -9,6 +9,7 @@
 #include <limits>
 
 #include "base/archive.h"
+#include "items/geometry.h"
 #include "items/line.h"
 
 namespace {
@@ -91,7 +92,9 @@ void CJunc::DataWrite(CArchive& ar) const
 
 void CJunc::DataRead(CArchive& ar)
 {
-    m_point = ar.ReadPoint();
+    const CPoint p = ar.ReadPoint();
+    RequireStoredCoord(p);
+    m_point = p;
 }
 
 void CJunc::SerializeText(CArchive& ar) const
@@ -104,7 +107,8 @@ void CJunc::SerializeText(CArchive& ar) const
 void CJunc::ReadTextRecord(const CString& line)
 {
     // Skip leading blanks and the keyword; numbers that are missing or
-    // malformed keep the current coordinate, values beyond int are clamped.
+    // malformed keep the current coordinate, values beyond the coordinate
+    // range are clamped into it.
     int i = 0;
     while (i < line.GetLength() && (line[i] == ' ' || line[i] == '\t'))
         ++i;
@@ -117,7 +121,7 @@ void CJunc::ReadTextRecord(const CString& line)
         const long long v = std::strtoll(p, &end, 10);
         if (end == p)
             return;
-        *field = ClampInt(int64_t(v));
+        *field = ClampCoord(int64_t(v));
         p = end;
     }
 }

@@ -1,6 +1,8 @@
 // CJunc: a junction dot where wires are joined.
 #pragma once
 
+#include <cstddef>
+
 #include "base/point.h"
 #include "base/rect.h"
 #include "base/string.h"
@@ -33,6 +35,7 @@ public:
     friend bool operator==(const CJunc& a, const CJunc& b) { return a.m_point == b.m_point; }
     friend bool operator!=(const CJunc& a, const CJunc& b) { return !(a == b); }
 
+    static constexpr size_t kMinStoredSize = 8;  // the point
     void DataWrite(CArchive& ar) const;
     void DataRead(CArchive& ar);
     // "Junc x y"

@@ -677,6 +677,8 @@ void CLine::DataRead(CArchive& ar, int version)
     // bring a highlight or a stale clean-up mark along.
     m_type = type & kStoredMask;
     ar >> m_start >> m_end;
+    RequireStoredCoord(m_start);
+    RequireStoredCoord(m_end);
     m_name = CText();
     m_crossName = CText();
     // Plain lines gained the text flags in version 6 and the arrows in 7.
@@ -721,7 +723,11 @@ void CLine::ReadTextRecord(const CString& line)
     int type = int(m_type);
     int* fields[8] = {&x1, &y1, &x2, &y2, &m_width, &type, &m_startArrow, &m_endArrow};
     ScanInts(p, fields, 8);
-    m_start = CPoint(x1, y1);
-    m_end = CPoint(x2, y2);
+    // Points, width and arrows are kept within the coordinate range.
+    m_start = ClampCoord(CPoint(x1, y1));
+    m_end = ClampCoord(CPoint(x2, y2));
+    m_width = ClampCoord(m_width);
+    m_startArrow = ClampCoord(m_startArrow);
+    m_endArrow = ClampCoord(m_endArrow);
     m_type = uint32_t(type) & kStoredMask;
 }

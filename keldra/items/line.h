@@ -7,6 +7,7 @@
 // the settings of section "Default" by kind.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "base/point.h"
@@ -151,6 +152,8 @@ public:
     bool Compare(const CLine& other) const;
 
     // --- stored forms --------------------------------------------------------------
+    // The smallest binary record: type word and two points.
+    static constexpr size_t kMinStoredSize = 4 + 8 + 8;
     void DataWrite(CArchive& ar, bool withNames = true) const;
     void DataRead(CArchive& ar, int version);
     // "Line x1 y1 x2 y2 width type startArrow endArrow" + "Name " / "NetIndex ".

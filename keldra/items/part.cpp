@@ -936,6 +936,10 @@ void CPart::DataWrite(CArchive& ar) const
 void CPart::DataRead(CArchive& ar, bool full, int version)
 {
     ar >> m_org >> m_corner1 >> m_corner2;
+    RequireStoredCoord(m_org);
+    // The outline is derived from the items and may reach beyond their points.
+    RequireStoredExtent(m_corner1);
+    RequireStoredExtent(m_corner2);
     m_packageMax = ar.ReadInt();
     m_package = ar.ReadInt();
     m_angle = ar.ReadInt();
@@ -958,26 +962,26 @@ void CPart::DataRead(CArchive& ar, bool full, int version)
     // Pin records carry nothing that changed between versions except the
     // own font of their texts, which every writer stores from version 6 on;
     // reading them with the file's version keeps such parts readable.
-    for (int32_t n = ar.ReadInt(); n > 0; --n) {
+    for (int32_t n = ar.ReadCount(CPin::kMinStoredSize); n > 0; --n) {
         CPin pin;
         pin.DataRead(ar, version);
         if (full)
             m_pins.AddTail(std::make_unique<CPin>(pin));
     }
     const int lineVersion = version < 8 ? 0 : version;
-    for (int32_t n = ar.ReadInt(); n > 0; --n) {
+    for (int32_t n = ar.ReadCount(CLine::kMinStoredSize); n > 0; --n) {
         CLine line;
         line.DataRead(ar, lineVersion);
         if (full)
             m_lines.AddTail(std::make_unique<CLine>(line));
     }
-    for (int32_t n = ar.ReadInt(); n > 0; --n) {
+    for (int32_t n = ar.ReadCount(CArc::kMinStoredSize); n > 0; --n) {
         CArc arc;
         arc.DataRead(ar, version);
         if (full)
             m_arcs.AddTail(std::make_unique<CArc>(arc));
     }
-    for (int32_t n = ar.ReadInt(); n > 0; --n) {
+    for (int32_t n = ar.ReadCount(CText::kMinStoredSize); n > 0; --n) {
         CText text;
         text.DataRead(ar, version);
         // Empty texts and the tags the netlist code leaves in parts are not kept.
@@ -1014,16 +1018,27 @@ void CPart::ReadTextRecord(const CString& line)
     CString rest = line;
     rest.TrimLeft();
     const int blank = rest.FindOneOf(" \t");
-    const char* numbers = blank >= 0 ? rest.c_str() + blank : "";
-    int v[10] = {m_org.x,        m_org.y,   m_corner1.x, m_corner1.y, m_corner2.x,
-                 m_corner2.y,    m_packageMax, m_package, m_angle,     m_attr};
-    std::sscanf(numbers, "%d %d %d %d %d %d %d %d %d %d", &v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6], &v[7],
-                &v[8], &v[9]);
-    m_org = CPoint(v[0], v[1]);
-    m_corner1 = CPoint(v[2], v[3]);
-    m_corner2 = CPoint(v[4], v[5]);
-    m_packageMax = v[6];
-    m_package = v[7];
-    m_angle = v[8];
-    m_attr = v[9];
+    const char* p = blank >= 0 ? rest.c_str() + blank : "";
+    // As "%d %d ..." reads them, but values that do not fit saturate instead
+    // of overflowing; the origin is clamped into the coordinate range, the
+    // outline (derived from the items) into the range of derived rectangles,
+    // the numbers and words into 32 bits.  Missing numbers keep their values.
+    int64_t v[10] = {m_org.x,     m_org.y,      m_corner1.x, m_corner1.y, m_corner2.x,
+                     m_corner2.y, m_packageMax, m_package,   m_angle,     m_attr};
+    for (int64_t& value : v) {
+        char* end = nullptr;
+        const long long n = std::strtoll(p, &end, 10);
+        if (end == p)
+            break;
+        value = n;
+        p = end;
+    }
+    auto int32 = [](int64_t x) { return int(std::clamp<int64_t>(x, INT_MIN, INT_MAX)); };
+    m_org = CPoint(ClampCoord(v[0]), ClampCoord(v[1]));
+    m_corner1 = CPoint(ClampExtent(v[2]), ClampExtent(v[3]));
+    m_corner2 = CPoint(ClampExtent(v[4]), ClampExtent(v[5]));
+    m_packageMax = int32(v[6]);
+    m_package = int32(v[7]);
+    m_angle = int32(v[8]);
+    m_attr = int32(v[9]);
 }

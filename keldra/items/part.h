@@ -7,6 +7,7 @@
 // gate count.  All positions are absolute sheet positions.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "base/itemlist.h"
@@ -203,6 +204,9 @@ public:
     static bool HasOnlyOneKindPowerPin(const CItemList<CPin>& pins);
 
     // --- stored forms ----------------------------------------------------------------------
+    // The smallest binary record: three points, four words, the text flags and
+    // four empty counts.
+    static constexpr size_t kMinStoredSize = 3 * 8 + 4 * 4 + 4 + 4 * 4;
     void DataWrite(CArchive& ar) const;
     // full false: the short form (only the header and the three name texts stay).
     void DataRead(CArchive& ar, bool full, int version);

@@ -672,6 +672,8 @@ void CPin::DataWrite(CArchive& ar) const
 void CPin::DataRead(CArchive& ar, int version)
 {
     ar >> m_body >> m_tip;
+    RequireStoredCoord(m_body);
+    RequireStoredCoord(m_tip);
     ar.ReadInt(); // the stored angle word; the direction follows the points
     ar >> m_elect;
     m_elect &= ~kOpenMark;
@@ -718,6 +720,6 @@ void CPin::ReadTextRecord(const CString& line)
         if (!ParseNumber(p, value))
             break;
     // The word is written signed; the low 32 bits are the word either way.
-    SetPoint(CPoint(Clamp32(v[0]), Clamp32(v[1])), CPoint(Clamp32(v[2]), Clamp32(v[3])),
+    SetPoint(CPoint(ClampCoord(v[0]), ClampCoord(v[1])), CPoint(ClampCoord(v[2]), ClampCoord(v[3])),
              uint32_t(uint64_t(v[4])) & ~kOpenMark);
 }

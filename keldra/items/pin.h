@@ -5,6 +5,7 @@
 // two points.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "base/point.h"
@@ -141,6 +142,8 @@ public:
     friend bool operator<(const CPin& a, const CPin& b);
 
     // --- stored forms --------------------------------------------------------------
+    // The smallest binary record: two points, angle, electrical word, flags.
+    static constexpr size_t kMinStoredSize = 8 + 8 + 4 + 4 + 4;
     void DataWrite(CArchive& ar) const;
     void DataRead(CArchive& ar, int version);
     // "Pin bx by tx ty elect" + "Name " / "No ".

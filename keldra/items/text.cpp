@@ -99,6 +99,27 @@ constexpr uint32_t kKeypadOrg[9] = {8, 14, 10, 24, 30, 26, 0, 6, 2};
 // Frame kinds in the order FrameChange steps through them.
 constexpr int kFrameCycle[15] = {0, 1, 2, 3, 4, 5, 13, 14, 6, 7, 8, 9, 10, 11, 12};
 
+// Reads up to count decimal numbers separated by white space, as "%d %d ..."
+// would, but without the undefined behaviour of sscanf on values that do not
+// fit (strtoll saturates).  Stops at the first field that is not a number;
+// the fields not read keep their values.
+void ScanNumbers(const char* p, int64_t* out, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        char* end = nullptr;
+        const long long v = std::strtoll(p, &end, 10);
+        if (end == p)
+            return;
+        out[i] = v;
+        p = end;
+    }
+}
+
+int32_t ClampInt32(int64_t v)
+{
+    return v < INT32_MIN ? INT32_MIN : v > INT32_MAX ? INT32_MAX : int32_t(v);
+}
+
 }  // namespace
 
 CText::CText() = default;
@@ -118,11 +139,14 @@ void CText::SetName(const CString& text)
         const int last = text.ReverseFind('"');
         m_string = text.Mid(first + 1, last - first - 1);
         // The numbers after the last quote; the ones missing keep their values.
-        int values[4] = {m_point.x, m_point.y, m_size, int(m_attr)};
-        std::sscanf(text.c_str() + last + 1, "%d %d %d %d", &values[0], &values[1], &values[2], &values[3]);
-        m_point = CPoint(values[0], values[1]);
-        m_size = values[2];
-        m_attr = uint32_t(values[3]);
+        // This is the text form, which may hold anything: position and size
+        // are clamped into the coordinate range, the word (written signed)
+        // into 32 bits.
+        int64_t values[4] = {m_point.x, m_point.y, m_size, int32_t(m_attr)};
+        ScanNumbers(text.c_str() + last + 1, values, 4);
+        m_point = CPoint(ClampCoord(values[0]), ClampCoord(values[1]));
+        m_size = ClampCoord(values[2]);
+        m_attr = uint32_t(ClampInt32(values[3]));
     }
     CalcBoundRect();
 }
@@ -230,20 +254,17 @@ CString CText::GetDispString() const
 namespace {
 
 // Rectangles are measured in 64 bits and only then brought back to the
-// 32-bit sheet range: a damaged file may pair a size near the limit of an int
+// sheet range: a damaged file may pair a size near the limit of an int
 // with a position near the other limit, and that must not overflow.
 struct Box {
     long long left, top, right, bottom;
 };
 
-int32_t Clamp32(long long v)
-{
-    return int32_t(v < INT32_MIN ? INT32_MIN : v > INT32_MAX ? INT32_MAX : v);
-}
-
+// Rectangles stay within the extent every stored rectangle may have, so that
+// their widths and heights always fit 32 bits.
 CRect ToRect(const Box& b)
 {
-    return CRect(Clamp32(b.left), Clamp32(b.top), Clamp32(b.right), Clamp32(b.bottom));
+    return CRect(ClampExtent(b.left), ClampExtent(b.top), ClampExtent(b.right), ClampExtent(b.bottom));
 }
 
 // Offset (dx, dy) in the text's own frame turned to the sheet for a direction.
@@ -759,6 +780,8 @@ void CText::DataRead(CArchive& ar, int version)
 {
     ar >> m_string >> m_point;
     m_size = ar.ReadInt();
+    RequireStoredCoord(m_point);
+    RequireStoredCoord(m_size);
     ar >> m_attr >> m_rect;
     if (HasOwnFont() && version >= 6)
         ar >> m_font;
@@ -790,15 +813,24 @@ void CText::ReadFontRecord(const CString& line)
     const int first = line.Find('"');
     const int last = line.ReverseFind('"');
     LOGFONT font;
-    if (first >= 0 && last > first)
-        font.SetFaceName(line.Mid(first + 1, last - first - 1));
-    int v[10] = {};
-    std::sscanf(line.c_str() + (last >= 0 ? last + 1 : line.GetLength()), "%d %d %d %d %d %d %d %d %d %d", &v[0], &v[1],
-                &v[2], &v[3], &v[4], &v[5], &v[6], &v[7], &v[8], &v[9]);
-    font.lfWidth = v[0];
-    font.lfEscapement = v[1];
-    font.lfOrientation = v[2];
-    font.lfWeight = v[3];
+    if (first >= 0 && last > first) {
+        // At most 31 bytes fit the face field; a double-byte character is
+        // never cut in half.
+        CString face = line.Mid(first + 1, last - first - 1);
+        if (face.GetLength() >= LOGFONT::kFaceSize) {
+            int cut = LOGFONT::kFaceSize - 1;
+            while (cut > 0 && !face.IsCharBoundary(cut))
+                --cut;
+            face = face.Left(cut);
+        }
+        font.SetFaceName(face);
+    }
+    int64_t v[10] = {};
+    ScanNumbers(line.c_str() + (last >= 0 ? last + 1 : line.GetLength()), v, 10);
+    font.lfWidth = ClampInt32(v[0]);
+    font.lfEscapement = ClampInt32(v[1]);
+    font.lfOrientation = ClampInt32(v[2]);
+    font.lfWeight = ClampInt32(v[3]);
     font.lfItalic = (v[4] & 4) ? 1 : 0;
     font.lfUnderline = (v[4] & 2) ? 1 : 0;
     font.lfStrikeOut = (v[4] & 1) ? 1 : 0;

@@ -14,6 +14,7 @@
 // an overbar on and off when the text is drawn.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -142,6 +143,8 @@ public:
     static void StoreEditSettings(const CText& edited, bool rememberAttr, int textFont);
 
     // --- stored forms ----------------------------------------------------------
+    // The smallest binary record: an empty string, point, size, word, rect.
+    static constexpr size_t kMinStoredSize = 1 + 8 + 4 + 4 + 16;
     void DataWrite(CArchive& ar) const;
     void DataRead(CArchive& ar, int version);
     // Writes keyword + "\"text\" x y size attr\n" (and a "Font " line for an

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/archive.h"
+#include "items/geometry.h"
 #include "items/junc.h"
 #include "items/line.h"
 
@@ -93,7 +94,7 @@ TEST(CJuncStoredForm, BinaryAndTextRoundTrips)
     EXPECT_EQ(partial.GetPoint(), CPoint(7, 0));
     CJunc damaged;
     damaged.ReadTextRecord("Junc -99999999999999 z");
-    EXPECT_EQ(damaged.GetPoint(), CPoint(INT_MIN, 0));
+    EXPECT_EQ(damaged.GetPoint(), CPoint(-kMaxCoord, 0));
     CJunc wide;
     wide.ReadTextRecord("Junc\x81\x40 5 6"); // a double-byte character in the keyword
     EXPECT_EQ(wide.GetPoint(), CPoint(5, 6));

@@ -819,8 +819,8 @@ TEST(CLineTextForm, RoundTripAndTolerantReading)
     partial.ReadTextRecord("Line 1 2 3 4 5 -1073741823 99999999999999999999 -99999999999");
     EXPECT_EQ(partial.GetLineWidth(), 5);
     EXPECT_EQ(partial.GetType(), 0x00000001u); // runtime bits dropped
-    EXPECT_EQ(partial.GetStartArrow(), INT32_MAX);
-    EXPECT_EQ(partial.GetEndArrow(), INT32_MIN);
+    EXPECT_EQ(partial.GetStartArrow(), kMaxCoord);
+    EXPECT_EQ(partial.GetEndArrow(), -kMaxCoord);
     partial.ReadTextRecord("Line");
     partial.ReadTextRecord("");
 

@@ -644,7 +644,7 @@ TEST_F(PinTest, TextRecordWithMissingOrOddNumbers)
 
     CPin odd;
     odd.ReadTextRecord("PIN 99999999999999999999 -99999999999999999999 x 7");
-    EXPECT_EQ(odd.GetStartPoint(), CPoint(INT32_MAX, INT32_MIN));
+    EXPECT_EQ(odd.GetStartPoint(), CPoint(kMaxCoord, -kMaxCoord));
     EXPECT_EQ(odd.GetPoint(), CPoint(0, 0));
     odd.ReadTextRecord("Pin 1 2 3 2 131072"); // the open mark is never taken from a file
     EXPECT_EQ(odd.GetElect(), 0u);

@@ -920,20 +920,26 @@ TEST(CText, SetNameRecordForm)
 
 TEST(CTextStore, ExtremeStoredValuesAreMeasuredWithoutOverflow)
 {
-    // A damaged file may hold any size and position; measuring such a text
-    // must not overflow (the sanitizer build checks).
-    for (int32_t size : {INT32_MAX, INT32_MIN, -70, 0}) {
-        for (uint32_t attr :
-             {8u, 30u | dir::k90, 2u | dir::k180 | (7u << 16), 24u | dir::k270 | (4u << 16)}) {
-            CArchive out;
-            out << CString("WIDE\\nline\\nthree") << CPoint(INT32_MAX - 5, INT32_MIN + 5) << size
-                << attr << CRect();
-            CArchive in(out.Bytes());
-            CText t;
-            t.DataRead(in, 8);
-            const CRect r = t.GetTextBoundingRect();
-            EXPECT_LE(r.left, r.right);
-            EXPECT_LE(r.top, r.bottom);
+    // A damaged file may hold any size and position.  Values no drawing can
+    // have are refused as damage; the largest accepted ones must measure
+    // without overflow (the sanitizer build checks).
+    for (int32_t size : {INT32_MAX, INT32_MIN, kMaxCoord, -kMaxCoord, -70, 0}) {
+        for (CPoint at : {CPoint(INT32_MAX - 5, INT32_MIN + 5), CPoint(kMaxCoord, -kMaxCoord)}) {
+            for (uint32_t attr : {8u, 30u | dir::k90, 2u | dir::k180 | (7u << 16),
+                                  24u | dir::k270 | (4u << 16)}) {
+                CArchive out;
+                out << CString("WIDE\\nline\\nthree") << at << size << attr << CRect();
+                CArchive in(out.Bytes());
+                CText t;
+                if (!IsCoordInRange(at) || !IsCoordInRange(size)) {
+                    EXPECT_THROW(t.DataRead(in, 8), CArchiveException);
+                    continue;
+                }
+                t.DataRead(in, 8);
+                const CRect r = t.GetTextBoundingRect();
+                EXPECT_LE(r.left, r.right);
+                EXPECT_LE(r.top, r.bottom);
+            }
         }
     }
 }

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang in build-fuzz/ and runs one of them.
+#   scripts/fuzz.sh TARGET SECONDS      e.g. scripts/fuzz.sh fuzz_schematic 300
+# The run works on a copy of the target's seed corpus (build-fuzz/corpus/...),
+# so the committed seeds under fuzz/corpus never grow; inputs that crash are
+# written to build-fuzz/artifacts/.
+set -euo pipefail
+
+target=${1:?usage: scripts/fuzz.sh TARGET SECONDS}
+seconds=${2:-60}
+root=$(cd "$(dirname "$0")/.." && pwd)
+build="$root/build-fuzz"
+
+case "$target" in
+    fuzz_schematic) seeds=schematic ;;
+    fuzz_textform) seeds=textform ;;
+    *) echo "unknown fuzz target $target (fuzz_schematic, fuzz_textform)" >&2; exit 2 ;;
+esac
+
+"$root/scripts/install-deps.sh" --fuzz
+CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DVIREO_FUZZ=ON -DVIREO_TESTS=OFF \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" --target "$target"
+
+corpus="$build/corpus/$seeds"
+artifacts="$build/artifacts"
+mkdir -p "$corpus" "$artifacts"
+cp -n "$root/fuzz/corpus/$seeds/"* "$corpus/"
+
+options=(-max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1
+         -artifact_prefix="$artifacts/$target-")
+if [ -f "$root/fuzz/$seeds.dict" ]; then
+    options+=(-dict="$root/fuzz/$seeds.dict")
+fi
+exec "$build/fuzz/$target" "${options[@]}" "$corpus"

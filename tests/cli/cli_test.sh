@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# Command-line tests of vireo-cli: info and convert on the sample files,
+# round trips between the binary and the text form, and the behaviour on
+# damaged files and usage errors.
+#   cli_test.sh PATH-TO-VIREO-CLI DATA-FOLDER
+set -u
+cli=$1
+data=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export VIREO_CONFIG="$work/settings.ini"
+failures=0
+
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+# The item counts of `info` (everything after the header lines).
+counts() {
+    "$cli" info "$1" | tail -n 8
+}
+
+# 1. info prints the expected header and counts for every sample.
+for sample in "$data"/*.dcd "$data"/*.txt; do
+    expected="$sample.info"
+    [ -f "$expected" ] || continue
+    if ! diff -u "$expected" <("$cli" info "$sample") >"$work/diff"; then
+        fail "info $(basename "$sample")"
+        cat "$work/diff"
+    fi
+done
+
+# 2. Every binary sample converts to version 8 with the same items, and a
+#    second conversion gives the same bytes.
+for sample in "$data"/v*.dcd; do
+    name=$(basename "$sample" .dcd)
+    "$cli" convert "$sample" "$work/$name.dcd" || fail "convert $name to .dcd"
+    [ "$("$cli" info "$work/$name.dcd" | head -n 1)" = "version: 8" ] || fail "$name is not written as version 8"
+    [ "$(counts "$sample")" = "$(counts "$work/$name.dcd")" ] || fail "$name lost items in .dcd"
+    "$cli" convert "$work/$name.dcd" "$work/$name.again.dcd" || fail "reconvert $name"
+    cmp -s "$work/$name.dcd" "$work/$name.again.dcd" || fail "$name: second conversion differs"
+
+    # Through the text form and back.
+    "$cli" convert "$sample" "$work/$name.txt" || fail "convert $name to .txt"
+    "$cli" convert "$work/$name.txt" "$work/$name.from-text.dcd" || fail "convert $name.txt back"
+    [ "$(counts "$sample")" = "$(counts "$work/$name.from-text.dcd")" ] || fail "$name lost items in the text form"
+    "$cli" convert "$work/$name.from-text.dcd" "$work/$name.again.txt" || fail "convert $name to .txt again"
+    cmp -s "$work/$name.txt" "$work/$name.again.txt" || fail "$name: text form not stable"
+done
+
+# 3. A damaged file: exit status 1, one line on stderr naming the file, and
+#    no output file left behind.
+first=$(ls "$data"/v*.dcd | head -n 1)
+size=$(stat -c %s "$first")
+head -c $((size / 2)) "$first" >"$work/damaged.dcd"
+"$cli" convert "$work/damaged.dcd" "$work/out.dcd" 2>"$work/err"
+status=$?
+[ $status -eq 1 ] || fail "damaged file: exit status $status, expected 1"
+[ "$(wc -l <"$work/err")" -eq 1 ] || fail "damaged file: expected one line on stderr, got: $(cat "$work/err")"
+grep -q "damaged.dcd" "$work/err" || fail "damaged file: the message does not name the file"
+[ ! -e "$work/out.dcd" ] || fail "damaged file: an output file was left behind"
+
+# A file of a newer format version is refused the same way.
+printf 'VIREO DATA FILE Ver 0.09\n' >"$work/newer.dcd"
+"$cli" info "$work/newer.dcd" >/dev/null 2>"$work/err"
+status=$?
+[ $status -eq 1 ] || fail "newer version: exit status $status, expected 1"
+[ "$(wc -l <"$work/err")" -eq 1 ] || fail "newer version: expected one line on stderr"
+
+# A missing input and an unwritable output.
+"$cli" info "$work/missing.dcd" >/dev/null 2>&1
+[ $? -eq 1 ] || fail "missing file: expected exit status 1"
+"$cli" convert "$first" "$work/no-such-folder/out.dcd" 2>/dev/null
+[ $? -eq 1 ] || fail "unwritable output: expected exit status 1"
+
+# 4. Usage errors exit with 2.
+for args in "" "info" "convert $first" "convert $first $work/out.pdf" "frobnicate x" "--bogus info $first"; do
+    # shellcheck disable=SC2086
+    "$cli" $args >/dev/null 2>&1
+    status=$?
+    [ $status -eq 2 ] || fail "usage '$args': exit status $status, expected 2"
+done
+"$cli" --help >/dev/null || fail "--help"
+
+if [ $failures -ne 0 ]; then
+    echo "$failures failure(s)"
+    exit 1
+fi
+echo "all command-line tests passed"
