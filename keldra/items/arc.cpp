@@ -15,6 +15,7 @@
 
 #include "base/archive.h"
 #include "items/geometry.h"
+#include "items/recordline.h"
 
 namespace {
 
@@ -31,11 +32,6 @@ constexpr double kArrowSpread = 0.2617993877991492;
 // overflow.
 constexpr int64_t kRectLimit = 0x3FFFFFFF;
 
-int32_t ClampInt(int64_t v)
-{
-    return int32_t(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
-                                       std::numeric_limits<int32_t>::max()));
-}
 
 int32_t ClampInt(Int128 v)
 {
@@ -127,26 +123,6 @@ int ArrowByte(int size)
     return std::clamp(size / 10, 0, 255);
 }
 
-// Reads up to count ints after the keyword of a text record.  Numbers that
-// are missing or malformed leave their slots as they were; values beyond the
-// int range are clamped.
-void ReadRecordNumbers(const CString& line, int* values, int count)
-{
-    int i = 0;
-    while (i < line.GetLength() && (line[i] == ' ' || line[i] == '\t'))
-        ++i;
-    while (i < line.GetLength() && line[i] != ' ' && line[i] != '\t')
-        i += line.CharLengthAt(i);
-    const char* p = line.c_str() + std::min(i, line.GetLength());
-    for (int n = 0; n < count; ++n) {
-        char* end = nullptr;
-        const long long v = std::strtoll(p, &end, 10);
-        if (end == p)
-            return;
-        values[n] = ClampInt(int64_t(v));
-        p = end;
-    }
-}
 
 } // namespace
 
@@ -511,17 +487,17 @@ void CArc::SerializeText(CArchive& ar) const
 
 void CArc::ReadTextRecord(const CString& line)
 {
-    int v[9] = {m_center.x, m_center.y, m_radius,     m_startAngle, m_endAngle,
-                m_width,    m_type,     m_startArrow, m_endArrow};
-    ReadRecordNumbers(line, v, 9);
+    int64_t v[9] = {m_center.x, m_center.y, m_radius,     m_startAngle, m_endAngle,
+                    m_width,    m_type,     m_startArrow, m_endArrow};
+    ScanRecordNumbers(SkipRecordKeyword(line), v, 9);
     // Lengths are kept within the coordinate range; angles and the type word
     // may be any int.
     m_center = CPoint(ClampCoord(v[0]), ClampCoord(v[1]));
     m_radius = ClampCoord(v[2]);
-    m_startAngle = v[3];
-    m_endAngle = v[4];
+    m_startAngle = ClampInt32(v[3]);
+    m_endAngle = ClampInt32(v[4]);
     m_width = ClampCoord(v[5]);
-    m_type = v[6];
+    m_type = ClampInt32(v[6]);
     m_startArrow = ClampCoord(v[7]);
     m_endArrow = ClampCoord(v[8]);
 }

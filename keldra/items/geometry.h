@@ -40,6 +40,10 @@ constexpr CPoint ClampCoord(const CPoint& p)
 {
     return CPoint(ClampCoord(p.x), ClampCoord(p.y));
 }
+constexpr int32_t ClampInt32(int64_t v)
+{
+    return v < INT32_MIN ? INT32_MIN : v > INT32_MAX ? INT32_MAX : int32_t(v);
+}
 constexpr int32_t ClampExtent(int64_t v)
 {
     return v < -int64_t(kMaxExtent)  ? -kMaxExtent

@@ -10,6 +10,7 @@
 
 #include "base/archive.h"
 #include "items/geometry.h"
+#include "items/recordline.h"
 #include "items/line.h"
 
 namespace {
@@ -18,15 +19,10 @@ namespace {
 // box cannot overflow.
 constexpr int64_t kRectLimit = 0x3FFFFFFF;
 
-int32_t ClampInt(int64_t v)
-{
-    return int32_t(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
-                                       std::numeric_limits<int32_t>::max()));
-}
 
 CPoint MakePoint(int64_t x, int64_t y)
 {
-    return CPoint(ClampInt(x), ClampInt(y));
+    return CPoint(ClampInt32(x), ClampInt32(y));
 }
 
 int32_t ClampRect(int64_t v)
@@ -106,22 +102,7 @@ void CJunc::SerializeText(CArchive& ar) const
 
 void CJunc::ReadTextRecord(const CString& line)
 {
-    // Skip leading blanks and the keyword; numbers that are missing or
-    // malformed keep the current coordinate, values beyond the coordinate
-    // range are clamped into it.
-    int i = 0;
-    while (i < line.GetLength() && (line[i] == ' ' || line[i] == '\t'))
-        ++i;
-    while (i < line.GetLength() && line[i] != ' ' && line[i] != '\t')
-        i += line.CharLengthAt(i);
-    const char* p = line.c_str() + std::min(i, line.GetLength());
-    int32_t* fields[2] = {&m_point.x, &m_point.y};
-    for (int32_t* field : fields) {
-        char* end = nullptr;
-        const long long v = std::strtoll(p, &end, 10);
-        if (end == p)
-            return;
-        *field = ClampCoord(int64_t(v));
-        p = end;
-    }
+    int64_t v[2] = {m_point.x, m_point.y};
+    ScanRecordNumbers(SkipRecordKeyword(line), v, 2);
+    m_point = CPoint(ClampCoord(v[0]), ClampCoord(v[1]));
 }

@@ -10,6 +10,7 @@
 #include "base/host.h"
 #include "base/profile.h"
 #include "items/geometry.h"
+#include "items/recordline.h"
 
 // Geometry notes.
 //
@@ -30,10 +31,6 @@ constexpr double kPi = 3.14159265358979323846;
 // Half the opening of an arrow head: 15 degrees.
 constexpr double kArrowHalfAngle = 0.2617993877991492;
 
-int32_t Clamp32(int64_t v)
-{
-    return v < INT32_MIN ? INT32_MIN : v > INT32_MAX ? INT32_MAX : int32_t(v);
-}
 
 // An axis-parallel box in 64-bit coordinates, always normalised.
 struct Box {
@@ -65,7 +62,7 @@ struct Box {
     }
     CRect ToRect() const
     {
-        return CRect(Clamp32(left), Clamp32(top), Clamp32(right), Clamp32(bottom));
+        return CRect(ClampInt32(left), ClampInt32(top), ClampInt32(right), ClampInt32(bottom));
     }
 };
 
@@ -76,7 +73,7 @@ CPoint PointAt(const CPoint& p, double angle, int length)
     // Both terms are within the 32-bit range, so the sum fits 64 bits exactly.
     const double x = double(p.x) + std::trunc(length * std::cos(angle));
     const double y = double(p.y) + std::trunc(length * std::sin(angle));
-    return CPoint(Clamp32(int64_t(x)), Clamp32(int64_t(y)));
+    return CPoint(ClampInt32(int64_t(x)), ClampInt32(int64_t(y)));
 }
 
 double Direction(const CPoint& from, const CPoint& to)
@@ -149,9 +146,9 @@ int64_t Along(const CPoint& p, Axis axis)
 CPoint WithAlong(CPoint p, Axis axis, int64_t t)
 {
     if (axis == Axis::Horizontal)
-        p.x = Clamp32(t);
+        p.x = ClampInt32(t);
     else
-        p.y = Clamp32(-t);
+        p.y = ClampInt32(-t);
     return p;
 }
 
@@ -160,22 +157,6 @@ bool NamesConflict(const CLine& a, const CLine& b)
     return !a.GetName().IsEmpty() && !b.GetName().IsEmpty() && a.GetName() != b.GetName();
 }
 
-// Reads up to count decimal integers separated by white space, the way
-// "%d %d ..." would, but without the undefined behaviour of sscanf on values
-// that do not fit: such values are clamped.  Stops at the first field that is
-// not a number; the fields not read keep their values.
-void ScanInts(const char* text, int* out[], int count)
-{
-    const char* p = text;
-    for (int i = 0; i < count; ++i) {
-        char* end = nullptr;
-        const long long v = std::strtoll(p, &end, 10);
-        if (end == p)
-            return;
-        *out[i] = Clamp32(v);
-        p = end;
-    }
-}
 
 } // namespace
 
@@ -305,14 +286,14 @@ CPoint CLine::LockPoint(int mode)
         m_end.x = m_start.x;
     } else if ((b > 45 && b <= 90) || (b > 225 && b <= 270)) {
         if (dy >= dx)
-            m_end.x = Clamp32(m_start.x + dy);
+            m_end.x = ClampInt32(m_start.x + dy);
         else
-            m_end.y = Clamp32(m_start.y + dx);
+            m_end.y = ClampInt32(m_start.y + dx);
     } else {
         if (dx >= dy)
-            m_end.x = Clamp32(m_start.x - dy);
+            m_end.x = ClampInt32(m_start.x - dy);
         else
-            m_end.y = Clamp32(m_start.y - dx);
+            m_end.y = ClampInt32(m_start.y - dx);
     }
     return m_end;
 }
@@ -714,20 +695,14 @@ void CLine::SerializeText(CArchive& ar) const
 
 void CLine::ReadTextRecord(const CString& line)
 {
-    const char* p = line.c_str();
-    while (*p == ' ' || *p == '\t')
-        ++p;
-    while (*p && *p != ' ' && *p != '\t' && *p != '\r' && *p != '\n')
-        ++p;
-    int x1 = m_start.x, y1 = m_start.y, x2 = m_end.x, y2 = m_end.y;
-    int type = int(m_type);
-    int* fields[8] = {&x1, &y1, &x2, &y2, &m_width, &type, &m_startArrow, &m_endArrow};
-    ScanInts(p, fields, 8);
+    int64_t v[8] = {m_start.x, m_start.y,      m_end.x,      m_end.y, m_width,
+                    m_type,    m_startArrow, m_endArrow};
+    ScanRecordNumbers(SkipRecordKeyword(line), v, 8);
     // Points, width and arrows are kept within the coordinate range.
-    m_start = ClampCoord(CPoint(x1, y1));
-    m_end = ClampCoord(CPoint(x2, y2));
-    m_width = ClampCoord(m_width);
-    m_startArrow = ClampCoord(m_startArrow);
-    m_endArrow = ClampCoord(m_endArrow);
-    m_type = uint32_t(type) & kStoredMask;
+    m_start = CPoint(ClampCoord(v[0]), ClampCoord(v[1]));
+    m_end = CPoint(ClampCoord(v[2]), ClampCoord(v[3]));
+    m_width = ClampCoord(v[4]);
+    m_type = uint32_t(ClampInt32(v[5])) & kStoredMask;
+    m_startArrow = ClampCoord(v[6]);
+    m_endArrow = ClampCoord(v[7]);
 }

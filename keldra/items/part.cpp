@@ -10,6 +10,7 @@
 
 #include "base/archive.h"
 #include "items/geometry.h"
+#include "items/recordline.h"
 
 namespace {
 
@@ -1015,30 +1016,16 @@ void CPart::SerializeText(CArchive& ar) const
 
 void CPart::ReadTextRecord(const CString& line)
 {
-    CString rest = line;
-    rest.TrimLeft();
-    const int blank = rest.FindOneOf(" \t");
-    const char* p = blank >= 0 ? rest.c_str() + blank : "";
-    // As "%d %d ..." reads them, but values that do not fit saturate instead
-    // of overflowing; the origin is clamped into the coordinate range, the
-    // outline (derived from the items) into the range of derived rectangles,
-    // the numbers and words into 32 bits.  Missing numbers keep their values.
+    // The origin is clamped into the coordinate range, the outline (derived
+    // from the items) into the range of derived rectangles.
     int64_t v[10] = {m_org.x,     m_org.y,      m_corner1.x, m_corner1.y, m_corner2.x,
                      m_corner2.y, m_packageMax, m_package,   m_angle,     m_attr};
-    for (int64_t& value : v) {
-        char* end = nullptr;
-        const long long n = std::strtoll(p, &end, 10);
-        if (end == p)
-            break;
-        value = n;
-        p = end;
-    }
-    auto int32 = [](int64_t x) { return int(std::clamp<int64_t>(x, INT_MIN, INT_MAX)); };
+    ScanRecordNumbers(SkipRecordKeyword(line), v, 10);
     m_org = CPoint(ClampCoord(v[0]), ClampCoord(v[1]));
     m_corner1 = CPoint(ClampExtent(v[2]), ClampExtent(v[3]));
     m_corner2 = CPoint(ClampExtent(v[4]), ClampExtent(v[5]));
-    m_packageMax = int32(v[6]);
-    m_package = int32(v[7]);
-    m_angle = int32(v[8]);
-    m_attr = int32(v[9]);
+    m_packageMax = ClampInt32(v[6]);
+    m_package = ClampInt32(v[7]);
+    m_angle = ClampInt32(v[8]);
+    m_attr = ClampInt32(v[9]);
 }

@@ -19,6 +19,7 @@
 #include "base/archive.h"
 #include "base/profile.h"
 #include "items/geometry.h"
+#include "items/recordline.h"
 #include "items/line.h"
 
 namespace {
@@ -32,22 +33,18 @@ constexpr int kClockBox = 82;          // clock wedge, centred on the body end
 constexpr int kStrokePad = 6;          // bounding box around the stroke
 constexpr uint32_t kRuntimeBits = CPin::kSelected | CPin::kOpenMark;
 
-int32_t Clamp32(int64_t v)
-{
-    return int32_t(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
-}
 
 CPoint Shifted(const CPoint& p, int64_t dx, int64_t dy)
 {
-    return CPoint(Clamp32(p.x + dx), Clamp32(p.y + dy));
+    return CPoint(ClampInt32(p.x + dx), ClampInt32(p.y + dy));
 }
 
 // The box of two points grown by pad on every side (normalised).
 CRect Box(const CPoint& a, const CPoint& b, int pad)
 {
     return CRect(
-        Clamp32(int64_t(std::min(a.x, b.x)) - pad), Clamp32(int64_t(std::min(a.y, b.y)) - pad),
-        Clamp32(int64_t(std::max(a.x, b.x)) + pad), Clamp32(int64_t(std::max(a.y, b.y)) + pad));
+        ClampInt32(int64_t(std::min(a.x, b.x)) - pad), ClampInt32(int64_t(std::min(a.y, b.y)) - pad),
+        ClampInt32(int64_t(std::max(a.x, b.x)) + pad), ClampInt32(int64_t(std::max(a.y, b.y)) + pad));
 }
 
 CRect CentredBox(const CPoint& c, int size)
@@ -61,25 +58,6 @@ int DefaultTextSize(const char* key)
     return Profile().GetInt("Default", key, CText::kDefaultSize);
 }
 
-// Reads an optional signed decimal number after blanks; saturates instead of
-// overflowing.  False (p unchanged) when no number follows.
-bool ParseNumber(const char*& p, int64_t& value)
-{
-    const char* s = p;
-    while (*s == ' ' || *s == '\t')
-        ++s;
-    bool negative = false;
-    if (*s == '-' || *s == '+')
-        negative = *s++ == '-';
-    if (*s < '0' || *s > '9')
-        return false;
-    int64_t v = 0;
-    for (; *s >= '0' && *s <= '9'; ++s)
-        v = std::min<int64_t>(v * 10 + (*s - '0'), int64_t(1) << 40);
-    value = negative ? -v : v;
-    p = s;
-    return true;
-}
 
 // Position of a point along a pin's axis, measured from the body end towards
 // the tip (the tip lies at the pin's length).
@@ -199,13 +177,13 @@ int CPin::GetLen() const
 {
     switch (GetDir()) {
     case dir::k0:
-        return Clamp32(int64_t(m_tip.x) - m_body.x);
+        return ClampInt32(int64_t(m_tip.x) - m_body.x);
     case dir::k180:
-        return Clamp32(int64_t(m_body.x) - m_tip.x);
+        return ClampInt32(int64_t(m_body.x) - m_tip.x);
     case dir::k90:
-        return Clamp32(int64_t(m_tip.y) - m_body.y);
+        return ClampInt32(int64_t(m_tip.y) - m_body.y);
     case dir::k270:
-        return Clamp32(int64_t(m_body.y) - m_tip.y);
+        return ClampInt32(int64_t(m_body.y) - m_tip.y);
     default:
         return kDefaultLength;
     }
@@ -710,15 +688,8 @@ void CPin::SerializeText(CArchive& ar) const
 
 void CPin::ReadTextRecord(const CString& line)
 {
-    const char* p = line.c_str();
-    while (*p == ' ' || *p == '\t')
-        ++p;
-    while (*p != '\0' && *p != ' ' && *p != '\t')
-        ++p; // the keyword
     int64_t v[5] = {m_body.x, m_body.y, m_tip.x, m_tip.y, int64_t(int32_t(m_elect))};
-    for (int64_t& value : v)
-        if (!ParseNumber(p, value))
-            break;
+    ScanRecordNumbers(SkipRecordKeyword(line), v, 5);
     // The word is written signed; the low 32 bits are the word either way.
     SetPoint(CPoint(ClampCoord(v[0]), ClampCoord(v[1])), CPoint(ClampCoord(v[2]), ClampCoord(v[3])),
              uint32_t(uint64_t(v[4])) & ~kOpenMark);

@@ -9,6 +9,7 @@
 #include "base/profile.h"
 #include "base/textmetrics.h"
 #include "items/geometry.h"
+#include "items/recordline.h"
 
 namespace {
 
@@ -99,26 +100,7 @@ constexpr uint32_t kKeypadOrg[9] = {8, 14, 10, 24, 30, 26, 0, 6, 2};
 // Frame kinds in the order FrameChange steps through them.
 constexpr int kFrameCycle[15] = {0, 1, 2, 3, 4, 5, 13, 14, 6, 7, 8, 9, 10, 11, 12};
 
-// Reads up to count decimal numbers separated by white space, as "%d %d ..."
-// would, but without the undefined behaviour of sscanf on values that do not
-// fit (strtoll saturates).  Stops at the first field that is not a number;
-// the fields not read keep their values.
-void ScanNumbers(const char* p, int64_t* out, int count)
-{
-    for (int i = 0; i < count; ++i) {
-        char* end = nullptr;
-        const long long v = std::strtoll(p, &end, 10);
-        if (end == p)
-            return;
-        out[i] = v;
-        p = end;
-    }
-}
 
-int32_t ClampInt32(int64_t v)
-{
-    return v < INT32_MIN ? INT32_MIN : v > INT32_MAX ? INT32_MAX : int32_t(v);
-}
 
 }  // namespace
 
@@ -143,7 +125,7 @@ void CText::SetName(const CString& text)
         // are clamped into the coordinate range, the word (written signed)
         // into 32 bits.
         int64_t values[4] = {m_point.x, m_point.y, m_size, int32_t(m_attr)};
-        ScanNumbers(text.c_str() + last + 1, values, 4);
+        ScanRecordNumbers(text.c_str() + last + 1, values, 4);
         m_point = CPoint(ClampCoord(values[0]), ClampCoord(values[1]));
         m_size = ClampCoord(values[2]);
         m_attr = uint32_t(ClampInt32(values[3]));
@@ -826,7 +808,7 @@ void CText::ReadFontRecord(const CString& line)
         font.SetFaceName(face);
     }
     int64_t v[10] = {};
-    ScanNumbers(line.c_str() + (last >= 0 ? last + 1 : line.GetLength()), v, 10);
+    ScanRecordNumbers(line.c_str() + (last >= 0 ? last + 1 : line.GetLength()), v, 10);
     font.lfWidth = ClampInt32(v[0]);
     font.lfEscapement = ClampInt32(v[1]);
     font.lfOrientation = ClampInt32(v[2]);

@@ -21,6 +21,7 @@
 #include "base/host.h"
 #include "base/profile.h"
 #include "items/geometry.h"
+#include "items/recordline.h"
 #include "sheet/sheet.h"
 
 namespace {
@@ -49,15 +50,10 @@ private:
 // Values are clamped into the coordinate range (a negative number is 0).
 void ParseSizes(const CString& text, int out[3])
 {
-    const char* p = text.c_str();
-    for (int i = 0; i < 3; ++i) {
-        char* end = nullptr;
-        const long long v = std::strtoll(p, &end, 10);
-        if (end == p)
-            return;
-        out[i] = v < 0 ? 0 : ClampCoord(v);
-        p = end;
-    }
+    int64_t v[3] = {0, 0, 0};
+    const int n = ScanRecordNumbers(text.c_str(), v, 3);
+    for (int i = 0; i < n; ++i)
+        out[i] = v[i] < 0 ? 0 : ClampCoord(v[i]);
 }
 
 } // namespace
