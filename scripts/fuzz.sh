@@ -18,7 +18,7 @@ case "$target" in
 esac
 
 "$root/scripts/install-deps.sh" --fuzz
-CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DVIREO_FUZZ=ON -DVIREO_TESTS=OFF \
+CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DVIREO_FUZZ=ON -DVIREO_TESTS=OFF -DVIREO_BENCH=OFF \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" --target "$target"
 

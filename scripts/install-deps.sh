@@ -5,7 +5,7 @@
 #   scripts/install-deps.sh --fuzz   also the fuzzing tool chain (clang, libFuzzer)
 set -euo pipefail
 
-packages=(g++ cmake ninja-build libgtest-dev)
+packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev)
 if [ "${1:-}" = "--fuzz" ]; then
     packages+=(clang libclang-rt-dev)
 fi
