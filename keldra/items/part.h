@@ -11,6 +11,7 @@
 #include <cstdint>
 
 #include "base/itemlist.h"
+#include "base/messages.h"
 #include "base/point.h"
 #include "base/rect.h"
 #include "base/string.h"
@@ -45,6 +46,8 @@ struct CPartDialogCheck {
     int messageId = 0;
     Field field = None;
     bool Ok() const { return messageId == 0; }
+    // The text to show, in the user's language (empty when all is well).
+    CString Message() const { return messageId ? LoadMessage(messageId) : CString(); }
 };
 
 class CPart {

@@ -436,6 +436,15 @@ TEST(CPartDialog, ChecksRunInOrderAndStopAtTheFirstFailure)
     EXPECT_EQ(CPart::CheckDialogInput(in).messageId, 2008);
     in.reference = "U?";
     EXPECT_TRUE(CPart::CheckDialogInput(in).Ok());
+
+    // The caller shows the message in the user's language.
+    in.reference = "U??";
+    const CPartDialogCheck check = CPart::CheckDialogInput(in);
+    SetMessageLanguage(MessageLanguage::English);
+    EXPECT_EQ(check.Message(), "Character '?' allow only one in reference");
+    SetMessageLanguage(MessageLanguage::Japanese);
+    EXPECT_TRUE(check.Message().HasJapanese());
+    SetMessageLanguage(MessageLanguage::English);
 }
 
 TEST_F(CPartTest, DialogResultAndPinListChecks)
