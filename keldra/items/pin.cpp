@@ -34,9 +34,11 @@ constexpr int kStrokePad = 6;          // bounding box around the stroke
 constexpr uint32_t kRuntimeBits = CPin::kSelected | CPin::kOpenMark;
 
 
+// Points derived from the body end (the tip, the text anchors) stay within the
+// coordinate range, so that a pin at the edge still stores and reads back.
 CPoint Shifted(const CPoint& p, int64_t dx, int64_t dy)
 {
-    return CPoint(ClampInt32(p.x + dx), ClampInt32(p.y + dy));
+    return CPoint(ClampCoord(p.x + dx), ClampCoord(p.y + dy));
 }
 
 // The box of two points grown by pad on every side (normalised).

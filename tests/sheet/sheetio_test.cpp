@@ -552,6 +552,23 @@ TEST_F(SheetIoTest, TextFormTakesAnyBytesAndClampsNumbers)
     ReadText("Part 1 2\nPin 0 0 1 1 1\nName \"unterminated\nNo \nFont \"\nText \"\"\"\n", noise);
 }
 
+TEST_F(SheetIoTest, PinsAtTheEdgeOfTheRangeStoreAndReadBack)
+{
+    // A pin whose body lies on the edge places its texts beside it; a name
+    // line without numbers keeps that place, which must still be storable.
+    CSheet sheet;
+    ReadText("Pin 268435456 0 0 0 0\nName unquoted\nNo \"1\"\n", sheet);
+    ASSERT_EQ(sheet.Pins().GetCount(), 1);
+    EXPECT_TRUE(IsCoordInRange(sheet.GetHeadPin()->GetNameText().GetPoint()));
+    EXPECT_TRUE(IsCoordInRange(sheet.GetHeadPin()->GetNoText().GetPoint()));
+    CArchive out;
+    sheet.DataWrite(out);
+    CArchive in(out.Bytes());
+    CSheet back;
+    EXPECT_NO_THROW(back.DataRead(in, 8));
+    EXPECT_EQ(back.Pins().GetCount(), 1);
+}
+
 // --- line reader -----------------------------------------------------------------------------
 
 TEST(CSheetSerazileSub, LineEndsAndTheEndOfInput)
