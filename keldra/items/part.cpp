@@ -536,41 +536,35 @@ void CPart::Rotate(int dir)
 
 void CPart::MirrorX(const CPoint& c)
 {
-    m_org = MirrorXPoint(m_org, c);
-    m_corner1 = MirrorXPoint(m_corner1, c);
-    m_corner2 = MirrorXPoint(m_corner2, c);
-    m_partName.MirrorX(c, 1);
-    m_ref.MirrorX(c, 1);
-    m_value.MirrorX(c, 1);
-    for (CLine& line : m_lines)
-        line.MirrorX(c);
-    for (CPin& pin : m_pins)
-        pin.MirrorX(c);
-    for (CText& text : m_texts)
-        text.MirrorX(c, 1);
-    for (CArc& arc : m_arcs)
-        arc.MirrorX(c);
-    m_angle ^= kMirrorX;
-    CalcBoundRect();
+    Mirror(c, true);
 }
 
 void CPart::MirrorY(const CPoint& c)
 {
-    m_org = MirrorYPoint(m_org, c);
-    m_corner1 = MirrorYPoint(m_corner1, c);
-    m_corner2 = MirrorYPoint(m_corner2, c);
-    m_partName.MirrorY(c, 1);
-    m_ref.MirrorY(c, 1);
-    m_value.MirrorY(c, 1);
+    Mirror(c, false);
+}
+
+void CPart::Mirror(const CPoint& c, bool acrossVertical)
+{
+    const auto point = [&](const CPoint& p) { return acrossVertical ? MirrorXPoint(p, c) : MirrorYPoint(p, c); };
+    // Every owned item mirrors itself the same way; texts re-anchor.
+    const auto item = [&](auto& x) { acrossVertical ? x.MirrorX(c) : x.MirrorY(c); };
+    const auto text = [&](CText& t) { acrossVertical ? t.MirrorX(c, 1) : t.MirrorY(c, 1); };
+    m_org = point(m_org);
+    m_corner1 = point(m_corner1);
+    m_corner2 = point(m_corner2);
+    text(m_partName);
+    text(m_ref);
+    text(m_value);
     for (CLine& line : m_lines)
-        line.MirrorY(c);
+        item(line);
     for (CPin& pin : m_pins)
-        pin.MirrorY(c);
-    for (CText& text : m_texts)
-        text.MirrorY(c, 1);
+        item(pin);
+    for (CText& t : m_texts)
+        text(t);
     for (CArc& arc : m_arcs)
-        arc.MirrorY(c);
-    m_angle ^= kMirrorY;
+        item(arc);
+    m_angle ^= acrossVertical ? kMirrorX : kMirrorY;
     CalcBoundRect();
 }
 

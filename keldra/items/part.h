@@ -219,6 +219,7 @@ public:
 
 private:
     void CopyFrom(const CPart& other);
+    void Mirror(const CPoint& c, bool acrossVertical);
 
     CPoint m_org;
     CPoint m_corner1;

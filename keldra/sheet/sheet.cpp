@@ -42,6 +42,33 @@ const CItemList<CLine>& CSheet::LineList(int selector) const
     }
 }
 
+template <class F>
+void CSheet::ForEachSheetLevelText(F f)
+{
+    for (CItemList<CLine>* list : {&m_wires, &m_buses, &m_lines}) {
+        for (CLine& line : *list) {
+            f(line.GetNameText());
+            f(line.GetCrossNameText());
+        }
+    }
+    for (CPin& pin : m_pins) {
+        f(pin.GetNameText());
+        f(pin.GetNoText());
+    }
+    for (CText& text : m_texts)
+        f(text);
+}
+
+template <class F>
+void CSheet::ForEachNameAndOwnText(CPart& part, F f)
+{
+    f(part.GetPartNameText());
+    f(part.GetRefNameText());
+    f(part.GetValNameText());
+    for (CText& text : part.Texts())
+        f(text);
+}
+
 CItemList<CLine>& CSheet::ListOf(const CLine& line)
 {
     switch (line.GetType() & CLine::kKindMask) {
@@ -735,18 +762,7 @@ void CSheet::OffsetAttr(const CPoint& d)
 
 void CSheet::ReCalcTextBoundingRect()
 {
-    for (CItemList<CLine>* list : {&m_wires, &m_buses, &m_lines}) {
-        for (CLine& line : *list) {
-            line.GetNameText().CalcBoundRect();
-            line.GetCrossNameText().CalcBoundRect();
-        }
-    }
-    for (CPin& pin : m_pins) {
-        pin.GetNameText().CalcBoundRect();
-        pin.GetNoText().CalcBoundRect();
-    }
-    for (CText& text : m_texts)
-        text.CalcBoundRect();
+    ForEachSheetLevelText([](CText& text) { text.CalcBoundRect(); });
     for (CPart& part : m_parts)
         part.CalcBoundRect(1);
 }
@@ -809,60 +825,32 @@ void CSheet::SetTextSel(const CRect& r, int mode)
                     pin.SetPinSel(r);
         return;
     }
-    for (CItemList<CLine>* list : {&m_wires, &m_buses, &m_lines}) {
-        for (CLine& line : *list) {
-            line.GetNameText().SetTextSel(r);
-            line.GetCrossNameText().SetTextSel(r);
-        }
-    }
-    for (CPin& pin : m_pins) {
-        pin.GetNameText().SetTextSel(r);
-        pin.GetNoText().SetTextSel(r);
-    }
-    for (CText& text : m_texts)
-        text.SetTextSel(r);
+    const auto select = [&r](CText& text) { text.SetTextSel(r); };
+    ForEachSheetLevelText(select);
     for (CPart& part : m_parts) {
-        part.GetPartNameText().SetTextSel(r);
-        part.GetRefNameText().SetTextSel(r);
-        part.GetValNameText().SetTextSel(r);
+        ForEachNameAndOwnText(part, select);
         for (CPin& pin : part.Pins()) {
             if (!pin.IsDisp())
                 continue;
-            pin.GetNameText().SetTextSel(r);
-            pin.GetNoText().SetTextSel(r);
+            select(pin.GetNameText());
+            select(pin.GetNoText());
         }
-        for (CText& text : part.Texts())
-            text.SetTextSel(r);
     }
 }
 
 void CSheet::ResetTextSel()
 {
-    for (CItemList<CLine>* list : {&m_wires, &m_buses, &m_lines}) {
-        for (CLine& line : *list) {
-            line.GetNameText().ResetTextSel();
-            line.GetCrossNameText().ResetTextSel();
-        }
-    }
-    for (CPin& pin : m_pins) {
-        pin.GetNameText().ResetTextSel();
-        pin.GetNoText().ResetTextSel();
-    }
-    for (CText& text : m_texts)
-        text.ResetTextSel();
+    const auto reset = [](CText& text) { text.ResetTextSel(); };
+    ForEachSheetLevelText(reset);
     for (CPart& part : m_parts) {
-        part.GetPartNameText().ResetTextSel();
-        part.GetRefNameText().ResetTextSel();
-        part.GetValNameText().ResetTextSel();
+        ForEachNameAndOwnText(part, reset);
         // Hidden pins too: a mark left on them would still follow the
         // attribute transforms.
         for (CPin& pin : part.Pins()) {
-            pin.GetNameText().ResetTextSel();
-            pin.GetNoText().ResetTextSel();
+            reset(pin.GetNameText());
+            reset(pin.GetNoText());
             pin.ResetPinSel();
         }
-        for (CText& text : part.Texts())
-            text.ResetTextSel();
     }
 }
 

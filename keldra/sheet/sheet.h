@@ -235,6 +235,10 @@ public:
 private:
     const CItemList<CLine>& LineList(int selector) const;
     CItemList<CLine>& ListOf(const CLine& line);
+    // The texts of lines (name and cross name), of loose pins and the free texts.
+    template <class F> void ForEachSheetLevelText(F f);
+    // A part's three name texts and its own texts.
+    template <class F> static void ForEachNameAndOwnText(CPart& part, F f);
     void MarkOpenPinsStale()
     {
         if (m_type == kDrawing)
