@@ -1,5 +1,9 @@
 #include "base/host.h"
 
+#include <iterator>
+
+#include "base/codepage.h"
+
 namespace {
 
 std::unique_ptr<CHost>& Slot()
@@ -30,4 +34,21 @@ CScopedHost::CScopedHost(std::unique_ptr<CHost> host) : m_previous(SetHost(std::
 CScopedHost::~CScopedHost()
 {
     SetHost(std::move(m_previous));
+}
+
+CString ProgressPhaseText(ProgressPhase phase)
+{
+    static const char* const kTexts[] = {
+        "ピングループ作成中", "ワイヤーグループ作成中", "ネットソート中", "データ整理中",
+        "データ読込み中",     "部品データソート中",     "データ出力中",   "インデックス作成中",
+    };
+    const int index = int(phase);
+    if (index < 0 || index >= int(std::size(kTexts)))
+        return CString();
+    return FromUtf8(kTexts[index]);
+}
+
+void BeginProgressPhase(ProgressPhase phase, int steps)
+{
+    Host().ProgressBegin(ProgressPhaseText(phase), steps);
 }

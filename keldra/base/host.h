@@ -48,6 +48,22 @@ public:
     bool IsShiftDown() override { return false; }
 };
 
+// The phases of the long sheet operations; each has a fixed progress text.
+enum class ProgressPhase {
+    Pins = 0,        // grouping the pins into nets
+    Wires = 1,       // grouping the wires
+    NetSort = 2,     // sorting the nets
+    Correction = 3,  // tidying the net data
+    Reading = 4,     // reading sheets
+    PartSort = 5,    // sorting parts
+    Output = 6,      // writing
+    NetIndex = 7,    // building the net index
+};
+// The progress text of a phase (CP932).
+CString ProgressPhaseText(ProgressPhase phase);
+// Starts a phase on the host: Host().ProgressBegin(its text, steps).
+void BeginProgressPhase(ProgressPhase phase, int steps);
+
 // The process-wide host.
 CHost& Host();
 // Installs a host and returns the previous one.
