@@ -219,6 +219,12 @@ public:
     // "Val" placeholders) and arcs over to part; the rest stays.
     void MakePart(CPart& part);
 
+    // --- wire upkeep -------------------------------------------------------------------------
+    // Sorts one line list: 24, 25 wires, 26, 27 buses, else plain lines.  The
+    // horizontal codes 24, 26, 28 put larger start y first, then smaller start
+    // x; the others smaller start x first, then smaller start y.
+    void SortLine(int code);
+
     // --- stored forms -----------------------------------------------------------------------
     void DataWrite(CArchive& ar) const;
     // Reads a sheet record of the given file version; the items are added to
