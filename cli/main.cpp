@@ -13,13 +13,10 @@
 
 #include "base/host.h"
 #include "clihost.h"
+#include "commands.h"
 #include "schematicio.h"
 
 namespace {
-
-constexpr int kExitOk = 0;
-constexpr int kExitFailure = 1;
-constexpr int kExitUsage = 2;
 
 const char kUsage[] =
     "usage: vireo-cli [--yes] COMMAND ARGS...\n"
@@ -28,10 +25,16 @@ const char kUsage[] =
     "  convert IN OUT   convert a schematic; IN is .dcd (any version) or .txt (text form),\n"
     "                   OUT is written by its extension: .dcd (version 8) or .txt\n"
     "  info FILE        print version, sheet size and item counts of a schematic\n"
+    "  tidy IN OUT [--wire-junc|--no-wire-junc] [--over|--no-over]\n"
+    "                   run the sheet clean-up (merge wires, cut wires back at pins,\n"
+    "                   remove duplicates, empty items and, with --over, items off the\n"
+    "                   sheet) and write OUT; the options override the settings\n"
     "\n"
     "options:\n"
     "  --yes            answer yes to questions (default: no)\n"
     "  --help           show this text\n";
+
+}  // namespace
 
 int Usage(const char* problem)
 {
@@ -46,6 +49,8 @@ int Fail(const std::string& file, const std::string& reason)
     std::fprintf(stderr, "vireo-cli: %s: %s\n", file.c_str(), reason.c_str());
     return kExitFailure;
 }
+
+namespace {
 
 int Convert(const std::vector<std::string>& args)
 {
@@ -94,6 +99,7 @@ struct Command {
 const Command kCommands[] = {
     {"convert", Convert},
     {"info", Info},
+    {"tidy", TidyCommand},
 };
 
 }  // namespace

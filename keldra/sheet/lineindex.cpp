@@ -1,7 +1,7 @@
 #include "sheet/lineindex.h"
 
 #include <algorithm>
-#include <unordered_set>
+#include <climits>
 
 #include "sheet/sheet.h"
 
@@ -20,78 +20,74 @@ bool AxisLineKey(const CPoint& a, const CPoint& b, uint64_t& key)
 
 namespace {
 
-template <class T>
-void EraseOne(std::vector<T>& v, const T& x)
+uint64_t RowKey(int32_t y)
 {
-    const auto it = std::find(v.begin(), v.end(), x);
-    if (it != v.end())
-        v.erase(it);
+    return uint32_t(y);
+}
+
+uint64_t ColumnKey(int32_t x)
+{
+    return (uint64_t(1) << 32) | uint32_t(x);
 }
 
 template <class T>
-void AddContacts(const std::vector<T*>* items, const CContact& c, std::vector<CContact>& out)
+void AddContact(const T& item, const CContact& c, std::vector<CContact>& out)
 {
-    if (!items)
-        return;
-    for (const T* item : *items) {
-        const CContact other = CContact::Of(*item);
-        if (other.id != c.id && Touching(c, other))
-            out.push_back(other);
-    }
+    const CContact other = CContact::Of(item);
+    if (other.id != c.id && Touching(c, other))
+        out.push_back(other);
 }
 
 }  // namespace
 
 // --- lines ------------------------------------------------------------------------------------
 
-CLineIndex::CLineIndex(CItemList<CLine>& list) : m_list(list)
+CLineIndex::CLineIndex(CItemList<CLine>& list, std::pmr::memory_resource* arena)
+    : m_list(list), m_order(arena), m_collinear(arena), m_odd(arena)
 {
+    m_initial.reserve(size_t(list.GetCount()));
+    m_order.reserve(size_t(list.GetCount()));
     int order = 0;
     for (POSITION pos = list.GetHeadPosition(); pos;) {
         const POSITION at = pos;
         CLine* line = list.GetNext(pos);
-        m_order.emplace(line, Entry{order++, at});
+        m_initial.push_back(line);
+        m_order.emplace(line, Entry{order, at});
         uint64_t key;
-        if (AxisLineKey(line->GetStartPoint(), line->GetEndPoint(), key))
-            m_collinear[key].push_back(line);
-        AddEnd(line->GetStartPoint(), line);
-        AddEnd(line->GetEndPoint(), line);
+        if (AxisLineKey(line->GetStartPoint(), line->GetEndPoint(), key)) {
+            const auto [lo, hi] = Stretch(line->GetStartPoint(), line->GetEndPoint());
+            m_collinear[key].Add(line, order, lo, hi);
+        } else {
+            m_odd.emplace(PointKey(line->GetStartPoint()), line);
+            if (line->GetEndPoint() != line->GetStartPoint())
+                m_odd.emplace(PointKey(line->GetEndPoint()), line);
+        }
+        ++order;
     }
 }
 
-std::vector<CLine*>* CLineIndex::Collinear(const CLine& line)
+const CAxisRanges<CLine>* CLineIndex::RangesOf(uint64_t key) const
 {
-    uint64_t key;
-    if (!AxisLineKey(line.GetStartPoint(), line.GetEndPoint(), key))
-        return nullptr;
     const auto it = m_collinear.find(key);
     return it == m_collinear.end() ? nullptr : &it->second;
 }
 
-void CLineIndex::AddEnd(const CPoint& p, CLine* line)
+const CAxisRanges<CLine>* CLineIndex::Collinear(const CLine& line) const
 {
-    std::vector<CLine*>& v = m_ends[PointKey(p)];
-    // A zero-length line has both ends here; it is listed once.
-    if (v.empty() || v.back() != line)
-        v.push_back(line);
-}
-
-void CLineIndex::RemoveEnd(const CPoint& p, CLine* line)
-{
-    const auto it = m_ends.find(PointKey(p));
-    if (it == m_ends.end())
-        return;
-    EraseOne(it->second, line);
-    if (it->second.empty())
-        m_ends.erase(it);
+    uint64_t key;
+    return AxisLineKey(line.GetStartPoint(), line.GetEndPoint(), key) ? RangesOf(key) : nullptr;
 }
 
 void CLineIndex::Moved(CLine* line, const CPoint& oldStart, const CPoint& oldEnd)
 {
-    RemoveEnd(oldStart, line);
-    RemoveEnd(oldEnd, line);
-    AddEnd(line->GetStartPoint(), line);
-    AddEnd(line->GetEndPoint(), line);
+    // The passes only ever move a line along its axis line.
+    uint64_t key;
+    if (!AxisLineKey(oldStart, oldEnd, key))
+        return;
+    CAxisRanges<CLine>& ranges = m_collinear[key];
+    ranges.Remove(line, Stretch(oldStart, oldEnd).first);
+    const auto [lo, hi] = Stretch(line->GetStartPoint(), line->GetEndPoint());
+    ranges.Add(line, Order(line), lo, hi);
 }
 
 void CLineIndex::Remove(CLine* line)
@@ -99,73 +95,104 @@ void CLineIndex::Remove(CLine* line)
     const auto entry = m_order.find(line);
     if (entry == m_order.end())
         return;
-    if (std::vector<CLine*>* collinear = Collinear(*line))
-        EraseOne(*collinear, line);
-    RemoveEnd(line->GetStartPoint(), line);
-    RemoveEnd(line->GetEndPoint(), line);
+    uint64_t key;
+    if (AxisLineKey(line->GetStartPoint(), line->GetEndPoint(), key)) {
+        m_collinear[key].Remove(line, Stretch(line->GetStartPoint(), line->GetEndPoint()).first);
+    } else {
+        for (auto it = m_odd.begin(); it != m_odd.end();)
+            it = it->second == line ? m_odd.erase(it) : std::next(it);
+    }
     const POSITION pos = entry->second.pos;
     m_order.erase(entry);
     m_list.RemoveAt(pos);
 }
 
-const std::vector<CLine*>* CLineIndex::EndsAt(const CPoint& p) const
-{
-    const auto it = m_ends.find(PointKey(p));
-    return it == m_ends.end() ? nullptr : &it->second;
-}
-
 void CLineIndex::Touching(const CContact& c, std::vector<CContact>& out) const
 {
-    // Lines sharing an end point, and lines overlapping on the same axis line.
-    AddContacts(EndsAt(c.a), c, out);
-    if (c.b != c.a)
-        AddContacts(EndsAt(c.b), c, out);
-    uint64_t key;
-    if (AxisLineKey(c.a, c.b, key)) {
-        const auto it = m_collinear.find(key);
-        if (it != m_collinear.end())
-            AddContacts(&it->second, c, out);
+    // Lines with an end at one of c's ends lie on the row or the column
+    // through that end (or are odd lines); lines overlapping c lie on its
+    // axis line.  Touching() then decides.
+    auto consider = [&](int, CLine* line) { AddContact(*line, c, out); };
+    uint64_t axis;
+    const bool onAxis = AxisLineKey(c.a, c.b, axis);
+    for (const CPoint& p : {c.a, c.b}) {
+        if (const CAxisRanges<CLine>* row = RangesOf(RowKey(p.y)); row && !(onAxis && axis == RowKey(p.y)))
+            row->Meeting(p.x, p.x, -1, consider);
+        if (const CAxisRanges<CLine>* column = RangesOf(ColumnKey(p.x)); column && !(onAxis && axis == ColumnKey(p.x)))
+            column->Meeting(p.y, p.y, -1, consider);
+        for (auto [it, end] = m_odd.equal_range(PointKey(p)); it != end; ++it)
+            AddContact(*it->second, c, out);
+        if (c.b == c.a)
+            break;
     }
+    if (onAxis)
+        if (const CAxisRanges<CLine>* ranges = RangesOf(axis)) {
+            const auto [lo, hi] = Stretch(c.a, c.b);
+            ranges->Meeting(lo, hi, -1, consider);
+        }
+}
+
+bool CLineIndex::OtherEndAt(const CPoint& p, const CLine* x, const CLine* y) const
+{
+    bool found = false;
+    auto check = [&](int, CLine* line) {
+        if (line != x && line != y && (line->GetStartPoint() == p || line->GetEndPoint() == p))
+            found = true;
+    };
+    if (const CAxisRanges<CLine>* row = RangesOf(RowKey(p.y)))
+        row->Meeting(p.x, p.x, -1, check);
+    if (const CAxisRanges<CLine>* column = RangesOf(ColumnKey(p.x)); column && !found)
+        column->Meeting(p.y, p.y, -1, check);
+    for (auto [it, end] = m_odd.equal_range(PointKey(p)); it != end && !found; ++it)
+        check(0, it->second);
+    return found;
 }
 
 // --- junctions --------------------------------------------------------------------------------
 
 CJuncIndex::CJuncIndex(const CItemList<CJunc>& juncs)
 {
+    m_rows.reserve(size_t(juncs.GetCount()));
+    m_columns.reserve(size_t(juncs.GetCount()));
     for (const CJunc& junc : juncs) {
         const CPoint& p = junc.GetPoint();
-        ++m_points[PointKey(p)];
-        m_rows[p.y].emplace_back(p.x, &junc);
-        m_columns[p.x].emplace_back(p.y, &junc);
+        m_rows.push_back({p.y, p.x, &junc});
+        m_columns.push_back({p.x, p.y, &junc});
     }
-    for (auto* lines : {&m_rows, &m_columns})
-        for (auto& [coord, entries] : *lines)
-            std::stable_sort(entries.begin(), entries.end(),
-                             [](const auto& x, const auto& y) { return x.first < y.first; });
+    std::stable_sort(m_rows.begin(), m_rows.end());
+    std::stable_sort(m_columns.begin(), m_columns.end());
+}
+
+bool CJuncIndex::At(const CPoint& p) const
+{
+    const Entry key{p.y, p.x, nullptr};
+    const auto it = std::lower_bound(m_rows.begin(), m_rows.end(), key);
+    return it != m_rows.end() && it->across == p.y && it->along == p.x;
 }
 
 void CJuncIndex::Touching(const CContact& c, std::vector<CContact>& out) const
 {
     // Every junction a wire's stroke can reach lies in its box grown by the
-    // width; the exact test follows.
+    // width; the exact test follows.  Walk the lines across the short side.
     const int64_t w = std::max(c.width, 0);
     const int64_t left = int64_t(std::min(c.a.x, c.b.x)) - w, right = int64_t(std::max(c.a.x, c.b.x)) + w;
     const int64_t bottom = int64_t(std::min(c.a.y, c.b.y)) - w, top = int64_t(std::max(c.a.y, c.b.y)) + w;
-    // Walk the lines across the short side of the box.
     const bool byRows = top - bottom <= right - left;
-    const auto& lines = byRows ? m_rows : m_columns;
-    const int64_t lo = byRows ? bottom : left, hi = byRows ? top : right;
-    const int64_t from = byRows ? left : bottom, to = byRows ? right : top;
-    for (auto it = lines.lower_bound(int32_t(std::max<int64_t>(lo, INT32_MIN)));
-         it != lines.end() && it->first <= hi; ++it) {
-        const auto& entries = it->second;
-        auto e = std::lower_bound(entries.begin(), entries.end(), from,
-                                  [](const auto& entry, int64_t v) { return entry.first < v; });
-        for (; e != entries.end() && e->first <= to; ++e) {
-            const CContact junc = CContact::Of(*e->second);
-            if (::Touching(c, junc))
-                out.push_back(junc);
+    const std::vector<Entry>& entries = byRows ? m_rows : m_columns;
+    auto clamp = [](int64_t v) { return int32_t(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); };
+    const int32_t acrossLo = clamp(byRows ? bottom : left), acrossHi = clamp(byRows ? top : right);
+    const int32_t alongLo = clamp(byRows ? left : bottom), alongHi = clamp(byRows ? right : top);
+    auto it = std::lower_bound(entries.begin(), entries.end(), Entry{acrossLo, alongLo, nullptr});
+    while (it != entries.end() && it->across <= acrossHi) {
+        if (it->along > alongHi) {
+            // On to the next line across.
+            if (it->across == INT32_MAX)
+                break;
+            it = std::lower_bound(it, entries.end(), Entry{it->across + 1, alongLo, nullptr});
+            continue;
         }
+        AddContact(*it->junc, c, out);
+        ++it;
     }
 }
 
@@ -173,62 +200,106 @@ void CJuncIndex::Touching(const CContact& c, std::vector<CContact>& out) const
 
 CPinIndex::CPinIndex(const CSheet& sheet)
 {
-    auto add = [this](const CPin& pin) {
+    int order = 0;
+    auto add = [this, &order](const CPin& pin) {
         if (!pin.IsDisp())
             return;
-        m_tips[PointKey(pin.GetPoint())].push_back(&pin);
+        m_tips.emplace_back(PointKey(pin.GetPoint()), &pin);
         uint64_t key;
-        if (AxisLineKey(pin.GetStartPoint(), pin.GetPoint(), key))
-            m_axis[key].push_back(&pin);
+        if (AxisLineKey(pin.GetStartPoint(), pin.GetPoint(), key)) {
+            const auto [lo, hi] = Stretch(pin.GetStartPoint(), pin.GetPoint());
+            m_strokes.push_back({key, lo, hi, order, &pin});
+        }
+        ++order;
     };
     for (const CPart& part : sheet.Parts())
         for (const CPin& pin : part.Pins())
             add(pin);
     for (const CPin& pin : sheet.Pins())
         add(pin);
-}
-
-const std::vector<const CPin*>* CPinIndex::OnAxisLine(const CPoint& a, const CPoint& b) const
-{
-    uint64_t key;
-    if (!AxisLineKey(a, b, key))
-        return nullptr;
-    const auto it = m_axis.find(key);
-    return it == m_axis.end() ? nullptr : &it->second;
+    // Tips are only ever asked whether they are there: ties may fall in any order.
+    std::sort(m_tips.begin(), m_tips.end());
+    std::sort(m_strokes.begin(), m_strokes.end(), [](const Stroke& x, const Stroke& y) {
+        return x.key != y.key ? x.key < y.key : x.lo != y.lo ? x.lo < y.lo : x.order < y.order;
+    });
+    for (size_t i = 0; i < m_strokes.size(); ++i) {
+        auto [it, fresh] = m_lines.try_emplace(m_strokes[i].key, Line{i, i + 1, 0});
+        it->second.end = i + 1;
+        it->second.maxLength = std::max(it->second.maxLength, m_strokes[i].hi - m_strokes[i].lo);
+    }
 }
 
 void CPinIndex::Touching(const CContact& c, std::vector<CContact>& out) const
 {
     for (const CPoint& p : {c.a, c.b}) {
-        const auto it = m_tips.find(PointKey(p));
-        if (it != m_tips.end())
-            AddContacts(&it->second, c, out);
+        const uint64_t key = PointKey(p);
+        auto it = std::lower_bound(m_tips.begin(), m_tips.end(), key,
+                                   [](const auto& entry, uint64_t k) { return entry.first < k; });
+        for (; it != m_tips.end() && it->first == key; ++it)
+            AddContact(*it->second, c, out);
         if (c.b == c.a)
             break;
     }
-    AddContacts(OnAxisLine(c.a, c.b), c, out);
+    const auto [lo, hi] = Stretch(c.a, c.b);
+    Meeting(c.a, c.b, lo, hi, -1, [&](int, const CPin* pin) { AddContact(*pin, c, out); });
+}
+
+bool CPinIndex::AnyAt(const CPoint& p) const
+{
+    const uint64_t key = PointKey(p);
+    const auto tip = std::lower_bound(m_tips.begin(), m_tips.end(), key,
+                                      [](const auto& entry, uint64_t k) { return entry.first < k; });
+    if (tip != m_tips.end() && tip->first == key)
+        return true;
+    bool found = false;
+    auto hit = [&found](int, const CPin*) { found = true; };
+    // Any horizontal stroke on p's row, or vertical one on its column, through p.
+    Meeting(p, CPoint(p.x + 1, p.y), p.x, p.x, -1, hit);
+    Meeting(p, CPoint(p.x, p.y + 1), p.y, p.y, -1, hit);
+    return found;
 }
 
 // --- the connection check ---------------------------------------------------------------------
 
-bool CContactFinder::Allows(const std::vector<CContact>& before, const std::vector<CContact>& after) const
+bool CContactFinder::Allows(std::span<const CContact> before, std::span<const CContact> after) const
 {
-    std::vector<CContact> found;
-    for (const auto* side : {&before, &after}) {
-        for (const CContact& c : *side) {
-            m_lines.Touching(c, found);
-            m_juncs.Touching(c, found);
+    m_found.clear();
+    for (const auto side : {before, after}) {
+        for (const CContact& c : side) {
+            m_lines.Touching(c, m_found);
+            m_juncs.Touching(c, m_found);
             if (m_pins)
-                m_pins->Touching(c, found);
+                m_pins->Touching(c, m_found);
         }
     }
     // Each item once, the changed lines themselves left out.
-    std::unordered_set<const void*> seen;
-    for (const CContact& c : before)
-        seen.insert(c.id);
-    std::vector<CContact> neighbours;
-    for (const CContact& c : found)
-        if (seen.insert(c.id).second)
-            neighbours.push_back(c);
-    return KeepsGrouping(neighbours, before, after);
+    m_neighbours.clear();
+    for (const CContact& c : m_found) {
+        auto same = [&c](const CContact& x) { return x.id == c.id; };
+        if (std::none_of(before.begin(), before.end(), same) &&
+            std::none_of(m_neighbours.begin(), m_neighbours.end(), same))
+            m_neighbours.push_back(c);
+    }
+    return KeepsGrouping(m_neighbours, before, after);
+}
+
+bool CContactFinder::MergeIsClean(const CLine& a, const CContact& oldA, const CLine& b, const CContact& oldB) const
+{
+    // The merged line covers what the two covered, with the same width: every
+    // junction and every overlapping line touches it exactly when it touched
+    // one of them, and the ends it keeps keep what they touched.  Only what
+    // met an end that is gone could be cut off; with nothing there, nothing is.
+    if (oldA.width != oldB.width || a.GetLineWidth() != oldA.width)
+        return false;
+    const auto [aLo, aHi] = Stretch(oldA.a, oldA.b);
+    const auto [bLo, bHi] = Stretch(oldB.a, oldB.b);
+    if (Stretch(a.GetStartPoint(), a.GetEndPoint()) != std::pair(std::min(aLo, bLo), std::max(aHi, bHi)))
+        return false;
+    for (const CPoint& p : {oldA.a, oldA.b, oldB.a, oldB.b}) {
+        if (p == a.GetStartPoint() || p == a.GetEndPoint())
+            continue;
+        if (m_lines.OtherEndAt(p, &a, &b) || (m_pins && m_pins->AnyAt(p)))
+            return false;
+    }
+    return true;
 }

@@ -1,18 +1,24 @@
 // Indexes the wire upkeep works with, so that its passes over a big sheet
 // look only at the few items that can matter instead of every pair.
 //
-// Merging and trimming only ever act on lines that lie on one horizontal or
-// vertical line, so lines are grouped by that line ("axis line": horizontal
-// lines by y, vertical ones by x) and kept in list order within each group;
-// the passes run their rule on a group exactly as the plain loops would run
-// it on the whole list, in the same order.  End points, junctions and pin
-// tips are looked up by point.  The indexes follow every change the passes
-// make.
+// Merging and trimming only ever act on two lines (or a line and a pin) that
+// lie on one horizontal or vertical line and whose stretches along it meet;
+// every other pair is left exactly as it is.  So lines and pins are grouped
+// by that line ("axis line": horizontal ones by y, vertical ones by x) and,
+// within it, found by their stretch; a pass asks for the partners that meet
+// a line's stretch and takes them in list order, which is the order the
+// plain loop over every pair would meet them in.  End points, junctions and
+// pin tips are looked up by point.  The line index follows every change the
+// passes make; junctions and pins do not change while a pass runs.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <map>
+#include <memory_resource>
+#include <span>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "base/itemlist.h"
@@ -34,50 +40,122 @@ inline uint64_t PointKey(const CPoint& p)
 // oblique or zero-length one.
 bool AxisLineKey(const CPoint& a, const CPoint& b, uint64_t& key);
 
+// The stretch of a segment along its axis line (x for horizontal segments, y
+// for vertical ones), ends included.
+inline std::pair<int64_t, int64_t> Stretch(const CPoint& a, const CPoint& b)
+{
+    const bool horizontal = a.y == b.y;
+    const int64_t s = horizontal ? a.x : a.y, e = horizontal ? b.x : b.y;
+    return {std::min(s, e), std::max(s, e)};
+}
+
+// Items on one axis line by their stretch, each with its place in list
+// order; items may come and go.
+template <class T>
+class CAxisRanges {
+public:
+    // Kept in the arena of the index that holds it.
+    using allocator_type = std::pmr::polymorphic_allocator<std::byte>;
+    CAxisRanges() = default;
+    explicit CAxisRanges(const allocator_type& alloc) : m_byLo(alloc) {}
+    CAxisRanges(const CAxisRanges& other, const allocator_type& alloc)
+        : m_byLo(other.m_byLo, alloc), m_maxLength(other.m_maxLength)
+    {
+    }
+    CAxisRanges(CAxisRanges&& other, const allocator_type& alloc)
+        : m_byLo(std::move(other.m_byLo), alloc), m_maxLength(other.m_maxLength)
+    {
+    }
+
+    void Add(T* item, int order, int64_t lo, int64_t hi)
+    {
+        m_byLo.emplace(lo, Entry{hi, order, item});
+        m_maxLength = std::max(m_maxLength, hi - lo);
+    }
+    void Remove(T* item, int64_t lo)
+    {
+        for (auto [it, end] = m_byLo.equal_range(lo); it != end; ++it) {
+            if (it->second.item == item) {
+                m_byLo.erase(it);
+                return;
+            }
+        }
+    }
+    // Items whose stretch meets [x, y] and that come after `after` in list
+    // order, passed to f(order, item).
+    template <class F>
+    void Meeting(int64_t x, int64_t y, int after, F f) const
+    {
+        // Nothing starting before x - the longest stretch can reach x.
+        for (auto it = m_byLo.lower_bound(x - m_maxLength); it != m_byLo.end() && it->first <= y; ++it)
+            if (it->second.hi >= x && it->second.order > after)
+                f(it->second.order, it->second.item);
+    }
+
+private:
+    struct Entry {
+        int64_t hi;
+        int order;
+        T* item;
+    };
+    std::pmr::multimap<int64_t, Entry> m_byLo;
+    int64_t m_maxLength = 0;  // never shrinks: an upper bound is all the search needs
+};
+
+// The indexes live for one pass (or one clean-up); their many small nodes
+// come from an arena the caller owns, which is dropped in one piece.
+
 // The lines of one list.
 class CLineIndex {
 public:
-    explicit CLineIndex(CItemList<CLine>& list);
+    CLineIndex(CItemList<CLine>& list, std::pmr::memory_resource* arena);
 
-    CItemList<CLine>& List() { return m_list; }
-    // The lines on the axis line of line, in list order (null for none).
-    std::vector<CLine*>* Collinear(const CLine& line);
+    // The lines on the axis line of line (null for an oblique or zero-length line).
+    const CAxisRanges<CLine>* Collinear(const CLine& line) const;
     int Order(const CLine* line) const { return m_order.at(line).order; }
+    bool Contains(const CLine* line) const { return m_order.count(line) != 0; }
+    // The lines in list order, as they were when the index was made.
+    const std::vector<CLine*>& InitialOrder() const { return m_initial; }
     // Call after a line's end points changed (it stays on its axis line).
     void Moved(CLine* line, const CPoint& oldStart, const CPoint& oldEnd);
     // Takes the line out of the index and deletes it from the list.
     void Remove(CLine* line);
-    // Lines with an end at p.
-    const std::vector<CLine*>* EndsAt(const CPoint& p) const;
     // Every line touching c, as contacts.
     void Touching(const CContact& c, std::vector<CContact>& out) const;
+    // Whether a line other than x and y has an end at p.
+    bool OtherEndAt(const CPoint& p, const CLine* x, const CLine* y) const;
 
 private:
     struct Entry {
         int order;
         POSITION pos;
     };
-    void AddEnd(const CPoint& p, CLine* line);
-    void RemoveEnd(const CPoint& p, CLine* line);
+    const CAxisRanges<CLine>* RangesOf(uint64_t key) const;
 
     CItemList<CLine>& m_list;
-    std::unordered_map<const CLine*, Entry> m_order;
-    std::unordered_map<uint64_t, std::vector<CLine*>> m_collinear;
-    std::unordered_map<uint64_t, std::vector<CLine*>> m_ends;
+    std::vector<CLine*> m_initial;
+    std::pmr::unordered_map<const CLine*, Entry> m_order;
+    std::pmr::unordered_map<uint64_t, CAxisRanges<CLine>> m_collinear;
+    // Oblique and zero-length lines by their end points (they are few).
+    std::pmr::unordered_multimap<uint64_t, CLine*> m_odd;
 };
 
-// The junctions of a sheet (they do not change while the index lives).
+// The junctions of a sheet.
 class CJuncIndex {
 public:
     explicit CJuncIndex(const CItemList<CJunc>& juncs);
-    bool At(const CPoint& p) const { return m_points.count(PointKey(p)) != 0; }
+    bool At(const CPoint& p) const;
     // Junctions lying on the stroke of the wire c.
     void Touching(const CContact& c, std::vector<CContact>& out) const;
 
 private:
-    std::unordered_map<uint64_t, int> m_points;
-    std::map<int32_t, std::vector<std::pair<int32_t, const CJunc*>>> m_rows;  // by y, sorted by x
-    std::map<int32_t, std::vector<std::pair<int32_t, const CJunc*>>> m_columns;  // by x, sorted by y
+    struct Entry {
+        int32_t across, along;  // rows: y, x; columns: x, y
+        const CJunc* junc;
+        bool operator<(const Entry& o) const { return across != o.across ? across < o.across : along < o.along; }
+    };
+    std::vector<Entry> m_rows;
+    std::vector<Entry> m_columns;
 };
 
 // The visible pins of a sheet: those of its parts in part order, then the
@@ -86,15 +164,48 @@ class CPinIndex {
 public:
     explicit CPinIndex(const CSheet& sheet);
     // Horizontal pins whose stroke lies on the axis line of a horizontal
-    // segment (vertical likewise), in pin order.
-    const std::vector<const CPin*>* OnAxisLine(const CPoint& a, const CPoint& b) const;
+    // segment (vertical likewise) and meets the stretch [x, y] of it, coming
+    // after `after` in pin order, passed to f(order, pin).
+    template <class F>
+    void Meeting(const CPoint& a, const CPoint& b, int64_t x, int64_t y, int after, F f) const;
     // Pins touching the wire c.
     void Touching(const CContact& c, std::vector<CContact>& out) const;
+    // Whether a pin's tip is at p or its stroke passes through p.
+    bool AnyAt(const CPoint& p) const;
 
 private:
-    std::unordered_map<uint64_t, std::vector<const CPin*>> m_tips;
-    std::unordered_map<uint64_t, std::vector<const CPin*>> m_axis;
+    struct Stroke {
+        uint64_t key;
+        int64_t lo, hi;
+        int order;
+        const CPin* pin;
+    };
+    struct Line {
+        size_t begin, end;
+        int64_t maxLength;
+    };
+    std::vector<std::pair<uint64_t, const CPin*>> m_tips;  // sorted by point
+    std::vector<Stroke> m_strokes;                        // sorted by axis line, then lo
+    std::unordered_map<uint64_t, Line> m_lines;
 };
+
+template <class F>
+void CPinIndex::Meeting(const CPoint& a, const CPoint& b, int64_t x, int64_t y, int after, F f) const
+{
+    uint64_t key;
+    if (!AxisLineKey(a, b, key))
+        return;
+    const auto line = m_lines.find(key);
+    if (line == m_lines.end())
+        return;
+    const auto first = m_strokes.begin() + ptrdiff_t(line->second.begin);
+    const auto last = m_strokes.begin() + ptrdiff_t(line->second.end);
+    const int64_t from = x - line->second.maxLength;
+    for (auto it = std::lower_bound(first, last, from, [](const Stroke& s, int64_t v) { return s.lo < v; });
+         it != last && it->lo <= y; ++it)
+        if (it->hi >= x && it->order > after)
+            f(it->order, it->pin);
+}
 
 // Everything a changed wire can touch: the lines of its list, the sheet's
 // junctions and, for wires, the visible pins.
@@ -105,10 +216,16 @@ public:
     {
     }
     // Whether replacing the lines `before` by `after` keeps every connection.
-    bool Allows(const std::vector<CContact>& before, const std::vector<CContact>& after) const;
+    bool Allows(std::span<const CContact> before, std::span<const CContact> after) const;
+    // A quick answer for the common merge: a has taken in b (both given as
+    // they were) and covers exactly their joint stretch.  True only when
+    // Allows would say so too; false means "ask Allows".
+    bool MergeIsClean(const CLine& a, const CContact& oldA, const CLine& b, const CContact& oldB) const;
 
 private:
     const CLineIndex& m_lines;
     const CJuncIndex& m_juncs;
     const CPinIndex* m_pins;
+    mutable std::vector<CContact> m_found;  // scratch, kept to save allocations
+    mutable std::vector<CContact> m_neighbours;
 };

@@ -25,6 +25,7 @@
 
 class CArchive;
 class CJuncIndex;
+class CLineIndex;
 class CPinIndex;
 struct CCleanUpOptions;
 struct CCleanUpReport;
@@ -294,8 +295,11 @@ public:
     void GetItemTail(const int counts[9], CSheet& dest);
 
 private:
-    int CleanLineList(CItemList<CLine>& list, bool junctionMasks, const CJuncIndex& juncs,
-                      const CPinIndex* pins, bool guarded, int& merged, CCleanUpReport* report);
+    int CleanLine(const CCleanUpOptions& options, CLineIndex& wires, const CJuncIndex& juncs,
+                  const CPinIndex& pins, CCleanUpReport* report);
+    int CleanLineList(CLineIndex& index, bool junctionMasks, const CJuncIndex& juncs, const CPinIndex* pins,
+                      bool guarded, int& merged, CCleanUpReport* report);
+    int CheckOnPin(CLineIndex& wires, const CJuncIndex& juncs, const CPinIndex& pins, CCleanUpReport* report);
     bool TrimLine(CItemList<CLine>& list, bool reverse);
     static void TrimCrossLine(CLine* h, CLine* v);
     bool TrimPartLine(const CPart* part, CSheet& out) const;

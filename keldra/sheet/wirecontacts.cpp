@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <numeric>
-#include <unordered_map>
+#include <vector>
 
 #include "items/junc.h"
 #include "items/line.h"
@@ -103,35 +103,42 @@ bool Touching(const CContact& x, const CContact& y)
 
 namespace {
 
-// Connected sets of a small group of items, as one label per item.
-std::vector<int> Groups(const std::vector<const CContact*>& items)
+// Connected sets of a small group of items, as one label per item (the
+// index of the set's root).
+void Groups(const std::vector<const CContact*>& items, std::vector<int>& label)
 {
-    std::vector<int> parent(items.size());
-    std::iota(parent.begin(), parent.end(), 0);
-    auto find = [&parent](int i) {
-        while (parent[i] != i)
-            i = parent[i] = parent[parent[i]];
+    label.resize(items.size());
+    std::iota(label.begin(), label.end(), 0);
+    auto find = [&label](int i) {
+        while (label[i] != i)
+            i = label[i] = label[label[i]];
         return i;
     };
     for (size_t i = 0; i < items.size(); ++i)
         for (size_t j = i + 1; j < items.size(); ++j)
-            if (Touching(*items[i], *items[j]))
-                parent[find(int(i))] = find(int(j));
-    std::vector<int> label(items.size());
+            if (find(int(i)) != find(int(j)) && Touching(*items[i], *items[j]))
+                label[find(int(i))] = find(int(j));
     for (size_t i = 0; i < items.size(); ++i)
         label[i] = find(int(i));
-    return label;
+}
+
+bool SameId(std::span<const CContact> list, const void* id)
+{
+    return std::any_of(list.begin(), list.end(), [id](const CContact& c) { return c.id == id; });
 }
 
 }  // namespace
 
-bool KeepsGrouping(const std::vector<CContact>& neighbours, const std::vector<CContact>& before,
-                   const std::vector<CContact>& after)
+bool KeepsGrouping(std::span<const CContact> neighbours, std::span<const CContact> before,
+                   std::span<const CContact> after)
 {
     // Both groupings are taken over the neighbours followed by the changed
     // lines that still exist afterwards; a deleted line takes part only in
     // the grouping before (it comes last there, outside the comparison).
-    std::vector<const CContact*> itemsBefore, itemsAfter;
+    thread_local std::vector<const CContact*> itemsBefore, itemsAfter;
+    thread_local std::vector<int> groupBefore, groupAfter, forward, backward;
+    itemsBefore.clear();
+    itemsAfter.clear();
     for (const CContact& c : neighbours) {
         itemsBefore.push_back(&c);
         itemsAfter.push_back(&c);
@@ -146,18 +153,23 @@ bool KeepsGrouping(const std::vector<CContact>& neighbours, const std::vector<CC
     }
     const size_t compared = itemsAfter.size();
     for (const CContact& c : before)
-        if (std::none_of(after.begin(), after.end(), [&c](const CContact& a) { return a.id == c.id; }))
+        if (!SameId(after, c.id))
             itemsBefore.push_back(&c);
 
-    const std::vector<int> groupBefore = Groups(itemsBefore);
-    const std::vector<int> groupAfter = Groups(itemsAfter);
-    // The same partition: the labels correspond one to one.
-    std::unordered_map<int, int> forward, backward;
+    Groups(itemsBefore, groupBefore);
+    Groups(itemsAfter, groupAfter);
+    // The same partition: the labels (root indices) correspond one to one.
+    forward.assign(itemsBefore.size(), -1);
+    backward.assign(itemsAfter.size(), -1);
     for (size_t i = 0; i < compared; ++i) {
-        const auto f = forward.emplace(groupBefore[i], groupAfter[i]).first;
-        const auto b = backward.emplace(groupAfter[i], groupBefore[i]).first;
-        if (f->second != groupAfter[i] || b->second != groupBefore[i])
+        int& f = forward[groupBefore[i]];
+        int& b = backward[groupAfter[i]];
+        if (f < 0 && b < 0) {
+            f = groupAfter[i];
+            b = groupBefore[i];
+        } else if (f != groupAfter[i] || b != groupBefore[i]) {
             return false;
+        }
     }
     return true;
 }

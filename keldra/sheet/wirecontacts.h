@@ -20,7 +20,7 @@
 // an unchanged local grouping means an unchanged grouping of the sheet.
 #pragma once
 
-#include <vector>
+#include <span>
 
 #include "base/point.h"
 
@@ -46,5 +46,5 @@ bool Touching(const CContact& x, const CContact& y);
 // neighbours: every item touching one of the changed lines before or after
 // the change (the changed lines excluded); before/after: the changed lines
 // as they were and as they would be (a line absent from after is deleted).
-bool KeepsGrouping(const std::vector<CContact>& neighbours, const std::vector<CContact>& before,
-                   const std::vector<CContact>& after);
+bool KeepsGrouping(std::span<const CContact> neighbours, std::span<const CContact> before,
+                   std::span<const CContact> after);

@@ -10,7 +10,9 @@
 // with the contact model of wirecontacts.h first and is not made when it
 // would join or part anything.
 #include <functional>
+#include <memory_resource>
 #include <optional>
+#include <set>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -80,27 +82,28 @@ CContact ContactAt(const CLine& line, const CPoint& start, const CPoint& end)
 
 // One list of CleanLine.  pins: the sheet's pins for the wire list, else
 // null; guarded: whether connections are checked (not for plain lines).
-int CSheet::CleanLineList(CItemList<CLine>& list, bool junctionMasks, const CJuncIndex& juncs,
+int CSheet::CleanLineList(CLineIndex& index, bool junctionMasks, const CJuncIndex& juncs,
                           const CPinIndex* pins, bool guarded, int& merged, CCleanUpReport* report)
 {
-    CLineIndex index(list);
     std::optional<CContactFinder> guard;
     if (guarded)
         guard.emplace(index, juncs, pins);
-    std::vector<CLine*> order;
-    for (CLine& line : list)
-        order.push_back(&line);
-    std::vector<bool> gone(order.size(), false);
-    std::unordered_map<const CLine*, size_t> slot;
-    for (size_t i = 0; i < order.size(); ++i)
-        slot.emplace(order[i], i);
+
+    // The partners of a that the plain loop over its followers would change:
+    // lines on its axis line whose stretch meets a's, after `after` in list
+    // order, taken in list order.  a's stretch grows only when it takes a
+    // line in; the lines it then reaches are added to those still to come.
+    std::set<std::pair<int, CLine*>> pending;
+    auto enqueue = [&pending](const CAxisRanges<CLine>& collinear, const CLine& a, int after) {
+        const auto [lo, hi] = Stretch(a.GetStartPoint(), a.GetEndPoint());
+        collinear.Meeting(lo, hi, after, [&pending](int order, CLine* b) { pending.emplace(order, b); });
+    };
 
     int result = 0;
-    for (size_t i = 0; i < order.size(); ++i) {
-        if (gone[i])
-            continue;
-        CLine* a = order[i];
-        std::vector<CLine*>* collinear = index.Collinear(*a);
+    for (CLine* a : index.InitialOrder()) {
+        if (!index.Contains(a))
+            continue;  // taken in by an earlier line
+        const CAxisRanges<CLine>* collinear = index.Collinear(*a);
         if (!collinear)
             continue;  // oblique or zero-length: nothing to merge
         const int orderA = index.Order(a);
@@ -109,11 +112,11 @@ int CSheet::CleanLineList(CItemList<CLine>& list, bool junctionMasks, const CJun
             const int aBits = junctionMasks ? (juncs.At(a->GetStartPoint()) ? 1 : 0) |
                                                   (juncs.At(a->GetEndPoint()) ? 2 : 0)
                                             : 0;
-            auto k = std::upper_bound(collinear->begin(), collinear->end(), orderA,
-                                      [&index](int o, const CLine* x) { return o < index.Order(x); }) -
-                     collinear->begin();
-            while (size_t(k) < collinear->size()) {
-                CLine* b = (*collinear)[k];
+            pending.clear();
+            enqueue(*collinear, *a, orderA);
+            while (!pending.empty()) {
+                const auto [orderB, b] = *pending.begin();
+                pending.erase(pending.begin());
                 int mask = -1;
                 if (junctionMasks) {
                     const int bits = aBits | (juncs.At(b->GetStartPoint()) ? 4 : 0) |
@@ -125,20 +128,17 @@ int CSheet::CleanLineList(CItemList<CLine>& list, bool junctionMasks, const CJun
                 const bool redundant = a->Clean(*b, mask);
                 const bool aMoved = a->GetStartPoint() != a0 || a->GetEndPoint() != a1;
                 const bool bMoved = b->GetStartPoint() != b0 || b->GetEndPoint() != b1;
-                if (!redundant && !aMoved && !bMoved) {
-                    ++k;
+                if (!redundant && !aMoved && !bMoved)
                     continue;
-                }
                 if (guard) {
-                    std::vector<CContact> after{CContact::Of(*a)};
-                    if (!redundant)
-                        after.push_back(CContact::Of(*b));
-                    if (!guard->Allows({ContactAt(*a, a0, a1), ContactAt(*b, b0, b1)}, after)) {
+                    const CContact before[] = {ContactAt(*a, a0, a1), ContactAt(*b, b0, b1)};
+                    const CContact after[] = {CContact::Of(*a), CContact::Of(*b)};
+                    const bool clean = redundant && guard->MergeIsClean(*a, before[0], *b, before[1]);
+                    if (!clean && !guard->Allows(before, std::span(after, redundant ? 1 : 2))) {
                         a->SetPoint(a0, a1);
                         b->SetPoint(b0, b1);
                         if (report)
                             ++report->keptForConnections;
-                        ++k;
                         continue;
                     }
                 }
@@ -150,18 +150,18 @@ int CSheet::CleanLineList(CItemList<CLine>& list, bool junctionMasks, const CJun
                         index.Moved(b, b0, b1);
                     if (report)
                         ++report->cutBackLines;
-                    ++k;
                     continue;
                 }
                 // b is part of a now; its name goes with it when a has none.
                 if (a->GetName().IsEmpty() && !b->GetName().IsEmpty())
                     a->SetName(b->GetNameText());
-                gone[slot.at(b)] = true;
-                index.Remove(b);  // also takes it out of collinear: k stays
+                index.Remove(b);
                 if (m_count > 0)
                     --m_count;
                 ++merged;
                 mergedAny = true;
+                if (aMoved)
+                    enqueue(*collinear, *a, orderB);
             }
             if (!mergedAny)
                 break;
@@ -179,15 +179,26 @@ int CSheet::CleanLine(const CCleanUpOptions& options, CCleanUpReport* report)
 {
     if (!options.cleanLine)
         return 0;
-    CCleanUpReport scratch;
-    CCleanUpReport& account = report ? *report : scratch;
+    std::pmr::monotonic_buffer_resource arena;
     const CJuncIndex juncs(m_juncs);
     const CPinIndex pins(*this);
-    int result = CleanLineList(m_wires, options.wireJunc, juncs, &pins, true, account.mergedWires, &account);
+    CLineIndex wires(m_wires, &arena);
+    return CleanLine(options, wires, juncs, pins, report);
+}
+
+int CSheet::CleanLine(const CCleanUpOptions& options, CLineIndex& wires, const CJuncIndex& juncs,
+                      const CPinIndex& pins, CCleanUpReport* report)
+{
+    CCleanUpReport scratch;
+    CCleanUpReport& account = report ? *report : scratch;
+    int result = CleanLineList(wires, options.wireJunc, juncs, &pins, true, account.mergedWires, &account);
     if (result)
         MarkOpenPinsStale();
-    result |= CleanLineList(m_buses, false, juncs, nullptr, true, account.mergedBuses, &account);
-    result |= CleanLineList(m_lines, false, juncs, nullptr, false, account.mergedLines, &account);
+    std::pmr::monotonic_buffer_resource arena;
+    CLineIndex buses(m_buses, &arena);
+    result |= CleanLineList(buses, false, juncs, nullptr, true, account.mergedBuses, &account);
+    CLineIndex lines(m_lines, &arena);
+    result |= CleanLineList(lines, false, juncs, nullptr, false, account.mergedLines, &account);
     return result;
 }
 
@@ -195,29 +206,43 @@ int CSheet::CleanLine(const CCleanUpOptions& options, CCleanUpReport* report)
 
 int CSheet::CheckOnPin(CCleanUpReport* report)
 {
-    CLineIndex index(m_wires);
+    std::pmr::monotonic_buffer_resource arena;
+    CLineIndex wires(m_wires, &arena);
     const CJuncIndex juncs(m_juncs);
     const CPinIndex pins(*this);
+    return CheckOnPin(wires, juncs, pins, report);
+}
+
+int CSheet::CheckOnPin(CLineIndex& index, const CJuncIndex& juncs, const CPinIndex& pins, CCleanUpReport* report)
+{
     const CContactFinder guard(index, juncs, &pins);
-    std::vector<CLine*> order;
-    for (CLine& wire : m_wires)
-        order.push_back(&wire);
+
+    // As with the merges: the pins whose stroke meets the wire's stretch, in
+    // pin order; a wire cut back to a tip can reach further pins.
+    std::set<std::pair<int, const CPin*>> pending;
+    auto enqueue = [&](const CLine& wire, int after) {
+        const auto [lo, hi] = Stretch(wire.GetStartPoint(), wire.GetEndPoint());
+        pins.Meeting(wire.GetStartPoint(), wire.GetEndPoint(), lo, hi, after,
+                     [&pending](int order, const CPin* pin) { pending.emplace(order, pin); });
+    };
 
     int result = 0;
-    for (CLine* wire : order) {
-        const std::vector<const CPin*>* candidates = pins.OnAxisLine(wire->GetStartPoint(), wire->GetEndPoint());
-        if (!candidates)
-            continue;  // only a wire along a pin can be cut back
-        for (const CPin* pin : *candidates) {
+    for (CLine* wire : index.InitialOrder()) {
+        if (!index.Contains(wire))
+            continue;
+        pending.clear();
+        enqueue(*wire, -1);
+        while (!pending.empty()) {
+            const auto [pinOrder, pin] = *pending.begin();
+            pending.erase(pending.begin());
             const CPoint s = wire->GetStartPoint(), e = wire->GetEndPoint();
             pin->CheckOnPin(*wire);
             if (wire->GetStartPoint() == s && wire->GetEndPoint() == e)
                 continue;
             const bool vanished = wire->GetStartPoint() == wire->GetEndPoint();
-            std::vector<CContact> after;
-            if (!vanished)
-                after.push_back(CContact::Of(*wire));
-            if (!guard.Allows({ContactAt(*wire, s, e)}, after)) {
+            const CContact before[] = {ContactAt(*wire, s, e)};
+            const CContact after[] = {CContact::Of(*wire)};
+            if (!guard.Allows(before, std::span(after, vanished ? 0 : 1))) {
                 wire->SetPoint(s, e);
                 if (report)
                     ++report->keptForConnections;
@@ -235,6 +260,7 @@ int CSheet::CheckOnPin(CCleanUpReport* report)
             index.Moved(wire, s, e);
             if (report)
                 ++report->pinTrims;
+            enqueue(*wire, pinOrder);
         }
     }
     if (result)
@@ -253,36 +279,42 @@ size_t Mix(size_t h, uint64_t v)
 
 // Removes every item equal to an earlier one, exactly as the pairwise loop
 // does, but compares only items whose keys agree (equal items always have
-// equal keys).  merge(a, b) runs before b goes.  Returns how many went.
+// equal keys): sorted by key, and by list order within a key, each group of
+// equal keys runs the pairwise loop on its own.  merge(a, b) runs before b
+// goes.  Returns how many went.
 template <class T, class Key, class Same, class Merge>
 int RemoveDuplicates(CItemList<T>& list, Key key, Same same, Merge merge)
 {
-    std::unordered_map<size_t, std::vector<POSITION>> groups;
-    std::vector<size_t> keys;
+    struct Entry {
+        size_t key;
+        POSITION pos;
+    };
+    std::vector<Entry> entries;
+    entries.reserve(size_t(list.GetCount()));
     for (POSITION pos = list.GetHeadPosition(); pos;) {
         const POSITION at = pos;
-        const size_t k = key(*list.GetNext(pos));
-        auto [it, fresh] = groups.try_emplace(k);
-        if (fresh)
-            keys.push_back(k);
-        it->second.push_back(at);
+        entries.push_back({key(*list.GetNext(pos)), at});
     }
+    std::stable_sort(entries.begin(), entries.end(), [](const Entry& x, const Entry& y) { return x.key < y.key; });
     int removed = 0;
-    for (size_t k : keys) {
-        std::vector<POSITION>& group = groups[k];
-        for (size_t i = 0; i < group.size(); ++i) {
-            if (!group[i])
+    for (size_t first = 0; first < entries.size();) {
+        size_t last = first + 1;
+        while (last < entries.size() && entries[last].key == entries[first].key)
+            ++last;
+        for (size_t i = first; i < last; ++i) {
+            if (!entries[i].pos)
                 continue;
-            T& a = *list.GetAt(group[i]);
-            for (size_t j = i + 1; j < group.size(); ++j) {
-                if (!group[j] || !same(a, *list.GetAt(group[j])))
+            T& a = *list.GetAt(entries[i].pos);
+            for (size_t j = i + 1; j < last; ++j) {
+                if (!entries[j].pos || !same(a, *list.GetAt(entries[j].pos)))
                     continue;
-                merge(a, *list.GetAt(group[j]));
-                list.RemoveAt(group[j]);
-                group[j] = nullptr;
+                merge(a, *list.GetAt(entries[j].pos));
+                list.RemoveAt(entries[j].pos);
+                entries[j].pos = nullptr;
                 ++removed;
             }
         }
+        first = last;
     }
     return removed;
 }
@@ -447,8 +479,17 @@ int CSheet::CleanUpDocument(const CSize& sheetSize, const CCleanUpOptions& optio
 {
     int changed = CleanNulItem(report);
     NormalizeLines();
-    changed |= CleanLine(options, report);
-    changed |= CheckOnPin(report);
+    {
+        // The merges and the pin trims share their indexes: junctions and
+        // pins stay as they are, and the wire index follows the merges.
+        std::pmr::monotonic_buffer_resource arena;
+        const CJuncIndex juncs(m_juncs);
+        const CPinIndex pins(*this);
+        CLineIndex wires(m_wires, &arena);
+        if (options.cleanLine)
+            changed |= CleanLine(options, wires, juncs, pins, report);
+        changed |= CheckOnPin(wires, juncs, pins, report);
+    }
     changed |= CleanDupItem(report);
     if (options.over)
         changed |= CleanOutItem(sheetSize, report);

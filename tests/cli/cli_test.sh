@@ -74,7 +74,21 @@ status=$?
 "$cli" convert "$first" "$work/no-such-folder/out.dcd" 2>/dev/null
 [ $? -eq 1 ] || fail "unwritable output: expected exit status 1"
 
-# 4. Usage errors exit with 2.
+# 4. tidy: the clean-up of an untidy sheet, checked line by line in
+#    untidy.tidied.txt: two wire pieces merged into the ones they lie on, a
+#    T without a dot left alone, a wire cut back at a pin tip, a zero-length
+#    wire, a doubled junction and (with --over) a wire off the sheet removed.
+"$cli" tidy "$data/untidy.txt" "$work/tidied.txt" --over >"$work/tidy.out" || fail "tidy"
+cmp -s "$data/untidy.tidied.txt" "$work/tidied.txt" || fail "tidy: output differs from untidy.tidied.txt"
+grep -qx "changed: 1" "$work/tidy.out" || fail "tidy: no 'changed: 1'"
+grep -qx "wires merged: 2" "$work/tidy.out" || fail "tidy: merge count"
+grep -qx "kept to keep connections: 1" "$work/tidy.out" || fail "tidy: the T was not kept"
+"$cli" tidy "$work/tidied.txt" "$work/again.txt" --over >"$work/tidy.out" || fail "tidy again"
+grep -qx "changed: 0" "$work/tidy.out" || fail "tidy: a tidied sheet changed again"
+"$cli" tidy "$data/untidy.txt" "$work/tidied.dcd" --bogus >/dev/null 2>&1
+[ $? -eq 2 ] || fail "tidy: unknown option not a usage error"
+
+# 5. Usage errors exit with 2.
 for args in "" "info" "convert $first" "convert $first $work/out.pdf" "frobnicate x" "--bogus info $first"; do
     # shellcheck disable=SC2086
     "$cli" $args >/dev/null 2>&1

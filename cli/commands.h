@@ -1,0 +1,22 @@
+// The commands of vireo-cli, one function each, and what they share.
+//
+// A command gets the words after its name and returns the exit status:
+// 0 done, 1 a file could not be read or written (or the job failed),
+// 2 a usage error.
+#pragma once
+
+#include <string>
+#include <vector>
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+
+using CommandArgs = std::vector<std::string>;
+
+// Prints "vireo-cli: problem" and the usage text to stderr; returns kExitUsage.
+int Usage(const char* problem);
+// Prints "vireo-cli: file: reason" to stderr; returns kExitFailure.
+int Fail(const std::string& file, const std::string& reason);
+
+int TidyCommand(const CommandArgs& args);
