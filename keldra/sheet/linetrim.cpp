@@ -11,6 +11,13 @@
 
 namespace {
 
+template <class T, class F>
+void ForEachOf(const CItemList<T>& list, F f)
+{
+    for (const T& item : list)
+        f(item);
+}
+
 // Moves every item of from to the tail of to.
 void AppendAll(CItemList<CLine>& from, CItemList<CLine>& to)
 {
@@ -214,6 +221,11 @@ bool CSheet::TrimPartLine(CSheet& out)
 {
     TidyForTrim();
     out = *this;
+    if (m_parts.IsEmpty()) {
+        RestoreLineDirections();
+        out.RestoreLineDirections();
+        return false;
+    }
     bool trimmed = false;
     for (const CPart& part : m_parts) {
         CSheet hits(kScratch), rest(kScratch);
@@ -228,10 +240,18 @@ bool CSheet::TrimPartLine(CSheet& out)
     out.CleanLine();
     out.CheckOnPin();
     out.CleanDupItem();
+    // The split above keeps lines only; everything else of the selection goes
+    // into out as well.  The parts move there when wires were cut at them.
+    ForEachOf(m_arcs, [&out](const CArc& x) { out.NewArc(x); });
+    ForEachOf(m_juncs, [&out](const CJunc& x) { out.NewJunc(x); });
+    ForEachOf(m_texts, [&out](const CText& x) { out.NewText(x); });
+    ForEachOf(m_pins, [&out](const CPin& x) { out.NewPin(x); });
     if (trimmed) {
         CSheet parts(kScratch);
         parts.MoveItem(*this, kind::kPart);
         out += parts;
+    } else if (!m_parts.IsEmpty()) {
+        ForEachOf(m_parts, [&out](const CPart& x) { out.NewPart(x); });
     }
     return trimmed;
 }

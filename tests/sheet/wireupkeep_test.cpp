@@ -314,7 +314,9 @@ TEST_F(WireUpkeep, CornerTrimMakesParallelLinesMeetTheirPartners)
 TEST_F(WireUpkeep, WiresUnderAPlacedPartAreCutAtItsPins)
 {
     CSheet sheet(CSheet::kSelection);
-    Sketch(sheet, "U R1 0 0 300 0 | 0 -100 0 -400; W 100 0 800 0; W 0 -200 0 -900; W 5000 5000 5100 5000");
+    Sketch(sheet, "U R1 0 0 300 0 | 0 -100 0 -400; W 100 0 800 0; W 0 -200 0 -900; W 5000 5000 5100 5000; "
+                  "J 5000 5000");
+    sheet.NewText("NOTE", CPoint(7000, 7000), 70, 0);
     const CPart& part = *sheet.GetHeadPart();
     CSheet hits, rest;
     EXPECT_TRUE(sheet.CheckTrimPart(&part, &hits, &rest));
@@ -325,4 +327,7 @@ TEST_F(WireUpkeep, WiresUnderAPlacedPartAreCutAtItsPins)
     EXPECT_TRUE(sheet.TrimPartLine(out));
     EXPECT_EQ(WireText(out), "300 0 800 0; 0 -400 0 -900; 5000 5000 5100 5000");
     EXPECT_EQ(out.GetCount(kind::kPart), 1);
+    EXPECT_EQ(sheet.GetCount(kind::kPart), 0);  // moved
+    EXPECT_EQ(out.GetCount(kind::kJunc), 1);    // the rest of the selection comes along
+    EXPECT_EQ(out.GetCount(kind::kText), 1);
 }
