@@ -6,6 +6,7 @@
 
 #include "base/archive.h"
 #include "base/memoryprofile.h"
+#include "gate.h"
 #include "sheet/schematicfile.h"
 #include "sheet/sheet.h"
 
@@ -18,25 +19,7 @@ void Generate(CSheet& sheet, int parts)
     const int perRow = 100;
     for (int i = 0; i < parts; ++i) {
         const CPoint org(1000 + (i % perRow) * 1000, 1000 + (i / perRow) * 1000);
-        CPart part(org, org, org, 1, 1, 0, 0);
-        part.SetPartName("74HC00", org + CPoint(0, 400), 8);
-        part.SetRefName(CString::Formatted("U%d", i + 1), org + CPoint(0, 500), 8);
-        part.SetValue("NAND", org + CPoint(0, 300), 8);
-        part.NewLine(org, org + CPoint(400, 0), CLine::kPlain);
-        part.NewLine(org + CPoint(400, 0), org + CPoint(400, 300), CLine::kPlain);
-        part.NewArc(org + CPoint(200, 150), 50, 0, 180, 0, 8);
-        for (int p = 0; p < 4; ++p) {
-            const bool left = p < 2;
-            const CPoint body = org + CPoint(left ? 0 : 400, 100 + 100 * (p % 2));
-            CPin* pin = part.NewPin(body, body + CPoint(left ? -300 : 300, 0), left ? CPin::Input : CPin::Output);
-            pin->SetName(CString::Formatted("P%d", p));
-            pin->SetNo(CString::Formatted("%d", p + 1));
-        }
-        CText footprint;
-        footprint.SetProperty("Footprint", "SO14");
-        part.NewText(footprint);
-        part.CalcBoundRect(1);
-        sheet.NewPart(part);
+        sheet.NewPart(MakeGate(org, i + 1));
         CLine* wire = sheet.NewWire(org + CPoint(700, 100), org + CPoint(700 + 300, 100));
         wire->GetNameText().SetName(CString::Formatted("N%d", i), org + CPoint(750, 120), 70, 8);
         if (i % perRow == 0)

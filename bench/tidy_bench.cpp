@@ -9,6 +9,7 @@
 
 #include "base/memoryprofile.h"
 #include "base/profile.h"
+#include "gate.h"
 #include "sheet/cleanup.h"
 #include "sheet/sheet.h"
 
@@ -19,17 +20,7 @@ void GenerateUntidy(CSheet& sheet, int parts)
     const int perRow = 100;
     for (int i = 0; i < parts; ++i) {
         const CPoint org(1000 + (i % perRow) * 1500, 1000 + (i / perRow) * 1000);
-        CPart part(org, org, org, 1, 1, 0, 0);
-        part.SetRefName(CString::Formatted("U%d", i + 1), org + CPoint(0, 500), 8);
-        part.NewLine(org, org + CPoint(400, 0), CLine::kPlain);
-        part.NewLine(org + CPoint(400, 0), org + CPoint(400, 300), CLine::kPlain);
-        for (int p = 0; p < 4; ++p) {
-            const bool left = p < 2;
-            const CPoint body = org + CPoint(left ? 0 : 400, 100 + 100 * (p % 2));
-            part.NewPin(body, body + CPoint(left ? -300 : 300, 0), left ? CPin::Input : CPin::Output);
-        }
-        part.CalcBoundRect(1);
-        sheet.NewPart(part);
+        sheet.NewPart(MakeGate(org, i + 1));
 
         // To the next part: one wire in two pieces, one starting on the pin stroke.
         CLine* a = sheet.NewWire(org + CPoint(700, 100), org + CPoint(950, 100));
