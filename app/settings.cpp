@@ -70,7 +70,7 @@ const std::vector<CSettingKey>& BuildTable()
         // MakePart: defaults of the next Make Part, remembered by Part Decomposition.
         I("MakePart", "NameDisp", 1), S("MakePart", "Name"), I("MakePart", "RefDisp", 1),
         Chosen(S("MakePart", "Ref", "U")), I("MakePart", "ValDisp", 1), Chosen(S("MakePart", "Val")),
-        Chosen(I("MakePart", "Max", 1)), I("MakePart", "Pack", 0), I("MakePart", "Attr", 0),
+        Chosen(I("MakePart", "Max", 0)), I("MakePart", "Pack", 0), I("MakePart", "Attr", 0),
         I("MakePart", "HidePowerPin", 1), Chosen(I("MakePart", "PartCount", 0)),
         // Default: new items.
         I("Default", "Text Height", 70), I("Default", "Text H Base", 0),
