@@ -44,6 +44,20 @@ FileForm FormOf(const std::vector<uint8_t>& bytes)
     return FileForm::Unknown;
 }
 
+// Reads a Tango file through the installed reader; without one the user is
+// told that such files cannot be read yet.
+bool ReadTango(const std::vector<uint8_t>& bytes, CSheet& sheet, const std::filesystem::path& path,
+               CHost::Severity severity)
+{
+    const CVIREODoc::TangoReader& reader = TangoReaderSlot();
+    if (!reader) {
+        Host().Message(docmsg::TangoNotSupported(path), severity);
+        return false;
+    }
+    CArchive ar(bytes.data(), bytes.size());
+    return reader(ar, sheet);
+}
+
 bool EndsWithNoCase(const std::string& s, const char* suffix)
 {
     const size_t n = std::strlen(suffix);
@@ -105,13 +119,7 @@ bool CVIREODoc::OnOpenDocument(const std::filesystem::path& path, bool* autosave
             MarkSaved();
             return true;
         case FileForm::Tango: {
-            const TangoReader& reader = TangoReaderSlot();
-            if (!reader) {
-                Host().Message(docmsg::TangoNotSupported(path), CHost::Error);
-                return false;
-            }
-            CArchive ar(bytes.data(), bytes.size());
-            if (!reader(ar, m_main))
+            if (!ReadTango(bytes, m_main, path, CHost::Error))
                 return false;
             // Saving it under its own name would replace the Tango file by
             // a sheet file.
@@ -158,15 +166,7 @@ bool CVIREODoc::LoadTitleBlock()
     }
     try {
         switch (FormOf(bytes)) {
-        case FileForm::Tango: {
-            const TangoReader& reader = TangoReaderSlot();
-            if (!reader) {
-                Host().Message(docmsg::TangoNotSupported(path), CHost::Warning);
-                return false;
-            }
-            CArchive ar(bytes.data(), bytes.size());
-            return reader(ar, m_title);
-        }
+        case FileForm::Tango: return ReadTango(bytes, m_title, path, CHost::Warning);
         case FileForm::Sheet: return ReadSheetFile(bytes, m_title, true);
         default: return false;
         }

@@ -125,85 +125,57 @@ void CUndoHistory::Record(const CItemRef& item, int kind)
     Record(one, kind);
 }
 
-int CUndoHistory::Undo(CSheet& main, CSheet& reselect)
+int CUndoHistory::Step(Stack& from, Stack& to, CSheet& main, CSheet& reselect, bool notify)
 {
+    // Undo and redo are the same step between the two stacks: a record of
+    // added items takes them away again, a change swaps the new copies for
+    // the old, anything else puts its items back.  The record pushed on the
+    // other stack says what the step did, so that it can be stepped back.
+    const auto push = [&](const CSheet& items, int kind, uint64_t id) {
+        Add(to, items);
+        Close(to, kind, id);
+        if (notify)
+            Closed(kind);
+    };
     CSheet work;
     uint64_t id = 0;
-    const int kind = Pop(m_undo, work, id);
+    const int kind = Pop(from, work, id);
     if (kind < 0)
         return -1;
     m_update = work.GetBoundingRect();
     if (kind == kAdded) {
         RemoveEqualItems(main, work);
         reselect.DeleteContents();
-        Add(m_redo, work);
-        Close(m_redo, kRemoved, id);
+        push(work, kRemoved, id);
         return kind;
     }
     if (kind == kNew) {
-        // The new copies leave the drawing; the old copies of the paired
-        // record come back.
         RemoveEqualItems(main, work);
-        Add(m_redo, work);
-        Close(m_redo, kOld, id);
-        const size_t n = m_undo.records.size();
-        if (n < size_t(kRecordInts) || m_undo.records[n - 1] != uint32_t(kOld))
+        push(work, kOld, id);
+        const size_t n = from.records.size();
+        if (n < size_t(kRecordInts) || from.records[n - 1] != uint32_t(kOld))
             return kind;
         work.DeleteContents();
-        Pop(m_undo, work, id);
+        Pop(from, work, id);
         m_update |= work.GetBoundingRect();
-        Add(m_redo, work);
-        Close(m_redo, kNew, id);
+        push(work, kNew, id);
     } else {
-        // Removed items (or old copies whose change is gone) come back.
-        Add(m_redo, work);
-        Close(m_redo, kAdded, id);
+        push(work, kAdded, id);
     }
     main += work;
     reselect = work;
     return kind;
 }
 
+int CUndoHistory::Undo(CSheet& main, CSheet& reselect)
+{
+    return Step(m_undo, m_redo, main, reselect, false);
+}
+
 int CUndoHistory::Redo(CSheet& main, CSheet& reselect)
 {
-    CSheet work;
-    uint64_t id = 0;
-    const int kind = Pop(m_redo, work, id);
-    if (kind < 0)
-        return -1;
-    m_update = work.GetBoundingRect();
-    if (kind == kAdded) {
-        // An undone removal: the items go again.
-        RemoveEqualItems(main, work);
-        reselect.DeleteContents();
-        Add(m_undo, work);
-        Close(m_undo, kRemoved, id);
-        Closed(kRemoved);
-        return kind;
-    }
-    if (kind == kNew) {
-        // The old copies leave, the new copies of the paired record return.
-        RemoveEqualItems(main, work);
-        Add(m_undo, work);
-        Close(m_undo, kOld, id);
-        Closed(kOld);
-        const size_t n = m_redo.records.size();
-        if (n < size_t(kRecordInts) || m_redo.records[n - 1] != uint32_t(kOld))
-            return kind;
-        work.DeleteContents();
-        Pop(m_redo, work, id);
-        m_update |= work.GetBoundingRect();
-        Add(m_undo, work);
-        Close(m_undo, kNew, id);
-        Closed(kNew);
-    } else {
-        Add(m_undo, work);
-        Close(m_undo, kAdded, id);
-        Closed(kAdded);
-    }
-    main += work;
-    reselect = work;
-    return kind;
+    // A redone record is closed as any record is (autosave counts it).
+    return Step(m_redo, m_undo, main, reselect, true);
 }
 
 int CUndoHistory::TakeLastRecord(CSheet& into, bool dropJunctions, CSheet& main)

@@ -84,6 +84,7 @@ private:
     // Pops the newest record of a stack into work; returns its kind (or -1).
     static int Pop(Stack& stack, CSheet& work, uint64_t& id);
     void Closed(int kind);
+    int Step(Stack& from, Stack& to, CSheet& main, CSheet& reselect, bool notify);
 
     Stack m_undo;
     Stack m_redo;
