@@ -175,7 +175,8 @@ bool CProjectFile::Parse(std::string_view text, const std::string& projectFolder
         const CString line = TrimmedLeft(lines[i]);
         if (BeginsWith(line, "EndFileList"))
             break;
-        if (lines[i].empty() || lines[i][0] == '#')
+        // Blank lines name no sheet.
+        if (line.IsEmpty() || lines[i][0] == '#')
             continue;
         CProjectSheet sheet;
         std::string stored = lines[i];
