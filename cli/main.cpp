@@ -3,6 +3,8 @@
 //   vireo-cli convert IN OUT   read a schematic (.dcd of any version, or .txt
 //                              in the text form) and write OUT by its extension
 //   vireo-cli info FILE        print the document header and the item counts
+//   vireo-cli project ...      list a project's sheets, get and set its properties
+//   vireo-cli resave FILE      open and save a schematic through the document
 //
 // Exit status: 0 success, 1 a file could not be read or written, 2 usage.
 #include <cstdio>
@@ -14,6 +16,7 @@
 #include "base/host.h"
 #include "clihost.h"
 #include "commands.h"
+#include "projectcommands.h"
 #include "schematicio.h"
 
 namespace {
@@ -24,7 +27,11 @@ const char kUsage[] =
     "commands:\n"
     "  convert IN OUT   convert a schematic; IN is .dcd (any version) or .txt (text form),\n"
     "                   OUT is written by its extension: .dcd (version 8) or .txt\n"
-    "  info FILE        print version, sheet size and item counts of a schematic\n"
+    "  info FILE        print version, sheet size, title file, properties and item counts\n"
+    "  project list P.dpj [--all]       the sheets of a project (--all: unchecked too, as 1:/0:)\n"
+    "  project get P.dpj [KEY]          a project property (without KEY: all property lines)\n"
+    "  project set P.dpj KEY VALUE      set a project property (empty VALUE removes it)\n"
+    "  resave FILE.dcd  open and save a schematic as the editor does (backup, version 8)\n"
     "  tidy IN OUT [--wire-junc|--no-wire-junc] [--over|--no-over]\n"
     "                   run the sheet clean-up (merge wires, cut wires back at pins,\n"
     "                   remove duplicates, empty items and, with --over, items off the\n"
@@ -80,6 +87,7 @@ int Info(const std::vector<std::string>& args)
     std::printf("size_code: %d\n", doc.header.sizeCode);
     std::printf("width: %d\n", doc.header.width);
     std::printf("height: %d\n", doc.header.height);
+    PrintTitleAndProperties(doc.header);
     std::printf("wires: %d\n", sheet.GetCount(kind::kWire));
     std::printf("buses: %d\n", sheet.GetCount(kind::kBus));
     std::printf("lines: %d\n", sheet.GetCount(kind::kLine));
@@ -100,6 +108,8 @@ const Command kCommands[] = {
     {"convert", Convert},
     {"info", Info},
     {"tidy", TidyCommand},
+    {"project", ProjectCommand},
+    {"resave", ResaveCommand},
 };
 
 }  // namespace
