@@ -13,6 +13,7 @@
 
 #include "base/host.h"
 #include "clihost.h"
+#include "libcommands.h"
 #include "schematicio.h"
 
 namespace {
@@ -28,9 +29,19 @@ const char kUsage[] =
     "  convert IN OUT   convert a schematic; IN is .dcd (any version) or .txt (text form),\n"
     "                   OUT is written by its extension: .dcd (version 8) or .txt\n"
     "  info FILE        print version, sheet size and item counts of a schematic\n"
+    "  lib list LIB                     one line per gate: package, gate count, ref=/attr= or gate=\n"
+    "  lib get LIB PKG [--gate N] -o OUT.dcd|.txt   write a package (or one gate) as a sheet\n"
+    "  lib put LIB PKG SHEET            register the parts of a sheet as package PKG\n"
+    "  lib delete LIB PKG [--gate N]    delete a package (or one gate)\n"
+    "  lib rename LIB OLD NEW           rename a package\n"
+    "  lib copy SRC DST PKG [--move]    copy (or move) a package to another library\n"
+    "  lib index LIB                    rebuild the index file (.dix)\n"
+    "  lib libs [add|remove PATH...]    show or edit the library list of the settings\n"
+    "  lib2txt LIB TXT                  write a library as a text library\n"
+    "  txt2lib TXT LIB                  build a library from a text library (old one kept as .lbk)\n"
     "\n"
     "options:\n"
-    "  --yes            answer yes to questions (default: no)\n"
+    "  --yes            answer yes to questions (default: the question's default, else no)\n"
     "  --help           show this text\n";
 
 int Usage(const char* problem)
@@ -94,6 +105,9 @@ struct Command {
 const Command kCommands[] = {
     {"convert", Convert},
     {"info", Info},
+    {"lib", LibCommand},
+    {"lib2txt", Lib2TxtCommand},
+    {"txt2lib", Txt2LibCommand},
 };
 
 }  // namespace
