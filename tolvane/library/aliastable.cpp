@@ -68,14 +68,14 @@ CAliasTable::CAliasTable(const std::vector<uint8_t>& text)
             continue;
         const std::vector<CString> fields = Fields(line.trimmed);
         const CString first = Cp932Upper(fields[0]);
-        // A name that stands first on this line is this line's true name and
-        // never its alias, even when it is repeated further on.
-        for (size_t f = 1; f < fields.size(); ++f) {
-            const CString upper = Cp932Upper(fields[f]);
-            if (!(upper == first))
-                m_aliasLine.try_emplace(upper.str(), i);
-        }
+        m_trueNames.insert(first.str());
+        for (size_t f = 1; f < fields.size(); ++f)
+            m_aliasLine.try_emplace(Cp932Upper(fields[f]).str(), i);
     }
+    // A name that stands first on a line is a true name and never an alias
+    // of another, wherever else it is listed.
+    for (const std::string& name : m_trueNames)
+        m_aliasLine.erase(name);
 }
 
 bool CAliasTable::Resolve(const CString& name, CString& trueName, CString& alias) const
@@ -101,7 +101,7 @@ bool CAliasTable::ResolveByScan(const CString& name, CString& trueName, CString&
             continue;
         const CString s = Key(line.trimmed);
         const int pos = s.Find(key);
-        if (pos > 0) {
+        if (pos > 0 && !m_trueNames.count(Cp932Upper(name).str())) {
             alias = s.Mid(pos + 1, name.GetLength());
             trueName = Fields(line.trimmed)[0];
             trueName.Trim();

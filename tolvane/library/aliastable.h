@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "base/string.h"
@@ -20,7 +21,8 @@ public:
     explicit CAliasTable(const std::vector<uint8_t>& text);
 
     // When name stands as an alias (not first) on a line, the first such
-    // line's true name (trimmed) and the alias in upper case.
+    // line's true name (trimmed) and the alias in upper case.  A name that
+    // stands first on any line is a true name and never resolved.
     bool Resolve(const CString& name, CString& trueName, CString& alias) const;
     // The first non-comment line, as read, that holds name anywhere (the
     // part dialog's list of names).
@@ -37,6 +39,7 @@ private:
     std::vector<Line> m_lines;
     std::unordered_map<std::string, size_t> m_aliasLine;  // upper alias -> first line resolving it
     std::unordered_map<std::string, size_t> m_nameLine;   // upper name -> first raw line holding it
+    std::unordered_set<std::string> m_trueNames;          // upper names that stand first on a line
 };
 
 // The alias table file of a library: for a library named *.lib (any case) the

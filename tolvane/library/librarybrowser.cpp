@@ -54,10 +54,14 @@ Result ReadPackage(CLibrary& library, const CString& path, const CString& packag
 {
     if (!OpenLibrary(library, path, false))
         return Result::Failed;
+    if (package.IsEmpty())
+        return Result::NotFound;
     library.SetPackageName(package);
-    if (library.ReadPart(&gates, 0))
-        return Result::Done;
-    return library.Failed() ? Result::Failed : Result::NotFound;
+    if (!library.ReadPart(&gates, 0))
+        return library.Failed() ? Result::Failed : Result::NotFound;
+    // From here on the package goes by the name it is stored under.
+    library.SetPackageName(library.Image().Find(package)->name);
+    return Result::Done;
 }
 
 Result DeletePackage(const CString& path, const CString& package)
@@ -86,7 +90,7 @@ Result DeleteGate(const CString& path, const CString& package, int gate)
     for (size_t i = 0; i < all.size(); ++i)
         if (int(i) + 1 != gate)
             rest.NewPart(*all[i]);
-    return Replace(library, package, rest);
+    return Replace(library, library.GetPackageName(), rest);
 }
 
 Result CopyPackage(const CString& source, const CString& destination, const CString& package, bool move)
@@ -108,10 +112,9 @@ Result CopyPackage(const CString& source, const CString& destination, const CStr
         return Result::Cancelled;
     // The destination first: a failure after it leaves the package in both
     // libraries, never in neither.
-    if (const Result r = Replace(to, package, gates); r != Result::Done)
+    if (const Result r = Replace(to, from.GetPackageName(), gates); r != Result::Done)
         return r;
     if (move) {
-        from.SetPackageName(package);
         if (!from.DelPart(false, true))
             return Result::Failed;
     }
@@ -129,7 +132,6 @@ Result RenamePackage(const CString& path, const CString& oldName, const CString&
     // A change of case only renames the same package.
     if (oldName.CompareNoCase(newName) != 0 && library.Image().Find(newName))
         return Result::Exists;
-    library.SetPackageName(oldName);
     if (!library.DelPart(false, false))
         return Result::Failed;
     library.SetPackageName(newName);
@@ -148,7 +150,7 @@ Result WriteBackGate(const CString& path, const CString& package, int gate, cons
     CSheet updated;
     for (size_t i = 0; i < all.size(); ++i)
         updated.NewPart(int(i) + 1 == gate ? edited : *all[i]);
-    return Replace(library, package, updated);
+    return Replace(library, library.GetPackageName(), updated);
 }
 
 }  // namespace libbrowser
