@@ -115,16 +115,20 @@ int Outcome(libbrowser::Result r, const std::string& library, const std::string&
     return kExitFailure;
 }
 
+// Opens the one existing library a command names; false (reported) when it cannot.
+bool OpenTheLibrary(const Words& w, CLibrary& library)
+{
+    CString path;
+    return ToCp932(w.positional[0], path) && libbrowser::OpenLibrary(library, path, false);
+}
+
 // lib list LIB
 int List(const Words& w)
 {
     if (w.positional.size() != 1 || w.gate || !w.output.empty() || w.move)
         return Usage("lib list takes one library");
-    CString path;
-    if (!ToCp932(w.positional[0], path))
-        return kExitFailure;
     CLibrary library;
-    if (!libbrowser::OpenLibrary(library, path, false))
+    if (!OpenTheLibrary(w, library))
         return kExitFailure;
     std::vector<CLibIndexEntry> entries;
     if (!library.ReadListing(entries))
@@ -251,11 +255,8 @@ int Index(const Words& w)
 {
     if (w.positional.size() != 1 || w.gate || !w.output.empty() || w.move)
         return Usage("lib index takes one library");
-    CString path;
-    if (!ToCp932(w.positional[0], path))
-        return kExitFailure;
     CLibrary library;
-    if (!libbrowser::OpenLibrary(library, path, false))
+    if (!OpenTheLibrary(w, library))
         return kExitFailure;
     CSheet outline;
     library.ReadPartOutline(&outline);

@@ -5,30 +5,16 @@
 // written from the image reads back as a library that is not damaged.
 #include <cstdint>
 #include <cstdlib>
-#include <memory>
 #include <vector>
 
 #include "base/exception.h"
-#include "base/host.h"
-#include "base/memoryprofile.h"
-#include "base/profile.h"
 #include "library/libraryimage.h"
 #include "library/textlibrary.h"
-
-namespace {
-
-bool Setup()
-{
-    SetProfile(std::make_unique<MemoryProfile>());
-    SetHost(std::make_unique<CSilentHost>());
-    return true;
-}
-
-}  // namespace
+#include "quiet.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static const bool ready = Setup();
+    static const bool ready = QuietSetup();
     (void)ready;
     const CLibraryImage image(std::vector<uint8_t>(data, data + size));
     for (const CString& name : {CString(), CString("A"), CString("a")})

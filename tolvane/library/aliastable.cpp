@@ -6,6 +6,7 @@
 
 #include "base/exception.h"
 #include "base/fileio.h"
+#include "library/textlines.h"
 
 namespace {
 
@@ -45,20 +46,8 @@ CString Key(const CString& name)
 
 CAliasTable::CAliasTable(const std::vector<uint8_t>& text)
 {
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = start;
-        while (end < text.size() && text[end] != '\n')
-            ++end;
-        size_t stop = end;
-        if (stop > start && text[stop - 1] == '\r')
-            --stop;
-        Line line;
-        line.raw = CString(std::string(text.begin() + long(start), text.begin() + long(stop)));
-        line.trimmed = TrimEnds(line.raw);
-        m_lines.push_back(line);
-        start = end + 1;
-    }
+    for (const CString& raw : SplitTextLines(text))
+        m_lines.push_back({raw, TrimEnds(raw)});
     for (size_t i = 0; i < m_lines.size(); ++i) {
         const Line& line = m_lines[i];
         if (line.raw.GetAt(0) != '#')

@@ -75,15 +75,23 @@ Result DeletePackage(const CString& path, const CString& package)
     return library.DelPart(false, true) ? Result::Done : Result::Failed;
 }
 
+// The gates of a package when it has the given gate (1-based).
+Result ReadWithGate(CLibrary& library, const CString& path, const CString& package, int gate, CSheet& gates,
+                    std::vector<const CPart*>& all)
+{
+    if (const Result r = ReadPackage(library, path, package, gates); r != Result::Done)
+        return r;
+    all = Gates(gates);
+    return gate < 1 || gate > int(all.size()) ? Result::NotFound : Result::Done;
+}
+
 Result DeleteGate(const CString& path, const CString& package, int gate)
 {
     CLibrary library;
     CSheet gates;
-    if (const Result r = ReadPackage(library, path, package, gates); r != Result::Done)
+    std::vector<const CPart*> all;
+    if (const Result r = ReadWithGate(library, path, package, gate, gates, all); r != Result::Done)
         return r;
-    const std::vector<const CPart*> all = Gates(gates);
-    if (gate < 1 || gate > int(all.size()))
-        return Result::NotFound;
     if (Host().Ask(libmsg::WillDelete(GateLabel(*all[size_t(gate - 1)])), CHost::OKCancel) != CHost::IDOK)
         return Result::Cancelled;
     CSheet rest;
@@ -142,11 +150,9 @@ Result WriteBackGate(const CString& path, const CString& package, int gate, cons
 {
     CLibrary library;
     CSheet gates;
-    if (const Result r = ReadPackage(library, path, package, gates); r != Result::Done)
+    std::vector<const CPart*> all;
+    if (const Result r = ReadWithGate(library, path, package, gate, gates, all); r != Result::Done)
         return r;
-    const std::vector<const CPart*> all = Gates(gates);
-    if (gate < 1 || gate > int(all.size()))
-        return Result::NotFound;
     CSheet updated;
     for (size_t i = 0; i < all.size(); ++i)
         updated.NewPart(int(i) + 1 == gate ? edited : *all[i]);

@@ -11,6 +11,7 @@
 #include "base/fileio.h"
 #include "library/library.h"
 #include "library/librarymessages.h"
+#include "library/textlines.h"
 #include "sheet/sheet.h"
 
 namespace textlib {
@@ -24,24 +25,6 @@ bool StartsWith(const CString& s, const char* prefix)
 {
     const size_t n = std::strlen(prefix);
     return s.str().compare(0, n, prefix) == 0;
-}
-
-// The lines of a text, without their line ends (LF or CR LF).
-std::vector<CString> SplitLines(const std::vector<uint8_t>& text)
-{
-    std::vector<CString> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = start;
-        while (end < text.size() && text[end] != '\n')
-            ++end;
-        size_t stop = end;
-        if (stop > start && text[stop - 1] == '\r')
-            --stop;
-        lines.emplace_back(std::string(text.begin() + long(start), text.begin() + long(stop)));
-        start = end + 1;
-    }
-    return lines;
 }
 
 // Japan has kept UTC+9 without daylight saving since 1952.
@@ -102,7 +85,7 @@ std::vector<uint8_t> Write(const CLibraryImage& image, const CString& date)
 ParseResult Parse(const std::vector<uint8_t>& text)
 {
     ParseResult result;
-    const std::vector<CString> lines = SplitLines(text);
+    const std::vector<CString> lines = SplitTextLines(text);
     if (lines.empty() || lines[0].Find(kSignature) < 0) {
         result.status = ParseResult::NotTextLibrary;
         return result;
