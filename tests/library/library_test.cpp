@@ -81,6 +81,13 @@ TEST_F(LibraryTest, ReadsRecordsAsLaidDown)
         EXPECT_EQ(part.GetPartName().str(), name);
     }
     EXPECT_EQ(part.GetRefName().str(), "U?A");
+
+    // GetPart names the index of the library it read, so that a later write
+    // removes the right index file.
+    CLibrary other;
+    other.SetLibraryName("elsewhere.lib");
+    ASSERT_EQ(other.GetPart(part, CString(Path("parts.lib")), "OLD", 1), 1);
+    EXPECT_EQ(other.GetIndexName().str(), Path("parts.dix"));
 }
 
 TEST_F(LibraryTest, EmptyLibrary)

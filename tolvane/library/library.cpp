@@ -246,6 +246,10 @@ bool CLibrary::EnsureImage()
         m_loaded = true;
         return true;
     }
+    if (std::filesystem::file_size(path, ec) > uintmax_t(INT32_MAX) && !ec) {
+        ReportDamaged("larger than 2 GiB");
+        return false;
+    }
     try {
         m_image = CachedLibraryImage(path);
     } catch (const CFileException& e) {
@@ -317,6 +321,10 @@ bool CLibrary::WriteFile()
 bool CLibrary::Commit(std::vector<uint8_t> bytes)
 {
     const std::filesystem::path path = LibraryPath();
+    if (EndsWithNoCase(m_libraryName, ".LBK")) {
+        Report(libmsg::BackupFile());
+        return false;
+    }
     if (IsReadOnlyFile(path)) {
         Report(libmsg::CannotCreate(m_libraryName, "the file is read-only"));
         return false;
