@@ -25,13 +25,13 @@ void CCliHost::Message(const CString& text, Severity severity)
     std::fprintf(stderr, "vireo-cli: %s%s\n", kind, OneLine(text).c_str());
 }
 
-int CCliHost::Ask(const CString& text, Buttons buttons)
+int CCliHost::Ask(const CString& text, Buttons buttons, int defaultAnswer)
 {
     int answer;
     switch (buttons) {
     case OK: answer = IDOK; break;
-    case OKCancel: answer = m_answerYes ? IDOK : IDCANCEL; break;
-    default: answer = m_answerYes ? IDYES : IDNO; break;
+    case OKCancel: answer = m_answerYes ? IDOK : defaultAnswer ? defaultAnswer : IDCANCEL; break;
+    default: answer = m_answerYes ? IDYES : defaultAnswer ? defaultAnswer : IDNO; break;
     }
     std::fprintf(stderr, "vireo-cli: %s -> %s\n", OneLine(text).c_str(),
                  answer == IDYES ? "yes" : answer == IDNO ? "no" : answer == IDOK ? "ok" : "cancel");

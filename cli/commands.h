@@ -14,8 +14,8 @@ constexpr int kExitUsage = 2;
 
 using CommandArgs = std::vector<std::string>;
 
-// Prints "vireo-cli: problem" and the usage text to stderr; returns kExitUsage.
-int Usage(const char* problem);
+// Prints "vireo-cli: problem (see vireo-cli --help)" to stderr; returns kExitUsage.
+int Usage(const std::string& problem);
 // Prints "vireo-cli: file: reason" to stderr; returns kExitFailure.
 int Fail(const std::string& file, const std::string& reason);
 

@@ -17,6 +17,7 @@
 #include "clihost.h"
 #include "commands.h"
 #include "projectcommands.h"
+#include "libcommands.h"
 #include "schematicio.h"
 
 namespace {
@@ -36,18 +37,26 @@ const char kUsage[] =
     "                   run the sheet clean-up (merge wires, cut wires back at pins,\n"
     "                   remove duplicates, empty items and, with --over, items off the\n"
     "                   sheet) and write OUT; the options override the settings\n"
+    "  lib list LIB                     one line per gate: package, gate count, ref=/attr= or gate=\n"
+    "  lib get LIB PKG [--gate N] -o OUT.dcd|.txt   write a package (or one gate) as a sheet\n"
+    "  lib put LIB PKG SHEET            register the parts of a sheet as package PKG\n"
+    "  lib delete LIB PKG [--gate N]    delete a package (or one gate)\n"
+    "  lib rename LIB OLD NEW           rename a package\n"
+    "  lib copy SRC DST PKG [--move]    copy (or move) a package to another library\n"
+    "  lib index LIB                    rebuild the index file (.dix)\n"
+    "  lib libs [add|remove PATH...]    show or edit the library list of the settings\n"
+    "  lib2txt LIB TXT                  write a library as a text library\n"
+    "  txt2lib TXT LIB                  build a library from a text library (old one kept as .lbk)\n"
     "\n"
     "options:\n"
-    "  --yes            answer yes to questions (default: no)\n"
+    "  --yes            answer yes to questions (default: the question's default, else no)\n"
     "  --help           show this text\n";
 
 }  // namespace
 
-int Usage(const char* problem)
+int Usage(const std::string& problem)
 {
-    if (problem)
-        std::fprintf(stderr, "vireo-cli: %s\n", problem);
-    std::fputs(kUsage, stderr);
+    std::fprintf(stderr, "vireo-cli: %s (see vireo-cli --help)\n", problem.c_str());
     return kExitUsage;
 }
 
@@ -110,6 +119,9 @@ const Command kCommands[] = {
     {"tidy", TidyCommand},
     {"project", ProjectCommand},
     {"resave", ResaveCommand},
+    {"lib", LibCommand},
+    {"lib2txt", Lib2TxtCommand},
+    {"txt2lib", Txt2LibCommand},
 };
 
 }  // namespace
@@ -131,8 +143,10 @@ int main(int argc, char** argv)
             words.push_back(arg);
         }
     }
-    if (words.empty())
-        return Usage("no command given");
+    if (words.empty()) {
+        std::fputs(kUsage, stderr);
+        return kExitUsage;
+    }
     SetHost(std::make_unique<CCliHost>(answerYes));
     for (const Command& command : kCommands)
         if (words[0] == command.name)

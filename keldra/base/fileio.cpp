@@ -30,6 +30,12 @@ std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& path)
 
 void WriteFileAtomically(const std::filesystem::path& target, const std::vector<uint8_t>& bytes)
 {
+    CPendingFile pending(target, bytes);
+    pending.Commit();
+}
+
+CPendingFile::CPendingFile(const std::filesystem::path& target, const std::vector<uint8_t>& bytes)
+{
     // Writing through a symbolic link replaces the file it points to, not the link.
     std::error_code ec;
     std::filesystem::path path = target;
@@ -81,9 +87,19 @@ void WriteFileAtomically(const std::filesystem::path& target, const std::vector<
         ::unlink(name.data());
         throw CFileException(path.string(), err);
     }
-    if (std::rename(name.data(), path.c_str()) != 0) {
-        const std::string err = std::strerror(errno);
-        ::unlink(name.data());
-        throw CFileException(path.string(), err);
-    }
+    m_target = path;
+    m_temp = name.data();
+}
+
+CPendingFile::~CPendingFile()
+{
+    if (!m_temp.empty())
+        ::unlink(m_temp.c_str());
+}
+
+void CPendingFile::Commit()
+{
+    if (std::rename(m_temp.c_str(), m_target.c_str()) != 0)
+        throw CFileException(m_target.string(), std::strerror(errno));
+    m_temp.clear();
 }

@@ -25,8 +25,10 @@ public:
 
     // A message the user must see; text is CP932.
     virtual void Message(const CString& text, Severity severity = Warning) = 0;
-    // A question; returns one of the answers the buttons offer.
-    virtual int Ask(const CString& text, Buttons buttons) = 0;
+    // A question; returns one of the answers the buttons offer.  defaultAnswer
+    // is the answer of the default button (0: the first answer the buttons
+    // offer), which a host without a person to ask takes.
+    virtual int Ask(const CString& text, Buttons buttons, int defaultAnswer = 0) = 0;
     // Whether the Shift key is held at this moment (some commands change
     // direction with it).
     virtual bool IsShiftDown() = 0;
@@ -38,13 +40,19 @@ public:
     virtual void ProgressStep(int /*step*/) {}
     virtual bool IsCancelled() { return false; }
     virtual void ProgressEnd() {}
+
+    // The first answer a set of buttons offers (Yes or OK).
+    static int FirstAnswer(Buttons buttons) { return buttons == YesNo || buttons == YesNoCancel ? IDYES : IDOK; }
 };
 
-// Takes each question's default (the first answer) and drops messages.
+// Takes each question's default answer and drops messages.
 class CSilentHost : public CHost {
 public:
     void Message(const CString&, Severity) override {}
-    int Ask(const CString&, Buttons buttons) override { return buttons == YesNo || buttons == YesNoCancel ? IDYES : IDOK; }
+    int Ask(const CString&, Buttons buttons, int defaultAnswer = 0) override
+    {
+        return defaultAnswer ? defaultAnswer : FirstAnswer(buttons);
+    }
     bool IsShiftDown() override { return false; }
 };
 

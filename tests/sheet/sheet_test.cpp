@@ -16,7 +16,7 @@ namespace {
 class ShiftHost : public CHost {
 public:
     void Message(const CString&, Severity) override {}
-    int Ask(const CString&, Buttons) override { return IDOK; }
+    int Ask(const CString&, Buttons, int) override { return IDOK; }
     bool IsShiftDown() override
     {
         ++queries;

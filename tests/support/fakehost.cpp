@@ -5,19 +5,14 @@ void CFakeHost::Message(const CString& text, Severity severity)
     messages.push_back({text, severity});
 }
 
-int CFakeHost::FirstAnswer(Buttons buttons)
+int CFakeHost::Ask(const CString& text, Buttons buttons, int questionDefault)
 {
-    return buttons == YesNo || buttons == YesNoCancel ? IDYES : IDOK;
-}
-
-int CFakeHost::Ask(const CString& text, Buttons buttons)
-{
-    int answer = defaultAnswer ? defaultAnswer : FirstAnswer(buttons);
+    int answer = defaultAnswer ? defaultAnswer : questionDefault ? questionDefault : FirstAnswer(buttons);
     if (!answers.empty()) {
         answer = answers.front();
         answers.pop_front();
     }
-    questions.push_back({text, buttons, answer});
+    questions.push_back({text, buttons, answer, questionDefault});
     return answer;
 }
 

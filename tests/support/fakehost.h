@@ -11,7 +11,8 @@
 //     EXPECT_NE(host->questions[0].text.Find("duplicate"), -1);
 //
 // With the queue empty a question gets defaultAnswer, or, when that is 0, the
-// first answer its buttons offer (OK or Yes), as the silent host does.
+// question's own default button, or the first answer its buttons offer (OK or
+// Yes), as the silent host does.
 #pragma once
 
 #include <deque>
@@ -30,6 +31,7 @@ public:
         CString text;
         Buttons buttons;
         int answer; // what the fake answered
+        int defaultAnswer; // the default button the code asked with (0: none)
     };
     struct ProgressRecord {
         CString title;
@@ -54,15 +56,13 @@ public:
     int stepsReported = 0;
 
     void Message(const CString& text, Severity severity) override;
-    int Ask(const CString& text, Buttons buttons) override;
+    int Ask(const CString& text, Buttons buttons, int defaultAnswer = 0) override;
     bool IsShiftDown() override { return shiftDown; }
     void ProgressBegin(const CString& title, int steps) override;
     void ProgressStep(int step) override;
     bool IsCancelled() override;
     void ProgressEnd() override;
 
-    // The first answer a set of buttons offers.
-    static int FirstAnswer(Buttons buttons);
 };
 
 // Installs a fresh CFakeHost for the lifetime of the object, puts the previous
