@@ -6,6 +6,7 @@
 #include "app/docmessages.h"
 #include "app/settings.h"
 #include "app/vireodoc.h"
+#include "library/library.h"
 #include "base/host.h"
 #include "base/messages.h"
 #include "base/profile.h"
@@ -256,6 +257,36 @@ bool CVIREODoc::ResetPartReference()
     m_history.Record(after, CUndoHistory::kNew);
     m_reselect = m_selection;
     ReturnSelection();
+    return true;
+}
+
+bool CVIREODoc::RegisterLibrary(const std::function<bool(CLibraryRegisterInput&)>& dialog)
+{
+    if (m_selection.Parts().IsEmpty())
+        return false;
+    CLibraryRegisterInput input;
+    input.packageName = m_selection.GetHeadPart()->GetPartName();
+    CLibrary list;
+    const std::vector<CString>& libraries = list.ReadLibraryList();
+    if (!libraries.empty())
+        input.library = libraries.front();
+    if (!dialog(input) || input.library.IsEmpty() || input.packageName.IsEmpty())
+        return false;
+
+    CSheet copy(CSheet::kSelection);
+    copy = m_selection;
+    for (CPart& part : copy.Parts()) {
+        for (const CString& name : input.dropProperties)
+            part.DeleteProperty(name);
+        part.CalcBoundRect();
+    }
+    CLibrary library;
+    library.SetLibraryName(input.library);
+    library.SetPackageName(input.packageName);
+    if (!library.ReadFile() || !library.DelPart(true, false) || !library.WritePart(&copy))
+        return false;
+    m_selection = copy;
+    m_partBuffer = copy;
     return true;
 }
 

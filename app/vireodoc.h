@@ -46,6 +46,13 @@ struct CMakePartInput {
     int attr = 0;             // the attribute flag
 };
 
+// The dialog values of Library (register the selected parts in a library).
+struct CLibraryRegisterInput {
+    CString library;                 // the library file
+    CString packageName;             // the package the parts become
+    std::vector<CString> dropProperties;  // property names deleted from every part first
+};
+
 // Where an autosave of a document goes, and what it means for the document.
 struct CAutosavePlan {
     std::filesystem::path target;  // empty: nothing is saved
@@ -174,6 +181,12 @@ public:
     bool DecomposeParts();
     // Reset Part Reference of the selected parts (asks first).
     bool ResetPartReference();
+    // Library: writes the selected parts into a part library as one package
+    // (replacing a package of that name after the library's question).  dialog
+    // is shown the preset values and returns false for Cancel.  True when the
+    // package was written; the written copy then replaces the selection and
+    // becomes the part buffer.
+    bool RegisterLibrary(const std::function<bool(CLibraryRegisterInput&)>& dialog);
     CDocCommandEnables CommandEnables(ViewActivity activity, bool libraryListEmpty) const;
 
     // The clean-up of the drawing's wires; 1 when it changed the sheet.

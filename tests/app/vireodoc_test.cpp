@@ -9,6 +9,7 @@
 #include "base/archive.h"
 #include "base/codepage.h"
 #include "base/profile.h"
+#include "library/library.h"
 #include "support/samplefiles.h"
 
 namespace {
@@ -365,4 +366,41 @@ TEST(Document, CleanUpIsOneUndoableChange)
     EXPECT_EQ(doc.MainSheet().GetCount(kind::kWire), 3);
     doc.Redo();
     EXPECT_EQ(doc.MainSheet().GetCount(kind::kWire), 1);
+}
+
+TEST(Document, LibraryRegistersTheSelectedPartsWithoutTheDroppedProperties)
+{
+    CAppTestEnv env;
+    CVIREODoc doc;
+    doc.OnNewDocument(2);
+    CPart part(CPoint(0, 0), CPoint(0, 0), CPoint(0, 0), 1, 1, 0, 0);
+    part.SetPartName("OPAMP");
+    part.NewPin(CPoint(0, 0), CPoint(-300, 0), 0);
+    part.NewText(CText("&Maker&ACME", CPoint(0, 100), 70, 8));
+    part.NewText(CText("&Footprint&SO8", CPoint(0, 200), 70, 8));
+    part.CalcBoundRect();
+    doc.SelectionSheet().NewPart(part);
+
+    const std::filesystem::path lib = env / "parts.lib";
+    env->answers = {CHost::IDYES};  // create the library
+    ASSERT_TRUE(doc.RegisterLibrary([&](CLibraryRegisterInput& input) {
+        EXPECT_EQ(input.packageName, "OPAMP");  // preset from the first part
+        input.library = CString(lib.c_str());
+        input.dropProperties = {"Maker"};
+        return true;
+    }));
+    EXPECT_EQ(doc.PartBuffer().GetCount(kind::kPart), 1);
+    EXPECT_TRUE(doc.SelectionSheet().GetHeadPart()->GetProperty("Maker").IsEmpty());
+
+    CLibrary library;
+    library.SetLibraryName(CString(lib.c_str()));
+    library.SetPackageName("OPAMP");
+    ASSERT_EQ(library.ReadFile(), 1);
+    CSheet read;
+    ASSERT_EQ(library.ReadPart(&read, 0), 1);
+    EXPECT_TRUE(read.GetHeadPart()->GetProperty("Maker").IsEmpty());
+    EXPECT_EQ(read.GetHeadPart()->GetProperty("Footprint"), "SO8");
+
+    // Cancel writes nothing.
+    EXPECT_FALSE(doc.RegisterLibrary([](CLibraryRegisterInput&) { return false; }));
 }
