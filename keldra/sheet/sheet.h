@@ -23,6 +23,10 @@
 #include "items/text.h"
 
 class CArchive;
+class CDC;
+class CDrawContext;
+class CDxfWriter;
+struct CDxfLayers;
 
 // Item kind codes, shared with the editor's tools.
 namespace kind {
@@ -224,6 +228,13 @@ public:
     // horizontal codes 24, 26, 28 put larger start y first, then smaller start
     // x; the others smaller start x first, then smaller start y.
     void SortLine(int code);
+
+    // --- drawing and export (keldra/export) ---------------------------------------------
+    // Draws the sheet in its fixed order; ccw sets the device's arc
+    // direction.  Nothing for a scratch sheet or an empty one.
+    void DrawSheet(CDC& dc, CDrawContext& ctx, bool ccw);
+    void SerializeDXF(CDxfWriter& dxf, const CDxfLayers& layers, bool marker, const CDrawContext& ctx) const;
+    void SerializeTango(CArchive& ar) const;
 
     // --- stored forms -----------------------------------------------------------------------
     void DataWrite(CArchive& ar) const;
