@@ -14,7 +14,8 @@ build="$root/build-fuzz"
 case "$target" in
     fuzz_schematic) seeds=schematic ;;
     fuzz_textform) seeds=textform ;;
-    *) echo "unknown fuzz target $target (fuzz_schematic, fuzz_textform)" >&2; exit 2 ;;
+    fuzz_tango) seeds=tango ;;
+    *) echo "unknown fuzz target $target (fuzz_schematic, fuzz_textform, fuzz_tango)" >&2; exit 2 ;;
 esac
 
 "$root/scripts/install-deps.sh" --fuzz
