@@ -35,3 +35,12 @@ struct CPoint {
     friend constexpr CPoint operator-(const CPoint& a) { return CPoint(-a.x, -a.y); }
     friend constexpr bool operator==(const CPoint&, const CPoint&) = default;
 };
+
+// A point as one number: y in the high half, x in the low half.  Points used
+// to be packed into 32 bits as (y << 16) | x, which overflows on big sheets;
+// this packing orders points exactly as that one did wherever it held them
+// (0 <= x < 65536, 0 <= y < 32768) and stays exact and ordered everywhere.
+constexpr int64_t PackPoint(const CPoint& p)
+{
+    return int64_t(p.y) * 4294967296LL + (int64_t(p.x) + 2147483648LL);
+}

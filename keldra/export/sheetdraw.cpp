@@ -8,6 +8,10 @@ void CSheet::DrawSheet(CDC& dc, CDrawContext& ctx, bool ccw)
 {
     if (m_type == kScratch || m_count == 0)
         return;
+    // The open-pin crosses on the screen follow the wiring as it is now,
+    // except while attribute texts are being moved (nothing connects then).
+    if (!ctx.IsPrinting() && m_type == kDrawing && !ctx.movingAttribute)
+        CalcPinOpen();
     ctx.SelectSheet(m_type, m_highLight);
     const bool title = m_type == kTitle;
     const CDisplaySwitches& show = ctx.show;

@@ -322,6 +322,11 @@ bool CLine::CheckPoint(const CPoint& p) const
     return false;
 }
 
+bool CLine::CheckStroke(const CPoint& start, const CPoint& end, int width, const CPoint& p)
+{
+    return SegmentHit(start, end, width, p);
+}
+
 bool CLine::CheckPoint(const CRect& r) const
 {
     const Box rect = Box::Of(r);
@@ -359,7 +364,12 @@ bool CLine::Trim(CLine& other)
         return false;
     const bool swappedThis = NormalPoint();
     const bool swappedOther = other.NormalPoint();
-    const Axis axis = SharedAxis(*this, other);
+    Axis axis = SharedAxis(*this, other);
+    // Only lines that touch or overlap are joined: a gap between two pieces
+    // is the user's drawing, not something to bridge.
+    if (axis != Axis::None &&
+        (Along(other.m_start, axis) > Along(m_end, axis) || Along(other.m_end, axis) < Along(m_start, axis)))
+        axis = Axis::None;
     if (axis == Axis::Horizontal) {
         m_start.x = std::min(m_start.x, other.m_start.x);
         m_end.x = std::max(m_end.x, other.m_end.x);
@@ -379,6 +389,23 @@ bool CLine::Trim(CLine& other)
 }
 
 bool CLine::Clean(CLine& other, int mode)
+{
+    const CPoint start = m_start, end = m_end, otherStart = other.m_start, otherEnd = other.m_end;
+    const bool redundant = CleanOverlap(other, mode);
+    // A line cut back to a single point would be left behind as a zero-length
+    // wire that joins whatever meets that point: such a cut is not made.
+    if ((m_start == m_end && start != end) ||
+        (other.m_start == other.m_end && otherStart != otherEnd)) {
+        m_start = start;
+        m_end = end;
+        other.m_start = otherStart;
+        other.m_end = otherEnd;
+        return false;
+    }
+    return redundant;
+}
+
+bool CLine::CleanOverlap(CLine& other, int mode)
 {
     if (mode == 3 || IsArrow() || other.IsArrow() || NamesConflict(*this, other))
         return false;

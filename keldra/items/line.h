@@ -129,7 +129,16 @@ public:
     CPoint LockPoint(int mode);
     bool CheckPoint(const CPoint& p) const;
     bool CheckPoint(const CRect& r) const;
+    // The hit test of the stroke alone (within the width), without the name
+    // texts and arrow heads: what a junction must lie on to join the line.
+    bool CheckStroke(const CPoint& p) const { return CheckStroke(m_start, m_end, m_width, p); }
+    static bool CheckStroke(const CPoint& start, const CPoint& end, int width, const CPoint& p);
+    // Joins two touching or overlapping collinear lines into this one.
     bool Trim(CLine& other);
+    // Resolves the overlap of two collinear lines in normal direction; true
+    // when other has become redundant.  mode: -1, or the junction mask (1 a
+    // junction at this line's start, 2 at its end, 4 at other's start, 8 at
+    // its end).  Never cuts a line down to a point.
     bool Clean(CLine& other, int mode);
     CRect GetBoundingRect() const;
 
@@ -175,6 +184,8 @@ public:
     void ReadTextRecord(const CString& line);
 
 private:
+    bool CleanOverlap(CLine& other, int mode);
+
     uint32_t m_type = kWire;
     CPoint m_start;
     CPoint m_end;

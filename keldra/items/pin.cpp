@@ -398,15 +398,17 @@ bool CPin::CheckOnPin(CLine& wire) const
     const int64_t len = axis.At(m_tip);
     const int64_t s = axis.At(wire.GetStartPoint());
     const int64_t e = axis.At(wire.GetEndPoint());
-    auto onStroke = [len](int64_t t) { return t >= 0 && t < len; };
-    // No shared stretch, or a wire coming out of the symbol past the body
-    // end (it does not run along the pin from its tip): left alone.
-    if (std::min(s, e) < 0 || std::min(s, e) > len)
-        return false;
-    if (onStroke(s))
-        wire.SetStartPoint(m_tip);
-    if (onStroke(e))
-        wire.SetPoint(m_tip);
+    // Only a wire that shares a stretch of the stroke runs along the pin; one
+    // that merely meets the body end from inside the symbol does not.  An end
+    // lying on the stroke goes to the tip, wherever the other end is - also
+    // when the wire reaches back past the body end.
+    if (std::max<int64_t>(std::min(s, e), 0) < std::min<int64_t>(std::max(s, e), len)) {
+        auto onStroke = [len](int64_t t) { return t >= 0 && t < len; };
+        if (onStroke(s))
+            wire.SetStartPoint(m_tip);
+        if (onStroke(e))
+            wire.SetPoint(m_tip);
+    }
     return wire.GetStartPoint() == m_tip || wire.GetEndPoint() == m_tip;
 }
 

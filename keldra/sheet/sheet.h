@@ -15,6 +15,7 @@
 #include "base/itemlist.h"
 #include "base/point.h"
 #include "base/rect.h"
+#include "base/size.h"
 #include "items/arc.h"
 #include "items/junc.h"
 #include "items/line.h"
@@ -27,6 +28,10 @@ class CDC;
 class CDrawContext;
 class CDxfWriter;
 struct CDxfLayers;
+class CJuncIndex;
+class CPinIndex;
+struct CCleanUpOptions;
+struct CCleanUpReport;
 
 // Item kind codes, shared with the editor's tools.
 namespace kind {
@@ -223,11 +228,61 @@ public:
     // "Val" placeholders) and arcs over to part; the rest stays.
     void MakePart(CPart& part);
 
-    // --- wire upkeep -------------------------------------------------------------------------
+    // --- wire upkeep (wireupkeep.cpp, junctions.cpp, linetrim.cpp, pinopen.cpp) -------------
+    // The passes return 1 when they changed something.  Where a report is
+    // given, they add what they did to it.
+    //
+    // Merges collinear overlapping lines of each list (wires keep junction
+    // dots at their ends with the "WireJunc" option); never a merge that
+    // would change what is connected.  The settings form reads "CleanSection".
+    int CleanLine();
+    int CleanLine(const CCleanUpOptions& options, CCleanUpReport* report = nullptr);
+    // Removes lines, arcs, texts, junctions and loose pins equal to an earlier
+    // one of their list (lines with different names are not equal).
+    int CleanDupItem(CCleanUpReport* report = nullptr);
+    // Removes zero-length lines, arcs with a radius below 1 and empty texts.
+    int CleanNulItem(CCleanUpReport* report = nullptr);
+    // Removes every item lying wholly outside the sheet area (0, 0)-size.
+    int CleanOutItem(const CSize& sheetSize, CCleanUpReport* report = nullptr);
+    // Cuts wires that run along a visible pin back to its tip; 1 when a wire
+    // was cut or, lying wholly on the pin, removed.
+    int CheckOnPin(CCleanUpReport* report = nullptr);
+    // Whether a visible pin of a part, or a loose pin, lies at p.
+    bool CheckOnPin(const CPoint& p) const;
+    // Items at p: 1 wires passing through, 7 junctions exactly there, 23
+    // visible part pins, 32 wires ending there; other codes 0.
+    int GetOnCount(const CPoint& p, int code) const;
+    // 1 when a junction dot belongs at p; pinsCount != 0 also wants one where
+    // a wire ends on a pin with one other item there.
+    int CheckJunc(const CPoint& p, int pinsCount) const;
     // Sorts one line list: 24, 25 wires, 26, 27 buses, else plain lines.  The
     // horizontal codes 24, 26, 28 put larger start y first, then smaller start
     // x; the others smaller start x first, then smaller start y.
     void SortLine(int code);
+    // The corner trim of a scratch sheet of parallel lines: each list is
+    // joined where pieces touch, then its horizontal lines are paired with
+    // its vertical ones (from the far end with reverse) and trimmed to meet.
+    bool TrimLine(bool reverse);
+    // The wires under the parts of this sheet, cut back at their pins: out
+    // receives the tidied lines (and the parts, when anything was cut).
+    bool TrimPartLine(CSheet& out);
+    // Splits the lines of this sheet into those touching a visible pin of
+    // part (copied to hits) and the others (to rest, when given).
+    bool CheckTrimPart(const CPart* part, CSheet* hits, CSheet* rest) const;
+    // Recomputes the open-pin marks of the parts' pins when the sheet asked
+    // for it (SetCalcOpenMode), with the "Pin NCX" and "Pin OpenX" settings.
+    void CalcPinOpen();
+    // Adds the junctions lying on line that points does not hold yet (PackPoint).
+    void GetWireOnJuncPoint(const CLine& line, std::vector<int64_t>& points) const;
+    // The document's clean-up: empty items, normal direction, merges, pin
+    // trims, duplicates, items outside the sheet ("Over"), directions back.
+    int CleanUpDocument(const CSize& sheetSize);
+    int CleanUpDocument(const CSize& sheetSize, const CCleanUpOptions& options,
+                        CCleanUpReport* report = nullptr);
+    // Puts every line in normal direction, marking those it turned with
+    // bit 31 of the type word; RestoreLineDirections turns them back.
+    void NormalizeLines();
+    void RestoreLineDirections();
 
     // --- drawing and export (keldra/export) ---------------------------------------------
     // Draws the sheet in its fixed order; ccw sets the device's arc
@@ -250,6 +305,12 @@ public:
     void GetItemTail(const int counts[9], CSheet& dest);
 
 private:
+    int CleanLineList(CItemList<CLine>& list, bool junctionMasks, const CJuncIndex& juncs,
+                      const CPinIndex* pins, bool guarded, int& merged, CCleanUpReport* report);
+    bool TrimLine(CItemList<CLine>& list, bool reverse);
+    static void TrimCrossLine(CLine* h, CLine* v);
+    bool TrimPartLine(const CPart* part, CSheet& out) const;
+    void TidyForTrim();
     const CItemList<CLine>& LineList(int selector) const;
     CItemList<CLine>& ListOf(const CLine& line);
     // The texts of lines (name and cross name), of loose pins and the free texts.

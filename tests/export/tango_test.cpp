@@ -2,6 +2,7 @@
 // input, and the round trip through a sheet.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "base/archive.h"
@@ -174,4 +175,21 @@ TEST(Tango, RoundTripThroughASheet)
     CSheet again(CSheet::kDrawing);
     Read(again, second);
     EXPECT_EQ(Write(again), second);
+}
+
+TEST(Tango, ShippedTitleBlocksFitTheirSheets)
+{
+    for (const char* name : {"Title.A2", "Title.A3", "Title.A4", "Title.A2P", "Title.A3P", "Title.A4P"}) {
+        CArchive ar = CArchive::FromFile(std::string(VIREO_DATA_DIR "/") + name);
+        CSheet title(CSheet::kTitle);
+        CTangoSheet header;
+        ReadTango(ar.Bytes(), title, header);
+        ASSERT_TRUE(header.hasSize) << name;
+        EXPECT_GT(title.GetCount(kind::kLine), 8) << name;
+        EXPECT_GT(title.GetCount(kind::kText), 6) << name;
+        CRect r = title.GetBoundingRect();
+        r.NormalizeRect();
+        EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= header.width && r.bottom <= header.height) << name;
+        EXPECT_EQ(header.width > header.height, name[std::strlen(name) - 1] != 'P') << name;
+    }
 }

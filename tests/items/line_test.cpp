@@ -259,6 +259,14 @@ TEST(CLineTrim, RefusalsLeaveBothLinesAlone)
     EXPECT_FALSE(r.Trim(other));
     EXPECT_EQ(r.GetStartPoint(), CPoint(100, 0));
     EXPECT_EQ(other.GetStartPoint(), CPoint(200, 10));
+
+    // A gap between collinear pieces is never bridged.
+    CLine left = Wire(0, 0, 100, 0), right = Wire(300, 0, 200, 0);
+    EXPECT_FALSE(left.Trim(right));
+    EXPECT_EQ(left.GetEndPoint(), CPoint(100, 0));
+    EXPECT_EQ(right.GetStartPoint(), CPoint(300, 0));
+    CLine low = Wire(0, 100, 0, 0), high = Wire(0, 300, 0, 200);
+    EXPECT_FALSE(high.Trim(low));
 }
 
 TEST(CLineTrim, JoinsAndTakesOverTheName)
@@ -308,6 +316,13 @@ TEST(CLineClean, DifferentWidthWiresKeepSharedStretchOnTheWiderOne)
     CLine g = Wire(0, 0, 100, 0), h = Wire(100, 0, 200, 0, CLine::kPower, 16);
     EXPECT_FALSE(g.Clean(h, -1));
     EXPECT_EQ(g.GetEndPoint(), CPoint(100, 0));
+
+    // Giving way never cuts a line down to a point: the other line's end
+    // meets this one's end, so its start would land on its end.
+    CLine k = Wire(0, 0, 200, 0, CLine::kPower, 16), m = Wire(100, 0, 200, 0, CLine::kWire, 8);
+    EXPECT_FALSE(k.Clean(m, -1));
+    EXPECT_EQ(m.GetStartPoint(), CPoint(100, 0));
+    EXPECT_EQ(k.GetEndPoint(), CPoint(200, 0));
 
     // Only a wire gives way.
     CLine bus = Wire(0, 0, 200, 0, CLine::kBus, 24),
@@ -382,6 +397,12 @@ TEST(CLineClean, JunctionModesKeepJunctionsAtLineEnds)
     EXPECT_EQ(a.GetStartPoint(), CPoint(0, 0));
     EXPECT_FALSE(pair(2 | 8, false, a, b));
     EXPECT_EQ(a.GetStartPoint(), CPoint(200, 0));
+
+    // A junction at the other's start, which is also this line's start: this
+    // line would shrink to a point, so nothing changes.
+    CLine s1 = Wire(0, 0, 200, 0), s2 = Wire(0, 0, 300, 0);
+    EXPECT_FALSE(s1.Clean(s2, 1 | 4));
+    EXPECT_EQ(s1.GetEndPoint(), CPoint(200, 0));
 
     // No junction at this line: only a contained line is redundant.
     CLine outer = Wire(0, 0, 300, 0), inner = Wire(100, 0, 200, 0);

@@ -372,14 +372,20 @@ TEST_F(PinTest, WireAlongAPinIsCutBackToTheTip)
     CLine apart(CPoint(310, 0), CPoint(500, 0), 0);
     CLine otherY(CPoint(100, 5), CPoint(500, 5), 0);
     CLine vertical(CPoint(100, 0), CPoint(100, 200), 0);
-    CLine fromInside(CPoint(-200, 0), CPoint(100, 0), 0); // comes out of the symbol
+    CLine toBody(CPoint(-200, 0), CPoint(0, 0), 0);  // meets the body end from inside the symbol
     CLine across(CPoint(-200, 0), CPoint(500, 0), 0);
-    for (CLine* w : {&apart, &otherY, &vertical, &fromInside, &across}) {
+    for (CLine* w : {&apart, &otherY, &vertical, &toBody, &across}) {
         const CLine before = *w;
         EXPECT_FALSE(pin.CheckOnPin(*w));
         EXPECT_EQ(w->GetStartPoint(), before.GetStartPoint());
         EXPECT_EQ(w->GetEndPoint(), before.GetEndPoint());
     }
+
+    // A wire reaching back past the body end still has its end on the stroke taken to the tip.
+    CLine reachingBack(CPoint(-200, 0), CPoint(100, 0), 0);
+    EXPECT_TRUE(pin.CheckOnPin(reachingBack));
+    EXPECT_EQ(reachingBack.GetStartPoint(), CPoint(-200, 0));
+    EXPECT_EQ(reachingBack.GetEndPoint(), CPoint(300, 0));
 
     // Downward pin and a normalised vertical wire (start above end).
     const CPin down(CPoint(0, 0), CPoint(0, -300), 0);
