@@ -10,18 +10,6 @@
 
 namespace {
 
-CPoint PointAt(const CPoint& p, double angle, double length)
-{
-    const double x = double(p.x) + std::trunc(length * std::cos(angle));
-    const double y = double(p.y) + std::trunc(length * std::sin(angle));
-    return CPoint(ClampInt32(int64_t(x)), ClampInt32(int64_t(y)));
-}
-
-double Direction(const CPoint& from, const CPoint& to)
-{
-    return std::atan2(double(to.y) - double(from.y), double(to.x) - double(from.x));
-}
-
 // Offset (dx, dy) in a text's own frame turned onto the sheet.
 CPoint Turned(const CPoint& p, long long dx, long long dy, uint32_t direction)
 {
@@ -39,9 +27,9 @@ CPoint Turned(const CPoint& p, long long dx, long long dy, uint32_t direction)
 
 std::vector<CSegment> ArrowStrokes(const CPoint& tip, const CPoint& toward, int size)
 {
-    const double a = Direction(tip, toward);
-    return {CSegment{tip, PointAt(tip, a + kArrowHalfAngle, size)},
-            CSegment{tip, PointAt(tip, a - kArrowHalfAngle, size)}};
+    const double a = DirectionTo(tip, toward);
+    return {CSegment{tip, PointAtAngle(tip, a + kArrowHalfAngle, size)},
+            CSegment{tip, PointAtAngle(tip, a - kArrowHalfAngle, size)}};
 }
 
 std::vector<CSegment> LineArrowStrokes(const CLine& line)
@@ -58,9 +46,9 @@ std::vector<CSegment> LineArrowStrokes(const CLine& line)
 
 std::vector<CPoint> ArrowPolygon(const CPoint& tip, const CPoint& toward, int size)
 {
-    const double a = Direction(tip, toward);
-    return {PointAt(tip, a, 0.7 * size), PointAt(tip, a + kArrowHalfAngle, size), tip,
-            PointAt(tip, a - kArrowHalfAngle, size)};
+    const double a = DirectionTo(tip, toward);
+    return {PointAtAngle(tip, a, 0.7 * size), PointAtAngle(tip, a + kArrowHalfAngle, size), tip,
+            PointAtAngle(tip, a - kArrowHalfAngle, size)};
 }
 
 CPinGeometry PinGeometry(const CPin& pin)
@@ -89,13 +77,13 @@ CPinGeometry PinGeometry(const CPin& pin)
     CPoint start = b;
     if (elect & CPin::kDot) {
         g.dot = true;
-        const double a = Direction(b, t);
+        const double a = DirectionTo(b, t);
         if (axis) {
             g.dotCentre = CPoint(b.x + ux * 25, b.y + uy * 25);
             start = CPoint(b.x + ux * 50, b.y + uy * 50);
         } else {
-            g.dotCentre = PointAt(b, a, 25);
-            start = PointAt(b, a, 50);
+            g.dotCentre = PointAtAngle(b, a, 25);
+            start = PointAtAngle(b, a, 50);
         }
     }
     g.stroke = CSegment{start, t};

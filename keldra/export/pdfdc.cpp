@@ -16,11 +16,6 @@ double AngleOf(const CPoint& centre, const CPoint& p)
     return std::atan2(double(p.y) - centre.y, double(p.x) - centre.x) * 180 / 3.14159265358979;
 }
 
-int FontSize(const LOGFONT& f)
-{
-    return f.lfHeight < 0 ? -f.lfHeight : f.lfHeight;
-}
-
 // The text direction of a font's escapement (tenths of a degree on the
 // y-up mapping, as items set it).
 uint32_t DirectionOf(int escapement)
@@ -35,30 +30,18 @@ uint32_t DirectionOf(int escapement)
 
 }  // namespace
 
-CPen CPDFDC::SelectPen(const CPen& pen)
+void CPDFDC::PenSelected()
 {
-    const CPen old = m_pen;
-    m_pen = pen;
-    m_page.SetPenStyle(pen.style == PS_NULL ? PS_SOLID : pen.style);
-    m_page.SetPenWidth(pen.width);
-    m_page.SetPenColor(pen.color);
-    return old;
+    m_page.SetPenStyle(m_pen.style == PS_NULL ? PS_SOLID : m_pen.style);
+    m_page.SetPenWidth(m_pen.width);
+    m_page.SetPenColor(m_pen.color);
 }
 
-CBrush CPDFDC::SelectBrush(const CBrush& brush)
+void CPDFDC::BrushSelected()
 {
-    const CBrush old = m_brush;
-    m_brush = brush;
-    m_page.SetBrushColor(brush.color);
-    return old;
+    m_page.SetBrushColor(m_brush.color);
 }
 
-LOGFONT CPDFDC::SelectFont(const LOGFONT& font)
-{
-    const LOGFONT old = m_font;
-    m_font = font;
-    return old;
-}
 
 CPoint CPDFDC::MoveTo(const CPoint& p)
 {
@@ -111,45 +94,15 @@ void CPDFDC::Polygon(const CPoint* points, int count)
     m_page.WritePolygon(points, count, !m_brush.hollow);
 }
 
-int CPDFDC::SetBkMode(int mode)
-{
-    const int old = m_bkMode;
-    m_bkMode = mode;
-    return old;
-}
 
-int CPDFDC::SetArcDirection(int direction)
-{
-    const int old = m_arcDirection;
-    m_arcDirection = direction;
-    return old;
-}
 
-int CPDFDC::SetROP2(int mode)
-{
-    const int old = m_rop;
-    m_rop = mode;
-    return old;
-}
 
-unsigned CPDFDC::SetTextAlign(unsigned align)
-{
-    const unsigned old = m_align;
-    m_align = align;
-    return old;
-}
 
-COLORREF CPDFDC::SetTextColor(COLORREF color)
-{
-    const COLORREF old = m_textColor;
-    m_textColor = color;
-    return old;
-}
 
 void CPDFDC::TextOut(const CPoint& p, const CString& text)
 {
     // The page writes text from the left end of the baseline.
-    const int size = FontSize(m_font);
+    const int size = FontSize();
     const uint32_t direction = DirectionOf(m_font.lfEscapement);
     const long long width = TextMetrics().TextWidth(text, size, &m_font);
     long long back = 0;
@@ -171,16 +124,4 @@ void CPDFDC::TextOut(const CPoint& p, const CString& text)
     m_page.SetBrushColor(brush);
 }
 
-TEXTMETRIC CPDFDC::GetTextMetrics() const
-{
-    TEXTMETRIC tm;
-    tm.tmAscent = TextMetrics().Ascent(FontSize(m_font), &m_font);
-    tm.tmDescent = TextMetrics().Descent(FontSize(m_font), &m_font);
-    tm.tmHeight = tm.tmAscent + tm.tmDescent;
-    return tm;
-}
 
-CSize CPDFDC::GetTextExtent(const CString& text) const
-{
-    return CSize(TextMetrics().TextWidth(text, FontSize(m_font), &m_font), GetTextMetrics().tmHeight);
-}

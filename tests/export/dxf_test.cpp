@@ -8,6 +8,7 @@
 #include "export/dxf.h"
 #include "export/itemgeometry.h"
 #include "sheet/sheet.h"
+#include "export/exportsheet.h"
 #include "support/toolrun.h"
 
 namespace {
@@ -17,25 +18,6 @@ std::string Entities(const CSheet& sheet, const CDxfHeader& header = CDxfHeader(
     CDxfWriter w;
     sheet.SerializeDXF(w, header.layers, header.marker, CDrawContext());
     return w.Output();
-}
-
-// Every kind of entity: see the counts in DxfReadsBackInEzdxf.
-void SmallSheet(CSheet& sheet)
-{
-    sheet.NewWire(CPoint(0, 0), CPoint(1000, 0))->SetName("N1", CPoint(0, 0), 0);
-    sheet.NewBus(CPoint(0, 500), CPoint(1000, 500));
-    sheet.NewLine(CPoint(0, 1000), CPoint(1000, 1000))->SetArrow(0, 100);
-    sheet.NewArc(CPoint(2000, 2000), 500, 0, 270, 0, 8);
-    sheet.NewArc(CPoint(3000, 2000), 300, 45, 45, 0, 8);
-    sheet.NewJunc(CPoint(500, 0));
-    sheet.NewText("T", CPoint(0, 3000), 70, 8 | (1u << CText::kFrameShift));
-    sheet.NewText("\x93\xFA\x96\x7B\x8C\xEA", CPoint(0, 4000), 70, 0x100 | 30);
-    CPart part(CPoint(5000, 4000), CPoint(5000, 4000), CPoint(5600, 4600), 1, 1, 0, 0);
-    part.SetRefName("U1", CPoint(5000, 4700), 8);
-    part.NewLine(CPoint(5000, 4000), CPoint(5600, 4000), CLine::kPlain);
-    part.NewPin(CPoint(5600, 4300), CPoint(5900, 4300), CPin::kDot)->SetNo("3");
-    part.CalcBoundRect(1);
-    sheet.NewPart(part);
 }
 
 }  // namespace
@@ -100,7 +82,7 @@ TEST(Dxf, ReadsBackInEzdxf)
     if (!HaveTool("/usr/bin/python3") || RunTool("/usr/bin/python3 -c 'import ezdxf'").status != 0)
         GTEST_SKIP() << "python3-ezdxf missing (scripts/install-deps.sh installs it)";
     CSheet sheet(CSheet::kDrawing);
-    SmallSheet(sheet);
+    ExportTestSheet(sheet);
     CDxfHeader header;
     ASSERT_TRUE(CDxfHeader::Load(VIREO_DATA_DIR "/DXF_HDR.DAT", header));
     header.marker = true;
@@ -123,8 +105,10 @@ TEST(Dxf, ReadsBackInEzdxf)
     ASSERT_EQ(r.status, 0) << r.err;
     // Lines: wire, bus, plain line and its two arrow strokes, the text frame
     // (4), the part outline and the pin stroke.  Circles: junction, circle,
-    // pin dot.  Texts: N1, T, the Japanese text, U1, pin number 3.  Markers
-    // before and after the wire, bus and plain line, and on the junction.
-    EXPECT_EQ(r.out, "errors 0\nARC=1 CIRCLE=3 INSERT=7 LINE=11 TEXT=5\n3|N1|T|U1|\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E\n")
+    // pin dot.  Texts: the wire name, the two free texts, U1, pin number 3.
+    // Markers before and after the wire, bus and plain line, and on the
+    // junction.
+    EXPECT_EQ(r.out, "errors 0\nARC=1 CIRCLE=3 INSERT=7 LINE=11 TEXT=5\n"
+                     "3|Hello \\(world)|NET(1)|U1|\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E \xEF\xBD\xB1\xEF\xBD\xB2\n")
         << r.err;
 }
