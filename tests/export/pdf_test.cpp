@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <regex>
 #include <string>
 
 #include <zlib.h>
@@ -30,10 +29,11 @@ std::string Text(const std::vector<uint8_t>& b)
 std::vector<std::string> ContentStreams(const std::string& pdf)
 {
     std::vector<std::string> out;
-    const std::regex length("/Length (\\d+) /Filter /FlateDecode >>\nstream\n");
-    for (auto it = std::sregex_iterator(pdf.begin(), pdf.end(), length); it != std::sregex_iterator(); ++it) {
-        const size_t start = size_t(it->position() + it->length());
-        const size_t size = std::stoul((*it)[1]);
+    const std::string tag = "/Length ", tail = " /Filter /FlateDecode >>\nstream\n";
+    for (size_t at = pdf.find(tag); at != std::string::npos; at = pdf.find(tag, at + 1)) {
+        const size_t digits = at + tag.size();
+        const size_t size = std::stoul(pdf.substr(digits, 12));
+        const size_t start = pdf.find(tail, digits) + tail.size();
         std::vector<uint8_t> plain(1 << 20);
         uLongf plainSize = uLongf(plain.size());
         EXPECT_EQ(uncompress(plain.data(), &plainSize, reinterpret_cast<const Bytef*>(pdf.data() + start), uLong(size)),
