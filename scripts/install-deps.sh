@@ -5,7 +5,9 @@
 #   scripts/install-deps.sh --fuzz   also the fuzzing tool chain (clang, libFuzzer)
 set -euo pipefail
 
-packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev)
+packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev zlib1g-dev)
+# Readers the export tests check our PDF and DXF files with.
+packages+=(qpdf poppler-utils poppler-data python3-ezdxf)
 if [ "${1:-}" = "--fuzz" ]; then
     packages+=(clang libclang-rt-dev)
 fi

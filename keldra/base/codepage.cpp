@@ -80,3 +80,51 @@ CodepageResult Utf16LeToCp932(const uint8_t* data, size_t byteCount)
     return Convert("CP932", "UTF-16LE", reinterpret_cast<const char*>(data), byteCount & ~size_t(1),
                    "?", 2);
 }
+
+std::u16string Cp932ToUtf16(std::string_view cp932, int* failures)
+{
+    std::u16string out;
+    int bad = 0;
+    iconv_t cd = iconv_open("UTF-16LE", "CP932");
+    const size_t n = cp932.size();
+    for (size_t i = 0; i < n;) {
+        const auto c = static_cast<unsigned char>(cp932[i]);
+        if (c < 0x80) {
+            out += char16_t(c);
+            ++i;
+            continue;
+        }
+        if (IsCp932Kana(c)) {
+            out += char16_t(0xFF61 + (c - 0xA1));
+            ++i;
+            continue;
+        }
+        size_t len = 1;
+        if (IsCp932LeadByte(c) && i + 1 < n) {
+            const auto t = static_cast<unsigned char>(cp932[i + 1]);
+            if (t >= 0x40 && t != 0x7F && t <= 0xFC)
+                len = 2;
+        }
+        char16_t unit = 0xFFFD;
+        if (len == 2 && cd != reinterpret_cast<iconv_t>(-1)) {
+            char in[2] = {cp932[i], cp932[i + 1]};
+            char outBytes[8];
+            char* src = in;
+            char* dst = outBytes;
+            size_t inLeft = 2, outLeft = sizeof outBytes;
+            iconv(cd, nullptr, nullptr, nullptr, nullptr);
+            if (iconv(cd, &src, &inLeft, &dst, &outLeft) != size_t(-1) && dst - outBytes == 2)
+                unit = char16_t(static_cast<unsigned char>(outBytes[0]) |
+                                (static_cast<unsigned char>(outBytes[1]) << 8));
+        }
+        if (unit == 0xFFFD)
+            ++bad;
+        out += unit;
+        i += len;
+    }
+    if (cd != reinterpret_cast<iconv_t>(-1))
+        iconv_close(cd);
+    if (failures)
+        *failures = bad;
+    return out;
+}

@@ -30,3 +30,9 @@ inline CString FromUtf8(std::string_view s)
 {
     return CString(Utf8ToCp932(s).text);
 }
+
+// CP932 to UTF-16 code units, one character at a time: a lead byte with its
+// trail byte, a half-width katakana byte, or an ASCII byte each give one
+// character; a lone lead byte at the end, a lead byte with an invalid trail
+// and bytes that are no character become U+FFFD (counted in failures).
+std::u16string Cp932ToUtf16(std::string_view cp932, int* failures = nullptr);

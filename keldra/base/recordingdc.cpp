@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "base/textmetrics.h"
 
 namespace {
 
@@ -31,26 +30,8 @@ std::string CRecordingDC::PenText() const
     return "pen=" + std::to_string(m_pen.style) + "/" + std::to_string(m_pen.width) + "/" + Color(m_pen.color);
 }
 
-CPen CRecordingDC::SelectPen(const CPen& pen)
-{
-    CPen old = m_pen;
-    m_pen = pen;
-    return old;
-}
 
-CBrush CRecordingDC::SelectBrush(const CBrush& brush)
-{
-    CBrush old = m_brush;
-    m_brush = brush;
-    return old;
-}
 
-LOGFONT CRecordingDC::SelectFont(const LOGFONT& font)
-{
-    LOGFONT old = m_font;
-    m_font = font;
-    return old;
-}
 
 CPoint CRecordingDC::MoveTo(const CPoint& p)
 {
@@ -95,40 +76,10 @@ void CRecordingDC::DrawFocusRect(const CRect& r)
     Record("FocusRect " + Box(r));
 }
 
-int CRecordingDC::SetBkMode(int mode)
-{
-    const int old = m_bkMode;
-    m_bkMode = mode;
-    return old;
-}
 
-int CRecordingDC::SetArcDirection(int direction)
-{
-    const int old = m_arcDirection;
-    m_arcDirection = direction;
-    return old;
-}
 
-int CRecordingDC::SetROP2(int mode)
-{
-    const int old = m_rop;
-    m_rop = mode;
-    return old;
-}
 
-unsigned CRecordingDC::SetTextAlign(unsigned align)
-{
-    const unsigned old = m_align;
-    m_align = align;
-    return old;
-}
 
-COLORREF CRecordingDC::SetTextColor(COLORREF color)
-{
-    const COLORREF old = m_textColor;
-    m_textColor = color;
-    return old;
-}
 
 void CRecordingDC::TextOut(const CPoint& p, const CString& text)
 {
@@ -137,21 +88,7 @@ void CRecordingDC::TextOut(const CPoint& p, const CString& text)
            " height=" + std::to_string(m_font.lfHeight) + (m_font.lfStrikeOut ? " strike" : ""));
 }
 
-TEXTMETRIC CRecordingDC::GetTextMetrics() const
-{
-    const int size = m_font.lfHeight < 0 ? -m_font.lfHeight : m_font.lfHeight;
-    TEXTMETRIC tm;
-    tm.tmAscent = TextMetrics().Ascent(size, &m_font);
-    tm.tmDescent = TextMetrics().Descent(size, &m_font);
-    tm.tmHeight = tm.tmAscent + tm.tmDescent;
-    return tm;
-}
 
-CSize CRecordingDC::GetTextExtent(const CString& text) const
-{
-    const int size = m_font.lfHeight < 0 ? -m_font.lfHeight : m_font.lfHeight;
-    return CSize(TextMetrics().TextWidth(text, size, &m_font), GetTextMetrics().tmHeight);
-}
 
 bool CRecordingDC::RectVisible(const CRect& r) const
 {

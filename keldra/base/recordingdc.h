@@ -8,15 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "base/dc.h"
+#include "base/statedc.h"
 
-class CRecordingDC : public CDC {
+class CRecordingDC : public CStateDC {
 public:
-    CPen SelectPen(const CPen& pen) override;
-    CBrush SelectBrush(const CBrush& brush) override;
-    LOGFONT SelectFont(const LOGFONT& font) override;
-    CPen GetCurrentPen() const override { return m_pen; }
-
     CPoint MoveTo(const CPoint& p) override;
     void LineTo(const CPoint& p) override;
     void Arc(const CRect& box, const CPoint& start, const CPoint& end) override;
@@ -26,18 +21,8 @@ public:
     using CDC::Polygon;
     void DrawFocusRect(const CRect& r) override;
 
-    int SetBkMode(int mode) override;
-    int SetArcDirection(int direction) override;
-    int SetROP2(int mode) override;
-    unsigned SetTextAlign(unsigned align) override;
-    COLORREF SetTextColor(COLORREF color) override;
-    COLORREF GetTextColor() const override { return m_textColor; }
-
     void TextOut(const CPoint& p, const CString& text) override;
-    TEXTMETRIC GetTextMetrics() const override;
-    CSize GetTextExtent(const CString& text) const override;
 
-    int GetMapMode() const override { return MM_HIENGLISH; }
     bool RectVisible(const CRect& r) const override;
     bool IsPrinting() const override { return m_printing; }
 
@@ -52,15 +37,6 @@ private:
     void Record(std::string line) { m_records.push_back(std::move(line)); }
 
     std::vector<std::string> m_records;
-    CPen m_pen;
-    CBrush m_brush;
-    LOGFONT m_font;
-    CPoint m_current;
-    COLORREF m_textColor = 0;
-    unsigned m_align = 0;
-    int m_bkMode = OPAQUE;
-    int m_arcDirection = AD_COUNTERCLOCKWISE;
-    int m_rop = R2_COPYPEN;
     bool m_printing = false;
     bool m_clip = false;
     CRect m_visible;

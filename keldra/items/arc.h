@@ -13,6 +13,10 @@
 #include "base/string.h"
 
 class CArchive;
+class CDC;
+class CDrawContext;
+class CPDFPage;
+class CDxfWriter;
 
 class CArc {
 public:
@@ -89,6 +93,11 @@ public:
     void Rotate(const CPoint& c, int dir);
     void MirrorX(const CPoint& c);
     void MirrorY(const CPoint& c);
+
+    // --- drawing and export (keldra/export) ----------------------------------------
+    void DrawArc(CDC& dc, const CDrawContext& ctx) const;
+    void SerializeDXF(CDxfWriter& dxf, int layer) const;
+    void SerializeTango(CArchive& ar) const;
 
     friend bool operator==(const CArc& a, const CArc& b);
     friend bool operator!=(const CArc& a, const CArc& b) { return !(a == b); }

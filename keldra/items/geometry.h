@@ -7,6 +7,7 @@
 // gives back the same coordinates.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 #include "base/exception.h"
@@ -140,4 +141,19 @@ struct CDisplayCoord {
 constexpr CDisplayCoord DisplayCoord(int value)
 {
     return CDisplayCoord{value / 100, value - 100 * (value / 100)};
+}
+
+// A point at distance length from p in direction angle (radians), each
+// coordinate truncated toward zero like every other angle-to-point conversion.
+inline CPoint PointAtAngle(const CPoint& p, double angle, double length)
+{
+    const double x = double(p.x) + std::trunc(length * std::cos(angle));
+    const double y = double(p.y) + std::trunc(length * std::sin(angle));
+    return CPoint(ClampInt32(int64_t(x)), ClampInt32(int64_t(y)));
+}
+
+// The direction (radians) from one point towards another.
+inline double DirectionTo(const CPoint& from, const CPoint& to)
+{
+    return std::atan2(double(to.y) - double(from.y), double(to.x) - double(from.x));
 }

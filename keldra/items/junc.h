@@ -9,6 +9,10 @@
 
 class CArchive;
 class CLine;
+class CDC;
+class CDrawContext;
+class CPDFPage;
+class CDxfWriter;
 
 class CJunc {
 public:
@@ -31,6 +35,10 @@ public:
     void Rotate(const CPoint& c, int dir);
     void MirrorX(const CPoint& c);
     void MirrorY(const CPoint& c);
+
+    void DrawJunc(CDC& dc) const;
+    void SerializeDXF(CDxfWriter& dxf, int layer, bool marker) const;
+    void SerializeTango(CArchive& ar) const;
 
     friend bool operator==(const CJunc& a, const CJunc& b) { return a.m_point == b.m_point; }
     friend bool operator!=(const CJunc& a, const CJunc& b) { return !(a == b); }

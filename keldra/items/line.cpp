@@ -66,20 +66,6 @@ struct Box {
     }
 };
 
-// A point at distance length from p in direction angle (radians), each
-// coordinate truncated toward zero like every other angle-to-point conversion.
-CPoint PointAt(const CPoint& p, double angle, int length)
-{
-    // Both terms are within the 32-bit range, so the sum fits 64 bits exactly.
-    const double x = double(p.x) + std::trunc(length * std::cos(angle));
-    const double y = double(p.y) + std::trunc(length * std::sin(angle));
-    return CPoint(ClampInt32(int64_t(x)), ClampInt32(int64_t(y)));
-}
-
-double Direction(const CPoint& from, const CPoint& to)
-{
-    return std::atan2(double(to.y) - double(from.y), double(to.x) - double(from.x));
-}
 
 // The hit test of one segment of the given width.  An axis-parallel (or
 // zero-length) segment is hit inside its box grown by the full width; an
@@ -101,9 +87,9 @@ bool SegmentHit(const CPoint& s, const CPoint& e, int width, const CPoint& p)
 // The two strokes of an arrow head at tip pointing away from toward.
 void ArrowStrokes(const CPoint& tip, const CPoint& toward, int size, CPoint strokes[2])
 {
-    const double a = Direction(tip, toward);
-    strokes[0] = PointAt(tip, a + kArrowHalfAngle, size);
-    strokes[1] = PointAt(tip, a - kArrowHalfAngle, size);
+    const double a = DirectionTo(tip, toward);
+    strokes[0] = PointAtAngle(tip, a + kArrowHalfAngle, size);
+    strokes[1] = PointAtAngle(tip, a - kArrowHalfAngle, size);
 }
 
 // The settings key of the name height for a line kind.

@@ -16,6 +16,10 @@
 #include "items/text.h"
 
 class CArchive;
+class CDC;
+class CDrawContext;
+class CPDFPage;
+class CDxfWriter;
 
 // What the line dialog hands back on OK.
 struct CLineDialogResult {
@@ -153,6 +157,15 @@ public:
     // --- dialog --------------------------------------------------------------------
     // What OK in the line dialog does.
     void ApplyDialog(const CLineDialogResult& result);
+
+    // --- drawing and export (keldra/export) ----------------------------------------
+    void DrawLine(CDC& dc, const CDrawContext& ctx) const;
+    // Rubber band from the start to point: white XOR pen of the line's width.
+    void DrawLine(CDC& dc, const CPoint& point) const;
+    // The name and the cross name, when shown, in the device's text colour.
+    void DrawName(CDC& dc, const CDrawContext& ctx) const;
+    void SerializeDXF(CDxfWriter& dxf, int layer, bool marker) const;
+    void SerializeTango(CArchive& ar) const;
 
     // --- comparison ----------------------------------------------------------------
     friend bool operator==(const CLine& a, const CLine& b);

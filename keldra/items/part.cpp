@@ -625,14 +625,10 @@ void CPart::OffsetAttr(const CPoint& d)
 
 // --- rectangles and hit tests ---------------------------------------------------------------------
 
-namespace {
-
-bool IsFrameProperty(const CText& text)
+bool CPart::IsFrameText(const CText& text)
 {
     return text.IsProperty() && !text.IsDispProperty() && text.GetPropertyName().Left(5).CompareNoCase("FRAME") == 0;
 }
-
-}  // namespace
 
 void CPart::CalcBoundRect(int recalcTexts)
 {
@@ -653,7 +649,7 @@ void CPart::CalcBoundRect(int recalcTexts)
     r.UnionRect(m_partName.GetBoundingRect(), m_ref.GetBoundingRect());
     r.UnionRect(r, m_value.GetBoundingRect());
     for (const CText& text : m_texts)
-        r.UnionRect(r, IsFrameProperty(text) ? text.GetFrameBoundingRect() : text.GetBoundingRect());
+        r.UnionRect(r, IsFrameText(text) ? text.GetFrameBoundingRect() : text.GetBoundingRect());
     r.UnionRect(r, GetSimpleBoundingRect());
     m_corner1 = CPoint(r.left, r.top);
     m_corner2 = CPoint(r.right, r.bottom);

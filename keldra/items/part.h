@@ -21,6 +21,10 @@
 #include "items/text.h"
 
 class CArchive;
+class CDC;
+class CDrawContext;
+class CPDFPage;
+class CDxfWriter;
 
 // The values the part dialog checks on OK.
 struct CPartDialogInput {
@@ -205,6 +209,14 @@ public:
     // and whether the power pins carry only one name between them.
     static CString FindDuplicatePinNo(const CItemList<CPin>& pins);
     static bool HasOnlyOneKindPowerPin(const CItemList<CPin>& pins);
+
+    // --- drawing and export (keldra/export) ----------------------------------------
+    void DrawPart(CDC& dc, const CDrawContext& ctx) const;
+    void SerializeDXF(CDxfWriter& dxf, int layer, bool marker) const;
+    void SerializeTango(CArchive& ar) const;
+    // An own text that is drawn as a frame only: a "FRAME..." property that
+    // is not shown as a property.
+    static bool IsFrameText(const CText& text);
 
     // --- stored forms ----------------------------------------------------------------------
     // The smallest binary record: three points, four words, the text flags and

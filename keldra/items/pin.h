@@ -15,6 +15,10 @@
 
 class CArchive;
 class CLine;
+class CDC;
+class CDrawContext;
+class CPDFPage;
+class CDxfWriter;
 
 // What the pin dialog hands back on OK.
 struct CPinDialogResult {
@@ -133,6 +137,17 @@ public:
     // The type code a position of the dialog's type list stands for.
     static int TypeFromListIndex(int index);
     static int ListIndexFromType(int type);
+
+    // --- drawing and export (keldra/export) ----------------------------------------
+    void DrawPin(CDC& dc, const CDrawContext& ctx) const;
+    void DrawPinName(CDC& dc, const CDrawContext& ctx) const;
+    void DrawPinNo(CDC& dc, const CDrawContext& ctx) const;
+    void DrawPinX(CDC& dc) const;
+    void SerializeDXF(CDxfWriter& dxf, int layer, bool marker) const;
+    // Tango pin type code of an electrical type.
+    static int TangoPinType(int type);
+    static uint32_t TypeFromTango(int code);
+    void SerializeTango(CArchive& ar, int gate) const;
 
     // --- comparison ----------------------------------------------------------------
     friend bool operator==(const CPin& a, const CPin& b) { return a.m_body == b.m_body && a.m_tip == b.m_tip; }

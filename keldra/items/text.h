@@ -24,6 +24,10 @@
 #include "base/string.h"
 
 class CArchive;
+class CDC;
+class CDrawContext;
+class CPDFPage;
+class CDxfWriter;
 
 class CText {
 public:
@@ -152,6 +156,23 @@ public:
     void SerializeText(CArchive& ar, const char* keyword) const;
     // Applies a "Font \"face\" ..." record line; only to a text with an own font.
     void ReadFontRecord(const CString& line);
+
+    // --- drawing and export (keldra/export) ----------------------------------------
+    // Draws the text in the device's text colour (lines, overbars, frame).
+    void DrawTextA(CDC& dc, const CDrawContext& ctx) const;
+    // Draws this text's frame shape around rect with a pen of width 4.
+    void DrawTextFrame(CDC& dc, const CRect& rect, int kind = -1) const;
+    LOGFONT CreateFontA(const CDrawContext& ctx, bool strikeOut, int escapement) const;
+    // The device escapement (tenths of a degree) of the text's direction.
+    int GetEscapement(const CDrawContext& ctx, const CDC& dc) const;
+    void SerializeDXF(CDxfWriter& dxf, int layer) const;
+    void SerializeDXFFrame(CDxfWriter& dxf, int layer, const CRect& rect, int kind = -1) const;
+    // Tango: alignment * 16 + quarter turns, and the attribute string
+    // "\"text\" x y angle 0 visibility\n".
+    int GetTangoAngle() const;
+    static uint32_t AttrFromTangoAngle(int angle);
+    CString ConvTangoString() const;
+    void SerializeTango(CArchive& ar) const;
 
     friend bool operator==(const CText& a, const CText& b);
     friend bool operator!=(const CText& a, const CText& b) { return !(a == b); }

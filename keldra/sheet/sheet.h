@@ -24,6 +24,10 @@
 #include "items/text.h"
 
 class CArchive;
+class CDC;
+class CDrawContext;
+class CDxfWriter;
+struct CDxfLayers;
 class CJuncIndex;
 class CLineIndex;
 class CPinIndex;
@@ -280,6 +284,13 @@ public:
     // bit 31 of the type word; RestoreLineDirections turns them back.
     void NormalizeLines();
     void RestoreLineDirections();
+
+    // --- drawing and export (keldra/export) ---------------------------------------------
+    // Draws the sheet in its fixed order; ccw sets the device's arc
+    // direction.  Nothing for a scratch sheet or an empty one.
+    void DrawSheet(CDC& dc, CDrawContext& ctx, bool ccw);
+    void SerializeDXF(CDxfWriter& dxf, const CDxfLayers& layers, bool marker, const CDrawContext& ctx) const;
+    void SerializeTango(CArchive& ar) const;
 
     // --- stored forms -----------------------------------------------------------------------
     void DataWrite(CArchive& ar) const;
