@@ -157,9 +157,10 @@ CArc* CSheet::NewArc(const CLine& line)
             angle = 360 - angle;
     }
     const int radius = length < 2147483647.0 ? int(length) : 2147483647;
-    // Only the kind travels: highlight and working marks of the line must not
-    // end up in the arc's type word.
-    return NewArc(CArc(a, radius, angle, angle, line.GetLineType(), line.GetLineWidth()));
+    // The kind and the dash style travel; highlight and working marks of the
+    // line must not end up in the arc's type word.
+    const int type = int(line.GetType() & (CLine::kKindMask | CLine::kStyleMask));
+    return NewArc(CArc(a, radius, angle, angle, type, line.GetLineWidth()));
 }
 
 CJunc* CSheet::NewJunc(const CJunc& junc)

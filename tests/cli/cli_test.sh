@@ -49,6 +49,20 @@ for sample in "$data"/v*.dcd; do
     cmp -s "$work/$name.txt" "$work/$name.again.txt" || fail "$name: text form not stable"
 done
 
+# An empty title-block sheet in the input stays in the output: the file is
+# v8.dcd with "title follows" (4 bytes) and an empty sheet record (type 1,
+# count, eight empty lists, the closing 0: 44 bytes) before its final 0.
+v8="$data/v8.dcd"
+{
+    head -c $(($(stat -c %s "$v8") - 4)) "$v8"
+    printf '\001\000\000\000\001\000\000\000'
+    head -c 44 /dev/zero
+} >"$work/title.dcd"
+"$cli" convert "$work/title.dcd" "$work/title.out.dcd" || fail "convert with an empty title block"
+"$cli" convert "$v8" "$work/untitled.out.dcd" || fail "convert v8"
+[ $(($(stat -c %s "$work/title.out.dcd") - $(stat -c %s "$work/untitled.out.dcd"))) -eq 48 ] ||
+    fail "the empty title-block sheet was dropped"
+
 # 3. A damaged file: exit status 1, one line on stderr naming the file, and
 #    no output file left behind.
 first=$(ls "$data"/v*.dcd | head -n 1)
