@@ -22,6 +22,7 @@
 #include "items/part.h"
 #include "items/pin.h"
 #include "items/text.h"
+#include "sheet/batchedit.h"
 
 class CArchive;
 
@@ -257,6 +258,22 @@ public:
     // Rewrites the numbers of those texts zero-padded to width digits (1..18);
     // width 0 takes the longest number among them.
     void ChangeTextNumber(int width);
+
+    // --- batch property edit (batchedit.cpp) ------------------------------------------------
+    // The Modify command on a selection sheet: the dialog runs on the form of
+    // the items (see sheet/batchedit.h) and OK writes it into them.  1 when
+    // the items were changed; 0 on Cancel, for nothing to edit, or after a
+    // message about input that cannot be applied (nothing changes then).
+    // EditLine takes the kind code of the selection (1, 3, 5, 24..29) and
+    // EditPin the code 11.
+    int EditLine(int code, const CEditDialog<CLineEditForm>& dialog);
+    int EditPart(const CEditDialog<CPartEditForm>& dialog);
+    int EditPin(int code, const CEditDialog<CPinEditForm>& dialog);
+    int EditText(const CEditDialog<CTextEditForm>& dialog);
+    // The item of this sheet to edit after the one sel holds (a pin, a text
+    // or a named horizontal or vertical line), by the "CopyIncrement"
+    // settings; none at the end of one pass.
+    CItemRef GetNextItem(const CSheet& sel);
 
     // --- stored forms -----------------------------------------------------------------------
     void DataWrite(CArchive& ar) const;
