@@ -3,6 +3,7 @@
 //   vireo-cli convert IN OUT   read a schematic (.dcd of any version, or .txt
 //                              in the text form) and write OUT by its extension
 //   vireo-cli info FILE        print the document header and the item counts
+//   vireo-cli refs INPUT...    list the part references of sheets, sorted
 //
 // Exit status: 0 success, 1 a file could not be read or written, 2 usage.
 #include <cstdio>
@@ -13,6 +14,7 @@
 
 #include "base/host.h"
 #include "clihost.h"
+#include "refscommand.h"
 #include "schematicio.h"
 
 namespace {
@@ -28,6 +30,9 @@ const char kUsage[] =
     "  convert IN OUT   convert a schematic; IN is .dcd (any version) or .txt (text form),\n"
     "                   OUT is written by its extension: .dcd (version 8) or .txt\n"
     "  info FILE        print version, sheet size and item counts of a schematic\n"
+    "  refs INPUT... [--sort ref|reading]\n"
+    "                   list the parts of the sheets (tab-separated: reference, prefix, number,\n"
+    "                   suffix, package reference, value, part name), by reference or reading order\n"
     "\n"
     "options:\n"
     "  --yes            answer yes to questions (default: no)\n"
@@ -94,6 +99,7 @@ struct Command {
 const Command kCommands[] = {
     {"convert", Convert},
     {"info", Info},
+    {"refs", RefsCommand},
 };
 
 }  // namespace

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Command-line tests of vireo-cli: info and convert on the sample files,
-# round trips between the binary and the text form, and the behaviour on
-# damaged files and usage errors.
+# round trips between the binary and the text form, the behaviour on damaged
+# files and usage errors, and the reference list of refs.
 #   cli_test.sh PATH-TO-VIREO-CLI DATA-FOLDER
 set -u
 cli=$1
@@ -88,7 +88,42 @@ status=$?
 "$cli" convert "$first" "$work/no-such-folder/out.dcd" 2>/dev/null
 [ $? -eq 1 ] || fail "unwritable output: expected exit status 1"
 
-# 4. Usage errors exit with 2.
+# 4. refs: the parts of several sheets in one list, by reference or in
+#    reading order.  Each part is a diagonal stroke about its centre with a
+#    hidden reference, so that its centre is where the record says.
+part() { # ref x y [gates gate]
+    printf 'Part %d %d 0 0 0 0 %d %d 0 0\n' "$2" "$3" "${4:-1}" "${5:-1}"
+    printf 'Ref "%s" %d %d 70 32776\nVal "V%s" %d %d 70 32776\n' "$1" "$2" "$3" "$1" "$2" "$3"
+    printf 'Line %d %d %d %d 8 1 0 0\nPartEnd\n' $(($2 - 100)) $(($3 - 100)) $(($2 + 100)) $(($3 + 100))
+}
+{
+    part IC2 1000 10000
+    part U3B 9000 10000 4 2
+    part 'R?' 5000 6000
+    part r10 1000 2000
+    printf 'Part 0 0 0 0 0 0 0 0 0 0\nName "LOGO" 0 0 70 8\nPartEnd\n' # no reference: not listed
+} >"$work/a.txt"
+{
+    part R2 3000 8000
+    part C1 3000 1000
+} >"$work/b.txt"
+"$cli" refs "$work/a.txt" "$work/b.txt" "$data/v8.dcd" >"$work/refs" || fail "refs"
+printf '%s\n' "C1	C	1		C1	VC1	" "IC2	IC	2		IC2	VIC2	" "R?	R	0		R?	VR?	" \
+    "R1	R	1		R1	10k	RES" "R2	R	2		R2	VR2	" "r10	r	10		r10	Vr10	" \
+    "U3B	U	3	B	U3	VU3B	" >"$work/refs.expected"
+diff -u "$work/refs.expected" "$work/refs" || fail "refs by reference"
+"$cli" refs "$work/a.txt" "$work/b.txt" --sort reading | cut -f 1 | tr '\n' ' ' >"$work/reading"
+[ "$(cat "$work/reading")" = "IC2 U3B R2 R? r10 C1 " ] || fail "refs in reading order: $(cat "$work/reading")"
+"$cli" refs "$work/missing.dcd" >/dev/null 2>&1
+[ $? -eq 1 ] || fail "refs of a missing file: expected exit status 1"
+for args in "refs" "refs $work/a.txt --sort" "refs $work/a.txt --sort size" "refs --bogus $work/a.txt"; do
+    # shellcheck disable=SC2086
+    "$cli" $args >/dev/null 2>&1
+    status=$?
+    [ $status -eq 2 ] || fail "usage '$args': exit status $status, expected 2"
+done
+
+# 5. Usage errors exit with 2.
 for args in "" "info" "convert $first" "convert $first $work/out.pdf" "frobnicate x" "--bogus info $first"; do
     # shellcheck disable=SC2086
     "$cli" $args >/dev/null 2>&1
