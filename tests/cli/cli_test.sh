@@ -63,6 +63,21 @@ v8="$data/v8.dcd"
 [ $(($(stat -c %s "$work/title.out.dcd") - $(stat -c %s "$work/untitled.out.dcd"))) -eq 48 ] ||
     fail "the empty title-block sheet was dropped"
 
+# A raw line break in a wire name (the binary format can hold one) must not
+# break the text form: the items come back as they were.  A NUL byte cannot
+# be written at all: exit status 1 and no output file.
+perl -0777 -pe 's/CLK/C\nK/' "$v8" >"$work/break.dcd"
+"$cli" convert "$work/break.dcd" "$work/break.txt" || fail "convert a name with a line break"
+"$cli" convert "$work/break.txt" "$work/break.back.dcd" || fail "convert the text form back"
+[ "$(counts "$v8")" = "$(counts "$work/break.back.dcd")" ] || fail "a line break in a name moved items"
+grep -q '^Name "C\\nK"' "$work/break.txt" || fail "the line break is not written as \\n"
+perl -0777 -pe 's/CLK/C\0K/' "$v8" >"$work/nul.dcd"
+"$cli" convert "$work/nul.dcd" "$work/nul.txt" 2>"$work/err"
+status=$?
+[ $status -eq 1 ] || fail "a NUL byte in a name: exit status $status, expected 1"
+grep -q "nul.txt" "$work/err" || fail "a NUL byte in a name: the message does not name the file"
+[ ! -e "$work/nul.txt" ] || fail "a NUL byte in a name: an output file was left behind"
+
 # 3. A damaged file: exit status 1, one line on stderr naming the file, and
 #    no output file left behind.
 first=$(ls "$data"/v*.dcd | head -n 1)
