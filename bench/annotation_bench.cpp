@@ -21,15 +21,15 @@ void Generate(CSheet& sheet, int parts)
     for (int i = 0; i < parts; ++i) {
         const CPoint org(int(random() % 16000), int(random() % 11000));
         CPart part(org, org - CPoint(200, 200), org + CPoint(200, 200), 1, 1, 0, 0);
-        part.SetRefName(CString::Formatted("%s%d%s", prefixes[random() % 5], int(random() % (parts / 4 + 1)),
+        part.SetRefName(CString::Formatted("%s%d%s", prefixes[random() % 5],
+                                           int(random() % (parts / 4 + 1)),
                                            suffixes[random() % 4]));
         part.NewText(CText(CSheet::SizeTag(16535, 11693), CPoint(0, 0), 70, CText::kHidden));
         sheet.NewPart(part);
     }
 }
 
-template <int (CSheet::*Sort)()>
-void BM_SortParts(benchmark::State& state)
+template <int (CSheet::*Sort)()> void BM_SortParts(benchmark::State& state)
 {
     CScopedProfile profile(std::make_unique<MemoryProfile>());
     CSheet generated;
@@ -45,7 +45,15 @@ void BM_SortParts(benchmark::State& state)
     }
 }
 
-}  // namespace
+} // namespace
 
-BENCHMARK_TEMPLATE(BM_SortParts, &CSheet::SortPartRef)->Name("BM_SortPartRef")->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
-BENCHMARK_TEMPLATE(BM_SortParts, &CSheet::SortPart)->Name("BM_SortPart")->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_SortParts, &CSheet::SortPartRef)
+    ->Name("BM_SortPartRef")
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_SortParts, &CSheet::SortPart)
+    ->Name("BM_SortPart")
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond);

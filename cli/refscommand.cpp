@@ -42,7 +42,7 @@ std::string Field(const CString& text)
     return out;
 }
 
-}  // namespace
+} // namespace
 
 int RefsCommand(const std::vector<std::string>& args)
 {
@@ -83,7 +83,8 @@ int RefsCommand(const std::vector<std::string>& args)
             if (part.GetRefName().IsEmpty())
                 continue;
             CPart* copy = combined.NewPart(part);
-            copy->NewText(CText(tag, CPoint(0, 0), CText::kDefaultSize, CText::kDefaultAttr | CText::kHidden));
+            copy->NewText(CText(tag, CPoint(0, 0), CText::kDefaultSize,
+                                CText::kDefaultAttr | CText::kHidden));
         }
     }
     if ((reading ? combined.SortPart() : combined.SortPartRef()) == CSheet::kSortCancelled)
@@ -93,8 +94,9 @@ int RefsCommand(const std::vector<std::string>& args)
         CString prefix, suffix;
         int number;
         part.GetRefName(prefix, suffix, number);
-        std::printf("%s\t%s\t%d\t%s\t%s\t%s\t%s\n", Field(part.GetRefName()).c_str(), Field(prefix).c_str(), number,
-                    Field(suffix).c_str(), Field(part.GetRefNameA()).c_str(), Field(part.GetValName()).c_str(),
+        std::printf("%s\t%s\t%d\t%s\t%s\t%s\t%s\n", Field(part.GetRefName()).c_str(),
+                    Field(prefix).c_str(), number, Field(suffix).c_str(),
+                    Field(part.GetRefNameA()).c_str(), Field(part.GetValName()).c_str(),
                     Field(part.GetPartName()).c_str());
     }
     return kExitOk;

@@ -72,7 +72,9 @@ bool SaveSchematic(const std::filesystem::path& path, LoadedSchematic& in, std::
             CSchematicFile::Write(ar, in.header, in.main, in.hasTitle ? &in.title : nullptr);
             break;
         case SchematicFormat::Text: in.main.SerializeText(ar); break;
-        case SchematicFormat::Unknown: error = "unknown output format (use .dcd or .txt)"; return false;
+        case SchematicFormat::Unknown:
+            error = "unknown output format (use .dcd or .txt)";
+            return false;
         }
     } catch (const CArchiveException& e) {
         // Nothing is written: a partial or altered output would pass for the sheet.

@@ -49,7 +49,8 @@ bool SelectionSortList(CItemList<T>& list, KeyOf keyOf, Less less, const SortSte
     {
         std::vector<int> byKey(count);
         std::iota(byKey.begin(), byKey.end(), 0);
-        std::sort(byKey.begin(), byKey.end(), [&keys, &less](int a, int b) { return less(keys[a], keys[b]); });
+        std::sort(byKey.begin(), byKey.end(),
+                  [&keys, &less](int a, int b) { return less(keys[a], keys[b]); });
         int rank = 0;
         for (int k = 0; k < count; ++k) {
             if (k > 0 && less(keys[byKey[k - 1]], keys[byKey[k]]))

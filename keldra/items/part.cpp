@@ -241,8 +241,8 @@ void CPart::DeleteProperty(const CString& name)
     // The closing bracket must be a character of its own: the trail byte of a
     // double-byte character can be 0x5D as well.
     const int last = name.LastCharPos();
-    const bool bracketed = name.GetLength() >= 2 && name[0] == '[' && name.CharLengthAt(last) == 1 &&
-                           name[last] == ']';
+    const bool bracketed = name.GetLength() >= 2 && name[0] == '[' &&
+                           name.CharLengthAt(last) == 1 && name[last] == ']';
     const CString bare = bracketed ? name.Mid(1, name.GetLength() - 2) : name;
     POSITION pos = m_texts.GetHeadPosition();
     while (pos) {

@@ -788,9 +788,9 @@ CString CText::TextFormString(const CString& s)
                                     "a text holds a NUL byte, which the text form cannot hold");
         // A lead byte with a break for its trail byte is no character at all.
         if (n == 2 && (s[p + 1] == '\0' || s[p + 1] == '\r' || s[p + 1] == '\n'))
-            throw CArchiveException(CArchiveException::genericException,
-                                    "a text holds a broken double-byte character, which the text form "
-                                    "cannot hold");
+            throw CArchiveException(
+                CArchiveException::genericException,
+                "a text holds a broken double-byte character, which the text form cannot hold");
         if (n == 1 && (c == '\r' || c == '\n')) {
             if (c == '\r' && s[p + 1] == '\n')
                 ++p;
@@ -809,8 +809,8 @@ CString CText::TextFormString(const CString& s)
 void CText::SerializeText(CArchive& ar, const char* keyword) const
 {
     CString line;
-    line.Format("%s\"%s\" %d %d %d %d\n", keyword, TextFormString(m_string).c_str(), m_point.x, m_point.y,
-                m_size, int(m_attr));
+    line.Format("%s\"%s\" %d %d %d %d\n", keyword, TextFormString(m_string).c_str(), m_point.x,
+                m_point.y, m_size, int(m_attr));
     ar.WriteString(line);
     if (!HasOwnFont())
         return;

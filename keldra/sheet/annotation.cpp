@@ -7,8 +7,8 @@
 // key is computed once, so a sheet of 10 000 parts sorts in milliseconds.
 #include <algorithm>
 #include <cstdint>
-#include <functional>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -32,10 +32,9 @@ std::string Lower(CString s)
     return s.MakeLower().str();
 }
 
-}  // namespace
+} // namespace
 
-template <class KeyOf>
-int CSheet::SortPartList(KeyOf keyOf)
+template <class KeyOf> int CSheet::SortPartList(KeyOf keyOf)
 {
     BeginProgressPhase(ProgressPhase::PartSort, m_parts.GetCount());
     const bool cancelled = SelectionSortList(m_parts, keyOf, std::less<>(), PartSortStep);
@@ -107,8 +106,7 @@ int CSheet::FindPartRef(const CString& ref) const
     return 0;
 }
 
-template <class F>
-void CSheet::ForEachNumberedText(F f)
+template <class F> void CSheet::ForEachNumberedText(F f)
 {
     // Every free text, then the selected texts of lines, loose pins and parts.
     for (CText& text : m_texts)
@@ -161,7 +159,8 @@ bool CSheet::CheckTextNumber()
 void CSheet::ChangeTextNumber(int width)
 {
     if (width == 0) {
-        ForEachNumberedText([&width](const CText& text) { width = std::max(width, text.GetNumberLen()); });
+        ForEachNumberedText(
+            [&width](const CText& text) { width = std::max(width, text.GetNumberLen()); });
         if (width <= 0)
             return;
     }

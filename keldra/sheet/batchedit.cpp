@@ -25,7 +25,8 @@ constexpr int kStepOutOfRange = 2009;
 bool IsFullWidthDigit(const CString& s, int p)
 {
     return s.CharLengthAt(p) == 2 && static_cast<unsigned char>(s[p]) == 0x82 &&
-           static_cast<unsigned char>(s[p + 1]) >= 0x4F && static_cast<unsigned char>(s[p + 1]) <= 0x58;
+           static_cast<unsigned char>(s[p + 1]) >= 0x4F &&
+           static_cast<unsigned char>(s[p + 1]) <= 0x58;
 }
 
 // The value of a decimal number of ASCII or full-width digits, blanks around
@@ -60,13 +61,15 @@ bool NamesFor(const CNameEdit& edit, const std::vector<CString>& current, StepNa
 {
     names = current;
     switch (edit.kind) {
-    case CNameEdit::Keep: return true;
+    case CNameEdit::Keep:
+        return true;
     case CNameEdit::Replace:
         if (!edit.from.IsEmpty())
             for (CString& name : names)
                 name.Replace(edit.from, edit.to);
         return true;
-    case CNameEdit::Number: break;
+    case CNameEdit::Number:
+        break;
     }
     const bool numbered = edit.step != 0 && CNameEdit::EndsInDigits(edit.name);
     CString name = edit.name;
@@ -107,14 +110,14 @@ bool TextNames(const CString& field, bool multiple, const std::vector<Item*>& it
         Host().Message(LoadMessage(kStepOutOfRange));
         return false;
     }
-    return NamesFor(edit, TextsOf(items, get), [&edit](CString& name, size_t) { return StepText(name, edit.step); },
-                    names);
+    return NamesFor(
+        edit, TextsOf(items, get),
+        [&edit](CString& name, size_t) { return StepText(name, edit.step); }, names);
 }
 
 // --- templates --------------------------------------------------------------------------------
 
-template <class T>
-void Merge(std::optional<T>& into, const std::optional<T>& from)
+template <class T> void Merge(std::optional<T>& into, const std::optional<T>& from)
 {
     if (into && from && *into == *from)
         return;
@@ -127,8 +130,7 @@ void Merge(CString& into, const CString& from)
         into = kMixedValue;
 }
 
-template <class T, class U>
-void Take(T& into, const std::optional<U>& from)
+template <class T, class U> void Take(T& into, const std::optional<U>& from)
 {
     if (from)
         into = *from;
@@ -150,8 +152,7 @@ Form FormFor(const std::vector<Item*>& items, FormOf formOf, MergeInto mergeInto
     return form;
 }
 
-template <class T>
-std::vector<T*> Items(CItemList<T>& list)
+template <class T> std::vector<T*> Items(CItemList<T>& list)
 {
     std::vector<T*> items;
     for (T& item : list)
@@ -319,7 +320,8 @@ CText EditedText(const CText& text, const CTextEditForm& form, const CString& st
     if (form.direction)
         attr = (attr & ~0x380u) | (*form.direction & 0x380u);
     if (form.frame)
-        attr = (attr & ~CText::kFrameMask) | ((uint32_t(*form.frame) << CText::kFrameShift) & CText::kFrameMask);
+        attr = (attr & ~CText::kFrameMask) |
+               ((uint32_t(*form.frame) << CText::kFrameShift) & CText::kFrameMask);
     if (form.display)
         attr = *form.display ? attr & ~CText::kHidden : attr | CText::kHidden;
     if (form.ownFont)
@@ -328,7 +330,7 @@ CText EditedText(const CText& text, const CTextEditForm& form, const CString& st
     if (form.font)
         edited.SetFont(*form.font);
     if (form.print)
-        edited.Print(*form.print);  // after the font: it marks the font too
+        edited.Print(*form.print); // after the font: it marks the font too
     if (form.size)
         edited.SetSize(*form.size);
     edited.SetName(string, edited.GetPoint(), edited.GetSize(), edited.GetAngle());
@@ -359,7 +361,7 @@ bool CopyIncrement(const char* key, int fallback)
     return Profile().GetInt("CopyIncrement", key, fallback) != 0;
 }
 
-}  // namespace
+} // namespace
 
 // --- name field syntax -------------------------------------------------------------------------
 
@@ -420,14 +422,21 @@ int CSheet::EditLine(int code, const CEditDialog<CLineEditForm>& dialog)
     switch (code) {
     case kind::kWire:
     case kind::kHWire:
-    case kind::kVWire: list = &m_wires; break;
+    case kind::kVWire:
+        list = &m_wires;
+        break;
     case kind::kBus:
     case kind::kHBus:
-    case kind::kVBus: list = &m_buses; break;
+    case kind::kVBus:
+        list = &m_buses;
+        break;
     case kind::kLine:
     case kind::kHLine:
-    case kind::kVLine: list = &m_lines; break;
-    default: return 0;
+    case kind::kVLine:
+        list = &m_lines;
+        break;
+    default:
+        return 0;
     }
     if (list->IsEmpty())
         return 0;
@@ -440,7 +449,8 @@ int CSheet::EditLine(int code, const CEditDialog<CLineEditForm>& dialog)
     if (!dialog(form))
         return 0;
     std::vector<CString> names;
-    if (!TextNames(form.name, form.multiple, lines, [](const CLine& l) { return l.GetName(); }, names))
+    if (!TextNames(
+            form.name, form.multiple, lines, [](const CLine& l) { return l.GetName(); }, names))
         return 0;
     for (size_t i = 0; i < lines.size(); ++i) {
         CLine& line = *lines[i];
@@ -472,16 +482,20 @@ int CSheet::EditPart(const CEditDialog<CPartEditForm>& dialog)
     std::vector<CString> partNames, values, refs;
     bool stepped = refEdit.valid;
     if (stepped)
-        stepped = NamesFor(refEdit, TextsOf(parts, [](const CPart& p) { return p.GetRefName(); }),
-                           [&](CString& name, size_t i) { return StepReference(name, *parts[i], refEdit.step); },
-                           refs);
+        stepped = NamesFor(
+            refEdit, TextsOf(parts, [](const CPart& p) { return p.GetRefName(); }),
+            [&](CString& name, size_t i) { return StepReference(name, *parts[i], refEdit.step); },
+            refs);
     if (!stepped) {
         Host().Message(LoadMessage(kStepOutOfRange));
         return 0;
     }
-    if (!TextNames(form.partName, form.multiple, parts, [](const CPart& p) { return p.GetPartName(); },
-                   partNames) ||
-        !TextNames(form.value, form.multiple, parts, [](const CPart& p) { return p.GetValName(); }, values))
+    if (!TextNames(
+            form.partName, form.multiple, parts, [](const CPart& p) { return p.GetPartName(); },
+            partNames) ||
+        !TextNames(
+            form.value, form.multiple, parts, [](const CPart& p) { return p.GetValName(); },
+            values))
         return 0;
 
     // Every part's result must pass the dialog's checks before any changes.
@@ -529,8 +543,10 @@ int CSheet::EditPin(int code, const CEditDialog<CPinEditForm>& dialog)
     if (!dialog(form))
         return 0;
     std::vector<CString> names, numbers;
-    if (!TextNames(form.name, form.multiple, pins, [](const CPin& p) { return p.GetName(); }, names) ||
-        !TextNames(form.number, form.multiple, pins, [](const CPin& p) { return p.GetNo(); }, numbers))
+    if (!TextNames(
+            form.name, form.multiple, pins, [](const CPin& p) { return p.GetName(); }, names) ||
+        !TextNames(
+            form.number, form.multiple, pins, [](const CPin& p) { return p.GetNo(); }, numbers))
         return 0;
     for (size_t i = 0; i < pins.size(); ++i) {
         CPin& pin = *pins[i];
@@ -560,14 +576,16 @@ int CSheet::EditText(const CEditDialog<CTextEditForm>& dialog)
     if (!dialog(form))
         return 0;
     std::vector<CString> strings;
-    if (!TextNames(form.text, form.multiple, texts, [](const CText& t) { return t.GetName(); }, strings))
+    if (!TextNames(
+            form.text, form.multiple, texts, [](const CText& t) { return t.GetName(); }, strings))
         return 0;
     for (size_t i = 0; i < texts.size(); ++i)
         texts[i]->ApplyEdit(EditedText(*texts[i], form, strings[i]), false);
     return 1;
 }
 
-// --- next item for repeated editing ------------------------------------------------------------------
+// --- next item for repeated editing
+// ------------------------------------------------------------------
 
 CItemRef CSheet::GetNextItem(const CSheet& sel)
 {
@@ -626,7 +644,9 @@ CItemRef CSheet::GetNextItem(const CSheet& sel)
             candidates.NewLine(line);
     }
     // The code of the list and orientation, as SortLine takes it.
-    const int listBase = &ListOf(given) == &m_wires ? kind::kHWire : &ListOf(given) == &m_buses ? kind::kHBus : kind::kHLine;
+    const int listBase = &ListOf(given) == &m_wires   ? kind::kHWire
+                         : &ListOf(given) == &m_buses ? kind::kHBus
+                                                      : kind::kHLine;
     const int sortCode = listBase + (horizontal ? 0 : 1);
     candidates.SortLine(sortCode);
     const std::vector<CLine*> lines = Items(candidates.ListOf(given));

@@ -34,10 +34,10 @@ struct CLineEditForm {
     bool multiple = false;
     CString name;
     std::optional<bool> nameDisp;
-    std::optional<int> frame;         // frame kind of the name, 0..14
-    std::optional<bool> powerWire;    // wires
-    std::optional<int> style;         // plain lines: dash style code 0..4
-    std::optional<bool> startArrow;   // plain lines
+    std::optional<int> frame;       // frame kind of the name, 0..14
+    std::optional<bool> powerWire;  // wires
+    std::optional<int> style;       // plain lines: dash style code 0..4
+    std::optional<bool> startArrow; // plain lines
     std::optional<bool> endArrow;
 };
 
@@ -49,7 +49,7 @@ struct CPartEditForm {
     std::optional<bool> partNameDisp;
     std::optional<bool> referenceDisp;
     std::optional<bool> valueDisp;
-    std::optional<bool> inverted;  // the logic-inverted form
+    std::optional<bool> inverted; // the logic-inverted form
     // One part only: the gate number and the gates of the package (a
     // template leaves them empty and ignores them).
     std::optional<int> package;
@@ -58,7 +58,7 @@ struct CPartEditForm {
 
 struct CPinEditForm {
     bool multiple = false;
-    std::optional<int> typeListIndex;  // position in the type list (CPin::TypeFromListIndex)
+    std::optional<int> typeListIndex; // position in the type list (CPin::TypeFromListIndex)
     std::optional<bool> display;
     std::optional<bool> clock;
     std::optional<bool> dot;
@@ -73,8 +73,8 @@ struct CTextEditForm {
     bool multiple = false;
     CString text;
     std::optional<int> size;
-    std::optional<uint32_t> anchor;     // bits 0-6 of the attribute word
-    std::optional<uint32_t> direction;  // bits 7-9
+    std::optional<uint32_t> anchor;    // bits 0-6 of the attribute word
+    std::optional<uint32_t> direction; // bits 7-9
     std::optional<int> frame;
     std::optional<bool> display;
     std::optional<bool> print;
@@ -83,21 +83,20 @@ struct CTextEditForm {
 };
 
 // Plays a dialog on a form; true when the user pressed OK.
-template <class Form>
-using CEditDialog = std::function<bool(Form&)>;
+template <class Form> using CEditDialog = std::function<bool(Form&)>;
 
 // One text field of a form as the edit applies it.
 struct CNameEdit {
     enum Kind {
-        Keep,     // left at kMixedValue: untouched
-        Replace,  // from := to
-        Number,   // name, stepped by step from item to item
+        Keep,    // left at kMixedValue: untouched
+        Replace, // from := to
+        Number,  // name, stepped by step from item to item
     };
     Kind kind = Keep;
     CString name;
     CString from, to;
     int step = 0;
-    bool valid = true;  // false: a step beyond the range of numbers
+    bool valid = true; // false: a step beyond the range of numbers
 
     // A field of a template (multiple) or of one item's own form.
     static CNameEdit Parse(const CString& field, bool multiple);

@@ -69,7 +69,8 @@ v8="$data/v8.dcd"
 perl -0777 -pe 's/CLK/C\nK/' "$v8" >"$work/break.dcd"
 "$cli" convert "$work/break.dcd" "$work/break.txt" || fail "convert a name with a line break"
 "$cli" convert "$work/break.txt" "$work/break.back.dcd" || fail "convert the text form back"
-[ "$(counts "$v8")" = "$(counts "$work/break.back.dcd")" ] || fail "a line break in a name moved items"
+[ "$(counts "$v8")" = "$(counts "$work/break.back.dcd")" ] ||
+    fail "a line break in a name moved items"
 grep -q '^Name "C\\nK"' "$work/break.txt" || fail "the line break is not written as \\n"
 perl -0777 -pe 's/CLK/C\0K/' "$v8" >"$work/nul.dcd"
 "$cli" convert "$work/nul.dcd" "$work/nul.txt" 2>"$work/err"
@@ -109,7 +110,8 @@ status=$?
 part() { # ref x y [gates gate]
     printf 'Part %d %d 0 0 0 0 %d %d 0 0\n' "$2" "$3" "${4:-1}" "${5:-1}"
     printf 'Ref "%s" %d %d 70 32776\nVal "V%s" %d %d 70 32776\n' "$1" "$2" "$3" "$1" "$2" "$3"
-    printf 'Line %d %d %d %d 8 1 0 0\nPartEnd\n' $(($2 - 100)) $(($3 - 100)) $(($2 + 100)) $(($3 + 100))
+    printf 'Line %d %d %d %d 8 1 0 0\nPartEnd\n' \
+        $(($2 - 100)) $(($3 - 100)) $(($2 + 100)) $(($3 + 100))
 }
 {
     part IC2 1000 10000
@@ -128,10 +130,12 @@ printf '%s\n' "C1	C	1		C1	VC1	" "IC2	IC	2		IC2	VIC2	" "R?	R	0		R?	VR?	" \
     "U3B	U	3	B	U3	VU3B	" >"$work/refs.expected"
 diff -u "$work/refs.expected" "$work/refs" || fail "refs by reference"
 "$cli" refs "$work/a.txt" "$work/b.txt" --sort reading | cut -f 1 | tr '\n' ' ' >"$work/reading"
-[ "$(cat "$work/reading")" = "IC2 U3B R2 R? r10 C1 " ] || fail "refs in reading order: $(cat "$work/reading")"
+[ "$(cat "$work/reading")" = "IC2 U3B R2 R? r10 C1 " ] ||
+    fail "refs in reading order: $(cat "$work/reading")"
 "$cli" refs "$work/missing.dcd" >/dev/null 2>&1
 [ $? -eq 1 ] || fail "refs of a missing file: expected exit status 1"
-for args in "refs" "refs $work/a.txt --sort" "refs $work/a.txt --sort size" "refs --bogus $work/a.txt"; do
+for args in "refs" "refs $work/a.txt --sort" "refs $work/a.txt --sort size" \
+    "refs --bogus $work/a.txt"; do
     # shellcheck disable=SC2086
     "$cli" $args >/dev/null 2>&1
     status=$?

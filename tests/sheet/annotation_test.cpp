@@ -72,7 +72,7 @@ int32_t PackedKey(int h, int x, int y)
     return int32_t(uint32_t((h - y) & 0xFFFF) << 16 | uint32_t(x));
 }
 
-}  // namespace
+} // namespace
 
 TEST_F(AnnotationTest, SortPartRefOrdersByPrefixNumberAndSuffix)
 {
@@ -80,7 +80,8 @@ TEST_F(AnnotationTest, SortPartRefOrdersByPrefixNumberAndSuffix)
     for (const char* ref : {"R1", "IC10A", "ic10", "IC2", "U3B", "R10", "R?", "U3A", "R2"})
         sheet.NewPart(RefPart(ref));
     EXPECT_EQ(sheet.SortPartRef(), CSheet::kSortDone);
-    const std::vector<CString> expected = {"IC2", "ic10", "IC10A", "R?", "R1", "R2", "R10", "U3A", "U3B"};
+    const std::vector<CString> expected = {"IC2", "ic10", "IC10A", "R?", "R1",
+                                           "R2",  "R10",  "U3A",   "U3B"};
     EXPECT_EQ(Refs(sheet), expected);
 
     // One progress phase with a step per position.
@@ -100,7 +101,7 @@ TEST_F(AnnotationTest, SortPartRefOrdersByPrefixNumberAndSuffix)
         cancelled.NewPart(RefPart(ref));
     host->cancelAfterSteps = host->stepsReported + 2;
     EXPECT_EQ(cancelled.SortPartRef(), CSheet::kSortCancelled);
-    EXPECT_EQ(Refs(cancelled), (std::vector<CString>{"C1", "C2", "C3"}));  // two positions placed
+    EXPECT_EQ(Refs(cancelled), (std::vector<CString>{"C1", "C2", "C3"})); // two positions placed
     EXPECT_TRUE(host->progress.back().ended);
 }
 
@@ -128,14 +129,16 @@ TEST_F(AnnotationTest, PartAndListSortsMatchTheSwappingSelectionSort)
     std::vector<CString> got, want;
     for (const CPart& part : sheet.Parts())
         got.push_back(part.GetValName());
-    for (int i : LiteralSelectionSort(parts, [](const CPart& a, const CPart& b) { return a.CompareRef(b) < 0; }))
+    for (int i : LiteralSelectionSort(
+             parts, [](const CPart&a, const CPart&b) { return a.CompareRef(b) < 0; }))
         want.push_back(parts[i].GetValName());
     EXPECT_EQ(got, want);
 
     // Pins of every direction, shown and hidden, many at equal keys.
     std::vector<CPin> pins;
     CSheet pinSheet;
-    const CPoint tips[] = {CPoint(300, 0), CPoint(-300, 0), CPoint(0, 300), CPoint(0, -300), CPoint(100, 100)};
+    const CPoint tips[] = {CPoint(300, 0), CPoint(-300, 0), CPoint(0, 300), CPoint(0, -300),
+                           CPoint(100, 100)};
     for (int i = 0; i < 200; ++i) {
         const CPoint body(pick(4) * 100, pick(4) * 100);
         CPin pin(body, body + tips[pick(5)], pick(4) == 0 ? CPin::kHidden : 0);
@@ -197,7 +200,7 @@ TEST_F(AnnotationTest, ReadingOrderKeepsThePackedOrderWhereItFitsAndGoesOnBeyond
     std::vector<CString> got, want;
     for (const CPart& part : sheet.Parts())
         got.push_back(part.GetRefName());
-    for (int i : LiteralSelectionSort(placed, [](const Placed& a, const Placed& b) {
+    for (int i : LiteralSelectionSort(placed, [](const Placed&a, const Placed&b) {
              return PackedKey(a.h, a.x, a.y) < PackedKey(b.h, b.x, b.y);
          }))
         want.push_back(CString::Formatted("P%d", placed[i].id));
@@ -206,10 +209,10 @@ TEST_F(AnnotationTest, ReadingOrderKeepsThePackedOrderWhereItFitsAndGoesOnBeyond
     // On a sheet 100 000 units tall the packed key wraps; the full key keeps
     // top before bottom and left before right.
     CSheet tall;
-    tall.NewPart(PlacedPart(500, 1000, 99999, 1));      // bottom
-    tall.NewPart(PlacedPart(70000, 99000, 99999, 2));  // top right
-    tall.NewPart(PlacedPart(500, 99000, 99999, 3));    // top left
-    tall.NewPart(PlacedPart(500, 50000, 99999, 4));    // middle
+    tall.NewPart(PlacedPart(500, 1000, 99999, 1));    // bottom
+    tall.NewPart(PlacedPart(70000, 99000, 99999, 2)); // top right
+    tall.NewPart(PlacedPart(500, 99000, 99999, 3));   // top left
+    tall.NewPart(PlacedPart(500, 50000, 99999, 4));   // middle
     tall.SortPart();
     EXPECT_EQ(Refs(tall), (std::vector<CString>{"P3", "P2", "P4", "P1"}));
     // The packed key put the bottom part first.
@@ -221,7 +224,7 @@ TEST_F(AnnotationTest, FindPartRefUsesThePackageReferenceOfGates)
     CSheet sheet;
     sheet.NewPart(RefPart("U3B", 4));
     sheet.NewPart(RefPart("R7", 1));
-    sheet.NewPart(RefPart("Q2A", 1));  // one gate: its whole reference counts
+    sheet.NewPart(RefPart("Q2A", 1)); // one gate: its whole reference counts
     EXPECT_EQ(sheet.FindPartRef("u3"), 1);
     EXPECT_EQ(sheet.FindPartRef("r7"), 1);
     EXPECT_EQ(sheet.FindPartRef("U3B"), 0);
@@ -264,7 +267,7 @@ TEST_F(AnnotationTest, NumberWidthOfFreeAndSelectedTexts)
     EXPECT_EQ(placed->GetRefName(), "R005");
     EXPECT_EQ(placed->GetValName(), "C7");
     EXPECT_GT(placed->GetCorner2().x, before);
-    parts.ChangeTextNumber(40);  // clamped to 18 digits
+    parts.ChangeTextNumber(40); // clamped to 18 digits
     EXPECT_EQ(placed->GetRefName(), "R" + CString('0', 17) + "5");
 
     // No numbered text: nothing happens.

@@ -47,8 +47,7 @@ CString NoOf(const CPin& p)
 }
 
 // A dialog that sets the text field and presses OK.
-template <class Form>
-CEditDialog<Form> Typing(CString Form::*field, const CString& typed)
+template <class Form> CEditDialog<Form> Typing(CString Form::*field, const CString& typed)
 {
     return [field, typed](Form& form) {
         form.*field = typed;
@@ -65,7 +64,7 @@ CPart RefPart(const char* ref)
     return part;
 }
 
-}  // namespace
+} // namespace
 
 TEST(CNameEdit, FormsOfANameField)
 {
@@ -82,8 +81,8 @@ TEST(CNameEdit, FormsOfANameField)
         {"R1--", CNameEdit::Number, "R1", -1, true},
         {"A10 -= 2", CNameEdit::Number, "A10", -2, true},
         {"A10+=12", CNameEdit::Number, "A10", 12, true},
-        {"A+=\x82\x51", CNameEdit::Number, "A", 2, true},  // full-width "2"
-        {"A+=x", CNameEdit::Number, "A+=x", 0, true},       // no number: a plain name
+        {"A+=\x82\x51", CNameEdit::Number, "A", 2, true}, // full-width "2"
+        {"A+=x", CNameEdit::Number, "A+=x", 0, true},     // no number: a plain name
         {"A+=2147483647", CNameEdit::Number, "A", 2147483647, true},
         {"A+=2147483648", CNameEdit::Number, "A", 0, false},
         {"A-=2147483648", CNameEdit::Number, "A", -2147483647 - 1, true},
@@ -110,9 +109,10 @@ TEST(CNameEdit, FormsOfANameField)
     EXPECT_EQ(own.step, 0);
 
     EXPECT_TRUE(CNameEdit::EndsInDigits("R1"));
-    EXPECT_TRUE(CNameEdit::EndsInDigits("\x82\x60\x82\x50"));  // "Ａ１"
+    EXPECT_TRUE(CNameEdit::EndsInDigits("\x82\x60\x82\x50")); // "Ａ１"
     EXPECT_FALSE(CNameEdit::EndsInDigits("R1~"));
-    EXPECT_FALSE(CNameEdit::EndsInDigits("\x82\x4F" "A"));
+    EXPECT_FALSE(CNameEdit::EndsInDigits("\x82\x4F"
+                                         "A"));
     EXPECT_FALSE(CNameEdit::EndsInDigits(""));
 }
 
@@ -132,10 +132,10 @@ TEST_F(BatchEditTest, TextsNumberInReadingOrderAndKeepMixedFields)
               1);
     EXPECT_TRUE(seen.multiple);
     EXPECT_EQ(seen.text, kMixedValue);
-    EXPECT_FALSE(seen.size.has_value());         // 50 and 70
-    EXPECT_EQ(seen.anchor, std::optional<uint32_t>(8));  // all bottom-left
+    EXPECT_FALSE(seen.size.has_value());                // 50 and 70
+    EXPECT_EQ(seen.anchor, std::optional<uint32_t>(8)); // all bottom-left
     EXPECT_EQ(Names(sheet.Texts(), TextOf), (std::vector<CString>{"R1", "R2", "R3"}));
-    EXPECT_EQ(sheet.GetLastText()->GetSize(), 50);  // size left at "mixed"
+    EXPECT_EQ(sheet.GetLastText()->GetSize(), 50); // size left at "mixed"
     EXPECT_EQ(sheet.GetLastText()->GetPoint(), CPoint(0, 0));
 
     EXPECT_EQ(sheet.EditText(Typing(&CTextEditForm::text, "A10 -= 2")), 1);
@@ -172,9 +172,9 @@ TEST_F(BatchEditTest, OneItemUsesItsOwnDialogValues)
     sheet.NewText("***", CPoint(0, 0), 70, CText::kDefaultAttr | (2u << CText::kFrameShift));
     EXPECT_EQ(sheet.EditText([](CTextEditForm& form) {
         EXPECT_FALSE(form.multiple);
-        EXPECT_EQ(form.text, "***");  // its own text, not a template
+        EXPECT_EQ(form.text, "***"); // its own text, not a template
         EXPECT_EQ(form.frame, std::optional<int>(2));
-        form.text = "R1++";           // taken as it stands
+        form.text = "R1++"; // taken as it stands
         form.display = false;
         return true;
     }),
@@ -198,7 +198,7 @@ TEST_F(BatchEditTest, OneItemUsesItsOwnDialogValues)
 
     // The part dialog's checks refuse input with their message.
     EXPECT_EQ(parts.EditPart([](CPartEditForm& form) {
-        form.package = 5;  // above the package count
+        form.package = 5; // above the package count
         return true;
     }),
               0);
@@ -219,7 +219,7 @@ TEST_F(BatchEditTest, PartReferencesNumberAndBadResultsChangeNothing)
     }),
               1);
     EXPECT_EQ(seen.reference, kMixedValue);
-    EXPECT_EQ(seen.partName, "RES");  // common to all
+    EXPECT_EQ(seen.partName, "RES"); // common to all
     EXPECT_FALSE(seen.package.has_value());
     EXPECT_EQ(Names(sheet.Parts(), RefOf), (std::vector<CString>{"R1", "R2", "R3"}));
     EXPECT_EQ(sheet.GetLastPart()->GetPartName(), "RES");
@@ -229,7 +229,7 @@ TEST_F(BatchEditTest, PartReferencesNumberAndBadResultsChangeNothing)
     EXPECT_EQ(Names(sheet.Parts(), RefOf), (std::vector<CString>{"R1", "R2", "R3"}));
     EXPECT_EQ(host->messages.back().text, LoadMessage(2009));
     // A result the part dialog refuses changes no part either.
-    EXPECT_EQ(sheet.EditPart(Typing(&CPartEditForm::reference, "R:=?")), 0);  // "?1" ...
+    EXPECT_EQ(sheet.EditPart(Typing(&CPartEditForm::reference, "R:=?")), 0); // "?1" ...
     EXPECT_EQ(host->messages.back().text, LoadMessage(2003));
     EXPECT_EQ(Names(sheet.Parts(), RefOf), (std::vector<CString>{"R1", "R2", "R3"}));
 }
@@ -240,14 +240,17 @@ TEST_F(BatchEditTest, LinesAndPinsNumberInTheirSortedOrder)
     // Horizontal wires: the upper one first.
     CLine* low = wires.NewWire(CPoint(0, 0), CPoint(500, 0));
     low->GetNameText().SetName("A", CPoint(10, 10), 70, CText::kDefaultAttr | CText::kHidden);
-    wires.NewWire(CPoint(0, 300), CPoint(500, 300))->GetNameText().SetName("B", CPoint(10, 310), 70, 8);
-    EXPECT_EQ(wires.EditLine(kind::kHWire, [](CLineEditForm& form) {
-        EXPECT_FALSE(form.nameDisp.has_value());
-        EXPECT_EQ(form.frame, std::optional<int>(0));
-        form.name = "D0++";
-        form.frame = 3;
-        return true;
-    }),
+    wires.NewWire(CPoint(0, 300), CPoint(500, 300))
+        ->GetNameText()
+        .SetName("B", CPoint(10, 310), 70, 8);
+    EXPECT_EQ(wires.EditLine(kind::kHWire,
+                             [](CLineEditForm& form) {
+                                 EXPECT_FALSE(form.nameDisp.has_value());
+                                 EXPECT_EQ(form.frame, std::optional<int>(0));
+                                 form.name = "D0++";
+                                 form.frame = 3;
+                                 return true;
+                             }),
               1);
     EXPECT_EQ(Names(wires.Wires(), NameOf), (std::vector<CString>{"D0", "D1"}));
     EXPECT_EQ(wires.GetHeadWire()->GetNameText().GetFrame(), 3);
@@ -260,12 +263,13 @@ TEST_F(BatchEditTest, LinesAndPinsNumberInTheirSortedOrder)
     pins.NewPin(CPoint(0, 200), CPoint(-300, 200), CPin::Input);
     pins.NewPin(CPoint(0, 100), CPoint(-300, 100), CPin::Output);
     pins.NewPin(CPoint(0, 0), CPoint(-300, 0), CPin::Output);
-    EXPECT_EQ(pins.EditPin(kind::kPin, [](CPinEditForm& form) {
-        EXPECT_FALSE(form.typeListIndex.has_value());
-        form.number = "1++";
-        form.name = "IO";
-        return true;
-    }),
+    EXPECT_EQ(pins.EditPin(kind::kPin,
+                           [](CPinEditForm& form) {
+                               EXPECT_FALSE(form.typeListIndex.has_value());
+                               form.number = "1++";
+                               form.name = "IO";
+                               return true;
+                           }),
               1);
     // Left pins list by ascending y.
     EXPECT_EQ(Names(pins.Pins(), NoOf), (std::vector<CString>{"1", "2", "3"}));
@@ -306,7 +310,7 @@ TEST_F(BatchEditTest, NextItemEndsAfterOnePass)
     pinSel.NewPin(*pins.Pins().GetTail());
     settings->WriteInt("CopyIncrement", "PinReEdit", 0);
     EXPECT_EQ(pins.GetNextItem(pinSel).kind, CItemRef::None);
-    pins.GetHeadPin()->SetNo("");  // the pin at y = 0 wants a number
+    pins.GetHeadPin()->SetNo(""); // the pin at y = 0 wants a number
     next = pins.GetNextItem(pinSel);
     ASSERT_EQ(next.kind, CItemRef::Pin);
     EXPECT_EQ(static_cast<const CPin*>(next.item)->GetPoint(), CPoint(-300, 0));
@@ -318,7 +322,7 @@ TEST_F(BatchEditTest, NextItemEndsAfterOnePass)
     CLine* top = lines.NewWire(CPoint(0, 300), CPoint(500, 300));
     top->GetNameText().SetName("D0", CPoint(100, 310), 70, 8);
     lines.NewWire(CPoint(0, 200), CPoint(500, 200));
-    lines.NewWire(CPoint(200, 100), CPoint(500, 100));  // does not reach x = 100
+    lines.NewWire(CPoint(200, 100), CPoint(500, 100)); // does not reach x = 100
     lines.NewWire(CPoint(0, 0), CPoint(500, 0));
     CSheet lineSel;
     lineSel.NewLine(*top);
@@ -326,7 +330,7 @@ TEST_F(BatchEditTest, NextItemEndsAfterOnePass)
     ASSERT_EQ(next.kind, CItemRef::Line);
     const CLine* second = static_cast<const CLine*>(next.item);
     EXPECT_EQ(second->GetStartPoint(), CPoint(0, 200));
-    EXPECT_TRUE(lines.CheckItem(next));  // a line of this sheet, not a copy
+    EXPECT_TRUE(lines.CheckItem(next)); // a line of this sheet, not a copy
     // An unnamed line takes no part.
     lineSel.DeleteContents();
     lineSel.NewLine(*second);

@@ -379,7 +379,8 @@ TEST_F(SheetIoTest, TextFormKeepsTheRecordsAfterALineBreakInAName)
     // A wire name with a raw line break, as a binary file may hold it, used
     // to end its record: the arc and the part after it came back as free texts.
     CSheet sheet;
-    sheet.NewWire(CPoint(0, 0), CPoint(1000, 0))->GetNameText().SetName("N\r\n1", CPoint(10, 20), 70, 8);
+    CLine* wire = sheet.NewWire(CPoint(0, 0), CPoint(1000, 0));
+    wire->GetNameText().SetName("N\r\n1", CPoint(10, 20), 70, 8);
     sheet.NewArc(CPoint(7, 8), 9, 0, 90, 0, 8);
     CPart part(CPoint(0, 0), CPoint(0, 0), CPoint(0, 0), 0, 0, 0, 0);
     part.SetRefName("R\n1");
