@@ -15,6 +15,7 @@
 
 #include "base/host.h"
 #include "base/selectionsort.h"
+#include "sheet/selectedtexts.h"
 #include "sheet/sheet.h"
 
 namespace {
@@ -108,34 +109,10 @@ int CSheet::FindPartRef(const CString& ref) const
 
 template <class F> void CSheet::ForEachNumberedText(F f)
 {
-    // Every free text, then the selected texts of lines, loose pins and parts.
     for (CText& text : m_texts)
         f(text);
-    auto selected = [&f](CText& text) {
-        if (text.IsTextSel())
-            f(text);
-    };
-    for (CItemList<CLine>* list : {&m_wires, &m_buses, &m_lines}) {
-        for (CLine& line : *list) {
-            selected(line.GetNameText());
-            selected(line.GetCrossNameText());
-        }
-    }
-    for (CPin& pin : m_pins) {
-        selected(pin.GetNameText());
-        selected(pin.GetNoText());
-    }
-    for (CPart& part : m_parts) {
-        selected(part.GetPartNameText());
-        selected(part.GetRefNameText());
-        selected(part.GetValNameText());
-        for (CText& text : part.Texts())
-            selected(text);
-        for (CPin& pin : part.Pins()) {
-            selected(pin.GetNameText());
-            selected(pin.GetNoText());
-        }
-    }
+    CItemList<CLine>* lineLists[] = {&m_wires, &m_buses, &m_lines};
+    ForEachSelectedAttr(lineLists, m_pins, m_parts, f, [](CPart&) {});
 }
 
 bool CSheet::CheckTextNumber()

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <climits>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "base/host.h"
@@ -130,10 +132,57 @@ void Merge(CString& into, const CString& from)
         into = kMixedValue;
 }
 
-template <class T, class U> void Take(T& into, const std::optional<U>& from)
+// A field the form has a value for replaces the item's own; text fields go
+// through the name syntax instead.
+template <class T> void Overlay(std::optional<T>& own, const std::optional<T>& edit)
 {
-    if (from)
-        into = *from;
+    if (edit)
+        own = edit;
+}
+
+void Overlay(CString&, const CString&)
+{
+}
+
+// The fields of each form, for the operations that treat them all alike.
+auto Fields(CLineEditForm& f)
+{
+    return std::tie(f.name, f.nameDisp, f.frame, f.powerWire, f.style, f.startArrow, f.endArrow);
+}
+auto Fields(CPartEditForm& f)
+{
+    // The gate fields are one part's only: a template leaves them empty.
+    return std::tie(f.partName, f.reference, f.value, f.partNameDisp, f.referenceDisp, f.valueDisp,
+                    f.inverted);
+}
+auto Fields(CPinEditForm& f)
+{
+    return std::tie(f.typeListIndex, f.display, f.clock, f.dot, f.name, f.nameDisp, f.number,
+                    f.numberDisp, f.length);
+}
+auto Fields(CTextEditForm& f)
+{
+    return std::tie(f.text, f.size, f.anchor, f.direction, f.frame, f.display, f.print, f.ownFont,
+                    f.font);
+}
+
+// Applies op to each pair of fields of two forms.
+template <class Form, class Op> void ForEachFieldPair(Form& a, Form& b, Op op)
+{
+    auto x = Fields(a);
+    auto y = Fields(b);
+    [&]<size_t... I>(std::index_sequence<I...>)
+    {
+        (op(std::get<I>(x), std::get<I>(y)), ...);
+    }
+    (std::make_index_sequence<std::tuple_size_v<decltype(x)>>{});
+}
+
+// The item's own values with the fields the form holds put over them.
+template <class Form> Form Overlaid(Form own, Form edit)
+{
+    ForEachFieldPair(own, edit, [](auto& into, const auto& from) { Overlay(into, from); });
+    return own;
 }
 
 bool Hidden(const CText& text)
@@ -142,13 +191,14 @@ bool Hidden(const CText& text)
 }
 
 // Builds the form of a list of items: one item's own values, or a template.
-template <class Form, class Item, class FormOf, class MergeInto>
-Form FormFor(const std::vector<Item*>& items, FormOf formOf, MergeInto mergeInto)
+template <class Item, class FormOf> auto FormFor(const std::vector<Item*>& items, FormOf formOf)
 {
-    Form form = formOf(*items.front());
+    auto form = formOf(*items.front());
     form.multiple = items.size() > 1;
-    for (size_t i = 1; i < items.size(); ++i)
-        mergeInto(form, formOf(*items[i]));
+    for (size_t i = 1; i < items.size(); ++i) {
+        auto other = formOf(*items[i]);
+        ForEachFieldPair(form, other, [](auto& into, const auto& from) { Merge(into, from); });
+    }
     return form;
 }
 
@@ -175,17 +225,6 @@ CLineEditForm LineForm(const CLine& line)
     return form;
 }
 
-void MergeLineForm(CLineEditForm& into, const CLineEditForm& from)
-{
-    Merge(into.name, from.name);
-    Merge(into.nameDisp, from.nameDisp);
-    Merge(into.frame, from.frame);
-    Merge(into.powerWire, from.powerWire);
-    Merge(into.style, from.style);
-    Merge(into.startArrow, from.startArrow);
-    Merge(into.endArrow, from.endArrow);
-}
-
 // --- parts -----------------------------------------------------------------------------------
 
 CPartEditForm PartForm(const CPart& part)
@@ -203,23 +242,10 @@ CPartEditForm PartForm(const CPart& part)
     return form;
 }
 
-void MergePartForm(CPartEditForm& into, const CPartEditForm& from)
-{
-    Merge(into.partName, from.partName);
-    Merge(into.reference, from.reference);
-    Merge(into.value, from.value);
-    Merge(into.partNameDisp, from.partNameDisp);
-    Merge(into.referenceDisp, from.referenceDisp);
-    Merge(into.valueDisp, from.valueDisp);
-    Merge(into.inverted, from.inverted);
-    into.package.reset();
-    into.packageMax.reset();
-}
-
-CPartDialogInput PartInput(const CPart& part)
+// What the part dialog checks and applies, from a form that holds every field.
+CPartDialogInput PartInput(const CPartEditForm& own)
 {
     CPartDialogInput in;
-    const CPartEditForm own = PartForm(part);
     in.partName = own.partName;
     in.reference = own.reference;
     in.value = own.value;
@@ -267,19 +293,6 @@ CPinEditForm PinForm(const CPin& pin)
     return form;
 }
 
-void MergePinForm(CPinEditForm& into, const CPinEditForm& from)
-{
-    Merge(into.typeListIndex, from.typeListIndex);
-    Merge(into.display, from.display);
-    Merge(into.clock, from.clock);
-    Merge(into.dot, from.dot);
-    Merge(into.name, from.name);
-    Merge(into.nameDisp, from.nameDisp);
-    Merge(into.number, from.number);
-    Merge(into.numberDisp, from.numberDisp);
-    Merge(into.length, from.length);
-}
-
 // --- texts -----------------------------------------------------------------------------------
 
 CTextEditForm TextForm(const CText& text)
@@ -295,19 +308,6 @@ CTextEditForm TextForm(const CText& text)
     form.ownFont = text.HasOwnFont();
     form.font = text.GetFont();
     return form;
-}
-
-void MergeTextForm(CTextEditForm& into, const CTextEditForm& from)
-{
-    Merge(into.text, from.text);
-    Merge(into.size, from.size);
-    Merge(into.anchor, from.anchor);
-    Merge(into.direction, from.direction);
-    Merge(into.frame, from.frame);
-    Merge(into.display, from.display);
-    Merge(into.print, from.print);
-    Merge(into.ownFont, from.ownFont);
-    Merge(into.font, from.font);
 }
 
 // The edited copy of a text that the text dialog hands to CText::ApplyEdit.
@@ -445,7 +445,7 @@ int CSheet::EditLine(int code, const CEditDialog<CLineEditForm>& dialog)
     if (code == kind::kLine || (code >= kind::kHWire && code <= kind::kVLine))
         SortLine(code);
     const std::vector<CLine*> lines = Items(*list);
-    CLineEditForm form = FormFor<CLineEditForm>(lines, LineForm, MergeLineForm);
+    CLineEditForm form = FormFor(lines, LineForm);
     if (!dialog(form))
         return 0;
     std::vector<CString> names;
@@ -454,15 +454,15 @@ int CSheet::EditLine(int code, const CEditDialog<CLineEditForm>& dialog)
         return 0;
     for (size_t i = 0; i < lines.size(); ++i) {
         CLine& line = *lines[i];
-        const CLineEditForm own = LineForm(line);
+        const CLineEditForm values = Overlaid(LineForm(line), form);
         CLineDialogResult result;
         result.name = names[i];
-        result.nameDisp = form.nameDisp.value_or(*own.nameDisp);
-        result.frame = form.frame.value_or(*own.frame);
-        result.powerWire = form.powerWire.value_or(*own.powerWire);
-        result.style = form.style.value_or(*own.style);
-        result.startArrow = form.startArrow.value_or(*own.startArrow);
-        result.endArrow = form.endArrow.value_or(*own.endArrow);
+        result.nameDisp = *values.nameDisp;
+        result.frame = *values.frame;
+        result.powerWire = *values.powerWire;
+        result.style = *values.style;
+        result.startArrow = *values.startArrow;
+        result.endArrow = *values.endArrow;
         line.ApplyDialog(result);
     }
     return 1;
@@ -473,7 +473,11 @@ int CSheet::EditPart(const CEditDialog<CPartEditForm>& dialog)
     if (m_parts.IsEmpty())
         return 0;
     const std::vector<CPart*> parts = Items(m_parts);
-    CPartEditForm form = FormFor<CPartEditForm>(parts, PartForm, MergePartForm);
+    CPartEditForm form = FormFor(parts, PartForm);
+    if (form.multiple) {
+        form.package.reset();
+        form.packageMax.reset();
+    }
     if (!dialog(form))
         return 0;
 
@@ -501,18 +505,15 @@ int CSheet::EditPart(const CEditDialog<CPartEditForm>& dialog)
     // Every part's result must pass the dialog's checks before any changes.
     std::vector<CPartDialogInput> inputs;
     for (size_t i = 0; i < parts.size(); ++i) {
-        CPartDialogInput in = PartInput(*parts[i]);
+        CPartEditForm own = Overlaid(PartForm(*parts[i]), form);
+        if (!form.multiple) {
+            Overlay(own.package, form.package);
+            Overlay(own.packageMax, form.packageMax);
+        }
+        CPartDialogInput in = PartInput(own);
         in.partName = partNames[i];
         in.reference = refs[i];
         in.value = values[i];
-        Take(in.partNameDisp, form.partNameDisp);
-        Take(in.referenceDisp, form.referenceDisp);
-        Take(in.valueDisp, form.valueDisp);
-        Take(in.inverted, form.inverted);
-        if (!form.multiple) {
-            Take(in.package, form.package);
-            Take(in.packageMax, form.packageMax);
-        }
         // A template offers no gate fields, so their check is not its concern.
         CPartDialogInput checked = in;
         if (form.multiple)
@@ -539,7 +540,7 @@ int CSheet::EditPin(int code, const CEditDialog<CPinEditForm>& dialog)
         return 0;
     SortPin();
     const std::vector<CPin*> pins = Items(m_pins);
-    CPinEditForm form = FormFor<CPinEditForm>(pins, PinForm, MergePinForm);
+    CPinEditForm form = FormFor(pins, PinForm);
     if (!dialog(form))
         return 0;
     std::vector<CString> names, numbers;
@@ -550,17 +551,17 @@ int CSheet::EditPin(int code, const CEditDialog<CPinEditForm>& dialog)
         return 0;
     for (size_t i = 0; i < pins.size(); ++i) {
         CPin& pin = *pins[i];
-        const CPinEditForm own = PinForm(pin);
+        const CPinEditForm values = Overlaid(PinForm(pin), form);
         CPinDialogResult result;
-        result.typeListIndex = form.typeListIndex.value_or(*own.typeListIndex);
-        result.display = form.display.value_or(*own.display);
-        result.clock = form.clock.value_or(*own.clock);
-        result.dot = form.dot.value_or(*own.dot);
+        result.typeListIndex = *values.typeListIndex;
+        result.display = *values.display;
+        result.clock = *values.clock;
+        result.dot = *values.dot;
         result.name = names[i];
-        result.nameDisp = form.nameDisp.value_or(*own.nameDisp);
+        result.nameDisp = *values.nameDisp;
         result.number = numbers[i];
-        result.numberDisp = form.numberDisp.value_or(*own.numberDisp);
-        result.length = form.length.value_or(*own.length);
+        result.numberDisp = *values.numberDisp;
+        result.length = *values.length;
         pin.ApplyDialog(result, false);
     }
     return 1;
@@ -572,7 +573,7 @@ int CSheet::EditText(const CEditDialog<CTextEditForm>& dialog)
         return 0;
     SortText();
     const std::vector<CText*> texts = Items(m_texts);
-    CTextEditForm form = FormFor<CTextEditForm>(texts, TextForm, MergeTextForm);
+    CTextEditForm form = FormFor(texts, TextForm);
     if (!dialog(form))
         return 0;
     std::vector<CString> strings;

@@ -295,7 +295,8 @@ private:
     template <class F> void ForEachSheetLevelText(F f);
     // A part's three name texts and its own texts.
     template <class F> static void ForEachNameAndOwnText(CPart& part, F f);
-    // Every free text, then the selected texts of lines, loose pins and parts.
+    // Every free text, then the selected texts of named lines, loose pins and
+    // parts.
     template <class F> void ForEachNumberedText(F f);
     template <class KeyOf> int SortPartList(KeyOf keyOf);
     void MarkOpenPinsStale()

@@ -56,6 +56,20 @@ std::vector<int> LiteralSelectionSort(const std::vector<T>& items, Less less)
     return order;
 }
 
+// The items of a sorted list must stand in the order the literal sort gives
+// the same items; label tells them apart.
+template <class T, class Less, class Label>
+void ExpectLiteralOrder(const CItemList<T>& sorted, const std::vector<T>& items, Less less,
+                        Label label)
+{
+    std::vector<CString> got, want;
+    for (const T& item : sorted)
+        got.push_back(label(item));
+    for (int i : LiteralSelectionSort(items, less))
+        want.push_back(label(items[i]));
+    EXPECT_EQ(got, want);
+}
+
 // A part whose centre is (x, y), tagged with a sheet of the given height.
 CPart PlacedPart(int x, int y, int height, int id)
 {
@@ -126,13 +140,9 @@ TEST_F(AnnotationTest, PartAndListSortsMatchTheSwappingSelectionSort)
         sheet.NewPart(part);
     }
     sheet.SortPartRef();
-    std::vector<CString> got, want;
-    for (const CPart& part : sheet.Parts())
-        got.push_back(part.GetValName());
-    for (int i : LiteralSelectionSort(
-             parts, [](const CPart&a, const CPart&b) { return a.CompareRef(b) < 0; }))
-        want.push_back(parts[i].GetValName());
-    EXPECT_EQ(got, want);
+    ExpectLiteralOrder(
+        sheet.Parts(), parts, [](const CPart& a, const CPart& b) { return a.CompareRef(b) < 0; },
+        [](const CPart& p) { return p.GetValName(); });
 
     // Pins of every direction, shown and hidden, many at equal keys.
     std::vector<CPin> pins;
@@ -147,13 +157,8 @@ TEST_F(AnnotationTest, PartAndListSortsMatchTheSwappingSelectionSort)
         pinSheet.NewPin(pin);
     }
     pinSheet.SortPin();
-    got.clear();
-    want.clear();
-    for (const CPin& pin : pinSheet.Pins())
-        got.push_back(pin.GetNo());
-    for (int i : LiteralSelectionSort(pins, std::less<CPin>()))
-        want.push_back(pins[i].GetNo());
-    EXPECT_EQ(got, want);
+    ExpectLiteralOrder(pinSheet.Pins(), pins, std::less<CPin>(),
+                       [](const CPin& p) { return p.GetNo(); });
 
     std::vector<CText> texts;
     CSheet textSheet;
@@ -163,13 +168,8 @@ TEST_F(AnnotationTest, PartAndListSortsMatchTheSwappingSelectionSort)
         textSheet.NewText(text);
     }
     textSheet.SortText();
-    got.clear();
-    want.clear();
-    for (const CText& text : textSheet.Texts())
-        got.push_back(text.GetName());
-    for (int i : LiteralSelectionSort(texts, std::less<CText>()))
-        want.push_back(texts[i].GetName());
-    EXPECT_EQ(got, want);
+    ExpectLiteralOrder(textSheet.Texts(), texts, std::less<CText>(),
+                       [](const CText& t) { return t.GetName(); });
 }
 
 TEST_F(AnnotationTest, ReadingOrderKeepsThePackedOrderWhereItFitsAndGoesOnBeyond)

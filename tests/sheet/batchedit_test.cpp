@@ -46,10 +46,14 @@ CString NoOf(const CPin& p)
     return p.GetNo();
 }
 
-// A dialog that sets the text field and presses OK.
-template <class Form> CEditDialog<Form> Typing(CString Form::*field, const CString& typed)
+// A dialog that sets the text field and presses OK; seen keeps the form it
+// was shown.
+template <class Form>
+CEditDialog<Form> Typing(CString Form::*field, const CString& typed, Form* seen = nullptr)
 {
-    return [field, typed](Form& form) {
+    return [field, typed, seen](Form& form) {
+        if (seen)
+            *seen = form;
         form.*field = typed;
         return true;
     };
@@ -124,12 +128,7 @@ TEST_F(BatchEditTest, TextsNumberInReadingOrderAndKeepMixedFields)
     sheet.NewText("y", CPoint(0, 200), 70, 0);
     sheet.NewText("z", CPoint(0, 100), 70, 0);
     CTextEditForm seen;
-    EXPECT_EQ(sheet.EditText([&seen](CTextEditForm& form) {
-        seen = form;
-        form.text = "R1++";
-        return true;
-    }),
-              1);
+    EXPECT_EQ(sheet.EditText(Typing(&CTextEditForm::text, "R1++", &seen)), 1);
     EXPECT_TRUE(seen.multiple);
     EXPECT_EQ(seen.text, kMixedValue);
     EXPECT_FALSE(seen.size.has_value());                // 50 and 70
@@ -212,12 +211,7 @@ TEST_F(BatchEditTest, PartReferencesNumberAndBadResultsChangeNothing)
     for (const char* ref : {"R?", "R?", "R5"})
         sheet.NewPart(RefPart(ref));
     CPartEditForm seen;
-    EXPECT_EQ(sheet.EditPart([&seen](CPartEditForm& form) {
-        seen = form;
-        form.reference = "R1++";
-        return true;
-    }),
-              1);
+    EXPECT_EQ(sheet.EditPart(Typing(&CPartEditForm::reference, "R1++", &seen)), 1);
     EXPECT_EQ(seen.reference, kMixedValue);
     EXPECT_EQ(seen.partName, "RES"); // common to all
     EXPECT_FALSE(seen.package.has_value());
