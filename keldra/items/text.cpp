@@ -95,6 +95,14 @@ bool DigitsValue(const CString& digits, long long& value)
     return true;
 }
 
+// True when the last byte of s is a lead byte with no trail byte after it.
+bool EndsInLoneLeadByte(const CString& s)
+{
+    const int last = s.LastCharPos();
+    return last >= 0 && s.CharLengthAt(last) == 1 &&
+           IsCp932LeadByte(static_cast<unsigned char>(s[last]));
+}
+
 // The nine anchors by keypad position 1..9.
 constexpr uint32_t kKeypadOrg[9] = {8, 14, 10, 24, 30, 26, 0, 6, 2};
 
@@ -803,6 +811,12 @@ CString CText::TextFormString(const CString& s)
         backslashes = n == 1 && c == '\\' ? backslashes + 1 : 0;
         out += s.Mid(p, n);
     }
+    // A lead byte at the very end would take the closing quote for its trail
+    // byte when the record is read.
+    if (EndsInLoneLeadByte(s))
+        throw CArchiveException(
+            CArchiveException::genericException,
+            "a text holds a broken double-byte character, which the text form cannot hold");
     return out;
 }
 
@@ -814,13 +828,14 @@ void CText::SerializeText(CArchive& ar, const char* keyword) const
     ar.WriteString(line);
     if (!HasOwnFont())
         return;
-    // A face name is never a text with line breaks: one that holds a break
-    // cannot be written without changing it.
-    if (m_font.FaceName().FindOneOf("\r\n") >= 0)
+    // A face name is never a text with line breaks, and one that holds a
+    // break or ends in half a character cannot be written unchanged.
+    const CString face = m_font.FaceName();
+    if (face.str().find_first_of("\r\n") != std::string::npos || EndsInLoneLeadByte(face))
         throw CArchiveException(CArchiveException::genericException,
-                                "a font name holds a line break, which the text form cannot hold");
+                                "a font name the text form cannot hold");
     const int style = (m_font.lfItalic ? 4 : 0) + (m_font.lfUnderline ? 2 : 0) + (m_font.lfStrikeOut ? 1 : 0);
-    line.Format("Font \"%s\" %d %d %d %d %d %d %d %d %d %d\n", m_font.FaceName().c_str(), m_font.lfWidth,
+    line.Format("Font \"%s\" %d %d %d %d %d %d %d %d %d %d\n", face.c_str(), m_font.lfWidth,
                 m_font.lfEscapement, m_font.lfOrientation, m_font.lfWeight, style, m_font.lfCharSet,
                 m_font.lfOutPrecision, m_font.lfClipPrecision, m_font.lfQuality, m_font.lfPitchAndFamily);
     ar.WriteString(line);

@@ -923,6 +923,9 @@ TEST(CTextStore, TextFormWritesRawLineBreaksAsShownBreaks)
     // What no record can carry is refused rather than cut short.
     EXPECT_THROW(CText::TextFormString(CString("A\0B", 3)), CArchiveException);
     EXPECT_THROW(CText::TextFormString(CString("A\x81\n", 3)), CArchiveException);
+    // A lead byte at the end would swallow the closing quote.
+    EXPECT_THROW(CText::TextFormString("Line to\xE8"), CArchiveException);
+    EXPECT_EQ(CText::TextFormString("\xE8\x22" "x"), "\xE8\x22" "x");  // a pair, read back as one
     CArchive out;
     EXPECT_THROW(T(CString("A\0B", 3)).SerializeText(out, "Text "), CArchiveException);
 }
