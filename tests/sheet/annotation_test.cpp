@@ -119,7 +119,7 @@ TEST_F(AnnotationTest, SortPartRefOrdersByPrefixNumberAndSuffix)
     EXPECT_TRUE(host->progress.back().ended);
 }
 
-TEST_F(AnnotationTest, PartAndListSortsMatchTheSwappingSelectionSort)
+TEST_F(AnnotationTest, PartAndPinSortsMatchTheSwappingSelectionSort)
 {
     std::mt19937 random(7);
     auto pick = [&random](int n) { return int(random() % unsigned(n)); };
@@ -159,17 +159,6 @@ TEST_F(AnnotationTest, PartAndListSortsMatchTheSwappingSelectionSort)
     pinSheet.SortPin();
     ExpectLiteralOrder(pinSheet.Pins(), pins, std::less<CPin>(),
                        [](const CPin& p) { return p.GetNo(); });
-
-    std::vector<CText> texts;
-    CSheet textSheet;
-    for (int i = 0; i < 200; ++i) {
-        CText text(CString::Formatted("%d", i), CPoint(pick(5) * 100, pick(5) * 100), 70, 8);
-        texts.push_back(text);
-        textSheet.NewText(text);
-    }
-    textSheet.SortText();
-    ExpectLiteralOrder(textSheet.Texts(), texts, std::less<CText>(),
-                       [](const CText& t) { return t.GetName(); });
 }
 
 TEST_F(AnnotationTest, ReadingOrderKeepsThePackedOrderWhereItFitsAndGoesOnBeyond)

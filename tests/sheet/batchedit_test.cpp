@@ -21,29 +21,12 @@ struct BatchEditTest : ::testing::Test {
 };
 
 template <class Item>
-std::vector<CString> Names(const CItemList<Item>& list, CString (*get)(const Item&))
+std::vector<CString> Names(const CItemList<Item>& list, const CString& (Item::*get)() const)
 {
     std::vector<CString> names;
     for (const Item& item : list)
-        names.push_back(get(item));
+        names.push_back((item.*get)());
     return names;
-}
-
-CString TextOf(const CText& t)
-{
-    return t.GetName();
-}
-CString NameOf(const CLine& l)
-{
-    return l.GetName();
-}
-CString RefOf(const CPart& p)
-{
-    return p.GetRefName();
-}
-CString NoOf(const CPin& p)
-{
-    return p.GetNo();
 }
 
 // A dialog that sets the text field and presses OK; seen keeps the form it
@@ -133,16 +116,16 @@ TEST_F(BatchEditTest, TextsNumberInReadingOrderAndKeepMixedFields)
     EXPECT_EQ(seen.text, kMixedValue);
     EXPECT_FALSE(seen.size.has_value());                // 50 and 70
     EXPECT_EQ(seen.anchor, std::optional<uint32_t>(8)); // all bottom-left
-    EXPECT_EQ(Names(sheet.Texts(), TextOf), (std::vector<CString>{"R1", "R2", "R3"}));
+    EXPECT_EQ(Names(sheet.Texts(), &CText::GetName), (std::vector<CString>{"R1", "R2", "R3"}));
     EXPECT_EQ(sheet.GetLastText()->GetSize(), 50); // size left at "mixed"
     EXPECT_EQ(sheet.GetLastText()->GetPoint(), CPoint(0, 0));
 
     EXPECT_EQ(sheet.EditText(Typing(&CTextEditForm::text, "A10 -= 2")), 1);
-    EXPECT_EQ(Names(sheet.Texts(), TextOf), (std::vector<CString>{"A10", "A8", "A6"}));
+    EXPECT_EQ(Names(sheet.Texts(), &CText::GetName), (std::vector<CString>{"A10", "A8", "A6"}));
     sheet.GetHeadText()->SetName("IN1");
     sheet.GetLastText()->SetName("xIN");
     EXPECT_EQ(sheet.EditText(Typing(&CTextEditForm::text, "IN:=OUT")), 1);
-    EXPECT_EQ(Names(sheet.Texts(), TextOf), (std::vector<CString>{"OUT1", "A8", "xOUT"}));
+    EXPECT_EQ(Names(sheet.Texts(), &CText::GetName), (std::vector<CString>{"OUT1", "A8", "xOUT"}));
 
     // "***" left alone: the strings stay, another field changes.
     EXPECT_EQ(sheet.EditText([](CTextEditForm& form) {
@@ -150,7 +133,7 @@ TEST_F(BatchEditTest, TextsNumberInReadingOrderAndKeepMixedFields)
         return true;
     }),
               1);
-    EXPECT_EQ(Names(sheet.Texts(), TextOf), (std::vector<CString>{"OUT1", "A8", "xOUT"}));
+    EXPECT_EQ(Names(sheet.Texts(), &CText::GetName), (std::vector<CString>{"OUT1", "A8", "xOUT"}));
     EXPECT_EQ(sheet.GetLastText()->GetSize(), 90);
 
     // Cancel changes nothing; a step out of range is refused with a message.
@@ -160,7 +143,7 @@ TEST_F(BatchEditTest, TextsNumberInReadingOrderAndKeepMixedFields)
     }),
               0);
     EXPECT_EQ(sheet.EditText(Typing(&CTextEditForm::text, "Q1 += 9999999999")), 0);
-    EXPECT_EQ(Names(sheet.Texts(), TextOf), (std::vector<CString>{"OUT1", "A8", "xOUT"}));
+    EXPECT_EQ(Names(sheet.Texts(), &CText::GetName), (std::vector<CString>{"OUT1", "A8", "xOUT"}));
     ASSERT_EQ(host->messages.size(), 1u);
     EXPECT_EQ(host->messages[0].text, LoadMessage(2009));
 }
@@ -215,17 +198,17 @@ TEST_F(BatchEditTest, PartReferencesNumberAndBadResultsChangeNothing)
     EXPECT_EQ(seen.reference, kMixedValue);
     EXPECT_EQ(seen.partName, "RES"); // common to all
     EXPECT_FALSE(seen.package.has_value());
-    EXPECT_EQ(Names(sheet.Parts(), RefOf), (std::vector<CString>{"R1", "R2", "R3"}));
+    EXPECT_EQ(Names(sheet.Parts(), &CPart::GetRefName), (std::vector<CString>{"R1", "R2", "R3"}));
     EXPECT_EQ(sheet.GetLastPart()->GetPartName(), "RES");
 
     // A step past the largest reference number changes no part.
     EXPECT_EQ(sheet.EditPart(Typing(&CPartEditForm::reference, "R2147483646++")), 0);
-    EXPECT_EQ(Names(sheet.Parts(), RefOf), (std::vector<CString>{"R1", "R2", "R3"}));
+    EXPECT_EQ(Names(sheet.Parts(), &CPart::GetRefName), (std::vector<CString>{"R1", "R2", "R3"}));
     EXPECT_EQ(host->messages.back().text, LoadMessage(2009));
     // A result the part dialog refuses changes no part either.
     EXPECT_EQ(sheet.EditPart(Typing(&CPartEditForm::reference, "R:=?")), 0); // "?1" ...
     EXPECT_EQ(host->messages.back().text, LoadMessage(2003));
-    EXPECT_EQ(Names(sheet.Parts(), RefOf), (std::vector<CString>{"R1", "R2", "R3"}));
+    EXPECT_EQ(Names(sheet.Parts(), &CPart::GetRefName), (std::vector<CString>{"R1", "R2", "R3"}));
 }
 
 TEST_F(BatchEditTest, LinesAndPinsNumberInTheirSortedOrder)
@@ -246,7 +229,7 @@ TEST_F(BatchEditTest, LinesAndPinsNumberInTheirSortedOrder)
                                  return true;
                              }),
               1);
-    EXPECT_EQ(Names(wires.Wires(), NameOf), (std::vector<CString>{"D0", "D1"}));
+    EXPECT_EQ(Names(wires.Wires(), &CLine::GetName), (std::vector<CString>{"D0", "D1"}));
     EXPECT_EQ(wires.GetHeadWire()->GetNameText().GetFrame(), 3);
     // The display switches were left mixed: each name keeps its own.
     EXPECT_EQ(wires.GetHeadWire()->GetNameText().GetAngle() & CText::kHidden, 0u);
@@ -266,7 +249,7 @@ TEST_F(BatchEditTest, LinesAndPinsNumberInTheirSortedOrder)
                            }),
               1);
     // Left pins list by ascending y.
-    EXPECT_EQ(Names(pins.Pins(), NoOf), (std::vector<CString>{"1", "2", "3"}));
+    EXPECT_EQ(Names(pins.Pins(), &CPin::GetNo), (std::vector<CString>{"1", "2", "3"}));
     EXPECT_EQ(pins.GetHeadPin()->GetPoint(), CPoint(-300, 0));
     EXPECT_EQ(pins.GetHeadPin()->GetName(), "IO");
     EXPECT_EQ(pins.GetHeadPin()->GetEleType(), CPin::Output);
