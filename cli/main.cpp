@@ -5,6 +5,7 @@
 //   vireo-cli info FILE        print the document header and the item counts
 //   vireo-cli project ...      list a project's sheets, get and set its properties
 //   vireo-cli resave FILE      open and save a schematic through the document
+//   vireo-cli refs INPUT...    list the part references of sheets, sorted
 //
 // Exit status: 0 success, 1 a file could not be read or written, 2 usage.
 #include <cstdio>
@@ -18,6 +19,7 @@
 #include "commands.h"
 #include "projectcommands.h"
 #include "libcommands.h"
+#include "refscommand.h"
 #include "schematicio.h"
 
 namespace {
@@ -47,6 +49,10 @@ const char kUsage[] =
     "  lib libs [add|remove PATH...]    show or edit the library list of the settings\n"
     "  lib2txt LIB TXT                  write a library as a text library\n"
     "  txt2lib TXT LIB                  build a library from a text library (old one kept as .lbk)\n"
+    "  refs INPUT... [--sort ref|reading]\n"
+    "                   list the parts of the sheets, by reference or in reading order;\n"
+    "                   tab-separated: reference, prefix, number, suffix, package reference,\n"
+    "                   value, part name\n"
     "\n"
     "options:\n"
     "  --yes            answer yes to questions (default: the question's default, else no)\n"
@@ -122,6 +128,7 @@ const Command kCommands[] = {
     {"lib", LibCommand},
     {"lib2txt", Lib2TxtCommand},
     {"txt2lib", Txt2LibCommand},
+    {"refs", RefsCommand},
 };
 
 }  // namespace

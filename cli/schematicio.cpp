@@ -44,7 +44,7 @@ bool LoadSchematic(const std::filesystem::path& path, LoadedSchematic& out, std:
             return true;
         }
         out.title.DeleteContents();
-        switch (CSchematicFile::Read(ar, out.header, out.main, &out.title)) {
+        switch (CSchematicFile::Read(ar, out.header, out.main, &out.title, &out.hasTitle)) {
         case CSchematicFile::ReadStatus::Ok: break;
         case CSchematicFile::ReadStatus::NotSchematic: error = "not a schematic file"; return false;
         case CSchematicFile::ReadStatus::UnsupportedVersion: {
@@ -56,7 +56,6 @@ bool LoadSchematic(const std::filesystem::path& path, LoadedSchematic& out, std:
             return false;
         }
         }
-        out.hasTitle = out.title.GetItemCount() > 0;
         return true;
     } catch (const CArchiveException& e) {
         error = std::string("damaged schematic file: ") + e.what();
@@ -67,10 +66,20 @@ bool LoadSchematic(const std::filesystem::path& path, LoadedSchematic& out, std:
 bool SaveSchematic(const std::filesystem::path& path, LoadedSchematic& in, std::string& error)
 {
     CArchive ar;
-    switch (FormatOfPath(path)) {
-    case SchematicFormat::Binary: CSchematicFile::Write(ar, in.header, in.main, in.hasTitle ? &in.title : nullptr); break;
-    case SchematicFormat::Text: in.main.SerializeText(ar); break;
-    case SchematicFormat::Unknown: error = "unknown output format (use .dcd or .txt)"; return false;
+    try {
+        switch (FormatOfPath(path)) {
+        case SchematicFormat::Binary:
+            CSchematicFile::Write(ar, in.header, in.main, in.hasTitle ? &in.title : nullptr);
+            break;
+        case SchematicFormat::Text: in.main.SerializeText(ar); break;
+        case SchematicFormat::Unknown:
+            error = "unknown output format (use .dcd or .txt)";
+            return false;
+        }
+    } catch (const CArchiveException& e) {
+        // Nothing is written: a partial or altered output would pass for the sheet.
+        error = std::string("cannot write this sheet in that form: ") + e.what();
+        return false;
     }
     try {
         WriteFileAtomically(path, ar.Bytes());

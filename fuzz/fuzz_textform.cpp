@@ -45,9 +45,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         sheet.SerializeText(ar);
     }
 
-    // After one more pass through the text form nothing may drift.
-    std::vector<uint8_t> previous = TextOf(sheet);
-    for (int pass = 0; pass < 2; ++pass) {
+    // After one more pass through the text form nothing may drift.  A text
+    // the form cannot hold (a plain line ending in half a double-byte
+    // character) is refused by the writer; such a sheet is checked below
+    // only.
+    std::vector<uint8_t> previous;
+    bool writable = true;
+    try {
+        previous = TextOf(sheet);
+    } catch (const CArchiveException&) {
+        writable = false;
+    }
+    for (int pass = 0; writable && pass < 2; ++pass) {
         CSheet again;
         CArchive ar(previous);
         again.SerializeText(ar);

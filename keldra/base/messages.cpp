@@ -25,6 +25,7 @@ const Entry kMessages[] = {
     {2007, "package-max and package number is not 0 when invert",
      "反転時はパッケージ数とパッケージ番号を0以外にして下さい。"},
     {2008, "Character '?' allow only one in reference", "部品番号の'?'は1文字だけ使用できます。"},
+    {2009, "Number step out of range", "番号の増分が範囲外です。"},
     {2101, "Pin No %1  duplicate\nContinue ?", "ピン番号 %1 が重複しています。\n続けますか？"},
     {2102, "Only one kind power pin\nContinue ?", "電源ピンが1種類しかありません。\n続けますか？"},
     {2901, "No project\nDo you make opened schematic sheets?",

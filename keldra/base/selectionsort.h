@@ -8,14 +8,15 @@
 // list items in this order, so it is reproduced exactly.
 //
 // The literal loop is quadratic.  Here every item's key is computed once and
-// the remaining items sit in an ordered set of (key, index); taking the
+// ranked, and the remaining items sit in a heap of (rank, index); taking the
 // minimum and moving the displaced item to its new index are each O(log n),
 // so a list of n items sorts in O(n log n) with the same result, provided
 // `less` is a strict weak order on the keys.
 #pragma once
 
+#include <algorithm>
 #include <functional>
-#include <set>
+#include <numeric>
 #include <utility>
 #include <vector>
 
@@ -41,37 +42,54 @@ bool SelectionSortList(CItemList<T>& list, KeyOf keyOf, Less less, const SortSte
         keys.push_back(keyOf(*list.GetNext(pos)));
     }
 
-    // keys never move; keyAt[i] is the slot in keys of the item now at list
-    // index i.  The set holds (key slot, list index) of every item not yet
-    // placed, ordered by key and then by index, so its first entry is the
-    // item the literal scan would pick.
-    std::vector<int> keyAt(count);
+    // Each key is compared only while ranking: equal keys share a rank, so
+    // what follows compares plain integers.  rankAt[i] is the rank of the item
+    // now at list index i.
+    std::vector<int> rankAt(count);
+    {
+        std::vector<int> byKey(count);
+        std::iota(byKey.begin(), byKey.end(), 0);
+        std::sort(byKey.begin(), byKey.end(),
+                  [&keys, &less](int a, int b) { return less(keys[a], keys[b]); });
+        int rank = 0;
+        for (int k = 0; k < count; ++k) {
+            if (k > 0 && less(keys[byKey[k - 1]], keys[byKey[k]]))
+                ++rank;
+            rankAt[byKey[k]] = rank;
+        }
+    }
+    // The unplaced items as (rank, list index) in a min-heap, ordered by key
+    // and then by index, so that its top is the item the literal scan would
+    // pick.  A moved item gets a new entry; an entry is stale once its index
+    // is placed or holds an item of another rank, and stale entries are
+    // dropped when they come to the top.
+    using Entry = std::pair<int, int>;
+    std::vector<Entry> heap;
+    heap.reserve(size_t(count) * 2);
     for (int i = 0; i < count; ++i)
-        keyAt[i] = i;
-    auto entryLess = [&keys, &less](const std::pair<int, int>& a, const std::pair<int, int>& b) {
-        if (less(keys[a.first], keys[b.first]))
-            return true;
-        if (less(keys[b.first], keys[a.first]))
-            return false;
-        return a.second < b.second;
+        heap.emplace_back(rankAt[i], i);
+    std::make_heap(heap.begin(), heap.end(), std::greater<>());
+    auto pop = [&heap]() {
+        std::pop_heap(heap.begin(), heap.end(), std::greater<>());
+        const Entry top = heap.back();
+        heap.pop_back();
+        return top;
     };
-    std::set<std::pair<int, int>, decltype(entryLess)> remaining(entryLess);
-    for (int i = 0; i < count; ++i)
-        remaining.emplace(i, i);
 
     for (int i = 0; i < count; ++i) {
         if (step && step(i, count))
             return true;
-        const auto first = remaining.begin();
-        const int j = first->second;
-        remaining.erase(first);
+        Entry first = pop();
+        while (first.second < i || rankAt[first.second] != first.first)
+            first = pop();
+        const int j = first.second;
         if (j == i)
             continue;
         // The item at i moves to j.
-        remaining.erase({keyAt[i], i});
-        remaining.emplace(keyAt[i], j);
+        heap.emplace_back(rankAt[i], j);
+        std::push_heap(heap.begin(), heap.end(), std::greater<>());
         list.SwapAt(positions[i], positions[j]);
-        std::swap(keyAt[i], keyAt[j]);
+        std::swap(rankAt[i], rankAt[j]);
     }
     return false;
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/archive.h"
+#include "base/selectionsort.h"
 #include "items/geometry.h"
 #include "items/recordline.h"
 
@@ -237,7 +238,11 @@ CString CPart::GetPropertyCSV(const CString& names) const
 void CPart::DeleteProperty(const CString& name)
 {
     // "[NAME]" removes the shown properties of NAME; a plain name the hidden ones.
-    const bool bracketed = name.GetLength() >= 2 && name[0] == '[' && name[name.GetLength() - 1] == ']';
+    // The closing bracket must be a character of its own: the trail byte of a
+    // double-byte character can be 0x5D as well.
+    const int last = name.LastCharPos();
+    const bool bracketed = name.GetLength() >= 2 && name[0] == '[' &&
+                           name.CharLengthAt(last) == 1 && name[last] == ']';
     const CString bare = bracketed ? name.Mid(1, name.GetLength() - 2) : name;
     POSITION pos = m_texts.GetHeadPosition();
     while (pos) {
@@ -324,7 +329,11 @@ CString CPart::GetRefFormat() const
 
 bool CPart::GetRefName(CString& prefix, CString& suffix, int& number) const
 {
-    const CString& ref = GetRefName();
+    return SplitRef(GetRefName(), prefix, suffix, number);
+}
+
+bool CPart::SplitRef(const CString& ref, CString& prefix, CString& suffix, int& number)
+{
     prefix.Empty();
     suffix.Empty();
     number = 0;
@@ -381,25 +390,48 @@ void CPart::SetRefNo(int number, int force)
 {
     CString prefix, suffix;
     int old;
-    if (!GetRefName(prefix, suffix, old))
+    // A negative number has no reference form; it changes nothing.
+    if (number < 0 || !GetRefName(prefix, suffix, old))
         return;
-    if (number != 0) {
-        if (GetRefName().Find('?') < 0 && force == 0)
-            return;
-        CString formatted;
-        formatted.Format(GetRefFormat().c_str(), number);
-        SetRefName(prefix + formatted + suffix);
-    } else {
+    if (number == 0) {
         SetRefName(prefix + "?" + suffix);
+        return;
     }
+    if (GetRefName().Find('?') < 0 && force == 0)
+        return;
+    SetRefName(FormatRef(prefix, number, suffix));
 }
 
-void CPart::IncRefName(int step)
+CString CPart::FormatRef(const CString& prefix, int number, const CString& suffix) const
+{
+    // A number format must give a reference that reads back as the same
+    // prefix, number and suffix: "N%02d" or "%-4d" would change the prefix
+    // or the gate suffix that netlists and numbering look at.
+    const CString format = GetRefFormat();
+    if (format != "%d") {
+        CString digits;
+        digits.Format(format.c_str(), number);
+        const CString candidate = prefix + digits + suffix;
+        CString p, s;
+        int n;
+        if (SplitRef(candidate, p, s, n) && p == prefix && s == suffix && n == number)
+            return candidate;
+    }
+    return prefix + CString::Formatted("%d", number) + suffix;
+}
+
+bool CPart::IncRefName(int step)
 {
     const long long n = (long long)std::max(GetRefNo(), 0) + step;
-    const int clamped = int(std::clamp<long long>(n, 0, INT_MAX));
-    SetRefNo(clamped, n >= 1);
+    // A number beyond what a reference number can hold is refused, not cut.
+    if (n > INT_MAX)
+        return false;
+    if (n >= 1)
+        SetRefNo(int(n), 1);
+    else
+        SetRefNo(0, 0);
     CalcBoundRect();
+    return true;
 }
 
 bool CPart::RefCheck() const
@@ -454,22 +486,9 @@ bool CPart::Compare(CPart& other)
 
 void CPart::SortPin()
 {
-    // Selection sort exchanging entries: the order of pins that compare equal
-    // is the one users have always seen.
-    for (POSITION i = m_pins.GetHeadPosition(); i;) {
-        POSITION least = i;
-        POSITION j = i;
-        m_pins.GetNext(j);
-        while (j) {
-            const POSITION at = j;
-            const CPin* candidate = m_pins.GetNext(j);
-            if (*candidate < *m_pins.GetAt(least))
-                least = at;
-        }
-        if (least != i)
-            m_pins.SwapAt(i, least);
-        m_pins.GetNext(i);
-    }
+    // The swapping selection sort: the order of pins that compare equal is
+    // the one users have always seen.
+    SelectionSortList(m_pins, [](const CPin& pin) { return pin.ListingKey(); });
 }
 
 void CPart::SortPinNo()
@@ -650,7 +669,13 @@ void CPart::CalcBoundRect(int recalcTexts)
     r.UnionRect(r, m_value.GetBoundingRect());
     for (const CText& text : m_texts)
         r.UnionRect(r, IsFrameText(text) ? text.GetFrameBoundingRect() : text.GetBoundingRect());
-    r.UnionRect(r, GetSimpleBoundingRect());
+    // Whole items: a line with its name, a pin with its name, number and marks.
+    for (const CLine& line : m_lines)
+        r.UnionRect(r, line.GetBoundingRect());
+    for (const CArc& arc : m_arcs)
+        r.UnionRect(r, arc.GetBoundingRect());
+    for (const CPin& pin : m_pins)
+        r.UnionRect(r, pin.GetBoundingRect());
     m_corner1 = CPoint(r.left, r.top);
     m_corner2 = CPoint(r.right, r.bottom);
 }
@@ -676,7 +701,7 @@ CRect CPart::GetSimpleBoundingRect() const
     for (const CPin& pin : m_pins) {
         if (!pin.IsDisp())
             continue;
-        // The stroke only: pin texts do not belong to the outline.
+        // The stroke only: this rectangle leaves the pin texts out.
         CRect stroke = CRect(pin.GetStartPoint(), pin.GetPoint()).Normalized();
         stroke.InflateRect(6, 6);
         r.UnionRect(r, stroke);

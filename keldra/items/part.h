@@ -156,10 +156,19 @@ public:
 
     // --- references --------------------------------------------------------------------
     bool GetRefName(CString& prefix, CString& suffix, int& number) const;
+    // The same split of any reference string.
+    static bool SplitRef(const CString& ref, CString& prefix, CString& suffix, int& number);
     CString GetRefNameA() const;
     int GetRefNo() const;
+    // number < 0 changes nothing; 0 writes "?"; above 0 the number is written
+    // when the reference has a "?" or force is set.
     void SetRefNo(int number, int force);
-    void IncRefName(int step);
+    // The reference prefix + number + suffix, the number in the "REFFORM"
+    // format when that reads back as the same three parts, else "%d".
+    CString FormatRef(const CString& prefix, int number, const CString& suffix) const;
+    // Steps the number; below 1 the reference returns to "?".  A step past
+    // the largest number is refused (false, nothing changes).
+    bool IncRefName(int step);
     bool RefCheck() const;
     int CompareRef(const CPart& other) const;
 

@@ -617,26 +617,35 @@ int DirectionRank(uint32_t direction)
 
 } // namespace
 
-bool operator<(const CPin& a, const CPin& b)
+CPin::ListingKeyType CPin::ListingKey() const
 {
-    if (a.IsDisp() != b.IsDisp())
-        return a.IsDisp();
-    const int ra = DirectionRank(a.GetDir()), rb = DirectionRank(b.GetDir());
-    if (ra != rb)
-        return ra < rb;
-    const CPoint& p = a.m_body;
-    const CPoint& q = b.m_body;
-    switch (a.GetDir()) {
+    // Displayed pins first, then by direction, then along the direction;
+    // oblique pins keep their order among themselves.
+    const CPoint& p = m_body;
+    int64_t along = 0, across = 0;
+    switch (GetDir()) {
     case dir::k0:
     case dir::k180:
-        return p.y != q.y ? p.y < q.y : p.x < q.x;
+        along = p.y;
+        across = p.x;
+        break;
     case dir::k90:
-        return p.x != q.x ? p.x < q.x : p.y > q.y;
+        along = p.x;
+        across = -int64_t(p.y);
+        break;
     case dir::k270:
-        return p.x != q.x ? p.x < q.x : p.y < q.y;
+        along = p.x;
+        across = p.y;
+        break;
     default:
-        return false; // oblique pins keep their order among themselves
+        break;
     }
+    return {IsDisp() ? 0 : 1, DirectionRank(GetDir()), along, across};
+}
+
+bool operator<(const CPin& a, const CPin& b)
+{
+    return a.ListingKey() < b.ListingKey();
 }
 
 // --- stored forms ----------------------------------------------------------

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <tuple>
 
 #include "base/point.h"
 #include "base/rect.h"
@@ -153,8 +154,12 @@ public:
     friend bool operator==(const CPin& a, const CPin& b) { return a.m_body == b.m_body && a.m_tip == b.m_tip; }
     friend bool operator!=(const CPin& a, const CPin& b) { return !(a == b); }
     bool Compare(const CPin& other) const;
-    // Listing order.
+    // Listing order: displayed pins before hidden ones, directions in the
+    // order 180, 270, 0, 90 degrees (oblique last), then along the direction.
     friend bool operator<(const CPin& a, const CPin& b);
+    // The same order as a key, for sorts that compute each key once.
+    using ListingKeyType = std::tuple<int, int, int64_t, int64_t>;
+    ListingKeyType ListingKey() const;
 
     // --- stored forms --------------------------------------------------------------
     // The smallest binary record: two points, angle, electrical word, flags.

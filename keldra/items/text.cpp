@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "base/archive.h"
+#include "base/exception.h"
 #include "base/profile.h"
 #include "base/textmetrics.h"
 #include "items/geometry.h"
@@ -92,6 +93,14 @@ bool DigitsValue(const CString& digits, long long& value)
         value = value * 10 + (digits[i] - '0');
     }
     return true;
+}
+
+// True when the last byte of s is a lead byte with no trail byte after it.
+bool EndsInLoneLeadByte(const CString& s)
+{
+    const int last = s.LastCharPos();
+    return last >= 0 && s.CharLengthAt(last) == 1 &&
+           IsCp932LeadByte(static_cast<unsigned char>(s[last]));
 }
 
 // The nine anchors by keypad position 1..9.
@@ -512,14 +521,11 @@ void CText::SetNumberLen(int digits)
     long long value;
     if (t.digits.IsEmpty() || !DigitsValue(t.digits, value))
         return;
+    // Widths beyond the digits a number can have would only pad with zeros
+    // that no numbering reads back; "%01ld" is the plain number.
+    const int width = std::clamp(digits, 1, kMaxNumberLen);
     CString number;
-    if (digits > 0) {
-        CString format;
-        format.Format("%%0%dld", digits);
-        number.Format(format.c_str(), long(value));
-    } else {
-        number.Format("%ld", long(value));
-    }
+    number.Format("%0*lld", width, value);
     if (t.fullWidth)
         number = ToFullWidth(number);
     m_string = t.head + number + t.tilde;
@@ -774,15 +780,62 @@ void CText::DataRead(CArchive& ar, int version)
     CalcBoundRect();
 }
 
+CString CText::TextFormString(const CString& s)
+{
+    // A raw line break (possible in binary files) would end the record: it is
+    // written as the break a text shows, backslash + n.  After an odd run of
+    // backslashes that "\n" would read as an escaped backslash followed by
+    // 'n', so one more backslash keeps the run as it was shown.
+    CString out;
+    int backslashes = 0;
+    for (int p = 0; p < s.GetLength(); p += s.CharLengthAt(p)) {
+        const int n = s.CharLengthAt(p);
+        const char c = s[p];
+        if (n == 1 && c == '\0')
+            throw CArchiveException(CArchiveException::genericException,
+                                    "a text holds a NUL byte, which the text form cannot hold");
+        // A lead byte with a break for its trail byte is no character at all.
+        if (n == 2 && (s[p + 1] == '\0' || s[p + 1] == '\r' || s[p + 1] == '\n'))
+            throw CArchiveException(
+                CArchiveException::genericException,
+                "a text holds a broken double-byte character, which the text form cannot hold");
+        if (n == 1 && (c == '\r' || c == '\n')) {
+            if (c == '\r' && s[p + 1] == '\n')
+                ++p;
+            if (backslashes % 2)
+                out += '\\';
+            out += "\\n";
+            backslashes = 0;
+            continue;
+        }
+        backslashes = n == 1 && c == '\\' ? backslashes + 1 : 0;
+        out += s.Mid(p, n);
+    }
+    // A lead byte at the very end would take the closing quote for its trail
+    // byte when the record is read.
+    if (EndsInLoneLeadByte(s))
+        throw CArchiveException(
+            CArchiveException::genericException,
+            "a text holds a broken double-byte character, which the text form cannot hold");
+    return out;
+}
+
 void CText::SerializeText(CArchive& ar, const char* keyword) const
 {
     CString line;
-    line.Format("%s\"%s\" %d %d %d %d\n", keyword, m_string.c_str(), m_point.x, m_point.y, m_size, int(m_attr));
+    line.Format("%s\"%s\" %d %d %d %d\n", keyword, TextFormString(m_string).c_str(), m_point.x,
+                m_point.y, m_size, int(m_attr));
     ar.WriteString(line);
     if (!HasOwnFont())
         return;
+    // A face name is never a text with line breaks, and one that holds a
+    // break or ends in half a character cannot be written unchanged.
+    const CString face = m_font.FaceName();
+    if (face.str().find_first_of("\r\n") != std::string::npos || EndsInLoneLeadByte(face))
+        throw CArchiveException(CArchiveException::genericException,
+                                "a font name the text form cannot hold");
     const int style = (m_font.lfItalic ? 4 : 0) + (m_font.lfUnderline ? 2 : 0) + (m_font.lfStrikeOut ? 1 : 0);
-    line.Format("Font \"%s\" %d %d %d %d %d %d %d %d %d %d\n", m_font.FaceName().c_str(), m_font.lfWidth,
+    line.Format("Font \"%s\" %d %d %d %d %d %d %d %d %d %d\n", face.c_str(), m_font.lfWidth,
                 m_font.lfEscapement, m_font.lfOrientation, m_font.lfWeight, style, m_font.lfCharSet,
                 m_font.lfOutPrecision, m_font.lfClipPrecision, m_font.lfQuality, m_font.lfPitchAndFamily);
     ar.WriteString(line);

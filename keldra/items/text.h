@@ -16,6 +16,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "base/logfont.h"
@@ -111,7 +112,10 @@ public:
     // character); false when nothing changed.
     bool IncName(int step);
     int GetNumberLen() const;
+    // Rewrites the trailing number zero-padded to digits (1..kMaxNumberLen;
+    // 0 and below mean no padding).
     void SetNumberLen(int digits);
+    static constexpr int kMaxNumberLen = 18;
 
     // --- transforms ------------------------------------------------------------
     void Offset(const CPoint& d);
@@ -153,7 +157,11 @@ public:
     void DataRead(CArchive& ar, int version);
     // Writes keyword + "\"text\" x y size attr\n" (and a "Font " line for an
     // own font).
+    // Raises CArchiveException for a text the form cannot hold (a NUL byte).
     void SerializeText(CArchive& ar, const char* keyword) const;
+    // A string as a text-form record holds it: raw line breaks become the
+    // shown break backslash + n.  Raises CArchiveException for a NUL byte.
+    static CString TextFormString(const CString& s);
     // Applies a "Font \"face\" ..." record line; only to a text with an own font.
     void ReadFontRecord(const CString& line);
 
@@ -178,6 +186,8 @@ public:
     friend bool operator!=(const CText& a, const CText& b) { return !(a == b); }
     // Listing order: greater y first, then smaller x.
     friend bool operator<(const CText& a, const CText& b);
+    // The same order as a key, for sorts that compute each key once.
+    std::pair<int64_t, int64_t> ListingKey() const { return {-int64_t(m_point.y), m_point.x}; }
 
 private:
     // Rectangles of one line whose anchor point is (px, py).

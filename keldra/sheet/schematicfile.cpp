@@ -59,8 +59,10 @@ void ParseSizes(const CString& text, int out[3])
 } // namespace
 
 CSchematicFile::ReadStatus CSchematicFile::Read(CArchive& ar, CDocumentHeader& header,
-                                                CSheet& target, CSheet* title)
+                                                CSheet& target, CSheet* title, bool* titleStored)
 {
+    if (titleStored)
+        *titleStored = false;
     CString first;
     ar.ReadString(first);
     const int version = ParseVersion(first);
@@ -102,6 +104,8 @@ CSchematicFile::ReadStatus CSchematicFile::Read(CArchive& ar, CDocumentHeader& h
             titleSheet.DataRead(ar, version);
         }
         ar.ReadInt(); // the closing 0
+        if (titleStored)
+            *titleStored = true;
     }
     return ReadStatus::Ok;
 }

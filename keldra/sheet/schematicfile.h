@@ -43,7 +43,10 @@ public:
     // after the main sheet goes into title (skipped when title is null).  The
     // header's version becomes the file's, except for a target that is not a
     // drawing sheet, after which the previous version is put back.
-    static ReadStatus Read(CArchive& ar, CDocumentHeader& header, CSheet& target, CSheet* title);
+    // titleStored, when given, tells whether the file held a title-block
+    // sheet (an empty one included).
+    static ReadStatus Read(CArchive& ar, CDocumentHeader& header, CSheet& target, CSheet* title,
+                           bool* titleStored = nullptr);
 
     // Writes a whole version 8 file; the title-block sheet is written when
     // title is not null.

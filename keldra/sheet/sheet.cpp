@@ -6,6 +6,7 @@
 
 #include "base/host.h"
 #include "base/profile.h"
+#include "sheet/selectedtexts.h"
 
 CSheet::CSheet(int type) : m_type(type) {}
 
@@ -157,9 +158,10 @@ CArc* CSheet::NewArc(const CLine& line)
             angle = 360 - angle;
     }
     const int radius = length < 2147483647.0 ? int(length) : 2147483647;
-    // Only the kind travels: highlight and working marks of the line must not
-    // end up in the arc's type word.
-    return NewArc(CArc(a, radius, angle, angle, line.GetLineType(), line.GetLineWidth()));
+    // The kind and the dash style travel; highlight and working marks of the
+    // line must not end up in the arc's type word.
+    const int type = int(line.GetType() & (CLine::kKindMask | CLine::kStyleMask));
+    return NewArc(CArc(a, radius, angle, angle, type, line.GetLineWidth()));
 }
 
 CJunc* CSheet::NewJunc(const CJunc& junc)
@@ -853,45 +855,6 @@ void CSheet::ResetTextSel()
         }
     }
 }
-
-namespace {
-
-// Calls f on every selected attribute text: those of named lines, of loose
-// pins and of parts.  onPart runs after each part's texts.
-template <class Lines, class Pins, class Parts, class F, class OnPart>
-void ForEachSelectedAttr(Lines& lineLists, Pins& pins, Parts& parts, F f, OnPart onPart)
-{
-    const auto visit = [&f](auto& text) {
-        if (text.IsTextSel())
-            f(text);
-    };
-    for (auto* list : lineLists) {
-        for (auto& line : *list) {
-            if (line.GetName().IsEmpty())
-                continue;
-            visit(line.GetNameText());
-            visit(line.GetCrossNameText());
-        }
-    }
-    for (auto& pin : pins) {
-        visit(pin.GetNameText());
-        visit(pin.GetNoText());
-    }
-    for (auto& part : parts) {
-        visit(part.GetPartNameText());
-        visit(part.GetRefNameText());
-        visit(part.GetValNameText());
-        for (auto& text : part.Texts())
-            visit(text);
-        for (auto& pin : part.Pins()) {
-            visit(pin.GetNameText());
-            visit(pin.GetNoText());
-        }
-        onPart(part);
-    }
-}
-
-}  // namespace
 
 void CSheet::ChangeTextOrg(int key, int all)
 {

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "base/itemlist.h"
@@ -22,6 +23,7 @@
 #include "items/part.h"
 #include "items/pin.h"
 #include "items/text.h"
+#include "sheet/batchedit.h"
 
 class CArchive;
 class CDC;
@@ -292,6 +294,54 @@ public:
     void SerializeDXF(CDxfWriter& dxf, const CDxfLayers& layers, bool marker, const CDrawContext& ctx) const;
     void SerializeTango(CArchive& ar) const;
 
+    // --- annotation and sorting (annotation.cpp) ------------------------------------------
+    // Results of the part sorts.  Anything but kSortDone means there is
+    // nothing to write.
+    static constexpr int kSortDone = 0;
+    static constexpr int kSortCancelled = 1;
+    static constexpr int kSortEmpty = 2;
+    // The tag text a part copied from a sheet carries: the sheet's width and
+    // height, "%05d,%05d" after the tag.
+    static constexpr const char* kSizeTag = "{VIREO:SIZE}";
+    static CString SizeTag(int width, int height);
+    // Sorts the parts by reference (CPart::CompareRef); progress and cancel
+    // through the host.  kSortEmpty for an empty part list.
+    int SortPartRef();
+    // Sorts the parts in reading order of their sheets: top to bottom, then
+    // left to right, by the centre and the height in the size tag.
+    int SortPart();
+    // The reading-order key of one part (smaller first).
+    static std::pair<int64_t, int64_t> ReadingOrderKey(const CPart& part);
+    // Loose pins in CPin order, free texts in CText order.
+    void SortPin();
+    void SortText();
+    // 1 when a part's reference (package reference for gates) equals ref
+    // without case.
+    int FindPartRef(const CString& ref) const;
+    // True when at least two of the free texts and selected texts end in a
+    // number and, from the first of them on, every text has a number of that
+    // many digits.
+    bool CheckTextNumber();
+    // Rewrites the numbers of those texts zero-padded to width digits (1..18);
+    // width 0 takes the longest number among them.
+    void ChangeTextNumber(int width);
+
+    // --- batch property edit (batchedit.cpp) ------------------------------------------------
+    // The Modify command on a selection sheet: the dialog runs on the form of
+    // the items (see sheet/batchedit.h) and OK writes it into them.  1 when
+    // the items were changed; 0 on Cancel, for nothing to edit, or after a
+    // message about input that cannot be applied (nothing changes then).
+    // EditLine takes the kind code of the selection (1, 3, 5, 24..29) and
+    // EditPin the code 11.
+    int EditLine(int code, const CEditDialog<CLineEditForm>& dialog);
+    int EditPart(const CEditDialog<CPartEditForm>& dialog);
+    int EditPin(int code, const CEditDialog<CPinEditForm>& dialog);
+    int EditText(const CEditDialog<CTextEditForm>& dialog);
+    // The item of this sheet to edit after the one sel holds (a pin, a text
+    // or a named horizontal or vertical line), by the "CopyIncrement"
+    // settings; none at the end of one pass.
+    CItemRef GetNextItem(const CSheet& sel);
+
     // --- stored forms -----------------------------------------------------------------------
     void DataWrite(CArchive& ar) const;
     // Reads a sheet record of the given file version; the items are added to
@@ -321,6 +371,10 @@ private:
     template <class F> void ForEachSheetLevelText(F f);
     // A part's three name texts and its own texts.
     template <class F> static void ForEachNameAndOwnText(CPart& part, F f);
+    // Every free text, then the selected texts of named lines, loose pins and
+    // parts.
+    template <class F> void ForEachNumberedText(F f);
+    template <class KeyOf> int SortPartList(KeyOf keyOf);
     void MarkOpenPinsStale()
     {
         if (m_type == kDrawing)

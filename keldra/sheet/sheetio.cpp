@@ -274,6 +274,10 @@ void CSheet::SerializeText(CArchive& ar)
         lastStep = StackStep(grid, textSize);
         stack.y = ClampCoord(int64_t(stack.y) - lastStep);
     }
+
+    // Outlines are never trusted from a file, in this form either.
+    for (CPart& item : m_parts)
+        item.CalcBoundRect();
 }
 
 int CSheet::SerazileSub(CArchive& ar, char* buffer, bool& end)

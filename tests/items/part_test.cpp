@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "base/archive.h"
@@ -153,6 +154,63 @@ TEST_F(CPartTest, ReferenceFormatPropertyAppliesToSingleGatePartsOnly)
     EXPECT_EQ(quad.GetRefName(), "U7A");
 }
 
+TEST_F(CPartTest, SetRefNoCasesAndFormatsThatMustReadBack)
+{
+    struct Case {
+        const char* ref;
+        int packageMax;
+        const char* refform;  // "" for none
+        int number, force;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"R3", 1, "", 5, 0, "R3"},       // numbered and not forced: kept
+        {"R3", 1, "", 5, 1, "R5"},
+        {"R3", 1, "", 0, 0, "R?"},
+        {"U?B", 4, "", 12, 0, "U12B"},
+        {"R?", 1, "", -1, 1, "R?"},      // a negative number has no reference
+        {"R3", 1, "", -7, 1, "R3"},
+        {"R?", 1, "%03d", 7, 0, "R007"},
+        {"R?", 1, "%03d", 1234, 0, "R1234"},
+        {"C?A", 1, "%02d", 3, 0, "C03A"},
+        // Formats whose result would split into another prefix or suffix.
+        {"R?", 1, "N%02d", 7, 0, "R7"},
+        {"R?", 1, "%-4d", 7, 0, "R7"},
+        {"R?", 1, "%+d", 7, 0, "R7"},
+        {"R?", 1, "%d0", 7, 0, "R7"},
+        {"U?A", 4, "%03d", 7, 0, "U7A"},  // gates never take the format
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.ref) + " " + c.refform + " " + std::to_string(c.number));
+        CPart part = PartWithRef(c.ref, c.packageMax);
+        if (*c.refform) {
+            CText form;
+            form.SetProperty("REFFORM", c.refform);
+            part.NewText(form);
+        }
+        part.SetRefNo(c.number, c.force);
+        EXPECT_EQ(part.GetRefName(), c.expected);
+    }
+}
+
+TEST_F(CPartTest, IncRefNameRefusesStepsPastTheLargestNumber)
+{
+    CPart part = PartWithRef("R1");
+    EXPECT_TRUE(part.IncRefName(-1));
+    EXPECT_EQ(part.GetRefName(), "R?");
+    EXPECT_TRUE(part.IncRefName(-3));  // stays unnumbered
+    EXPECT_EQ(part.GetRefName(), "R?");
+
+    CPart top = PartWithRef("R2147483646");
+    EXPECT_TRUE(top.IncRefName(1));
+    EXPECT_EQ(top.GetRefName(), "R2147483647");
+    EXPECT_FALSE(top.IncRefName(1));
+    EXPECT_EQ(top.GetRefName(), "R2147483647");
+    CPart far = PartWithRef("R5");
+    EXPECT_FALSE(far.IncRefName(2147483647));
+    EXPECT_EQ(far.GetRefName(), "R5");
+}
+
 TEST_F(CPartTest, HostileReferenceFormatsFallBackToPlainNumbers)
 {
     for (const char* hostile : {"%s", "%n", "%d%d", "%999999d", "%p", "%ld", "%", "abc", "%*d", "%.999d"}) {
@@ -216,6 +274,19 @@ TEST_F(CPartTest, PropertiesAreFoundIgnoringCaseAndDeletedByVisibility)
     EXPECT_EQ(part.GetProperty("Vendor"), "");
     part.DeleteText("plain");
     EXPECT_EQ(part.Texts().GetCount(), 1);
+}
+
+TEST_F(CPartTest, DeletePropertyReadsTheClosingBracketAsACharacter)
+{
+    // "[A" + 0x81 0x5D: the last byte is ']' but belongs to a double-byte
+    // character, so the name is a plain one and not "[A...]".
+    const CString name = CString("[A") + CString("\x81\x5D");
+    CPart part = PartWithRef("U1");
+    CText hidden;
+    hidden.SetProperty(name, "1");
+    part.NewText(hidden);
+    part.DeleteProperty(name);
+    EXPECT_EQ(part.Texts().GetCount(), 0);
 }
 
 TEST_F(CPartTest, HitPropertyFindsShownPropertiesOnly)
@@ -365,6 +436,22 @@ TEST_F(CPartTest, OutlineCoversItemsAndVisibleTexts)
     part.NewText(frame);
     part.CalcBoundRect();
     EXPECT_GE(part.GetBoundingRect().right, frame.GetFrameBoundingRect().right);
+}
+
+TEST_F(CPartTest, OutlineTakesWholePinsWithTextsAndMarks)
+{
+    // One pin from (0, 0) to (300, 0) with an inversion dot (a 112 box about
+    // the body end) and its number placed far out; a hidden pin far away.
+    CPart part(CPoint(0, 0), CPoint(0, 0), CPoint(0, 0), 1, 1, 0, 0);
+    CPin* pin = part.NewPin(CPoint(0, 0), CPoint(300, 0), CPin::Input | CPin::kDot);
+    pin->SetNo("1", CPoint(2000, 1000), 8);
+    part.NewPin(CPoint(-5000, -5000), CPoint(-5300, -5000), CPin::kHidden);
+    part.CalcBoundRect();
+    const CRect number = pin->GetNoText().GetTextBoundingRect();
+    EXPECT_EQ(part.GetCorner1(), CPoint(-56, -56));
+    EXPECT_EQ(part.GetCorner2(), CPoint(number.right, number.bottom));
+    // The simple rectangle keeps to the stroke.
+    EXPECT_EQ(part.GetSimpleBoundingRect(), CRect(-6, -6, 306, 6));
 }
 
 TEST_F(CPartTest, NumberingAndZoomTouchSelectedTextsOnly)

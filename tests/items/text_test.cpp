@@ -891,6 +891,55 @@ TEST(CTextStore, TextFormRoundTrip)
     EXPECT_EQ(noFont.GetFont().FaceName(), "");
 }
 
+TEST(CTextStore, TextFormWritesRawLineBreaksAsShownBreaks)
+{
+    // Binary files may hold raw CR and LF in a text; a record must stay one
+    // line, and the text must show the same lines after reading back.
+    struct Case {
+        CString raw;
+        CString written;
+        std::vector<CString> shown;
+    };
+    const CString lf("\n"), crlf("\r\n"), cr("\r"), shownBreak("\\n");
+    const Case cases[] = {
+        {"A" + lf + "B", "A" + shownBreak + "B", {"A", "B"}},
+        {"A" + crlf + "B" + cr + "C", "A" + shownBreak + "B" + shownBreak + "C", {"A", "B", "C"}},
+        // An odd run of backslashes before the break gets one more, so that
+        // the run still shows one backslash and the break stays a break.
+        {"A\\" + lf + "B", "A\\\\" + shownBreak + "B", {"A\\", "B"}},
+        {"A\\\\" + lf, "A\\\\" + shownBreak, {"A\\", ""}},
+        // A trail byte 0x5C is no backslash.
+        {Cat({kHyo}) + lf + "x", Cat({kHyo}) + shownBreak + "x", {kHyo, "x"}},
+        {"plain", "plain", {"plain"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.raw.str());
+        const CString written = CText::TextFormString(c.raw);
+        EXPECT_EQ(written, c.written);
+        EXPECT_EQ(written.Find('\n'), -1);
+        EXPECT_EQ(written.Find('\r'), -1);
+        EXPECT_EQ(T(written).GetLines(), c.shown);
+    }
+    // What no record can carry is refused rather than cut short.
+    EXPECT_THROW(CText::TextFormString(CString("A\0B", 3)), CArchiveException);
+    EXPECT_THROW(CText::TextFormString(CString("A\x81\n", 3)), CArchiveException);
+    // A lead byte at the end would swallow the closing quote.
+    EXPECT_THROW(CText::TextFormString("Line to\xE8"), CArchiveException);
+    EXPECT_EQ(CText::TextFormString("\xE8\x22" "x"), "\xE8\x22" "x");  // a pair, read back as one
+    CArchive out;
+    EXPECT_THROW(T(CString("A\0B", 3)).SerializeText(out, "Text "), CArchiveException);
+}
+
+TEST(CTextIncName, NumberWidthIsClamped)
+{
+    CText wide = T("A7");
+    wide.SetNumberLen(40);
+    EXPECT_EQ(wide.GetName(), "A" + CString('0', 17) + "7");
+    CText none = T("A007");
+    none.SetNumberLen(-5);
+    EXPECT_EQ(none.GetName(), "A7");
+}
+
 TEST(CText, SetNameRecordForm)
 {
     CText t;

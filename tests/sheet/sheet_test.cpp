@@ -143,14 +143,15 @@ TEST_F(CSheetCreation, ItemsGoToTheListOfTheirKindInOrder)
 TEST_F(CSheetCreation, CircleFromALineAndJunctionCheck)
 {
     CSheet s;
-    CLine line(CPoint(100, 100), CPoint(100, 0), CLine::kPlain);  // straight down
-    line.ModifyType(0, CLine::kHighlight);
+    // A dashed (code 2) line, straight down, with runtime marks set.
+    CLine line(CPoint(100, 100), CPoint(100, 0), CLine::kPlain | (2u << CLine::kStyleShift));
+    line.ModifyType(0, CLine::kHighlight | CLine::kWorkMark2);
     const CArc* arc = s.NewArc(line);
     EXPECT_EQ(arc->GetCenter(), CPoint(100, 100));
     EXPECT_EQ(arc->GetRadial(), 100);
     EXPECT_EQ(arc->GetStartAngle(), 270);
     EXPECT_EQ(arc->GetEndAngle(), 270);
-    EXPECT_EQ(arc->GetType(), 1);  // the kind only, no runtime marks
+    EXPECT_EQ(arc->GetType(), 0x401);  // kind and dash style, no runtime marks
     EXPECT_EQ(s.NewArc(CLine(CPoint(0, 0), CPoint(3, 4), 0))->GetStartAngle(), 53);
     EXPECT_EQ(s.NewArc(CLine(CPoint(7, 7), CPoint(7, 7), 0))->GetRadial(), 0);
 

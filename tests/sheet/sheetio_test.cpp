@@ -374,6 +374,54 @@ TEST_F(SheetIoTest, TextFormWritesKindsInOrderAndReadsBackStable)
     EXPECT_EQ(TextOf(sample), SampleTextForm());
 }
 
+TEST_F(SheetIoTest, TextFormKeepsTheRecordsAfterALineBreakInAName)
+{
+    // A wire name with a raw line break, as a binary file may hold it, used
+    // to end its record: the arc and the part after it came back as free texts.
+    CSheet sheet;
+    CLine* wire = sheet.NewWire(CPoint(0, 0), CPoint(1000, 0));
+    wire->GetNameText().SetName("N\r\n1", CPoint(10, 20), 70, 8);
+    sheet.NewArc(CPoint(7, 8), 9, 0, 90, 0, 8);
+    CPart part(CPoint(0, 0), CPoint(0, 0), CPoint(0, 0), 0, 0, 0, 0);
+    part.SetRefName("R\n1");
+    sheet.NewPart(part);
+
+    CSheet back;
+    ReadText(TextOf(sheet), back);
+    EXPECT_EQ(back.Texts().GetCount(), 0);
+    EXPECT_EQ(back.Arcs().GetCount(), 1);
+    ASSERT_EQ(back.Parts().GetCount(), 1);
+    EXPECT_EQ(back.GetHeadWire()->GetName(), "N\\n1");  // the break as a text shows it
+    EXPECT_EQ(back.GetHeadPart()->GetRefName(), "R\\n1");
+
+    // A NUL byte cannot be written at all; the writer refuses.
+    CSheet nul;
+    nul.NewText(CText(CString("A\0B", 3), CPoint(0, 0), 70, 8));
+    CArchive out;
+    EXPECT_THROW(nul.SerializeText(out), CArchiveException);
+}
+
+TEST_F(SheetIoTest, TextFormRecomputesPartOutlines)
+{
+    CSheet sheet;
+    ReadText("Part 0 0 5 5 6 6 0 0 0 0\n"
+             "Line 0 0 400 0 8 1 0 0\n"
+             "Pin 0 0 -300 0 16\n"
+             "No \"1\" -50 0 70 10\n"
+             "PartEnd\n",
+             sheet);
+    ASSERT_EQ(sheet.Parts().GetCount(), 1);
+    CPart part = *sheet.GetHeadPart();
+    const CPoint c1 = part.GetCorner1(), c2 = part.GetCorner2();
+    part.CalcBoundRect(1);
+    EXPECT_EQ(c1, part.GetCorner1());
+    EXPECT_EQ(c2, part.GetCorner2());
+    // The stroke, the dot (112 wide about the body end) and the number count.
+    EXPECT_EQ(c1.x, -306);
+    EXPECT_EQ(c2.x, 408);
+    EXPECT_EQ(c1.y, -56);
+}
+
 TEST_F(SheetIoTest, TextFormKeywordsAndTheCurrentItem)
 {
     CSheet sheet;
