@@ -78,13 +78,16 @@ TEST_F(TextLibraryTest, LayoutAndRoundTrip)
     ASSERT_EQ(back.ReadAsciiFile(CString(Path("l.txt"))), 1);
     ASSERT_EQ(back.Image().Packages().size(), 2u);
     EXPECT_EQ(back.Image().Packages()[0].tag, 202);
-    // From there, library -> text -> library is byte for byte the same.
+    // Reading the text works out each part's outline afresh (the hand-built
+    // parts carry none); from there, library -> text -> library is byte for
+    // byte the same.
     ASSERT_EQ(back.WriteAsciiFile(CString(Path("back.txt"))), 1);
-    EXPECT_EQ(Get("back.txt"), text);
     CLibrary again;
     again.SetLibraryName(CString(Path("again.lib")));
     ASSERT_EQ(again.ReadAsciiFile(CString(Path("back.txt"))), 1);
     EXPECT_EQ(Get("again.lib"), Get("back.lib"));
+    ASSERT_EQ(again.WriteAsciiFile(CString(Path("again.txt"))), 1);
+    EXPECT_EQ(Get("again.txt"), Get("back.txt"));
 
     // Rebuilding an existing library keeps the old one as its backup and
     // drops its index.
