@@ -25,29 +25,24 @@
 // true stops the sort there (the user cancelled).
 using SortStepFn = std::function<bool(int position, int count)>;
 
-// keyOf(const T&) gives the key of an item; less(keyA, keyB) orders keys.
-// Returns true when the sort was stopped by step.
-template <class T, class KeyOf, class Less>
-bool SelectionSortList(CItemList<T>& list, KeyOf keyOf, Less less, const SortStepFn& step = {})
+// The arrangement the swapping selection sort leaves a sequence of keys in:
+// arrangement[i] is the original index of the item that ends at index i.
+// When step stops the sort at a position, the arrangement is the one the
+// literal loop had reached there, and cancelled is set.
+template <class Key, class Less>
+std::vector<int> SelectionSortOrder(const std::vector<Key>& keys, Less less, const SortStepFn& step = {},
+                                    bool* cancelled = nullptr)
 {
-    using Key = decltype(keyOf(std::declval<const T&>()));
-    const int count = list.GetCount();
-    std::vector<POSITION> positions;
-    std::vector<Key> keys;
-    positions.reserve(count);
-    keys.reserve(count);
-    for (POSITION pos = list.GetHeadPosition(); pos;) {
-        positions.push_back(pos);
-        keys.push_back(keyOf(*list.GetNext(pos)));
-    }
-
-    // keys never move; keyAt[i] is the slot in keys of the item now at list
-    // index i.  The set holds (key slot, list index) of every item not yet
-    // placed, ordered by key and then by index, so its first entry is the
-    // item the literal scan would pick.
-    std::vector<int> keyAt(count);
+    const int count = int(keys.size());
+    if (cancelled)
+        *cancelled = false;
+    // at[i] is the original index (= key slot) of the item now at index i.
+    // The set holds (key slot, index) of every item not yet placed, ordered
+    // by key and then by index, so its first entry is the item the literal
+    // scan would pick.
+    std::vector<int> at(count);
     for (int i = 0; i < count; ++i)
-        keyAt[i] = i;
+        at[i] = i;
     auto entryLess = [&keys, &less](const std::pair<int, int>& a, const std::pair<int, int>& b) {
         if (less(keys[a.first], keys[b.first]))
             return true;
@@ -60,20 +55,68 @@ bool SelectionSortList(CItemList<T>& list, KeyOf keyOf, Less less, const SortSte
         remaining.emplace(i, i);
 
     for (int i = 0; i < count; ++i) {
-        if (step && step(i, count))
-            return true;
+        if (step && step(i, count)) {
+            if (cancelled)
+                *cancelled = true;
+            break;
+        }
         const auto first = remaining.begin();
         const int j = first->second;
         remaining.erase(first);
         if (j == i)
             continue;
         // The item at i moves to j.
-        remaining.erase({keyAt[i], i});
-        remaining.emplace(keyAt[i], j);
-        list.SwapAt(positions[i], positions[j]);
-        std::swap(keyAt[i], keyAt[j]);
+        remaining.erase({at[i], i});
+        remaining.emplace(at[i], j);
+        std::swap(at[i], at[j]);
     }
-    return false;
+    return at;
+}
+
+// Rearranges items (any container with moves and indexing) into an
+// arrangement from SelectionSortOrder.
+template <class Vec>
+void ApplyOrder(Vec& items, const std::vector<int>& arrangement)
+{
+    Vec sorted;
+    sorted.reserve(items.size());
+    for (int from : arrangement)
+        sorted.push_back(std::move(items[size_t(from)]));
+    items.swap(sorted);
+}
+
+// keyOf(const T&) gives the key of an item; less(keyA, keyB) orders keys.
+// Returns true when the sort was stopped by step.
+template <class T, class KeyOf, class Less>
+bool SelectionSortList(CItemList<T>& list, KeyOf keyOf, Less less, const SortStepFn& step = {})
+{
+    using Key = decltype(keyOf(std::declval<const T&>()));
+    std::vector<POSITION> positions;
+    std::vector<Key> keys;
+    positions.reserve(list.GetCount());
+    keys.reserve(list.GetCount());
+    for (POSITION pos = list.GetHeadPosition(); pos;) {
+        positions.push_back(pos);
+        keys.push_back(keyOf(*list.GetNext(pos)));
+    }
+    bool cancelled = false;
+    const std::vector<int> at = SelectionSortOrder(keys, less, step, &cancelled);
+    // Follow the cycles of the arrangement with swaps of list entries.
+    // where[k] is the index that now holds original item k.
+    std::vector<int> where(at.size());
+    std::vector<int> holds(at.size());
+    for (size_t i = 0; i < at.size(); ++i)
+        where[i] = holds[i] = int(i);
+    for (int i = 0; i < int(at.size()); ++i) {
+        const int j = where[at[i]];
+        if (j == i)
+            continue;
+        list.SwapAt(positions[i], positions[j]);
+        std::swap(holds[i], holds[j]);
+        where[holds[i]] = i;
+        where[holds[j]] = j;
+    }
+    return cancelled;
 }
 
 // The same with keys ordered by operator< and no progress.
