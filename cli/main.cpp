@@ -4,7 +4,11 @@
 //                              in the text form) and write OUT by its extension
 //   vireo-cli info FILE        print the document header and the item counts
 //
-// Exit status: 0 success, 1 a file could not be read or written, 2 usage.
+//   vireo-cli nets INPUT...    print the nets of the sheets
+//   vireo-cli erc INPUT...     print the electrical rule check
+//
+// Exit status: 0 success, 1 a file could not be read or written, 2 usage,
+// 5 rule-check findings (erc --fail-on-findings).
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -29,6 +33,11 @@ const char kUsage[] =
     "                   run the sheet clean-up (merge wires, cut wires back at pins,\n"
     "                   remove duplicates, empty items and, with --over, items off the\n"
     "                   sheet) and write OUT; the options override the settings\n"
+    "  nets INPUT...    print the nets of the sheets (numbered 1, 2 ... in the order given):\n"
+    "                   names, flags, and each pin as REF-PIN type file sheet\n"
+    "  erc [--fail-on-findings] INPUT...\n"
+    "                   print the electrical rule check of the sheets' nets; with the\n"
+    "                   option, exit with 5 when it found anything\n"
     "\n"
     "options:\n"
     "  --yes            answer yes to questions (default: no)\n"
@@ -100,6 +109,8 @@ const Command kCommands[] = {
     {"convert", Convert},
     {"info", Info},
     {"tidy", TidyCommand},
+    {"nets", NetsCommand},
+    {"erc", ErcCommand},
 };
 
 }  // namespace
