@@ -149,33 +149,48 @@ public:
         from.clear();
     }
 
-    // The keys of each net (folded names or packed points), and the nets
-    // holding each key; then the components, merged in the order of the
-    // restarting scan.  Returns true when cancelled.
+    // The keys of each net (folded names or packed points) and the nets
+    // holding each key, as sorted arrays; then the components, merged in
+    // the order of the restarting scan.  Returns true when cancelled.
     template <class Key, class KeysOf>
     static bool MergeComponents(Nets& nets, bool withWires, KeysOf keysOf, bool stepProgress)
     {
         const int count = int(nets.size());
-        std::vector<std::vector<Key>> keys(count);
-        std::unordered_map<Key, std::vector<int>> holders;
-        for (int i = 0; i < count; ++i) {
-            keys[i] = keysOf(*nets[i]);
-            for (const Key& k : keys[i]) {
-                std::vector<int>& h = holders[k];
-                if (h.empty() || h.back() != i)
-                    h.push_back(i);
-            }
+        std::vector<std::pair<Key, int>> entries;
+        for (int i = 0; i < count; ++i)
+            keysOf(*nets[i], [&](Key&& k) { entries.emplace_back(std::move(k), i); });
+        std::sort(entries.begin(), entries.end());
+        entries.erase(std::unique(entries.begin(), entries.end()), entries.end());
+        // Groups of equal keys: the holders of group g are
+        // entries[groupStart[g] .. groupStart[g + 1]).
+        std::vector<int> groupStart, groupOf(entries.size());
+        for (size_t e = 0; e < entries.size(); ++e) {
+            if (e == 0 || entries[e].first != entries[e - 1].first)
+                groupStart.push_back(int(e));
+            groupOf[e] = int(groupStart.size()) - 1;
         }
-        std::vector<char> gone(count, 0);
-        std::unordered_set<Key> expanded;
+        groupStart.push_back(int(entries.size()));
+        // The groups of each net: netGroups[netStart[i] .. netStart[i + 1]).
+        std::vector<int> netStart(count + 1, 0), netGroups(entries.size());
+        for (const auto& entry : entries)
+            ++netStart[entry.second + 1];
+        for (int i = 0; i < count; ++i)
+            netStart[i + 1] += netStart[i];
+        std::vector<int> fill(netStart.begin(), netStart.end() - 1);
+        for (size_t e = 0; e < entries.size(); ++e)
+            netGroups[fill[entries[e].second]++] = groupOf[e];
+
+        std::vector<char> gone(count, 0), expanded(groupStart.size(), 0);
         std::priority_queue<int, std::vector<int>, std::greater<int>> candidates;
         auto expand = [&](int net) {
-            for (const Key& k : keys[net]) {
-                if (!expanded.insert(k).second)
+            for (int k = netStart[net]; k < netStart[net + 1]; ++k) {
+                const int g = netGroups[k];
+                if (expanded[g])
                     continue;
-                for (int other : holders[k])
-                    if (!gone[other])
-                        candidates.push(other);
+                expanded[g] = 1;
+                for (int e = groupStart[g]; e < groupStart[g + 1]; ++e)
+                    if (!gone[entries[e].second])
+                        candidates.push(entries[e].second);
             }
         };
         for (int i = 0; i < count; ++i) {
@@ -184,18 +199,19 @@ public:
                 if (Host().IsCancelled())
                     return true;
             }
-            if (gone[i] || keys[i].empty())
+            if (gone[i] || netStart[i] == netStart[i + 1])
                 continue;
             CNet& survivor = *nets[i];
             std::unordered_set<std::string> names;
-            for (const CString& name : survivor.m_names)
-                names.insert(Fold(name));
             expand(i);
             while (!candidates.empty()) {
                 const int j = candidates.top();
                 candidates.pop();
                 if (j == i || gone[j])
                     continue;
+                if (names.empty())
+                    for (const CString& name : survivor.m_names)
+                        names.insert(Fold(name));
                 gone[j] = 1;
                 Absorb(survivor, *nets[j], withWires, names);
                 expand(j);
@@ -214,14 +230,10 @@ public:
     {
         return MergeComponents<std::string>(
             nets, withWires,
-            [](const CNet& net) {
-                std::vector<std::string> keys;
+            [](const CNet& net, auto emit) {
                 for (const CString& name : net.m_names)
                     if (!IsInternalNetName(name))
-                        keys.push_back(Fold(name));
-                std::sort(keys.begin(), keys.end());
-                keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
-                return keys;
+                        emit(Fold(name));
             },
             stepProgress);
     }
@@ -230,13 +242,7 @@ public:
     {
         MergeComponents<int64_t>(
             nets, true,
-            [](const CNet& net) {
-                std::vector<int64_t> keys;
-                net.ForEachPoint([&](const CPoint& p) { keys.push_back(PackPoint(p)); });
-                std::sort(keys.begin(), keys.end());
-                keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
-                return keys;
-            },
+            [](const CNet& net, auto emit) { net.ForEachPoint([&](const CPoint& p) { emit(PackPoint(p)); }); },
             false);
     }
 
@@ -283,6 +289,18 @@ public:
 namespace {
 
 using Nets = CNetEngine::Nets;
+
+// A cheap test before the property look-up: a "FILE" property text starts
+// with "&FILE&" in some case.
+bool MayHaveFileProperty(const CPart& part)
+{
+    for (const CText& text : part.Texts()) {
+        const CString& s = text.GetName();
+        if (s.GetLength() > 6 && s[0] == '&' && s[5] == '&' && s.Mid(1, 4).CompareNoCase("FILE") == 0)
+            return true;
+    }
+    return false;
+}
 
 bool Step(int i)
 {
@@ -351,9 +369,11 @@ int CSheet::CreatePinGroup(CItemList<CNet>& nets, const CString& docName, const 
     BeginProgressPhase(ProgressPhase::Pins, m_parts.GetCount());
     std::vector<const CPart*> treated;
     for (const CPart& part : m_parts) {
-        const CString file = part.GetProperty("FILE");
-        if (!file.IsEmpty() && context && context->IsProjectSheet(file, docName))
-            continue;
+        if (context && MayHaveFileProperty(part)) {
+            const CString file = part.GetProperty("FILE");
+            if (!file.IsEmpty() && context->IsProjectSheet(file, docName))
+                continue;
+        }
         treated.push_back(&part);
     }
     Nets work = CNetEngine::Take(nets);

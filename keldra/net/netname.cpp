@@ -1,6 +1,8 @@
 #include "net/netname.h"
 
 #include <climits>
+#include <string>
+#include <unordered_map>
 
 #include "items/part.h"
 
@@ -48,9 +50,26 @@ bool CNetName::IsAmbiguous() const
 void CNetName::BreakPartRef()
 {
     // The grammar lives with the part; a scratch part carries the reference.
-    CPart scratch;
-    scratch.SetRefName(CText(m_refName, CPoint(), CText::kDefaultSize, CText::kDefaultAttr));
-    scratch.GetRefName(m_refPrefix, m_refSuffix, m_refNo);
+    // A design repeats each reference on every pin of its part, so the split
+    // is remembered (per thread, bounded).
+    struct Split {
+        CString prefix, suffix;
+        int number = 0;
+    };
+    thread_local std::unordered_map<std::string, Split> known;
+    auto it = known.find(m_refName.str());
+    if (it == known.end()) {
+        if (known.size() >= 65536)
+            known.clear();
+        Split split;
+        CPart scratch;
+        scratch.SetRefName(CText(m_refName, CPoint(), CText::kDefaultSize, CText::kDefaultAttr));
+        scratch.GetRefName(split.prefix, split.suffix, split.number);
+        it = known.emplace(m_refName.str(), std::move(split)).first;
+    }
+    m_refPrefix = it->second.prefix;
+    m_refSuffix = it->second.suffix;
+    m_refNo = it->second.number;
 }
 
 int CNetName::BreakPinNo(CString& s)
