@@ -428,8 +428,11 @@ int CSheet::CreatePinGroup(CItemList<CNet>& nets, const CString& docName, const 
     // (net, reference, pin number) of every node, for Add's test of repeats.
     std::unordered_set<std::string> held;
     auto nodeKey = [](int net, const CNetName& node) {
-        return std::to_string(net) + '\0' + CNetEngine::Fold(node.GetRefName()) + '\0' +
-               CNetEngine::Fold(node.GetPinNo());
+        std::string key(reinterpret_cast<const char*>(&net), sizeof net);
+        key += CNetEngine::Fold(node.GetRefName());
+        key += '\0';
+        key += CNetEngine::Fold(node.GetPinNo());
+        return key;
     };
     for (size_t i = 0; i < work.size(); ++i)
         for (const CNetName& node : work[i]->m_nodes)
