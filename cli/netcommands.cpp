@@ -61,6 +61,30 @@ bool SplitArgs(const CommandArgs& args, const std::vector<std::string>& known, s
     return true;
 }
 
+// The nets of the inputs named in args.
+struct DesignNets {
+    LoadedDesign design;
+    std::unique_ptr<CSheetSetContext> context;
+    CItemList<CNet> nets;
+};
+
+// Reads the words, loads the sheets and builds the nets; returns the exit
+// status of a failure, or kExitOk.
+int PrepareNets(const char* command, const CommandArgs& args, const std::vector<std::string>& known,
+                std::vector<std::string>& options, DesignNets& out)
+{
+    std::vector<std::string> inputs;
+    std::string problem;
+    if (!SplitArgs(args, known, options, inputs, problem))
+        return Usage((std::string(command) + ": " + problem).c_str());
+    if (int status = LoadDesign(inputs, out.design))
+        return status;
+    out.context = std::make_unique<CSheetSetContext>(out.design.sheets);
+    if (BuildNets(out.design.sheets, out.nets, out.context.get()))
+        return Fail(inputs.front(), "cancelled");
+    return kExitOk;
+}
+
 void Print(const CString& text)
 {
     std::fputs(ToUtf8(text).c_str(), stdout);
@@ -70,17 +94,12 @@ void Print(const CString& text)
 
 int NetsCommand(const CommandArgs& args)
 {
-    std::vector<std::string> options, inputs;
-    std::string problem;
-    if (!SplitArgs(args, {}, options, inputs, problem))
-        return Usage(("nets: " + problem).c_str());
-    LoadedDesign design;
-    if (int status = LoadDesign(inputs, design))
+    std::vector<std::string> options;
+    DesignNets built;
+    if (int status = PrepareNets("nets", args, {}, options, built))
         return status;
-    const CSheetSetContext context(design.sheets);
-    CItemList<CNet> nets;
-    if (BuildNets(design.sheets, nets, &context))
-        return Fail(inputs.front(), "cancelled");
+    const CSheetSetContext& context = *built.context;
+    const CItemList<CNet>& nets = built.nets;
 
     int number = 0;
     for (const CNet& net : nets) {
@@ -112,18 +131,13 @@ int NetsCommand(const CommandArgs& args)
 
 int ErcCommand(const CommandArgs& args)
 {
-    std::vector<std::string> options, inputs;
-    std::string problem;
-    if (!SplitArgs(args, {"--fail-on-findings"}, options, inputs, problem))
-        return Usage(("erc: " + problem).c_str());
-    const bool failOnFindings = !options.empty();
-    LoadedDesign design;
-    if (int status = LoadDesign(inputs, design))
+    std::vector<std::string> options;
+    DesignNets built;
+    if (int status = PrepareNets("erc", args, {"--fail-on-findings"}, options, built))
         return status;
-    const CSheetSetContext context(design.sheets);
-    CItemList<CNet> nets;
-    if (BuildNets(design.sheets, nets, &context))
-        return Fail(inputs.front(), "cancelled");
+    const bool failOnFindings = !options.empty();
+    const CSheetSetContext& context = *built.context;
+    const CItemList<CNet>& nets = built.nets;
 
     std::vector<int> codes;
     for (const CNet& net : nets)
