@@ -1,4 +1,5 @@
-// vireo-cli nets INPUT...                      the nets of a design
+// vireo-cli nets [--cross] INPUT...            the nets of a design (with
+//                                              the cross-sheet references)
 // vireo-cli erc [--fail-on-findings] INPUT...  the electrical rule check
 //
 // INPUT is a sheet (.dcd or .txt); the sheets are numbered from 1 in the
@@ -90,13 +91,33 @@ void Print(const CString& text)
     std::fputs(ToUtf8(text).c_str(), stdout);
 }
 
+// The cross-sheet references every named wire and bus of every sheet gets:
+// "cross FILE SHEET: NAME -> TEXT" for each that has partners elsewhere.
+void PrintCrossReferences(DesignNets& built)
+{
+    auto sheet = built.design.sheets.begin();
+    for (LoadedSchematic& doc : built.design.docs) {
+        for (CItemList<CLine>* list : {&doc.main.Wires(), &doc.main.Buses()})
+            for (CLine& line : *list)
+                if (!line.GetName().IsEmpty())
+                    line.ModifyType(0, CLine::kWorkMark1);
+        doc.main.MakeCrossNet(*built.context);
+        for (const CItemList<CLine>* list : {&doc.main.Wires(), &doc.main.Buses()})
+            for (const CLine& line : *list)
+                if (!line.GetCrossName().IsEmpty())
+                    Print(CString::Formatted("cross %s %d: %s -> %s\n", sheet->docName.c_str(), sheet->sheetNo,
+                                             line.GetName().c_str(), line.GetCrossName().c_str()));
+        ++sheet;
+    }
+}
+
 }  // namespace
 
 int NetsCommand(const CommandArgs& args)
 {
     std::vector<std::string> options;
     DesignNets built;
-    if (int status = PrepareNets("nets", args, {}, options, built))
+    if (int status = PrepareNets("nets", args, {"--cross"}, options, built))
         return status;
     const CSheetSetContext& context = *built.context;
     const CItemList<CNet>& nets = built.nets;
@@ -124,6 +145,8 @@ int NetsCommand(const CommandArgs& args)
                                      context.GetSheetNo(node.GetFileName()), pin.IsDisp() ? "" : " hidden"));
         }
     }
+    if (!options.empty())
+        PrintCrossReferences(built);
     const CNetCounts counts = CountNets(nets);
     std::printf("nets: %d  connections: %d\n", counts.nets, counts.connections);
     return kExitOk;

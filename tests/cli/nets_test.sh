@@ -25,6 +25,12 @@ cd "$data" || exit 1
 "$cli" nets top.txt sub.txt >"$work/nets" || fail "nets: exit status"
 diff -u top-sub.nets "$work/nets" || fail "nets: output differs from top-sub.nets"
 
+# With --cross, each named wire also says where it continues: DATA's name
+# stands at (12.00, 10.20) on both sheets.
+"$cli" nets --cross top.txt sub.txt | grep '^cross' >"$work/cross"
+printf '%s\n' 'cross top.txt 1: DATA -> P.2 [12,10]\n' 'cross sub.txt 2: DATA -> P.1 [12,10]\n' >"$work/cross.expected"
+diff -u "$work/cross.expected" "$work/cross" || fail "nets --cross: cross references"
+
 # 2. erc: Output-Output on DATA, Output-Power on VCC (the hidden power pins
 #    count), Open pin for X1 with a negative position; exit 0 by default and
 #    5 with --fail-on-findings.
