@@ -21,23 +21,26 @@ inline void GenerateNetSheet(CSheet& sheet, int parts, int firstPart)
         gate.SetPackageMax(4);
         gate.SetPackage(n % 4 + 1);
         for (auto [name, no] : {std::pair<const char*, const char*>{"VCC", "14"}, {"GND", "7"}}) {
-            CPin* pin = gate.NewPin(org + CPoint(200, 300), org + CPoint(200, 300), CPin::Power | CPin::kHidden);
+            CPin* pin = gate.NewPin(org + CPoint(200, 300), org + CPoint(200, 300),
+                                    CPin::Power | CPin::kHidden);
             pin->SetName(name);
             pin->SetNo(no);
         }
         sheet.NewPart(gate);
         if (i % perRow == perRow - 1)
-            continue;  // the last gate of a row drives nothing
+            continue; // the last gate of a row drives nothing
         CLine* a = sheet.NewWire(org + CPoint(700, 100), org + CPoint(1200, 100));
         sheet.NewWire(org + CPoint(700, 200), org + CPoint(1200, 200));
-        if (i % 10 == 3)  // names that every sheet uses
-            a->GetNameText().SetName(CString::Formatted("SIG%d", (i / 10) % 40), org + CPoint(750, 120), 70, 8);
+        if (i % 10 == 3) // names that every sheet uses
+            a->GetNameText().SetName(CString::Formatted("SIG%d", (i / 10) % 40),
+                                     org + CPoint(750, 120), 70, 8);
         if (i % 20 == 7) {
             // A branch with a dot, down to a power symbol.
             sheet.NewJunc(org + CPoint(950, 100));
             sheet.NewWire(org + CPoint(950, 100), org + CPoint(950, -400));
             CPart symbol(org, org, org, 1, 1, 0, 0);
-            CPin* pin = symbol.NewPin(org + CPoint(950, -600), org + CPoint(950, -400), CPin::Power);
+            CPin* pin =
+                symbol.NewPin(org + CPoint(950, -600), org + CPoint(950, -400), CPin::Power);
             pin->SetName(i % 40 == 7 ? "VCC" : "GND");
             sheet.NewPart(symbol);
         }

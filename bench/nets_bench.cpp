@@ -44,7 +44,8 @@ void BM_ReadAndBuildNets(benchmark::State& state)
             CDocumentHeader header;
             sheets.push_back(std::make_unique<CSheet>(CSheet::kDrawing));
             CSchematicFile::Read(in, header, *sheets.back(), nullptr);
-            set.push_back({CString::Formatted("sheet%zu.dcd", i + 1), int(i) + 1, sheets.back().get()});
+            set.push_back(
+                {CString::Formatted("sheet%zu.dcd", i + 1), int(i) + 1, sheets.back().get()});
         }
         CItemList<CNet> list;
         BuildNets(set, list);
@@ -54,7 +55,13 @@ void BM_ReadAndBuildNets(benchmark::State& state)
     state.counters["nets"] = nets;
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_ReadAndBuildNets)->Arg(1000)->Arg(2000)->Arg(5000)->Arg(10000)->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(BM_ReadAndBuildNets)
+    ->Arg(1000)
+    ->Arg(2000)
+    ->Arg(5000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();
 
 void BM_BuildNets(benchmark::State& state)
 {
@@ -72,4 +79,4 @@ void BM_BuildNets(benchmark::State& state)
 }
 BENCHMARK(BM_BuildNets)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Complexity();
 
-}  // namespace
+} // namespace

@@ -20,7 +20,7 @@ namespace {
 
 // The sheets of the inputs, loaded and numbered.
 struct LoadedDesign {
-    std::list<LoadedSchematic> docs;  // stable addresses for the sheet pointers
+    std::list<LoadedSchematic> docs; // stable addresses for the sheet pointers
     std::vector<CNetSheet> sheets;
 };
 
@@ -38,8 +38,9 @@ int LoadDesign(const std::vector<std::string>& files, LoadedDesign& design)
 }
 
 // Splits the words into options (checked against known) and inputs.
-bool SplitArgs(const CommandArgs& args, const std::vector<std::string>& known, std::vector<std::string>& options,
-               std::vector<std::string>& inputs, std::string& problem)
+bool SplitArgs(const CommandArgs& args, const std::vector<std::string>& known,
+               std::vector<std::string>& options, std::vector<std::string>& inputs,
+               std::string& problem)
 {
     for (const std::string& arg : args) {
         if (arg.size() > 1 && arg[0] == '-') {
@@ -105,13 +106,14 @@ void PrintCrossReferences(DesignNets& built)
         for (const CItemList<CLine>* list : {&doc.main.Wires(), &doc.main.Buses()})
             for (const CLine& line : *list)
                 if (!line.GetCrossName().IsEmpty())
-                    Print(CString::Formatted("cross %s %d: %s -> %s\n", sheet->docName.c_str(), sheet->sheetNo,
-                                             line.GetName().c_str(), line.GetCrossName().c_str()));
+                    Print(CString::Formatted("cross %s %d: %s -> %s\n", sheet->docName.c_str(),
+                                             sheet->sheetNo, line.GetName().c_str(),
+                                             line.GetCrossName().c_str()));
         ++sheet;
     }
 }
 
-}  // namespace
+} // namespace
 
 int NetsCommand(const CommandArgs& args)
 {
@@ -138,11 +140,13 @@ int NetsCommand(const CommandArgs& args)
         Print(line + "\n");
         for (const CNetName& node : net.Nodes()) {
             const CPin& pin = node.GetPin();
-            const CString type =
-                pin.GetEleName().IsEmpty() ? CString::Formatted("Type%d", pin.GetEleType()) : pin.GetEleName();
-            Print(CString::Formatted("  %s-%s %s %s %d%s\n", node.GetRefName().c_str(), node.GetPinNo().c_str(),
-                                     type.c_str(), node.GetFileName().c_str(),
-                                     context.GetSheetNo(node.GetFileName()), pin.IsDisp() ? "" : " hidden"));
+            const CString type = pin.GetEleName().IsEmpty()
+                                     ? CString::Formatted("Type%d", pin.GetEleType())
+                                     : pin.GetEleName();
+            Print(CString::Formatted(
+                "  %s-%s %s %s %d%s\n", node.GetRefName().c_str(), node.GetPinNo().c_str(),
+                type.c_str(), node.GetFileName().c_str(), context.GetSheetNo(node.GetFileName()),
+                pin.IsDisp() ? "" : " hidden"));
         }
     }
     if (!options.empty())

@@ -13,6 +13,7 @@ inline CString FormatHundredths(int32_t value)
 {
     const int64_t magnitude = value < 0 ? -int64_t(value) : int64_t(value);
     char whole[24];
-    std::snprintf(whole, sizeof whole, "%s%lld", value < 0 ? "-" : "", (long long)(magnitude / 100));
+    std::snprintf(whole, sizeof whole, "%s%lld", value < 0 ? "-" : "",
+                  (long long)(magnitude / 100));
     return CString::Formatted("%4s.%02d", whole, int(magnitude % 100));
 }

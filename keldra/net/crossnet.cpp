@@ -6,13 +6,12 @@
 namespace {
 
 // The list a line of this kind lives in.
-template <class Sheet>
-auto& ListOfKind(Sheet& sheet, const CLine& line)
+template <class Sheet> auto& ListOfKind(Sheet& sheet, const CLine& line)
 {
     return line.IsBus() ? sheet.Buses() : line.IsPlain() ? sheet.Lines() : sheet.Wires();
 }
 
-}  // namespace
+} // namespace
 
 void CSheet::SetRecalcCrossNet(const CLine* line)
 {
@@ -54,10 +53,12 @@ void CSheet::MakeCrossNet(const CNetContext& context)
             CString text("P.");
             for (const CCrossNetEntry& pair : found.pairs) {
                 const CPoint& at = pair.line->GetNameText().GetPoint();
-                text += CString::Formatted("%d [%d,%d]", context.GetSheetNo(pair.docName), at.x / 100, at.y / 100);
+                text += CString::Formatted("%d [%d,%d]", context.GetSheetNo(pair.docName),
+                                           at.x / 100, at.y / 100);
                 text += "\\n";
             }
-            cross.SetName(text, cross.GetPoint() + CPoint(100, 0), cross.GetSize(), cross.GetAngle());
+            cross.SetName(text, cross.GetPoint() + CPoint(100, 0), cross.GetSize(),
+                          cross.GetAngle());
             line.SetCrossName(cross);
         }
     }

@@ -16,8 +16,7 @@
 // junctions inside a box.
 class JuncGrid {
 public:
-    JuncGrid(const CItemList<CJunc>& juncs, bool byRow)
-        : m_byRow(byRow)
+    JuncGrid(const CItemList<CJunc>& juncs, bool byRow) : m_byRow(byRow)
     {
         int index = 0;
         for (const CJunc& j : juncs) {
@@ -54,7 +53,8 @@ private:
     };
     std::vector<Entry>::const_iterator Seek(int64_t a, int64_t b) const
     {
-        return std::lower_bound(m_entries.begin(), m_entries.end(), std::pair<int64_t, int64_t>(a, b),
+        return std::lower_bound(m_entries.begin(), m_entries.end(),
+                                std::pair<int64_t, int64_t>(a, b),
                                 [](const Entry& e, const std::pair<int64_t, int64_t>& key) {
                                     return e.a != key.first ? e.a < key.first : e.b < key.second;
                                 });
@@ -76,15 +76,20 @@ public:
         const CPoint& s = w.GetStartPoint();
         const CPoint& e = w.GetEndPoint();
         const int64_t reach = std::max(w.GetLineWidth(), 0);
-        const int64_t x0 = int64_t(std::min(s.x, e.x)) - reach, x1 = int64_t(std::max(s.x, e.x)) + reach;
-        const int64_t y0 = int64_t(std::min(s.y, e.y)) - reach, y1 = int64_t(std::max(s.y, e.y)) + reach;
+        const int64_t x0 = int64_t(std::min(s.x, e.x)) - reach,
+                      x1 = int64_t(std::max(s.x, e.x)) + reach;
+        const int64_t y0 = int64_t(std::min(s.y, e.y)) - reach,
+                      y1 = int64_t(std::max(s.y, e.y)) + reach;
         std::vector<int> hits;
         if (y1 - y0 <= x1 - x0)
             m_rows.Query(y0, y1, x0, x1, hits);
         else
             m_columns.Query(x0, x1, y0, y1, hits);
         hits.erase(std::remove_if(hits.begin(), hits.end(),
-                                  [&](int i) { return !CLine::CheckStroke(s, e, w.GetLineWidth(), m_points[i]); }),
+                                  [&](int i) {
+                                      return !CLine::CheckStroke(s, e, w.GetLineWidth(),
+                                                                 m_points[i]);
+                                  }),
                    hits.end());
         std::sort(hits.begin(), hits.end());
         return hits;
@@ -95,4 +100,3 @@ private:
     JuncGrid m_rows, m_columns;
     std::vector<CPoint> m_points;
 };
-

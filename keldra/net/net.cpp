@@ -24,7 +24,7 @@ int MarkerPos(const CString& name)
 bool g_defaultWarned = false;
 bool* g_warned = &g_defaultWarned;
 
-}  // namespace
+} // namespace
 
 bool IsInternalNetName(const CString& name)
 {
@@ -36,10 +36,11 @@ void WarnAmbiguousNodeDropped(const CNetName& dropped)
     if (!dropped.IsAmbiguous() || *g_warned)
         return;
     *g_warned = true;
-    Host().Message(CString::Formatted("Pins of unnumbered parts or without pin numbers were taken as one pin "
-                                      "(first: %s-%s); number the references for a sound netlist",
-                                      dropped.GetRefName().c_str(), dropped.GetPinNo().c_str()),
-                   CHost::Warning);
+    Host().Message(
+        CString::Formatted("Pins of unnumbered parts or without pin numbers were taken as one pin "
+                           "(first: %s-%s); number the references for a sound netlist",
+                           dropped.GetRefName().c_str(), dropped.GetPinNo().c_str()),
+        CHost::Warning);
 }
 
 CNetWarningScope::CNetWarningScope() : m_previous(g_warned)
@@ -196,13 +197,14 @@ namespace {
 template <class T, class Hash, class Eq>
 void KeepFirst(std::vector<T>& items, Hash hash, Eq eq, void (*onDrop)(const T&) = nullptr)
 {
-    std::unordered_multimap<size_t, size_t> seen;  // hash -> index in kept
+    std::unordered_multimap<size_t, size_t> seen; // hash -> index in kept
     std::vector<T> kept;
     kept.reserve(items.size());
     for (T& item : items) {
         const size_t h = hash(item);
         auto [first, last] = seen.equal_range(h);
-        if (std::any_of(first, last, [&](const auto& entry) { return eq(kept[entry.second], item); })) {
+        if (std::any_of(first, last,
+                        [&](const auto& entry) { return eq(kept[entry.second], item); })) {
             if (onDrop)
                 onDrop(item);
             continue;
@@ -230,24 +232,31 @@ size_t HashNode(const CNetName& n)
     return HashLower(n.GetRefName()) * 31 + HashLower(n.GetPinNo());
 }
 
-}  // namespace
+} // namespace
 
 void CNet::NetRefPinCorrection()
 {
-    KeepFirst(m_nodes, HashNode, [](const CNetName& a, const CNetName& b) { return a == b; },
-              WarnAmbiguousNodeDropped);
+    KeepFirst(
+        m_nodes, HashNode, [](const CNetName& a, const CNetName& b) { return a == b; },
+        WarnAmbiguousNodeDropped);
 }
 
 void CNet::NetCorrection()
 {
-    KeepFirst(m_wires, [](const CLine& w) { return HashPoint(w.GetStartPoint()) * 7 + HashPoint(w.GetEndPoint()); },
-              [](const CLine& a, const CLine& b) { return a == b; });
-    KeepFirst(m_juncs, [](const CJunc& j) { return HashPoint(j.GetPoint()); },
-              [](const CJunc& a, const CJunc& b) { return a == b; });
+    KeepFirst(
+        m_wires,
+        [](const CLine& w) {
+            return HashPoint(w.GetStartPoint()) * 7 + HashPoint(w.GetEndPoint());
+        },
+        [](const CLine& a, const CLine& b) { return a == b; });
+    KeepFirst(
+        m_juncs, [](const CJunc& j) { return HashPoint(j.GetPoint()); },
+        [](const CJunc& a, const CJunc& b) { return a == b; });
     // Two pins stacked at one place are still two pins: only the same pin
     // (same reference and number) is a repeat.
     NetRefPinCorrection();
-    KeepFirst(m_names, HashLower, [](const CString& a, const CString& b) { return a.CompareNoCase(b) == 0; });
+    KeepFirst(m_names, HashLower,
+              [](const CString& a, const CString& b) { return a.CompareNoCase(b) == 0; });
 }
 
 void CNet::Sort()

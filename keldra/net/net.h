@@ -73,8 +73,7 @@ public:
     // Some contact point of other is a contact point of this net.
     bool CheckPoint(const CNet& other) const;
     // Calls f on every contact point (wire ends, junctions, visible node pins).
-    template <class F>
-    void ForEachPoint(F f) const
+    template <class F> void ForEachPoint(F f) const
     {
         for (const CLine& w : m_wires) {
             f(w.GetStartPoint());
@@ -119,7 +118,7 @@ public:
 
 private:
     friend class CNetEngine;
-    friend class CSheet;  // the extraction passes build nets in place
+    friend class CSheet; // the extraction passes build nets in place
     CString MakeDRCSubString(const CNetName& node, const CNetContext* context) const;
     bool HasNode(const CNetName& node) const;
 

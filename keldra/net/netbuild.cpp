@@ -3,7 +3,8 @@
 #include "base/host.h"
 #include "sheet/sheet.h"
 
-int BuildNets(const std::vector<CNetSheet>& sheets, CItemList<CNet>& nets, const CNetContext* context)
+int BuildNets(const std::vector<CNetSheet>& sheets, CItemList<CNet>& nets,
+              const CNetContext* context)
 {
     const CSheetSetContext own(sheets);
     if (!context)

@@ -14,7 +14,8 @@
 // context the sheets answer for themselves (CSheetSetContext).  Returns 1 when
 // the user cancelled (nets is then left empty), else 0; progress goes to the
 // host and ends with the build.
-int BuildNets(const std::vector<CNetSheet>& sheets, CItemList<CNet>& nets, const CNetContext* context = nullptr);
+int BuildNets(const std::vector<CNetSheet>& sheets, CItemList<CNet>& nets,
+              const CNetContext* context = nullptr);
 
 // The counts a netlist summary gives: real nets, and connections (each real
 // net's nodes less one).

@@ -21,7 +21,7 @@ std::string NormalPath(const CString& path, const CString& relativeTo = CString(
     return p.lexically_normal().generic_string();
 }
 
-}  // namespace
+} // namespace
 
 CSheetSetContext::CSheetSetContext(std::vector<CNetSheet> sheets) : m_sheets(std::move(sheets))
 {

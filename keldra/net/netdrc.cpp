@@ -9,9 +9,10 @@
 const char* CNet::DrcName(int index)
 {
     static const char* const kNames[kDrcCodeCount] = {
-        "Output-Output", "Output-In Out", "Output-Open L",  "Output-Open H", "Output-3 State", "Output-Power",
-        "Open L-Open H", "Open L-Power",  "Open H-In Out",  "Open H-Open H", "Open H-Power",   "3 State-Power",
-        "In Out-Power",  "All Input",     "All OpenL",      "All 3 State",   "Open pin",
+        "Output-Output", "Output-In Out", "Output-Open L", "Output-Open H", "Output-3 State",
+        "Output-Power",  "Open L-Open H", "Open L-Power",  "Open H-In Out", "Open H-Open H",
+        "Open H-Power",  "3 State-Power", "In Out-Power",  "All Input",     "All OpenL",
+        "All 3 State",   "Open pin",
     };
     static_assert(std::size(kNames) == kDrcCodeCount);
     return index >= 0 && index < kDrcCodeCount ? kNames[index] : "";
@@ -23,8 +24,10 @@ int CNet::CheckPinDRC() const
     for (const CNetName& node : m_nodes)
         ++count[node.GetPin().GetEleType()];
     const int n = int(m_nodes.size());
-    const int output = count[CPin::Output], inOut = count[CPin::InOut], openLow = count[CPin::OpenLow];
-    const int openHigh = count[CPin::OpenHigh], power = count[CPin::Power], threeState = count[CPin::ThreeState];
+    const int output = count[CPin::Output], inOut = count[CPin::InOut],
+              openLow = count[CPin::OpenLow];
+    const int openHigh = count[CPin::OpenHigh], power = count[CPin::Power],
+              threeState = count[CPin::ThreeState];
     int code = 0;
     if (output) {
         code |= output >= 2 ? 0x1 : 0;
@@ -59,8 +62,9 @@ CString CNet::MakeDRCSubString(const CNetName& node, const CNetContext* context)
     const CPin& pin = node.GetPin();
     const int sheetNo = context ? context->GetSheetNo(node.GetFileName()) : 0;
     return CString::Formatted(" %4s(%4s)\t%s\t%s\t%s [%d]\tX:%s Y:%s\n", node.GetRefName().c_str(),
-                              node.GetPinNo().c_str(), node.GetPinName().c_str(), pin.GetEleName().c_str(),
-                              node.GetFileName().c_str(), sheetNo, FormatHundredths(pin.GetStartPoint().x).c_str(),
+                              node.GetPinNo().c_str(), node.GetPinName().c_str(),
+                              pin.GetEleName().c_str(), node.GetFileName().c_str(), sheetNo,
+                              FormatHundredths(pin.GetStartPoint().x).c_str(),
                               FormatHundredths(pin.GetStartPoint().y).c_str());
 }
 

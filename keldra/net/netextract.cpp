@@ -142,10 +142,10 @@ public:
                 to.m_names.push_back(std::move(name));
         to.m_power = to.m_power || from.m_power;
     }
-    template <class T>
-    static void Move(std::vector<T>& to, std::vector<T>& from)
+    template <class T> static void Move(std::vector<T>& to, std::vector<T>& from)
     {
-        to.insert(to.end(), std::make_move_iterator(from.begin()), std::make_move_iterator(from.end()));
+        to.insert(to.end(), std::make_move_iterator(from.begin()),
+                  std::make_move_iterator(from.end()));
         from.clear();
     }
 
@@ -242,7 +242,9 @@ public:
     {
         MergeComponents<int64_t>(
             nets, true,
-            [](const CNet& net, auto emit) { net.ForEachPoint([&](const CPoint& p) { emit(PackPoint(p)); }); },
+            [](const CNet& net, auto emit) {
+                net.ForEachPoint([&](const CPoint& p) { emit(PackPoint(p)); });
+            },
             false);
     }
 
@@ -296,7 +298,8 @@ bool MayHaveFileProperty(const CPart& part)
 {
     for (const CText& text : part.Texts()) {
         const CString& s = text.GetName();
-        if (s.GetLength() > 6 && s[0] == '&' && s[5] == '&' && s.Mid(1, 4).CompareNoCase("FILE") == 0)
+        if (s.GetLength() > 6 && s[0] == '&' && s[5] == '&' &&
+            s.Mid(1, 4).CompareNoCase("FILE") == 0)
             return true;
     }
     return false;
@@ -308,7 +311,7 @@ bool Step(int i)
     return Host().IsCancelled();
 }
 
-}  // namespace
+} // namespace
 
 int CSheet::CreateWireGroup(CItemList<CNet>& nets) const
 {
@@ -364,7 +367,8 @@ int CSheet::CreateWireGroup(CItemList<CNet>& nets) const
     return cancelled ? 1 : 0;
 }
 
-int CSheet::CreatePinGroup(CItemList<CNet>& nets, const CString& docName, const CNetContext* context) const
+int CSheet::CreatePinGroup(CItemList<CNet>& nets, const CString& docName,
+                           const CNetContext* context) const
 {
     BeginProgressPhase(ProgressPhase::Pins, m_parts.GetCount());
     std::vector<const CPart*> treated;

@@ -33,7 +33,7 @@ CString WrittenName(const CNet& net, int format, unsigned& counter)
     return CString::Formatted("NET%06u", counter++);
 }
 
-}  // namespace
+} // namespace
 
 int CSheet::NetIndex(int format, const CItemList<CNet>& nets, int firstNo)
 {
@@ -57,10 +57,12 @@ int CSheet::NetIndex(int format, const CItemList<CNet>& nets, int firstNo)
             auto it = byRef.find(node.GetRefName().str());
             if (it == byRef.end())
                 continue;
-            const CString text = CString("{VIREO NETINDEX}") +
-                                 CString::Formatted("%s&&%s", node.GetPinNo().c_str(), name.c_str());
+            const CString text =
+                CString("{VIREO NETINDEX}") +
+                CString::Formatted("%s&&%s", node.GetPinNo().c_str(), name.c_str());
             for (CPart* part : it->second)
-                part->NewText(text, part->GetOrg(), CText::kDefaultSize, CText::kDefaultAttr | CText::kHidden);
+                part->NewText(text, part->GetOrg(), CText::kDefaultSize,
+                              CText::kDefaultAttr | CText::kHidden);
         }
     }
     return 0;

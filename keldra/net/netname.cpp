@@ -35,11 +35,12 @@ std::string Lower(const CString& s)
     return lower.str();
 }
 
-}  // namespace
+} // namespace
 
 bool operator==(const CNetName& a, const CNetName& b)
 {
-    return a.m_refName.CompareNoCase(b.m_refName) == 0 && a.GetPinNo().CompareNoCase(b.GetPinNo()) == 0;
+    return a.m_refName.CompareNoCase(b.m_refName) == 0 &&
+           a.GetPinNo().CompareNoCase(b.GetPinNo()) == 0;
 }
 
 bool CNetName::IsAmbiguous() const
@@ -121,23 +122,39 @@ bool CNetName::CheckDRC(int code) const
     const int type = m_pin.GetEleType();
     auto is = [type](int t) { return type == t; };
     switch (code) {
-    case 0x1: return is(CPin::Output);
-    case 0x2: return is(CPin::Output) || is(CPin::InOut);
-    case 0x4: return is(CPin::Output) || is(CPin::OpenLow);
-    case 0x8: return is(CPin::Output) || is(CPin::OpenHigh);
-    case 0x10: return is(CPin::Output) || is(CPin::ThreeState);
-    case 0x20: return is(CPin::Output) || is(CPin::Power);
-    case 0x40: return is(CPin::OpenLow) || is(CPin::OpenHigh);
-    case 0x80: return is(CPin::OpenLow) || is(CPin::Power);
-    case 0x100: return is(CPin::InOut) || is(CPin::OpenHigh);
-    case 0x200: return is(CPin::OpenHigh);
-    case 0x400: return is(CPin::OpenHigh) || is(CPin::Power);
-    case 0x800: return is(CPin::ThreeState) || is(CPin::Power);
-    case 0x1000: return is(CPin::InOut) || is(CPin::Power);
+    case 0x1:
+        return is(CPin::Output);
+    case 0x2:
+        return is(CPin::Output) || is(CPin::InOut);
+    case 0x4:
+        return is(CPin::Output) || is(CPin::OpenLow);
+    case 0x8:
+        return is(CPin::Output) || is(CPin::OpenHigh);
+    case 0x10:
+        return is(CPin::Output) || is(CPin::ThreeState);
+    case 0x20:
+        return is(CPin::Output) || is(CPin::Power);
+    case 0x40:
+        return is(CPin::OpenLow) || is(CPin::OpenHigh);
+    case 0x80:
+        return is(CPin::OpenLow) || is(CPin::Power);
+    case 0x100:
+        return is(CPin::InOut) || is(CPin::OpenHigh);
+    case 0x200:
+        return is(CPin::OpenHigh);
+    case 0x400:
+        return is(CPin::OpenHigh) || is(CPin::Power);
+    case 0x800:
+        return is(CPin::ThreeState) || is(CPin::Power);
+    case 0x1000:
+        return is(CPin::InOut) || is(CPin::Power);
     case 0x2000:
     case 0x4000:
-    case 0x8000: return true;
-    case 0x10000: return is(CPin::NoConnect);
-    default: return false;
+    case 0x8000:
+        return true;
+    case 0x10000:
+        return is(CPin::NoConnect);
+    default:
+        return false;
     }
 }

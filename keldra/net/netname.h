@@ -8,7 +8,8 @@
 class CNetName {
 public:
     CNetName() = default;
-    CNetName(const CString& fileName, const CString& partName, const CString& refName, const CPin& pin)
+    CNetName(const CString& fileName, const CString& partName, const CString& refName,
+             const CPin& pin)
         : m_fileName(fileName), m_partName(partName), m_refName(refName), m_pin(pin)
     {
     }
@@ -65,7 +66,7 @@ private:
 // The sort key of a node: what Compare looks at, computed once.  Keys order
 // (operator<) exactly as Compare orders the nodes they came from.
 struct CNetNameKey {
-    std::string prefix;  // lower-cased, as the case-blind comparison sees it
+    std::string prefix; // lower-cased, as the case-blind comparison sees it
     int number = 0;
     std::string ref;
     std::string pinText;

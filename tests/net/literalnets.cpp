@@ -43,8 +43,7 @@ void MergeRestarting(CItemList<CNet>& nets, Match match, Merge merge)
     }
 }
 
-template <class T, class Less>
-void LiteralSelectionSort(std::vector<T>& v, Less less)
+template <class T, class Less> void LiteralSelectionSort(std::vector<T>& v, Less less)
 {
     for (size_t i = 0; i < v.size(); ++i) {
         size_t best = i;
@@ -55,7 +54,7 @@ void LiteralSelectionSort(std::vector<T>& v, Less less)
     }
 }
 
-}  // namespace
+} // namespace
 
 void LiteralWireGroup(const CSheet& sheet, CItemList<CNet>& nets)
 {
@@ -89,7 +88,8 @@ void LiteralWireGroup(const CSheet& sheet, CItemList<CNet>& nets)
     LiteralCorrection(nets, 1);
 }
 
-void LiteralPinGroup(const CSheet& sheet, CItemList<CNet>& nets, const CString& docName, const CNetContext* context)
+void LiteralPinGroup(const CSheet& sheet, CItemList<CNet>& nets, const CString& docName,
+                     const CNetContext* context)
 {
     std::vector<const CPart*> treated;
     for (const CPart& part : sheet.Parts()) {
@@ -148,7 +148,8 @@ void LiteralPinGroup(const CSheet& sheet, CItemList<CNet>& nets, const CString& 
                     single(kOpenPin2Name);
                     continue;
                 }
-                if (CNet* n = FirstWhere(nets, [&](const CNet& x) { return x.CheckNetName(label); }))
+                if (CNet* n =
+                        FirstWhere(nets, [&](const CNet& x) { return x.CheckNetName(label); }))
                     n->Add(node);
                 else
                     single(label);
@@ -174,7 +175,8 @@ void LiteralPinGroup(const CSheet& sheet, CItemList<CNet>& nets, const CString& 
 void LiteralCorrection(CItemList<CNet>& nets, int withWires)
 {
     MergeRestarting(
-        nets, [](const CNet& a, const CNet& b) { return a.GetNameCount() > 0 && a.CheckNetName(b); },
+        nets,
+        [](const CNet& a, const CNet& b) { return a.GetNameCount() > 0 && a.CheckNetName(b); },
         [&](CNet& a, const CNet& b) {
             if (withWires)
                 a.Append(b);
@@ -198,8 +200,9 @@ void LiteralCorrection(CItemList<CNet>& nets, int withWires)
             if (!nodes[i].GetPin().IsDisp())
                 for (const CNet& m : nets)
                     for (const CNetName& v : m.Nodes())
-                        shown = shown || (v.GetPin().IsDisp() && v.GetRefName() == nodes[i].GetRefName() &&
-                                          v.GetPinNo() == nodes[i].GetPinNo());
+                        shown = shown ||
+                                (v.GetPin().IsDisp() && v.GetRefName() == nodes[i].GetRefName() &&
+                                 v.GetPinNo() == nodes[i].GetPinNo());
             if (shown)
                 nodes.erase(nodes.begin() + long(i));
             else
@@ -215,7 +218,8 @@ void LiteralSortNet(CItemList<CNet>& nets)
             continue;
         for (CNetName& node : n.Nodes())
             node.BreakPartRef();
-        LiteralSelectionSort(n.Nodes(), [](const CNetName& a, const CNetName& b) { return a.Compare(b) < 0; });
+        LiteralSelectionSort(n.Nodes(),
+                             [](const CNetName& a, const CNetName& b) { return a.Compare(b) < 0; });
     }
     for (POSITION p1 = nets.GetHeadPosition(); p1;) {
         const POSITION at = p1;
@@ -256,14 +260,15 @@ std::string DescribeNets(const CItemList<CNet>& nets)
         text += n.GetPower() ? " power:" : ":";
         for (const CNetName& node : n.Nodes()) {
             const CPin& pin = node.GetPin();
-            text += " " + node.GetFileName().str() + "/" + node.GetRefName().str() + "-" + node.GetPinNo().str() +
-                    (pin.IsDisp() ? "" : "h") + "@" + std::to_string(pin.GetPoint().x) + "," +
-                    std::to_string(pin.GetPoint().y);
+            text += " " + node.GetFileName().str() + "/" + node.GetRefName().str() + "-" +
+                    node.GetPinNo().str() + (pin.IsDisp() ? "" : "h") + "@" +
+                    std::to_string(pin.GetPoint().x) + "," + std::to_string(pin.GetPoint().y);
         }
         text += " |";
         for (const CLine& w : n.Wires())
-            text += " " + std::to_string(w.GetStartPoint().x) + "," + std::to_string(w.GetStartPoint().y) + "-" +
-                    std::to_string(w.GetEndPoint().x) + "," + std::to_string(w.GetEndPoint().y);
+            text += " " + std::to_string(w.GetStartPoint().x) + "," +
+                    std::to_string(w.GetStartPoint().y) + "-" + std::to_string(w.GetEndPoint().x) +
+                    "," + std::to_string(w.GetEndPoint().y);
         text += " |";
         for (const CJunc& j : n.Juncs())
             text += " " + std::to_string(j.GetPoint().x) + "," + std::to_string(j.GetPoint().y);

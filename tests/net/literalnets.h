@@ -14,7 +14,8 @@
 class CSheet;
 
 void LiteralWireGroup(const CSheet& sheet, CItemList<CNet>& nets);
-void LiteralPinGroup(const CSheet& sheet, CItemList<CNet>& nets, const CString& docName, const CNetContext* context);
+void LiteralPinGroup(const CSheet& sheet, CItemList<CNet>& nets, const CString& docName,
+                     const CNetContext* context);
 void LiteralCorrection(CItemList<CNet>& nets, int withWires);
 void LiteralSortNet(CItemList<CNet>& nets);
 void LiteralBuild(const std::vector<CNetSheet>& sheets, CItemList<CNet>& nets);

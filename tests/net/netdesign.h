@@ -16,8 +16,8 @@ struct PinSpec {
 
 // A part with a pin per spec (each pin 100 long, its body to the right of
 // its tip).  packageMax >= 2 makes it one gate of a package.
-inline CPart& AddPart(CSheet& sheet, const char* ref, std::initializer_list<PinSpec> pins, int packageMax = 1,
-                      const char* file = nullptr)
+inline CPart& AddPart(CSheet& sheet, const char* ref, std::initializer_list<PinSpec> pins,
+                      int packageMax = 1, const char* file = nullptr)
 {
     CPart part(CPoint(), CPoint(), CPoint(), packageMax, 1, 0, 0);
     part.SetPartName("PART");
@@ -36,7 +36,8 @@ inline CPart& AddPart(CSheet& sheet, const char* ref, std::initializer_list<PinS
     return *sheet.NewPart(part);
 }
 
-inline CLine& AddWire(CSheet& sheet, CPoint a, CPoint b, const char* name = "", CPoint namePoint = CPoint())
+inline CLine& AddWire(CSheet& sheet, CPoint a, CPoint b, const char* name = "",
+                      CPoint namePoint = CPoint())
 {
     CLine* w = sheet.NewWire(a, b);
     if (*name)

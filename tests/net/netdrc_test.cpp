@@ -40,7 +40,7 @@ TEST(NetDrc, EachCodeFromThePinsThatRaiseIt)
         {{P::Output, P::InOut}, 0x2},
         {{P::Output, P::OpenLow}, 0x4},
         {{P::Output, P::OpenHigh}, 0x8},
-        {{P::Output, P::ThreeState}, 0},  // 0x10 keeps its slot but is never raised
+        {{P::Output, P::ThreeState}, 0}, // 0x10 keeps its slot but is never raised
         {{P::Output, P::Power}, 0x20},
         {{P::OpenLow, P::OpenHigh}, 0x40},
         {{P::OpenLow, P::Power}, 0x80},
@@ -72,13 +72,14 @@ TEST(NetDrc, EachCodeFromThePinsThatRaiseIt)
 
 TEST(NetDrc, NamesAndCulpritsFollowTheTable)
 {
-    const char* const names[] = {"Output-Output", "Output-In Out", "Output-Open L", "Output-Open H",
-                                 "Output-3 State", "Output-Power", "Open L-Open H", "Open L-Power",
-                                 "Open H-In Out", "Open H-Open H", "Open H-Power", "3 State-Power",
-                                 "In Out-Power", "All Input", "All OpenL", "All 3 State", "Open pin"};
+    const char* const names[] = {
+        "Output-Output", "Output-In Out", "Output-Open L", "Output-Open H", "Output-3 State",
+        "Output-Power",  "Open L-Open H", "Open L-Power",  "Open H-In Out", "Open H-Open H",
+        "Open H-Power",  "3 State-Power", "In Out-Power",  "All Input",     "All OpenL",
+        "All 3 State",   "Open pin"};
     // Pin types listed for each code, as a string of type digits.
     const char* const culprits[] = {"2", "24", "25", "26", "23", "2f", "56", "5f", "46",
-                                    "6", "6f", "3f", "4f", "*", "*", "*", "e"};
+                                    "6", "6f", "3f", "4f", "*",  "*",  "*",  "e"};
     const int types[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 14, 15};
     for (int i = 0; i < CNet::kDrcCodeCount; ++i) {
         EXPECT_STREQ(CNet::DrcName(i), names[i]);
@@ -88,7 +89,7 @@ TEST(NetDrc, NamesAndCulpritsFollowTheTable)
                 listed += "0123456789abcdef"[t];
         EXPECT_EQ(listed, culprits[i][0] == '*' ? "012345678ef" : culprits[i]) << names[i];
     }
-    EXPECT_FALSE(Node(P::Output).CheckDRC(0x3));  // a mask of two codes is no code
+    EXPECT_FALSE(Node(P::Output).CheckDRC(0x3)); // a mask of two codes is no code
 }
 
 TEST(NetDrc, DetailLinesListTheCulpritsWithOneSign)
@@ -104,7 +105,7 @@ TEST(NetDrc, DetailLinesListTheCulpritsWithOneSign)
               "   U3(  14)\tN\tPower\ta.dcd [3]\tX: 123.45 Y:   1.00\n"
               "\n");
     code = 0x10000;
-    EXPECT_EQ(net.MakeString(-1, code).str(), "\n");  // no culprit: the empty line alone
+    EXPECT_EQ(net.MakeString(-1, code).str(), "\n"); // no culprit: the empty line alone
 }
 
 TEST(NetDrc, ClassesOfTheReport)
@@ -115,20 +116,20 @@ TEST(NetDrc, ClassesOfTheReport)
     EXPECT_EQ(open.IsOpenPinNet(), 1);
     EXPECT_EQ(open.IsOpenWireNet(), 0);
 
-    CNet wire;  // a wire alone, or with one pin and a name
+    CNet wire; // a wire alone, or with one pin and a name
     EXPECT_EQ(wire.IsOpenWireNet(), 1);
     wire.SetNetName("CLK");
     EXPECT_EQ(wire.IsOpenWireNet(), 1);
-    wire.SetNetName("CLOCK");  // two names: an open alias net, neither class
+    wire.SetNetName("CLOCK"); // two names: an open alias net, neither class
     EXPECT_FALSE(wire.CheckAliasNet());
     EXPECT_EQ(wire.IsOpenWireNet(), 0);
 
     CNet real = NetOf({P::Input, P::Output});
     EXPECT_TRUE(real.CheckNet());
-    real.SetNetName("X{VIREO}");  // the marker after the first character: not real
+    real.SetNetName("X{VIREO}"); // the marker after the first character: not real
     EXPECT_FALSE(real.CheckNet());
     EXPECT_EQ(real.CheckPowerNet(), 1);
     EXPECT_FALSE(real.CheckHideNet());
 }
 
-}  // namespace
+} // namespace

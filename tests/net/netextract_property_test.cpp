@@ -24,8 +24,7 @@ public:
     int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_rng); }
     bool Chance(int percent) { return Pick(100) < percent; }
     CPoint GridPoint() { return CPoint(100 * Pick(6), 100 * Pick(6)); }
-    template <size_t N>
-    const char* From(const char* const (&choices)[N])
+    template <size_t N> const char* From(const char* const (&choices)[N])
     {
         return choices[Pick(int(N))];
     }
@@ -36,13 +35,13 @@ public:
         static const char* const kRefs[] = {"R1", "R2", "U1", "U2", "R?", "R10"};
         static const char* const kPinNames[] = {"", "", "VCC", "GND", "X", "vcc"};
         static const char* const kPinNos[] = {"1", "2", "3", "", "A1", "14"};
-        static const int kTypes[] = {CPin::Passive, CPin::Input, CPin::Output, CPin::ThreeState,
+        static const int kTypes[] = {CPin::Passive,   CPin::Input, CPin::Output, CPin::ThreeState,
                                      CPin::NoConnect, CPin::Power, CPin::Power};
         const int wires = Pick(10);
         for (int i = 0; i < wires; ++i) {
             const CPoint a = GridPoint();
             CPoint b = GridPoint();
-            if (!Chance(20))  // mostly straight wires
+            if (!Chance(20)) // mostly straight wires
                 (Chance(50) ? b.x : b.y) = Chance(50) ? a.x : a.y;
             AddWire(sheet, a, b, From(kWireNames), a + CPoint(20, 20));
         }
@@ -51,20 +50,22 @@ public:
             sheet.NewJunc(GridPoint());
         const int parts = Pick(8);
         for (int i = 0; i < parts; ++i) {
-            const bool symbol = Chance(30);  // no reference: a power symbol or label
+            const bool symbol = Chance(30); // no reference: a power symbol or label
             const bool gate = !symbol && Chance(25);
             const bool file = !symbol && !otherSheets.empty() && Chance(10);
             CString ref = symbol ? "" : From(kRefs);
             if (gate)
                 ref += Chance(50) ? "A" : "B";
             CPart& part = AddPart(sheet, ref.c_str(), {}, gate ? 2 : 1,
-                                  file ? otherSheets[size_t(Pick(int(otherSheets.size())))].c_str() : nullptr);
+                                  file ? otherSheets[size_t(Pick(int(otherSheets.size())))].c_str()
+                                       : nullptr);
             const int pins = 1 + Pick(symbol ? 1 : 4);
             for (int p = 0; p < pins; ++p) {
                 const CPoint tip = GridPoint();
                 const int type = kTypes[Pick(int(std::size(kTypes)))];
                 const bool hidden = Chance(type == CPin::Power ? 50 : 10);
-                CPin* pin = part.NewPin(tip + CPoint(100, 0), tip, uint32_t(type) | (hidden ? CPin::kHidden : 0u));
+                CPin* pin = part.NewPin(tip + CPoint(100, 0), tip,
+                                        uint32_t(type) | (hidden ? CPin::kHidden : 0u));
                 pin->SetName(From(kPinNames));
                 pin->SetNo(From(kPinNos));
             }
@@ -77,7 +78,7 @@ private:
 
 TEST(NetExtractProperty, FastPassesEqualTheLiteralLoops)
 {
-    CScopedFakeHost host;  // the warnings about unnumbered parts stay in the test
+    CScopedFakeHost host; // the warnings about unnumbered parts stay in the test
     int realNets = 0, aliasNets = 0, widest = 0;
     for (unsigned seed = 1; seed <= 400; ++seed) {
         RandomDesign random(seed);
@@ -124,4 +125,4 @@ TEST(NetExtractProperty, FastPassesEqualTheLiteralLoops)
     std::printf("real nets %d, alias nets %d, widest %d\n", realNets, aliasNets, widest);
 }
 
-}  // namespace
+} // namespace

@@ -60,8 +60,9 @@ TEST(NetExtract, WireEndsOnlyJoinAtEndsOrJunctions)
         AddWire(s, CPoint(500, 500), CPoint(500, 0));
         if (dot)
             s.NewJunc(CPoint(500, 0));
-        EXPECT_EQ(Build(s), dot ? "-: R1-1 R2-1\n{VIREO}Open Pin1: R1-2\n{VIREO}Open Pin1: R2-2\n"
-                                : "-: R1-1\n-: R2-1\n{VIREO}Open Pin1: R1-2\n{VIREO}Open Pin1: R2-2\n")
+        EXPECT_EQ(Build(s),
+                  dot ? "-: R1-1 R2-1\n{VIREO}Open Pin1: R1-2\n{VIREO}Open Pin1: R2-2\n"
+                      : "-: R1-1\n-: R2-1\n{VIREO}Open Pin1: R1-2\n{VIREO}Open Pin1: R2-2\n")
             << "T, dot " << dot;
     }
     // A crossing.
@@ -72,7 +73,8 @@ TEST(NetExtract, WireEndsOnlyJoinAtEndsOrJunctions)
         AddWire(s, CPoint(500, 500), CPoint(500, -500));
         if (dot)
             s.NewJunc(CPoint(500, 0));
-        EXPECT_EQ(Build(s).find("-: R1-1 R2-1") != std::string::npos, dot) << "crossing, dot " << dot;
+        EXPECT_EQ(Build(s).find("-: R1-1 R2-1") != std::string::npos, dot)
+            << "crossing, dot " << dot;
     }
     // An oblique wire joins through a junction on its stroke.
     CSheet s;
@@ -92,8 +94,10 @@ TEST(NetExtract, ALabelsTextIsNoContact)
     AddWire(s, CPoint(0, 0), CPoint(1000, 0), "CLK", CPoint(250, 50));
     AddWire(s, CPoint(300, 500), CPoint(300, 80));
     s.NewJunc(CPoint(300, 80));
-    ASSERT_TRUE(s.GetHeadWire()->CheckPoint(CPoint(300, 80)));  // the text is hit ...
-    EXPECT_EQ(Build(s), "CLK: R1-1\n-: R2-1\n{VIREO}Open Pin1: R1-2\n{VIREO}Open Pin1: R2-2\n");  // ... no join
+    ASSERT_TRUE(s.GetHeadWire()->CheckPoint(CPoint(300, 80))); // the text is hit ...
+    EXPECT_EQ(
+        Build(s),
+        "CLK: R1-1\n-: R2-1\n{VIREO}Open Pin1: R1-2\n{VIREO}Open Pin1: R2-2\n"); // ... no join
 }
 
 TEST(NetExtract, PinsTouchingEachOtherFormOneNet)
@@ -101,7 +105,8 @@ TEST(NetExtract, PinsTouchingEachOtherFormOneNet)
     CSheet s;
     AddPart(s, "R1", {{CPoint(0, 0), 0, "", "1"}});
     AddPart(s, "R2", {{CPoint(0, 0), 0, "", "1"}});
-    AddPart(s, "R3", {{CPoint(0, 0), CPin::NoConnect, "", "1"}, {CPoint(900, 0), CPin::NoConnect, "", "2"}});
+    AddPart(s, "R3",
+            {{CPoint(0, 0), CPin::NoConnect, "", "1"}, {CPoint(900, 0), CPin::NoConnect, "", "2"}});
     // R3-2 touches nothing and is a No Connect pin: no net at all.
     EXPECT_EQ(Build(s), "-: R1-1 R2-1 R3-1\n");
 }
@@ -137,12 +142,11 @@ TEST(NetExtract, NamesJoinPiecesAndSheetsButCoordinatesDoNot)
     AddWire(b, CPoint(4000, 5000), CPoint(5000, 5000));
     AddPart(b, "R5", {{CPoint(5000, 5000), 0, "", "1"}});
     // R3-2 (sheet 1) and R5-1 (sheet 2) share coordinates but not a net.
-    EXPECT_EQ(Build({&a, &b}),
-              "Vcc: R1-1 R2-1\n"
-              "GND: R1-2 R3-1 R4-1\n"
-              "{VIREO}Open Pin1: R2-2\n"
-              "{VIREO}Open Pin1: R3-2\n"
-              "-: R4-2 R5-1\n");
+    EXPECT_EQ(Build({&a, &b}), "Vcc: R1-1 R2-1\n"
+                               "GND: R1-2 R3-1 R4-1\n"
+                               "{VIREO}Open Pin1: R2-2\n"
+                               "{VIREO}Open Pin1: R3-2\n"
+                               "-: R4-2 R5-1\n");
 }
 
 TEST(NetExtract, HiddenPowerPinsJoinByNameAcrossSheets)
@@ -151,23 +155,27 @@ TEST(NetExtract, HiddenPowerPinsJoinByNameAcrossSheets)
     // U1A and U1B are gates of one package; each hides VCC pin 14.  U2 has
     // no VCC net on its sheet, so it starts one; a nameless hidden power pin
     // goes by its number ("7"), one with neither name nor number is open.
-    AddPart(a, "U1A", {{CPoint(0, 0), CPin::Input, "A", "1"}, {CPoint(0, 0), CPin::Power, "VCC", "14", true}}, 2);
-    AddPart(a, "U1B", {{CPoint(0, 500), CPin::Input, "A", "4"}, {CPoint(0, 0), CPin::Power, "VCC", "14", true}},
+    AddPart(a, "U1A",
+            {{CPoint(0, 0), CPin::Input, "A", "1"}, {CPoint(0, 0), CPin::Power, "VCC", "14", true}},
             2);
+    AddPart(
+        a, "U1B",
+        {{CPoint(0, 500), CPin::Input, "A", "4"}, {CPoint(0, 0), CPin::Power, "VCC", "14", true}},
+        2);
     AddWire(a, CPoint(0, 0), CPoint(1000, 0), "VCC");
     AddPart(a, "R1", {{CPoint(1000, 0), 0, "", "1"}});
-    AddPart(b, "U2", {{CPoint(0, 0), CPin::Power, "vcc", "8", true},
-                      {CPoint(0, 0), CPin::Power, "", "7", true},
-                      {CPoint(0, 0), CPin::Power, "", "", true},
-                      {CPoint(0, 0), CPin::Input, "", "3", true}});
+    AddPart(b, "U2",
+            {{CPoint(0, 0), CPin::Power, "vcc", "8", true},
+             {CPoint(0, 0), CPin::Power, "", "7", true},
+             {CPoint(0, 0), CPin::Power, "", "", true},
+             {CPoint(0, 0), CPin::Input, "", "3", true}});
     AddPart(b, "U3", {{CPoint(0, 0), CPin::Power, "", "7", true}});
     // U1B's copy of pin 14 is the same package pin as U1A's and goes.
-    EXPECT_EQ(Build({&a, &b}),
-              "VCC: R1-1 U1-1 U1-14 U2-8\n"
-              "{VIREO}Open Pin1: U1-4\n"
-              "7: U2-7 U3-7\n"
-              "{VIREO}Open Pin2: U2-\n"
-              "{VIREO}Open Pin2: U2-3\n");
+    EXPECT_EQ(Build({&a, &b}), "VCC: R1-1 U1-1 U1-14 U2-8\n"
+                               "{VIREO}Open Pin1: U1-4\n"
+                               "7: U2-7 U3-7\n"
+                               "{VIREO}Open Pin2: U2-\n"
+                               "{VIREO}Open Pin2: U2-3\n");
 }
 
-}  // namespace
+} // namespace

@@ -28,9 +28,16 @@ TEST(NetOrder, BreakPinNoSplitsTextAndNumber)
         int value;
         const char* rest;
     } cases[] = {
-        {"12", 12, ""},     {"12B", 12, "B"},  {"A10", 10, "A"},  {"AB3C", 3, "AB"},
-        {"GND", -1, "GND"}, {"", -1, ""},      {"99999999999", 2147483647, ""},
-        {"\x82\x50" "5", 5, "\x82\x50"},  // a double-byte character before the digit
+        {"12", 12, ""},
+        {"12B", 12, "B"},
+        {"A10", 10, "A"},
+        {"AB3C", 3, "AB"},
+        {"GND", -1, "GND"},
+        {"", -1, ""},
+        {"99999999999", 2147483647, ""},
+        {"\x82\x50"
+         "5",
+         5, "\x82\x50"}, // a double-byte character before the digit
     };
     for (const auto& c : cases) {
         CString s(c.in);
@@ -43,11 +50,12 @@ TEST(NetOrder, NodesCompareByPrefixNumberReferenceAndPin)
 {
     // Each node comes before the next.
     const char* const ordered[][2] = {
-        {"C5", "1"},  {"r2", "1"},  {"R2", "2"},  {"R2", "10"}, {"R10", "1"},
-        {"U1", "1"},  {"U1", "A2"}, {"U1", "A10"}, {"U1", "b1"}, {"U1A", "1"},
+        {"C5", "1"}, {"r2", "1"},  {"R2", "2"},   {"R2", "10"}, {"R10", "1"},
+        {"U1", "1"}, {"U1", "A2"}, {"U1", "A10"}, {"U1", "b1"}, {"U1A", "1"},
     };
     for (size_t i = 0; i + 1 < std::size(ordered); ++i) {
-        const CNetName a = Node(ordered[i][0], ordered[i][1]), b = Node(ordered[i + 1][0], ordered[i + 1][1]);
+        const CNetName a = Node(ordered[i][0], ordered[i][1]),
+                       b = Node(ordered[i + 1][0], ordered[i + 1][1]);
         EXPECT_LT(a.Compare(b), 0) << ordered[i][0] << "-" << ordered[i][1];
         EXPECT_GT(b.Compare(a), 0) << ordered[i][0] << "-" << ordered[i][1];
     }
@@ -93,9 +101,9 @@ TEST(NetOrder, RepeatsOfUnnumberedPartsAreDroppedWithOneWarning)
     CNetWarningScope scope;
     CNet net;
     net.Add(Node("R?", "1"));
-    net.Add(Node("R?", "1"));  // another unnumbered resistor: compares equal
+    net.Add(Node("R?", "1")); // another unnumbered resistor: compares equal
     net.Add(Node("U1", "3"));
-    net.Add(Node("U1", "3"));  // the same pin again: silently one
+    net.Add(Node("U1", "3")); // the same pin again: silently one
     net.Add(Node("C?", "1"));
     net.Add(Node("C?", "1"));
     EXPECT_EQ(net.GetNodeCount(), 3);
@@ -120,4 +128,4 @@ TEST(NetOrder, ProjectMergeKeepsShownPinsOverHiddenCopies)
                                   "net 'X': a.dcd/U1-14@0,0 a.dcd/R1-2@0,0 | |\n");
 }
 
-}  // namespace
+} // namespace

@@ -42,9 +42,9 @@ TEST(NetSheet, NetIndexNamesEveryPinOfEveryGate)
     AddPart(s, "R1", {});
     CItemList<CNet> nets;
     nets.AddTail(RealNet({{"U1", "1"}, {"R1", "1"}}, {"CLK", "5V"}));
-    nets.AddTail(RealNet({{"U1", "2"}}, {}));  // not real: no text
+    nets.AddTail(RealNet({{"U1", "2"}}, {})); // not real: no text
     nets.AddTail(RealNet({{"U1", "3"}, {"R1", "2"}}, {}));
-    nets.AddTail(RealNet({{"u1", "4"}, {"R1", "3"}}, {}));  // references match with case
+    nets.AddTail(RealNet({{"u1", "4"}, {"R1", "3"}}, {})); // references match with case
     ASSERT_EQ(s.NetIndex(0, nets, 7), 0);
     const std::string u1 = "{VIREO NETINDEX}1&&CLK;{VIREO NETINDEX}3&&NET000007;";
     POSITION pos = s.GetFirstPartPos();
@@ -74,14 +74,14 @@ TEST(NetSheet, CrossReferencesListTheOtherSheets)
     one.SetRecalcCrossNet(&a);
     EXPECT_FALSE(a.GetType() & CLine::kWorkMark1);
     EXPECT_TRUE(b.GetType() & CLine::kWorkMark1);
-    lone.SetCrossName(CText("P.9 [1,1]\\n", CPoint(), 70, 8));  // stale: its partner is gone
+    lone.SetCrossName(CText("P.9 [1,1]\\n", CPoint(), 70, 8)); // stale: its partner is gone
     lone.ModifyType(0, CLine::kWorkMark1);
     one.MakeCrossNet(context);
     EXPECT_EQ(b.GetCrossName().str(), "P.1 [10,20]\\n2 [5,7]\\n");
     EXPECT_EQ(b.GetCrossNameText().GetPoint(), CPoint(3150, -2090));
     EXPECT_FALSE(b.GetType() & CLine::kWorkMark1);
     EXPECT_TRUE(lone.GetCrossName().IsEmpty());
-    EXPECT_TRUE(a.GetCrossName().IsEmpty());  // not marked, not touched
+    EXPECT_TRUE(a.GetCrossName().IsEmpty()); // not marked, not touched
 
     // Unnamed lines have no partners, however many there are.
     CCrossNetList list;
@@ -96,7 +96,7 @@ TEST(NetSheet, HighlightTracesEndsJunctionsAndNames)
     CLine& w1 = AddWire(s, CPoint(0, 0), CPoint(1000, 0));
     CLine& w2 = AddWire(s, CPoint(1000, 0), CPoint(1000, 1000), "X", CPoint(1000, 1000));
     CLine& w3 = AddWire(s, CPoint(5000, 0), CPoint(6000, 0), "x", CPoint(5000, 0));
-    CLine& cross = AddWire(s, CPoint(500, -500), CPoint(500, 500));  // crosses w1 without a dot
+    CLine& cross = AddWire(s, CPoint(500, -500), CPoint(500, 500)); // crosses w1 without a dot
     CLine& branch = AddWire(s, CPoint(300, 0), CPoint(300, -800));
     s.NewJunc(CPoint(300, 0));
     CPart& r1 = AddPart(s, "R1", {{CPoint(6000, 0), 0, "", "1"}, {CPoint(9000, 0), 0, "", "2"}});
@@ -138,10 +138,10 @@ TEST(NetSheet, ProgressCountsStepsAndCancelStopsTheBuild)
         ASSERT_EQ(BuildNets({{"a.dcd", 1, &s}}, nets), 0);
         ASSERT_FALSE(host->progress.empty());
         EXPECT_EQ(host->progress[0].title, ProgressPhaseText(ProgressPhase::Wires));
-        EXPECT_EQ(host->progress[0].steps, 3);  // a plain count
+        EXPECT_EQ(host->progress[0].steps, 3); // a plain count
         EXPECT_TRUE(host->progress.back().ended);
     }
-    for (int after : {1, 4, 6}) {  // in the wires, the pins, the merge
+    for (int after : {1, 4, 6}) { // in the wires, the pins, the merge
         CScopedFakeHost host;
         host->cancelAfterSteps = after;
         CItemList<CNet> nets;
@@ -159,4 +159,4 @@ TEST(NetSheet, ASheetWithoutPartsHasNoWireNets)
     EXPECT_TRUE(nets.IsEmpty());
 }
 
-}  // namespace
+} // namespace
