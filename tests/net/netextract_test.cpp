@@ -149,6 +149,29 @@ TEST(NetExtract, NamesJoinPiecesAndSheetsButCoordinatesDoNot)
                                "-: R4-2 R5-1\n");
 }
 
+TEST(NetExtract, TouchingNamedWiresMakeAnAliasNetThatJoinsByEitherName)
+{
+    CSheet a, b;
+    TwoResistors(a, CPoint(0, 0), CPoint(1000, 0));
+    AddWire(a, CPoint(0, 0), CPoint(500, 0), "CLK", CPoint(0, 50));
+    AddWire(a, CPoint(500, 0), CPoint(1000, 0), "CLOCK", CPoint(600, 50));
+    AddPart(a, "", {{CPoint(0, -1000), CPin::Power, "GND", "1"}});
+    AddPart(b, "R3", {{CPoint(0, 0), 0, "", "1"}});
+    AddWire(b, CPoint(0, 0), CPoint(300, 0), "clock", CPoint(0, 50));
+    AddPart(b, "R4", {{CPoint(300, 0), 0, "", "1"}});
+    std::vector<CNetSheet> set{{"a.dcd", 1, &a}, {"b.dcd", 2, &b}};
+    CItemList<CNet> nets;
+    ASSERT_EQ(BuildNets(set, nets), 0);
+    EXPECT_EQ(Summary(nets), "CLK,CLOCK: R1-1 R2-1 R3-1 R4-1\n"
+                             "GND: R1-2\n"  // the power symbol names R1-2's net
+                             "{VIREO}Open Pin1: R2-2\n");
+    POSITION pos = nets.GetHeadPosition();
+    const CNet& alias = *nets.GetNext(pos);
+    EXPECT_FALSE(alias.CheckAliasNet());
+    EXPECT_FALSE(alias.GetPower());
+    EXPECT_TRUE(nets.GetNext(pos)->GetPower());
+}
+
 TEST(NetExtract, HiddenPowerPinsJoinByNameAcrossSheets)
 {
     CSheet a, b;
