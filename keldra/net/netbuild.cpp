@@ -18,11 +18,12 @@ int BuildNets(const std::vector<CNetSheet>& sheets, CItemList<CNet>& nets,
     for (const CNetSheet& s : sheets) {
         if (!s.sheet)
             continue;
-        CItemList<CNet> own;
-        if (s.sheet->CreateWireGroup(own) || s.sheet->CreatePinGroup(own, s.docName, context))
+        CItemList<CNet> sheetNets;
+        if (s.sheet->CreateWireGroup(sheetNets) ||
+            s.sheet->CreatePinGroup(sheetNets, s.docName, context))
             return cancel();
-        while (!own.IsEmpty())
-            nets.AddTail(own.Detach(own.GetHeadPosition()));
+        while (!sheetNets.IsEmpty())
+            nets.AddTail(sheetNets.Detach(sheetNets.GetHeadPosition()));
     }
     if (CSheet::NetCorrection(nets, 0) || CSheet::SortNet(nets))
         return cancel();

@@ -163,7 +163,7 @@ TEST(NetExtract, TouchingNamedWiresMakeAnAliasNetThatJoinsByEitherName)
     CItemList<CNet> nets;
     ASSERT_EQ(BuildNets(set, nets), 0);
     EXPECT_EQ(Summary(nets), "CLK,CLOCK: R1-1 R2-1 R3-1 R4-1\n"
-                             "GND: R1-2\n"  // the power symbol names R1-2's net
+                             "GND: R1-2\n" // the power symbol names R1-2's net
                              "{VIREO}Open Pin1: R2-2\n");
     POSITION pos = nets.GetHeadPosition();
     const CNet& alias = *nets.GetNext(pos);
