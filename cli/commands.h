@@ -2,7 +2,7 @@
 //
 // A command gets the words after its name and returns the exit status:
 // 0 done, 1 a file could not be read or written (or the job failed),
-// 2 a usage error.
+// 2 a usage error, 5 the check found something and was asked to fail on it.
 #pragma once
 
 #include <string>
@@ -11,6 +11,7 @@
 constexpr int kExitOk = 0;
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
+constexpr int kExitFindings = 5;
 
 using CommandArgs = std::vector<std::string>;
 
@@ -20,3 +21,5 @@ int Usage(const std::string& problem);
 int Fail(const std::string& file, const std::string& reason);
 
 int TidyCommand(const CommandArgs& args);
+int NetsCommand(const CommandArgs& args);
+int ErcCommand(const CommandArgs& args);

@@ -7,7 +7,11 @@
 //   vireo-cli resave FILE      open and save a schematic through the document
 //   vireo-cli refs INPUT...    list the part references of sheets, sorted
 //
-// Exit status: 0 success, 1 a file could not be read or written, 2 usage.
+//   vireo-cli nets INPUT...    print the nets of the sheets
+//   vireo-cli erc INPUT...     print the electrical rule check
+//
+// Exit status: 0 success, 1 a file could not be read or written, 2 usage,
+// 5 rule-check findings (erc --fail-on-findings).
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -53,6 +57,13 @@ const char kUsage[] =
     "                   list the parts of the sheets, by reference or in reading order;\n"
     "                   tab-separated: reference, prefix, number, suffix, package reference,\n"
     "                   value, part name\n"
+    "  nets [--cross] INPUT...\n"
+    "                   print the nets of the sheets (numbered 1, 2 ... in the order given):\n"
+    "                   names, flags, and each pin as REF-PIN type file sheet; with --cross\n"
+    "                   also where each named wire or bus continues on other sheets\n"
+    "  erc [--fail-on-findings] INPUT...\n"
+    "                   print the electrical rule check of the sheets' nets; with the\n"
+    "                   option, exit with 5 when it found anything\n"
     "\n"
     "options:\n"
     "  --yes            answer yes to questions (default: the question's default, else no)\n"
@@ -129,6 +140,8 @@ const Command kCommands[] = {
     {"lib2txt", Lib2TxtCommand},
     {"txt2lib", Txt2LibCommand},
     {"refs", RefsCommand},
+    {"nets", NetsCommand},
+    {"erc", ErcCommand},
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "items/geometry.h"
+#include "net/netbuild.h"
 #include "sheet/sheet.h"
 
 template <class T> void ExerciseItem(const T& item)
@@ -60,5 +61,16 @@ inline void ExerciseSheet(const CSheet& sheet)
         CText moved = x;
         moved.Offset(CPoint(kMaxCoord, -kMaxCoord));
         moved.GetBoundingRect();
+    }
+    // Its nets and their rule check with its detail texts.
+    CItemList<CNet> nets;
+    BuildNets({{"fuzz.dcd", 1, &sheet}}, nets);
+    for (const CNet& net : nets) {
+        const int codes = net.CheckPinDRC();
+        for (int i = 0; i < CNet::kDrcCodeCount; ++i) {
+            unsigned code = 1u << i;
+            if (codes & int(code))
+                net.MakeString(-1, code);
+        }
     }
 }

@@ -26,31 +26,28 @@
 // true stops the sort there (the user cancelled).
 using SortStepFn = std::function<bool(int position, int count)>;
 
-// keyOf(const T&) gives the key of an item; less(keyA, keyB) orders keys.
-// Returns true when the sort was stopped by step.
-template <class T, class KeyOf, class Less>
-bool SelectionSortList(CItemList<T>& list, KeyOf keyOf, Less less, const SortStepFn& step = {})
+// The arrangement the swapping selection sort leaves a sequence of keys in:
+// arrangement[i] is the original index of the item that ends at index i.
+// When step stops the sort at a position, the arrangement is the one the
+// literal loop had reached there, and cancelled is set.
+template <class Key, class Less>
+std::vector<int> SelectionSortOrder(const std::vector<Key>& keys, Less less, const SortStepFn& step = {},
+                                    bool* cancelled = nullptr)
 {
-    using Key = decltype(keyOf(std::declval<const T&>()));
-    const int count = list.GetCount();
-    std::vector<POSITION> positions;
-    std::vector<Key> keys;
-    positions.reserve(count);
-    keys.reserve(count);
-    for (POSITION pos = list.GetHeadPosition(); pos;) {
-        positions.push_back(pos);
-        keys.push_back(keyOf(*list.GetNext(pos)));
-    }
+    const int count = int(keys.size());
+    if (cancelled)
+        *cancelled = false;
+    // at[i] is the original index of the item now at index i.
+    std::vector<int> at(count);
+    std::iota(at.begin(), at.end(), 0);
 
     // Each key is compared only while ranking: equal keys share a rank, so
     // what follows compares plain integers.  rankAt[i] is the rank of the item
-    // now at list index i.
+    // now at index i.
     std::vector<int> rankAt(count);
     {
-        std::vector<int> byKey(count);
-        std::iota(byKey.begin(), byKey.end(), 0);
-        std::sort(byKey.begin(), byKey.end(),
-                  [&keys, &less](int a, int b) { return less(keys[a], keys[b]); });
+        std::vector<int> byKey(at);
+        std::sort(byKey.begin(), byKey.end(), [&keys, &less](int a, int b) { return less(keys[a], keys[b]); });
         int rank = 0;
         for (int k = 0; k < count; ++k) {
             if (k > 0 && less(keys[byKey[k - 1]], keys[byKey[k]]))
@@ -58,11 +55,11 @@ bool SelectionSortList(CItemList<T>& list, KeyOf keyOf, Less less, const SortSte
             rankAt[byKey[k]] = rank;
         }
     }
-    // The unplaced items as (rank, list index) in a min-heap, ordered by key
-    // and then by index, so that its top is the item the literal scan would
-    // pick.  A moved item gets a new entry; an entry is stale once its index
-    // is placed or holds an item of another rank, and stale entries are
-    // dropped when they come to the top.
+    // The unplaced items as (rank, index) in a min-heap, ordered by key and
+    // then by index, so that its top is the item the literal scan would pick.
+    // A moved item gets a new entry; an entry is stale once its index is
+    // placed or holds an item of another rank, and stale entries are dropped
+    // when they come to the top.
     using Entry = std::pair<int, int>;
     std::vector<Entry> heap;
     heap.reserve(size_t(count) * 2);
@@ -77,8 +74,11 @@ bool SelectionSortList(CItemList<T>& list, KeyOf keyOf, Less less, const SortSte
     };
 
     for (int i = 0; i < count; ++i) {
-        if (step && step(i, count))
-            return true;
+        if (step && step(i, count)) {
+            if (cancelled)
+                *cancelled = true;
+            break;
+        }
         Entry first = pop();
         while (first.second < i || rankAt[first.second] != first.first)
             first = pop();
@@ -88,10 +88,56 @@ bool SelectionSortList(CItemList<T>& list, KeyOf keyOf, Less less, const SortSte
         // The item at i moves to j.
         heap.emplace_back(rankAt[i], j);
         std::push_heap(heap.begin(), heap.end(), std::greater<>());
-        list.SwapAt(positions[i], positions[j]);
         std::swap(rankAt[i], rankAt[j]);
+        std::swap(at[i], at[j]);
     }
-    return false;
+    return at;
+}
+
+// Rearranges items (any container with moves and indexing) into an
+// arrangement from SelectionSortOrder.
+template <class Vec>
+void ApplyOrder(Vec& items, const std::vector<int>& arrangement)
+{
+    Vec sorted;
+    sorted.reserve(items.size());
+    for (int from : arrangement)
+        sorted.push_back(std::move(items[size_t(from)]));
+    items.swap(sorted);
+}
+
+// keyOf(const T&) gives the key of an item; less(keyA, keyB) orders keys.
+// Returns true when the sort was stopped by step.
+template <class T, class KeyOf, class Less>
+bool SelectionSortList(CItemList<T>& list, KeyOf keyOf, Less less, const SortStepFn& step = {})
+{
+    using Key = decltype(keyOf(std::declval<const T&>()));
+    std::vector<POSITION> positions;
+    std::vector<Key> keys;
+    positions.reserve(list.GetCount());
+    keys.reserve(list.GetCount());
+    for (POSITION pos = list.GetHeadPosition(); pos;) {
+        positions.push_back(pos);
+        keys.push_back(keyOf(*list.GetNext(pos)));
+    }
+    bool cancelled = false;
+    const std::vector<int> at = SelectionSortOrder(keys, less, step, &cancelled);
+    // Follow the cycles of the arrangement with swaps of list entries.
+    // where[k] is the index that now holds original item k.
+    std::vector<int> where(at.size());
+    std::vector<int> holds(at.size());
+    for (size_t i = 0; i < at.size(); ++i)
+        where[i] = holds[i] = int(i);
+    for (int i = 0; i < int(at.size()); ++i) {
+        const int j = where[at[i]];
+        if (j == i)
+            continue;
+        list.SwapAt(positions[i], positions[j]);
+        std::swap(holds[i], holds[j]);
+        where[holds[i]] = i;
+        where[holds[j]] = j;
+    }
+    return cancelled;
 }
 
 // The same with keys ordered by operator< and no progress.

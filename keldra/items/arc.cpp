@@ -346,10 +346,23 @@ CRect CArc::GetBoundingRect() const
     else if (s == e)
         e = s + 360;
     const double rk = double(m_radius) + double(k);
+    // The walk's cosines and sines, computed once per whole degree (the same
+    // values the walk would compute at each step: parts carry many arcs).
+    struct Turn {
+        double cosine[1201], sine[1201];  // degrees -400 .. 800
+        Turn()
+        {
+            for (int d = -400; d <= 800; ++d) {
+                cosine[d + 400] = std::cos(double(d) * kWalkStep);
+                sine[d + 400] = std::sin(double(d) * kWalkStep);
+            }
+        }
+    };
+    static const Turn turn;
     auto pointAt = [this, rk](int64_t degrees) {
-        const double a = double(degrees) * kWalkStep;
-        return std::pair<int64_t, int64_t>(m_center.x + Trunc(rk * std::cos(a)),
-                                           m_center.y + Trunc(rk * std::sin(a)));
+        const size_t i = size_t(degrees + 400);
+        return std::pair<int64_t, int64_t>(m_center.x + Trunc(rk * turn.cosine[i]),
+                                           m_center.y + Trunc(rk * turn.sine[i]));
     };
     CRect box;
     auto prev = pointAt(s - 1);

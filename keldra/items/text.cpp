@@ -629,7 +629,7 @@ std::vector<CString> CText::SplitProperty() const
             fields.emplace_back();
             continue;
         }
-        fields.back() += m_string.Mid(p, len);
+        fields.back().str().append(m_string.str(), size_t(p), size_t(len));
     }
     return fields;
 }
@@ -663,7 +663,12 @@ CString CText::GetPropertyVal(int n) const
 
 bool CText::IsDispProperty() const
 {
-    return IsProperty() && GetPropertyName().CompareNoCase(GetPropertyVal(1)) == 0;
+    // One split: this runs for every text whenever its rectangle is computed.
+    std::vector<CString> fields = SplitProperty();
+    if (fields.size() < 2)
+        return false;
+    fields[1].Replace("\\&", "&");
+    return fields[0].Trim().CompareNoCase(fields[1]) == 0;
 }
 
 namespace {

@@ -31,6 +31,9 @@ class CDrawContext;
 class CDxfWriter;
 struct CDxfLayers;
 class CJuncIndex;
+class CNet;
+class CNetContext;
+struct CCrossNetList;
 class CLineIndex;
 class CPinIndex;
 struct CCleanUpOptions;
@@ -341,6 +344,35 @@ public:
     // or a named horizontal or vertical line), by the "CopyIncrement"
     // settings; none at the end of one pass.
     CItemRef GetNextItem(const CSheet& sel);
+
+    // --- nets (keldra/net) -------------------------------------------------------------------
+    // The list operations return 1 when the user cancelled (the list then holds
+    // a partial result).  nets holds the nets of this sheet only: sheets are
+    // extracted into lists of their own and joined by name (BuildNets).
+    //
+    // Groups the wires into nets and appends them to nets.
+    int CreateWireGroup(CItemList<CNet>& nets) const;
+    // Adds the pins of the parts: names from parts without a reference, nodes
+    // (filed under docName) for parts with one.  Parts that stand for another
+    // participating sheet (context->IsProjectSheet) are left out.
+    int CreatePinGroup(CItemList<CNet>& nets, const CString& docName, const CNetContext* context = nullptr) const;
+    // Merges by name, then (withWires) by contact, and tidies the nets.
+    static int NetCorrection(CItemList<CNet>& nets, int withWires);
+    // Sorts the nodes of the real nets and the real nets among themselves.
+    static int SortNet(CItemList<CNet>& nets);
+    // Gives each part of this sheet (one holding the parts of every sheet)
+    // a "{VIREO NETINDEX}" text per pin naming the pin's net.
+    int NetIndex(int format, const CItemList<CNet>& nets, int firstNo);
+    // Cross-sheet references of named lines: marks every line named like
+    // line for recalculation; collects this sheet's lines named like
+    // list.line; MakeCrossNet renews the cross texts of the marked lines.
+    void SetRecalcCrossNet(const CLine* line);
+    void GetCrossNet(CCrossNetList& list, const CString& docName) const;
+    void MakeCrossNet(const CNetContext& context);
+    // Marks the wires and pins of the net under p (or, with byNames, of the
+    // nets named in names) with their highlight bits; names receives the
+    // names met.  Returns the area marked.
+    CRect SetHighlight(const CPoint& p, std::vector<CString>& names, int byNames);
 
     // --- stored forms -----------------------------------------------------------------------
     void DataWrite(CArchive& ar) const;

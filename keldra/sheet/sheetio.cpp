@@ -108,10 +108,14 @@ void CSheet::DataRead(CArchive& ar, int version)
         NewArc(arc);
     }
     for (int32_t n = ar.ReadCount(CPart::kMinStoredSize); n > 0; --n) {
-        CPart part;
+        // Read in place of its list entry: a part is big, and a copy of each
+        // would cost as much as reading it.
+        auto part = std::make_unique<CPart>();
         // CPart reads its pins with the file version on purpose (see there).
-        part.DataRead(ar, true, version);
-        NewPart(part);
+        part->DataRead(ar, true, version);
+        MarkOpenPinsStale();
+        m_parts.AddTail(std::move(part));
+        ++m_count;
     }
     if (version > 7)
         ar.ReadInt();
