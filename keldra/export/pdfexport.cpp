@@ -1,5 +1,6 @@
 #include "export/pdfexport.h"
 
+#include "base/clock.h"
 #include "base/profile.h"
 #include "export/pdf.h"
 #include "export/pdfdc.h"
@@ -57,7 +58,7 @@ std::vector<uint8_t> RenderSheetsToPdf(const std::vector<CPdfSheet>& sheets, con
                                        const CDrawContext& base)
 {
     CPDF pdf;
-    pdf.SetInfo(options.title, options.subject, options.author, options.created ? options.created : std::time(nullptr));
+    pdf.SetInfo(options.title, options.subject, options.author, options.created ? options.created : StampTime());
     for (const CPdfSheet& sheet : sheets)
         AddPdfPage(pdf, sheet, options, base);
     return pdf.WritePDF();

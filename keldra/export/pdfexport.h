@@ -31,7 +31,7 @@ struct CPdfOptions {
     bool background = false;
     bool color = false;
     bool titleShown = true;     // Sheet/TitleDisp: draw the title block
-    std::time_t created = 0;    // 0: now
+    std::time_t created = 0;    // 0: now (or SOURCE_DATE_EPOCH)
 
     void LoadSettings(CProfile& profile);
 };
