@@ -15,12 +15,16 @@
 #include "export/dxf.h"
 #include "export/tango.h"
 
-std::filesystem::path CVIREODoc::OtherFormatPath(const std::filesystem::path& chosen, OtherFormat format)
+std::filesystem::path CVIREODoc::OtherFormatPath(const std::filesystem::path& chosen,
+                                                 OtherFormat format)
 {
     switch (format) {
-    case OtherFormat::Tango: return chosen;
-    case OtherFormat::Dxf: return WithExtension(chosen, ".dxf");
-    default: return WithExtension(chosen, ".bmp");
+    case OtherFormat::Tango:
+        return chosen;
+    case OtherFormat::Dxf:
+        return WithExtension(chosen, ".dxf");
+    default:
+        return WithExtension(chosen, ".bmp");
     }
 }
 
@@ -42,18 +46,21 @@ std::vector<uint8_t> CVIREODoc::DxfBytes(const CDxfHeader& header)
     ctx.LoadSettings(Profile());
     ctx.output = CDrawContext::Output::Print;
     const bool withTitle = SettingInt("Sheet", "TitleDisp") != 0;
-    return WriteDxf(header, m_main, withTitle ? &m_title : nullptr, m_header.width, m_header.height, ctx);
+    return WriteDxf(header, m_main, withTitle ? &m_title : nullptr, m_header.width, m_header.height,
+                    ctx);
 }
 
 bool CVIREODoc::LoadDxfHeader(const std::filesystem::path& headerFile, CDxfHeader& header)
 {
-    const std::filesystem::path path = headerFile.empty() ? DataFolder() / "DXF_HDR.DAT" : headerFile;
+    const std::filesystem::path path =
+        headerFile.empty() ? DataFolder() / "DXF_HDR.DAT" : headerFile;
     // Read as the document reads its files: a folder or a pipe named here is
     // no header file (and must not hang the export).
     std::vector<uint8_t> bytes;
     std::string error;
     if (!ReadRegularFile(path, bytes, error)) {
-        Host().Message(DxfHeaderMissingMessage() + CString(path.string() + " (" + error + ")"), CHost::Error);
+        Host().Message(DxfHeaderMissingMessage() + CString(path.string() + " (" + error + ")"),
+                       CHost::Error);
         return false;
     }
     header = CDxfHeader::Parse(std::string(bytes.begin(), bytes.end()));

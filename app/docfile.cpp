@@ -48,7 +48,8 @@ bool EndsWithNoCase(const std::string& s, const char* suffix)
 
 }  // namespace
 
-void CVIREODoc::ReadTangoFile(const std::vector<uint8_t>& bytes, CDocumentHeader& header, CSheet& sheet)
+void CVIREODoc::ReadTangoFile(const std::vector<uint8_t>& bytes, CDocumentHeader& header,
+                              CSheet& sheet)
 {
     CTangoSheet size;
     ReadTango(bytes, sheet, size);
@@ -131,7 +132,9 @@ bool CVIREODoc::OnOpenDocument(const std::filesystem::path& path, bool* autosave
             if (!ReadSheetFile(bytes, m_main, false))
                 return false;
             break;
-        case FileForm::Unknown: m_unknownForm = true; return false;
+        case FileForm::Unknown:
+            m_unknownForm = true;
+            return false;
         }
     } catch (const CArchiveException& e) {
         DeleteContents();
@@ -158,7 +161,8 @@ bool CVIREODoc::OpenTextForm(const std::filesystem::path& path)
         m_main.SerializeText(ar);
     } catch (const CArchiveException& e) {
         DeleteContents();
-        Host().Message(docmsg::CannotOpen(path) + CString(std::string(" (") + e.what() + ")"), CHost::Error);
+        Host().Message(docmsg::CannotOpen(path) + CString(std::string(" (") + e.what() + ")"),
+                       CHost::Error);
         return false;
     }
     LoadTitleBlock();
@@ -185,7 +189,9 @@ bool CVIREODoc::LoadTitleBlock()
     }
     try {
         switch (FormOf(bytes)) {
-        case FileForm::Tango: ReadTangoFile(bytes, m_header, m_title); return true;
+        case FileForm::Tango:
+            ReadTangoFile(bytes, m_header, m_title);
+            return true;
         case FileForm::Sheet: return ReadSheetFile(bytes, m_title, true);
         default: return false;
         }

@@ -104,8 +104,9 @@ CString NoSheetsInProject(const std::filesystem::path& path)
 
 CString OutputIsInput(const std::filesystem::path& path)
 {
-    return PathText(path) + Pick("\nis one of the files being converted; choose another output file.",
-                                 "\nは変換元のファイルです。別の出力ファイルを指定して下さい。");
+    return PathText(path) +
+           Pick("\nis one of the files being converted; choose another output file.",
+                "\nは変換元のファイルです。別の出力ファイルを指定して下さい。");
 }
 
 CString BadPdfSetting(const char* key, const CString& value, const CString& used)

@@ -20,7 +20,7 @@ CString AskDecompose();
 CString AskResetReference();
 CString BadTitleFileName(const CString& name);
 // The export jobs.
-CString NotASheet(const std::filesystem::path& path);          // no known first line
+CString NotASheet(const std::filesystem::path& path); // no known first line
 CString NotAProject(const std::filesystem::path& path);
 CString NoSheetsInProject(const std::filesystem::path& path);
 CString OutputIsInput(const std::filesystem::path& path);

@@ -18,7 +18,7 @@ CVIREODoc* OpenOne(CJobDocuments& docs, const std::filesystem::path& input)
     return docs.Open({input}, false) ? docs.Documents().front().get() : nullptr;
 }
 
-}  // namespace
+} // namespace
 
 bool RunDxfJob(const std::filesystem::path& input, const std::filesystem::path& output,
                const std::filesystem::path& headerFile)
@@ -30,7 +30,8 @@ bool RunDxfJob(const std::filesystem::path& input, const std::filesystem::path& 
     CVIREODoc* doc = OpenOne(docs, input);
     if (!doc)
         return false;
-    const std::filesystem::path target = CVIREODoc::OtherFormatPath(output, CVIREODoc::OtherFormat::Dxf);
+    const std::filesystem::path target =
+        CVIREODoc::OtherFormatPath(output, CVIREODoc::OtherFormat::Dxf);
     if (docs.RefuseOutputOverInput(target))
         return false;
     return WriteOutputFile(target, doc->DxfBytes(header));

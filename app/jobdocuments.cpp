@@ -13,7 +13,7 @@ bool HasExtension(const std::filesystem::path& path, const char* extension)
     return strcasecmp(path.extension().c_str(), extension) == 0;
 }
 
-}  // namespace
+} // namespace
 
 bool CJobDocuments::IsProjectPath(const std::filesystem::path& path)
 {

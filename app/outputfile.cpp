@@ -11,7 +11,8 @@ void ReportSaveFailure(const std::filesystem::path& path, const CSafeSaveResult&
     if (result.status == CSafeSaveResult::WriteFailed)
         Host().Message(docmsg::FailedToSave(path, result.detail), CHost::Error);
     else
-        Host().Message(docmsg::CannotCreate(path) + CString(" (" + result.detail + ")"), CHost::Error);
+        Host().Message(docmsg::CannotCreate(path) + CString(" (" + result.detail + ")"),
+                       CHost::Error);
 }
 
 bool WriteOutputFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes)

@@ -23,13 +23,15 @@ double MarginSetting(const char* key)
     const int fallback = FindSetting("PDF", key)->intDefault;
     if (CPDFPage::IsValidMargin(value))
         return value;
-    Host().Message(docmsg::BadPdfSetting(key, CString(std::to_string(value)), CString(std::to_string(fallback))),
+    Host().Message(docmsg::BadPdfSetting(key, CString(std::to_string(value)),
+                                         CString(std::to_string(fallback))),
                    CHost::Warning);
     return fallback;
 }
 
 // The title or subtitle: as given, else the project's property.
-CString InfoText(const std::optional<CString>& given, const std::filesystem::path& project, const char* property)
+CString InfoText(const std::optional<CString>& given, const std::filesystem::path& project,
+                 const char* property)
 {
     if (given)
         return *given;
@@ -45,7 +47,7 @@ void Remember(const std::filesystem::path& project, const char* property, const 
         Host().Message(CString(project.string() + ": " + error), CHost::Warning);
 }
 
-}  // namespace
+} // namespace
 
 CPdfJobOptions CPdfJobOptions::FromSettings()
 {
@@ -72,7 +74,8 @@ std::optional<std::vector<uint8_t>> RenderPdf(const std::vector<const CVIREODoc*
     CDrawContext ctx;
     ctx.LoadSettings(Profile());
     CPDF pdf;
-    pdf.SetInfo(options.title, options.subject, options.author, options.created ? options.created : StampTime());
+    pdf.SetInfo(options.title, options.subject, options.author,
+                options.created ? options.created : StampTime());
     Host().ProgressBegin(FromUtf8("PDF変換"), int(documents.size()));
     int step = 0;
     for (const CVIREODoc* doc : documents) {
@@ -92,8 +95,8 @@ std::optional<std::vector<uint8_t>> RenderPdf(const std::vector<const CVIREODoc*
     return pdf.WritePDF();
 }
 
-CPdfJobResult RunPdfJob(const std::vector<std::filesystem::path>& inputs, const std::filesystem::path& output,
-                        const CPdfJobOptions& options)
+CPdfJobResult RunPdfJob(const std::vector<std::filesystem::path>& inputs,
+                        const std::filesystem::path& output, const CPdfJobOptions& options)
 {
     CPdfJobResult result;
     result.output = WithExtension(output, ".pdf");

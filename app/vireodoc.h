@@ -123,7 +123,8 @@ public:
     void DeleteContents();
     // Reads a Tango schematic text into sheet; its SHEET record sets the
     // header's width and height.
-    static void ReadTangoFile(const std::vector<uint8_t>& bytes, CDocumentHeader& header, CSheet& sheet);
+    static void ReadTangoFile(const std::vector<uint8_t>& bytes, CDocumentHeader& header,
+                              CSheet& sheet);
     // The step hook of the save sequence (tests).
     void SetSaveStepHook(std::function<void(SaveStep)> hook) { m_saveHook = std::move(hook); }
 
@@ -132,7 +133,8 @@ public:
     enum class OtherFormat { Tango = 1, Bitmap8 = 2, Bitmap4 = 3, Bitmap1 = 4, Dxf = 5 };
     // The file a choice writes: the extension of a DXF or bitmap file is
     // added when missing; a Tango name is taken as it is.
-    static std::filesystem::path OtherFormatPath(const std::filesystem::path& chosen, OtherFormat format);
+    static std::filesystem::path OtherFormatPath(const std::filesystem::path& chosen,
+                                                 OtherFormat format);
     // The main sheet as a Tango file, the header from the sheet size, size
     // index and visible area.  The selection is returned to the sheet first.
     std::vector<uint8_t> TangoBytes();

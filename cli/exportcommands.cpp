@@ -19,7 +19,7 @@ namespace {
 // file.  Returns false (with problem set) on an unknown option or a missing
 // value.
 struct Arguments {
-    std::vector<std::pair<std::string, std::string>> options;  // in order
+    std::vector<std::pair<std::string, std::string>> options; // in order
     std::vector<std::string> files;
 };
 
@@ -67,7 +67,7 @@ bool ToCp932(const std::string& utf8, CString& out)
     return converted.Ok();
 }
 
-}  // namespace
+} // namespace
 
 int PdfCommand(const std::vector<std::string>& args)
 {
@@ -83,7 +83,8 @@ int PdfCommand(const std::vector<std::string>& args)
     std::filesystem::path base = std::filesystem::path(a.files.front()).replace_extension();
     for (const auto& [name, value] : a.options) {
         CString text;
-        if ((name == "--title" || name == "--subtitle" || name == "--author") && !ToCp932(value, text))
+        if ((name == "--title" || name == "--subtitle" || name == "--author") &&
+            !ToCp932(value, text))
             return Fail(name, "the text cannot be written in the Japanese code page");
         if (name == "--title")
             options.title = text;

@@ -62,7 +62,7 @@ const char kUsage[] =
     "                   --all: also those not taking part) to BASE.pdf, one page each\n"
     "                   (BASE: the first input without its extension); --no-title leaves\n"
     "                   out the title block; prints pages: N  fonts: M\n"
-    "  dxf [--header FILE] IN OUT.dxf   a sheet as DXF (header file: DXF_HDR.DAT of the data folder)\n"
+    "  dxf [--header FILE] IN OUT.dxf   a sheet as DXF (header: DXF_HDR.DAT of the data folder)\n"
     "  tango IN OUT     a sheet as a Tango schematic\n"
     "\n"
     "options:\n"

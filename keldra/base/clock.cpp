@@ -8,7 +8,7 @@ namespace {
 
 constexpr std::time_t kJapanOffset = 9 * 3600;
 
-}  // namespace
+} // namespace
 
 std::time_t StampTime()
 {

@@ -58,7 +58,8 @@ std::vector<uint8_t> RenderSheetsToPdf(const std::vector<CPdfSheet>& sheets, con
                                        const CDrawContext& base)
 {
     CPDF pdf;
-    pdf.SetInfo(options.title, options.subject, options.author, options.created ? options.created : StampTime());
+    pdf.SetInfo(options.title, options.subject, options.author,
+                options.created ? options.created : StampTime());
     for (const CPdfSheet& sheet : sheets)
         AddPdfPage(pdf, sheet, options, base);
     return pdf.WritePDF();

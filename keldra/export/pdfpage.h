@@ -36,8 +36,8 @@ public:
     void SetPageSize(int index) { m_pageSize = index >= 0 && index < kPageSizes ? index : 2; }
     int GetPageSize() const { return m_pageSize; }
     // The values a page accepts; anything else falls back to the default.
-    static bool IsValidScale(double scale);    // finite, 0.01..100 (default 1)
-    static bool IsValidMargin(double mm);      // finite, 0..1000 millimetres (default 15)
+    static bool IsValidScale(double scale); // finite, 0.01..100 (default 1)
+    static bool IsValidMargin(double mm);   // finite, 0..1000 millimetres (default 15)
 
     void SetScale(double scale);
     double GetScale() const { return m_scale; }

@@ -46,18 +46,20 @@ struct ProjectFixture {
         CAppTestEnv::WriteFile(env.data() / "Title.A3", kTitleBlock);
         for (const char* name : {"a", "b", "c"})
             WriteSheet(env / (std::string(name) + ".dcd"), (std::string("SHEET-") + name).c_str());
-        CAppTestEnv::WriteFile(env / "p.dpj", "Project File Ver 0.03\n1:b.dcd\n0:c.dcd\n1:a.dcd\nEndFileList\n"
-                                              "Property List\n&PDFTITLE&Board\nEndPropertyList\n");
+        CAppTestEnv::WriteFile(env / "p.dpj",
+                               "Project File Ver 0.03\n1:b.dcd\n0:c.dcd\n1:a.dcd\nEndFileList\n"
+                               "Property List\n&PDFTITLE&Board\nEndPropertyList\n");
     }
     CPdfJobResult Run(CPdfJobOptions options, std::vector<std::filesystem::path> inputs = {})
     {
         options.page.created = 1700000000;
-        return RunPdfJob(inputs.empty() ? std::vector<std::filesystem::path>{env / "p.dpj"} : inputs,
+        return RunPdfJob(inputs.empty() ? std::vector<std::filesystem::path>{env / "p.dpj"}
+                                        : inputs,
                          env / "out", options);
     }
 };
 
-}  // namespace
+} // namespace
 
 TEST(PdfJob, ProjectSheetsArePagesInProjectOrderWithTheirTitleBlocks)
 {
@@ -81,7 +83,8 @@ TEST(PdfJob, ProjectSheetsArePagesInProjectOrderWithTheirTitleBlocks)
         EXPECT_LT(pages[i].find("(BLOCK) Tj"), pages[i].find(order[i])) << pages[i];
     }
     // The title comes from the project; the given subtitle is remembered there.
-    EXPECT_NE(pdf.find("/Title <FEFF0042006F006100720064>\n/Subject <FEFF00520065007600200032>"), npos);
+    EXPECT_NE(pdf.find("/Title <FEFF0042006F006100720064>\n/Subject <FEFF00520065007600200032>"),
+              npos);
     EXPECT_EQ(CProjectFile::ReadProperty(f.env / "p.dpj", "PDFSUBTITLE"), "Rev 2");
     EXPECT_EQ(CProjectFile::ReadProperty(f.env / "p.dpj", "PDFTITLE"), "Board");
 
@@ -107,7 +110,7 @@ TEST(PdfJob, NothingIsWrittenUnlessEveryPageIs)
     const CPdfJobOptions options = CPdfJobOptions::FromSettings();
     const struct {
         std::vector<std::filesystem::path> inputs;
-        const char* told;  // in the one message
+        const char* told; // in the one message
     } cases[] = {
         {{f.env / "a.dcd", f.env / "missing.dcd"}, "missing.dcd"},
         {{f.env / "junk.dpj"}, "not a project"},
@@ -213,7 +216,8 @@ TEST(ExportJobs, RefuseBeforeTouchingAnything)
 TEST(JobDocuments, OpensEveryFormAndNamesTheProject)
 {
     CAppTestEnv env;
-    const CString title = CSchematicFile::TitleFileName(CSchematicFile::NewDocumentHeader().sizeCode);
+    const CString title =
+        CSchematicFile::TitleFileName(CSchematicFile::NewDocumentHeader().sizeCode);
     CAppTestEnv::WriteFile(env.data() / title.str(), kTitleBlock);
     CAppTestEnv::WriteFile(env / "s.txt", SampleTextForm());
     CAppTestEnv::WriteFile(env / "t.sch", ";Tango\nJUNC 10 10\n");

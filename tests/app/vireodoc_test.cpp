@@ -115,7 +115,8 @@ TEST(Document, TitleFilesAreBareNamesInTheDataFolder)
     doc.SetProperties("", "", 1, "Pipe.A3");
     EXPECT_EQ(doc.TitleSheet().GetItemCount(), 0u);
     // A title file may be a Tango schematic.
-    CAppTestEnv::WriteFile(env.data() / "Tango.A3", ";Tango\nLINE 0 0 100 0 0 0\nTEXT 60 \"TITLE\" 5 5 0 0 3\n");
+    CAppTestEnv::WriteFile(env.data() / "Tango.A3",
+                           ";Tango\nLINE 0 0 100 0 0 0\nTEXT 60 \"TITLE\" 5 5 0 0 3\n");
     env->messages.clear();
     doc.SetProperties("", "", 1, "Tango.A3");
     EXPECT_EQ(doc.TitleSheet().GetItemCount(), 2u);

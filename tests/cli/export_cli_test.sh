@@ -18,30 +18,7 @@ mkdir -p "$VIREO_DATA"
 cp "$shipped"/Title.* "$shipped/DXF_HDR.DAT" "$VIREO_DATA/"
 failures=0
 
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-
-expect() {  # expect NAME EXPECTED ACTUAL
-    [ "$2" = "$3" ] || { fail "$1"; printf 'expected:\n%s\nactual:\n%s\n' "$2" "$3"; }
-}
-
-exit_status() {  # exit_status EXPECTED NAME COMMAND...
-    local want=$1 name=$2
-    shift 2
-    "$@" >/dev/null 2>&1
-    local got=$?
-    [ "$got" -eq "$want" ] || fail "$name: exit $want expected, got $got"
-}
-
-have() {  # have TOOL: true when it is installed, else a SKIP line
-    if command -v "$1" >/dev/null 2>&1; then
-        return 0
-    fi
-    echo "SKIP: $1 is not installed (scripts/install-deps.sh installs it)"
-    return 1
-}
+. "$(dirname "$0")/testlib.sh"
 
 have_ezdxf() {
     if /usr/bin/python3 -c 'import ezdxf' 2>/dev/null; then

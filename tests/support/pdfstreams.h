@@ -18,8 +18,8 @@ inline std::vector<std::string> ContentStreams(const std::string& pdf)
         const size_t start = pdf.find(tail, digits) + tail.size();
         std::vector<uint8_t> plain(1 << 20);
         uLongf plainSize = uLongf(plain.size());
-        EXPECT_EQ(uncompress(plain.data(), &plainSize, reinterpret_cast<const Bytef*>(pdf.data() + start),
-                             uLong(size)),
+        EXPECT_EQ(uncompress(plain.data(), &plainSize,
+                             reinterpret_cast<const Bytef*>(pdf.data() + start), uLong(size)),
                   Z_OK);
         EXPECT_EQ(pdf.compare(start + size, 10, "\nendstream"), 0);
         out.emplace_back(reinterpret_cast<const char*>(plain.data()), plainSize);
