@@ -1,22 +1,10 @@
 #include "export/pdfexport.h"
 
 #include "base/clock.h"
-#include "base/profile.h"
 #include "export/pdf.h"
 #include "export/pdfdc.h"
 #include "export/pdfpage.h"
 #include "sheet/sheet.h"
-
-void CPdfOptions::LoadSettings(CProfile& profile)
-{
-    titleInclude = profile.GetInt("PDF", "TitleInclude", 1) != 0;
-    up = profile.GetInt("PDF", "Up", 15);
-    left = profile.GetInt("PDF", "Left", 15);
-    scale = profile.GetString("PDF", "Scale", "1.0");
-    background = profile.GetInt("PDF", "Back", 0) != 0;
-    color = profile.GetInt("PDF", "Color", 0) != 0;
-    titleShown = profile.GetInt("Sheet", "TitleDisp", 1) != 0;
-}
 
 void AddPdfPage(CPDF& pdf, const CPdfSheet& sheet, const CPdfOptions& options, const CDrawContext& base)
 {
