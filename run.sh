@@ -3,7 +3,8 @@
 #
 # The editor does not exist yet; what runs today is the batch front end
 # vireo-cli on the example sheet: it prints the sheet's header and item
-# counts and writes the sheet in the readable text form to build/sample.txt.
+# counts, writes the sheet in the readable text form to build/sample.txt and
+# draws it with its title block as build/sample.pdf.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -21,3 +22,7 @@ echo "== $cli convert $example build/sample.txt"
 "$cli" convert "$example" build/sample.txt
 head -n 12 build/sample.txt
 echo "..."
+echo
+echo "== $cli pdf $example -o build/sample"
+"$cli" pdf "$example" -o build/sample
+echo "written: build/sample.pdf"

@@ -6,18 +6,14 @@
 #include "app/datafolder.h"
 #include "app/docmessages.h"
 #include "app/fileaccess.h"
+#include "app/outputfile.h"
 #include "app/settings.h"
 #include "app/vireodoc.h"
 #include "base/archive.h"
 #include "base/host.h"
+#include "export/tango.h"
 
 namespace {
-
-CVIREODoc::TangoReader& TangoReaderSlot()
-{
-    static CVIREODoc::TangoReader reader;
-    return reader;
-}
 
 // The first line of a file (at most 256 bytes), without its line end.
 std::string FirstLine(const std::vector<uint8_t>& bytes)
@@ -44,20 +40,6 @@ FileForm FormOf(const std::vector<uint8_t>& bytes)
     return FileForm::Unknown;
 }
 
-// Reads a Tango file through the installed reader; without one the user is
-// told that such files cannot be read yet.
-bool ReadTango(const std::vector<uint8_t>& bytes, CSheet& sheet, const std::filesystem::path& path,
-               CHost::Severity severity)
-{
-    const CVIREODoc::TangoReader& reader = TangoReaderSlot();
-    if (!reader) {
-        Host().Message(docmsg::TangoNotSupported(path), severity);
-        return false;
-    }
-    CArchive ar(bytes.data(), bytes.size());
-    return reader(ar, sheet);
-}
-
 bool EndsWithNoCase(const std::string& s, const char* suffix)
 {
     const size_t n = std::strlen(suffix);
@@ -66,9 +48,15 @@ bool EndsWithNoCase(const std::string& s, const char* suffix)
 
 }  // namespace
 
-void CVIREODoc::SetTangoReader(TangoReader reader)
+void CVIREODoc::ReadTangoFile(const std::vector<uint8_t>& bytes, CDocumentHeader& header,
+                              CSheet& sheet)
 {
-    TangoReaderSlot() = std::move(reader);
+    CTangoSheet size;
+    ReadTango(bytes, sheet, size);
+    if (size.hasSize) {
+        header.width = size.width;
+        header.height = size.height;
+    }
 }
 
 void CVIREODoc::TakeFileTimes(const std::filesystem::path& path)
@@ -89,7 +77,7 @@ bool CVIREODoc::ReadSheetFile(const std::vector<uint8_t>& bytes, CSheet& target,
            CSchematicFile::ReadStatus::Ok;
 }
 
-bool CVIREODoc::OnOpenDocument(const std::filesystem::path& path, bool* autosaveNotice)
+void CVIREODoc::ResetForOpen()
 {
     DeleteContents();
     m_history.Clear();
@@ -97,13 +85,24 @@ bool CVIREODoc::OnOpenDocument(const std::filesystem::path& path, bool* autosave
     m_header.version = CSchematicFile::kVersion;
     ResetFromSettings();
     m_needsSaveAs = false;
+    m_unknownForm = false;
+}
 
-    std::vector<uint8_t> bytes;
+bool CVIREODoc::ReadInput(const std::filesystem::path& path, std::vector<uint8_t>& bytes)
+{
     std::string error;
-    if (!ReadRegularFile(path, bytes, error)) {
-        Host().Message(docmsg::CannotOpen(path) + CString(" (" + error + ")"), CHost::Error);
+    if (ReadRegularFile(path, bytes, error))
+        return true;
+    Host().Message(docmsg::CannotOpen(path) + CString(" (" + error + ")"), CHost::Error);
+    return false;
+}
+
+bool CVIREODoc::OnOpenDocument(const std::filesystem::path& path, bool* autosaveNotice)
+{
+    ResetForOpen();
+    std::vector<uint8_t> bytes;
+    if (!ReadInput(path, bytes))
         return false;
-    }
     if (IsReadOnlyPath(path) && autosaveNotice && *autosaveNotice) {
         Host().Message(docmsg::ReadOnlyNotAutosaved(), CHost::Information);
         *autosaveNotice = false;
@@ -118,14 +117,12 @@ bool CVIREODoc::OnOpenDocument(const std::filesystem::path& path, bool* autosave
             m_path = path;
             MarkSaved();
             return true;
-        case FileForm::Tango: {
-            if (!ReadTango(bytes, m_main, path, CHost::Error))
-                return false;
+        case FileForm::Tango:
+            ReadTangoFile(bytes, m_header, m_main);
             // Saving it under its own name would replace the Tango file by
             // a sheet file.
             m_needsSaveAs = true;
             break;
-        }
         case FileForm::OldText:
             // Opening it as an empty drawing under the same name would let
             // a save destroy the file.
@@ -135,7 +132,9 @@ bool CVIREODoc::OnOpenDocument(const std::filesystem::path& path, bool* autosave
             if (!ReadSheetFile(bytes, m_main, false))
                 return false;
             break;
-        case FileForm::Unknown: return false;
+        case FileForm::Unknown:
+            m_unknownForm = true;
+            return false;
         }
     } catch (const CArchiveException& e) {
         DeleteContents();
@@ -146,6 +145,30 @@ bool CVIREODoc::OnOpenDocument(const std::filesystem::path& path, bool* autosave
     if (m_title.GetItemCount() == 0)
         LoadTitleBlock();
     m_path = path;
+    MarkSaved();
+    return true;
+}
+
+bool CVIREODoc::OpenTextForm(const std::filesystem::path& path)
+{
+    ResetForOpen();
+    std::vector<uint8_t> bytes;
+    if (!ReadInput(path, bytes))
+        return false;
+    TakeFileTimes(path);
+    try {
+        CArchive ar(bytes.data(), bytes.size());
+        m_main.SerializeText(ar);
+    } catch (const CArchiveException& e) {
+        DeleteContents();
+        Host().Message(docmsg::CannotOpen(path) + CString(std::string(" (") + e.what() + ")"),
+                       CHost::Error);
+        return false;
+    }
+    LoadTitleBlock();
+    m_path = path;
+    // The text form keeps no header: saving over it would turn it into a sheet file.
+    m_needsSaveAs = true;
     MarkSaved();
     return true;
 }
@@ -166,7 +189,9 @@ bool CVIREODoc::LoadTitleBlock()
     }
     try {
         switch (FormOf(bytes)) {
-        case FileForm::Tango: return ReadTango(bytes, m_title, path, CHost::Warning);
+        case FileForm::Tango:
+            ReadTangoFile(bytes, m_header, m_title);
+            return true;
         case FileForm::Sheet: return ReadSheetFile(bytes, m_title, true);
         default: return false;
         }
@@ -187,10 +212,7 @@ bool CVIREODoc::OnSaveDocument(const std::filesystem::path& path)
     options.stepHook = m_saveHook;
     const CSafeSaveResult result = SaveFileSafely(path, ar.Bytes(), options);
     if (!result.Ok()) {
-        if (result.status == CSafeSaveResult::WriteFailed)
-            Host().Message(docmsg::FailedToSave(path, result.detail), CHost::Error);
-        else
-            Host().Message(docmsg::CannotCreate(path) + CString(" (" + result.detail + ")"), CHost::Error);
+        ReportSaveFailure(path, result);
         return false;
     }
     const std::time_t created = creationTime;

@@ -51,12 +51,6 @@ CString OldTextForm(const std::filesystem::path& path)
                                      "セーブし直して下さい。");
 }
 
-CString TangoNotSupported(const std::filesystem::path& path)
-{
-    return PathText(path) + Pick("\nTango schematic files cannot be read yet.",
-                                 "\nTango形式のファイルはまだ読み込めません。");
-}
-
 CString SaveAsFirst(const std::filesystem::path& path)
 {
     return PathText(path) + Pick("\nThis document was read from another format: save it under a new name.",
@@ -88,6 +82,37 @@ CString BadTitleFileName(const CString& name)
 {
     return Pick("Not a title file name of the data folder: ", "データフォルダの図枠ファイル名ではありません: ") +
            name;
+}
+
+CString NotASheet(const std::filesystem::path& path)
+{
+    return PathText(path) + Pick("\nis neither a schematic sheet nor a Tango schematic.",
+                                 "\n図面ファイルでもTangoファイルでもありません。");
+}
+
+CString NotAProject(const std::filesystem::path& path)
+{
+    return FormatMessage(2903, PathText(path)) +
+           Pick(" (not a project file)", "（プロジェクトファイルではありません）");
+}
+
+CString NoSheetsInProject(const std::filesystem::path& path)
+{
+    return PathText(path) + Pick("\nThe project names no sheet to convert.",
+                                 "\nプロジェクトに変換する図面がありません。");
+}
+
+CString OutputIsInput(const std::filesystem::path& path)
+{
+    return PathText(path) +
+           Pick("\nis one of the files being converted; choose another output file.",
+                "\nは変換元のファイルです。別の出力ファイルを指定して下さい。");
+}
+
+CString BadPdfSetting(const char* key, const CString& value, const CString& used)
+{
+    return Pick("PDF setting ", "PDF設定 ") + CString(key) + " = \"" + value + "\"" +
+           Pick(" is out of range; used: ", " は範囲外です。使用する値: ") + used;
 }
 
 }  // namespace docmsg

@@ -13,11 +13,16 @@ CString CannotOpen(const std::filesystem::path& path);      // cannot open / fai
 CString CannotCreate(const std::filesystem::path& path);    // invalid name, read-only, no folder
 CString FailedToSave(const std::filesystem::path& path, const std::string& reason);
 CString OldTextForm(const std::filesystem::path& path);     // the first text form, "0.01"
-CString TangoNotSupported(const std::filesystem::path& path);
 CString SaveAsFirst(const std::filesystem::path& path);     // opened from another format
 CString NoPath();                                           // Save of an unnamed document
 CString ReadOnlyNotAutosaved();
 CString AskDecompose();
 CString AskResetReference();
 CString BadTitleFileName(const CString& name);
+// The export jobs.
+CString NotASheet(const std::filesystem::path& path); // no known first line
+CString NotAProject(const std::filesystem::path& path);
+CString NoSheetsInProject(const std::filesystem::path& path);
+CString OutputIsInput(const std::filesystem::path& path);
+CString BadPdfSetting(const char* key, const CString& value, const CString& used);
 }  // namespace docmsg

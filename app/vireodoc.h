@@ -11,7 +11,7 @@
 // The jobs live in separate files: vireodoc.cpp (state, new, title, undo
 // wrappers, selection), docfile.cpp (open, title block, save, autosave),
 // doccommands.cpp (change size, property, make part, decomposition, reset
-// references, command enables).
+// references, command enables), docexport.cpp (Save Other Format).
 #pragma once
 
 #include <cstdint>
@@ -28,7 +28,7 @@
 #include "sheet/schematicfile.h"
 #include "sheet/sheet.h"
 
-class CArchive;
+struct CDxfHeader;
 
 // What the editor's view is doing, as far as the command enables care.
 enum class ViewActivity { Idle, Selecting, PlacingPart, MovingAttributes, Pasting, Other };
@@ -73,6 +73,7 @@ public:
     CSheet& ReselectSheet() { return m_reselect; }
     CSheet& PartBuffer() { return m_partBuffer; }
     const CSheet& MainSheet() const { return m_main; }
+    const CSheet& TitleSheet() const { return m_title; }
     const CDocumentHeader& Header() const { return m_header; }
     CDocumentHeader& Header() { return m_header; }
     int GetFileVersion() const { return m_header.version; }
@@ -112,14 +113,41 @@ public:
     // Save: to the document's own path; refused (false, host told) while the
     // document has none or must be saved under a new name.
     bool Save();
+    // True after an open that failed because the file is in no known form
+    // (the one failure the host is not told about).
+    bool WasUnknownForm() const { return m_unknownForm; }
+    // Opens a sheet in the plain text form as a drawing of the new-sheet
+    // size with its title block; it must be saved under a new name first.
+    bool OpenTextForm(const std::filesystem::path& path);
     // Empties the main and title-block sheets.
     void DeleteContents();
-    // Reads a Tango schematic text into a sheet; installed by the program
-    // once the Tango reader exists.  Without it Tango files are refused.
-    using TangoReader = std::function<bool(CArchive&, CSheet&)>;
-    static void SetTangoReader(TangoReader reader);
+    // Reads a Tango schematic text into sheet; its SHEET record sets the
+    // header's width and height.
+    static void ReadTangoFile(const std::vector<uint8_t>& bytes, CDocumentHeader& header,
+                              CSheet& sheet);
     // The step hook of the save sequence (tests).
     void SetSaveStepHook(std::function<void(SaveStep)> hook) { m_saveHook = std::move(hook); }
+
+    // --- Save Other Format (docexport.cpp) -------------------------------------------------
+    // The choices of the save dialog, by filter index.
+    enum class OtherFormat { Tango = 1, Bitmap8 = 2, Bitmap4 = 3, Bitmap1 = 4, Dxf = 5 };
+    // The file a choice writes: the extension of a DXF or bitmap file is
+    // added when missing; a Tango name is taken as it is.
+    static std::filesystem::path OtherFormatPath(const std::filesystem::path& chosen,
+                                                 OtherFormat format);
+    // The main sheet as a Tango file, the header from the sheet size, size
+    // index and visible area.  The selection is returned to the sheet first.
+    std::vector<uint8_t> TangoBytes();
+    // The drawing, and the title block when Sheet/TitleDisp is on, as DXF.
+    std::vector<uint8_t> DxfBytes(const CDxfHeader& header);
+    // Write those files (replacing an existing one whole).  False with the
+    // host told when nothing was written: the file cannot be created, or for
+    // DXF the header file (empty: DXF_HDR.DAT of the data folder) is missing,
+    // which is checked before any file is touched.
+    bool SaveTango(const std::filesystem::path& path);
+    bool SaveDxf(const std::filesystem::path& path, const std::filesystem::path& headerFile = {});
+    // The header file the DXF export reads; false (host told) when it is missing.
+    static bool LoadDxfHeader(const std::filesystem::path& headerFile, CDxfHeader& header);
 
     // --- title block ------------------------------------------------------------------------
     // Loads the title file from the data folder into the title-block sheet;
@@ -197,6 +225,8 @@ public:
 
 private:
     void ResetFromSettings();
+    void ResetForOpen();
+    bool ReadInput(const std::filesystem::path& path, std::vector<uint8_t>& bytes);
     void SetTitleFileProperty(const CString& titleFile);
     void MarkSaved();
     bool ReadSheetFile(const std::vector<uint8_t>& bytes, CSheet& target, bool titleBlock);
@@ -215,6 +245,7 @@ private:
     bool m_propertiesChanged = false;
     bool m_modifiedFlag = false;
     bool m_needsSaveAs = false;
+    bool m_unknownForm = false;
     int m_editCount = 0;
     uint64_t m_savedState = 0;
     uint64_t m_serial;  // tells unnamed documents of one session apart

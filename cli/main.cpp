@@ -6,6 +6,7 @@
 //   vireo-cli project ...      list a project's sheets, get and set its properties
 //   vireo-cli resave FILE      open and save a schematic through the document
 //   vireo-cli refs INPUT...    list the part references of sheets, sorted
+//   vireo-cli pdf|dxf|tango    export sheets (see exportcommands.h)
 //
 //   vireo-cli nets INPUT...    print the nets of the sheets
 //   vireo-cli erc INPUT...     print the electrical rule check
@@ -21,6 +22,7 @@
 #include "base/host.h"
 #include "clihost.h"
 #include "commands.h"
+#include "exportcommands.h"
 #include "projectcommands.h"
 #include "libcommands.h"
 #include "refscommand.h"
@@ -32,7 +34,8 @@ const char kUsage[] =
     "usage: vireo-cli [--yes] COMMAND ARGS...\n"
     "\n"
     "commands:\n"
-    "  convert IN OUT   convert a schematic; IN is .dcd (any version) or .txt (text form),\n"
+    "  convert IN OUT   convert a schematic; IN is .dcd (any version), .txt (text form) or a\n"
+    "                   Tango schematic,\n"
     "                   OUT is written by its extension: .dcd (version 8) or .txt\n"
     "  info FILE        print version, sheet size, title file, properties and item counts\n"
     "  project list P.dpj [--all]       the sheets of a project (--all: unchecked too, as 1:/0:)\n"
@@ -64,6 +67,14 @@ const char kUsage[] =
     "  erc [--fail-on-findings] INPUT...\n"
     "                   print the electrical rule check of the sheets' nets; with the\n"
     "                   option, exit with 5 when it found anything\n"
+    "  pdf [--title T] [--subtitle S] [--author A] [--scale X] [--color] [--background]\n"
+    "      [--no-title] [--all] [-o BASE] INPUT...\n"
+    "                   sheets (.dcd, .txt, Tango) or projects (.dpj, their sheets in order;\n"
+    "                   --all: also those not taking part) to BASE.pdf, one page each\n"
+    "                   (BASE: the first input without its extension); --no-title leaves\n"
+    "                   out the title block; prints pages: N  fonts: M\n"
+    "  dxf [--header FILE] IN OUT.dxf   a sheet as DXF (header: DXF_HDR.DAT of the data folder)\n"
+    "  tango IN OUT     a sheet as a Tango schematic\n"
     "\n"
     "options:\n"
     "  --yes            answer yes to questions (default: the question's default, else no)\n"
@@ -142,6 +153,9 @@ const Command kCommands[] = {
     {"refs", RefsCommand},
     {"nets", NetsCommand},
     {"erc", ErcCommand},
+    {"pdf", PdfCommand},
+    {"dxf", DxfCommand},
+    {"tango", TangoCommand},
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "app/vireodoc.h"
 #include "base/archive.h"
 #include "base/exception.h"
 #include "base/fileio.h"
@@ -27,6 +28,13 @@ bool LoadSchematic(const std::filesystem::path& path, LoadedSchematic& out, std:
     } catch (const CFileException& e) {
         error = std::string("cannot read the file: ") + e.what();
         return false;
+    }
+    // A Tango schematic is known by its first line, whatever its name.
+    static const std::string kTango = ";Tango";
+    if (bytes.size() >= kTango.size() && std::equal(kTango.begin(), kTango.end(), bytes.begin())) {
+        out.header = CSchematicFile::NewDocumentHeader();
+        CVIREODoc::ReadTangoFile(bytes, out.header, out.main);
+        return true;
     }
     SchematicFormat format = FormatOfPath(path);
     if (format == SchematicFormat::Unknown) {

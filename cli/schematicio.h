@@ -1,6 +1,7 @@
 // Loading and saving schematic sheets by file name for the batch front end:
 // ".dcd" files in the binary format (any version on reading, the newest on
-// writing), ".txt" files in the plain text form.
+// writing), ".txt" files in the plain text form; a Tango schematic (known by
+// its first line) is read whatever its name.
 #pragma once
 
 #include <filesystem>

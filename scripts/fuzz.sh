@@ -15,12 +15,13 @@ case "$target" in
     fuzz_schematic) seeds=schematic ;;
     fuzz_textform) seeds=textform ;;
     fuzz_tango) seeds=tango ;;
+    fuzz_dxfheader) seeds=dxfheader ;;
     fuzz_project) seeds=project ;;
     fuzz_library) seeds=library ;;
     fuzz_libindex) seeds=libindex ;;
     fuzz_textlib) seeds=textlib ;;
-    *) echo "unknown fuzz target $target (fuzz_schematic, fuzz_textform, fuzz_tango, fuzz_project," \
-            "fuzz_library, fuzz_libindex, fuzz_textlib)" >&2; exit 2 ;;
+    *) echo "unknown fuzz target $target (fuzz_schematic, fuzz_textform, fuzz_tango, fuzz_dxfheader," \
+            "fuzz_project, fuzz_library, fuzz_libindex, fuzz_textlib)" >&2; exit 2 ;;
 esac
 
 "$root/scripts/install-deps.sh" --fuzz

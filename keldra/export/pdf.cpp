@@ -5,6 +5,7 @@
 
 #include <zlib.h>
 
+#include "base/clock.h"
 #include "base/codepage.h"
 #include "base/textmetrics.h"
 #include "export/drawcontext.h"
@@ -240,8 +241,8 @@ std::vector<uint8_t> CPDF::WritePDF() const
     if (!m_author.empty())
         w.Put("/Author " + m_author + "\n");
     w.Put("/Creator " + m_creator + "\n/Producer (VIREO to PDF Converter Ver1.00)\n");
-    std::tm local{};
-    localtime_r(&m_created, &local);
+    // Japan time whatever the machine's zone: the same input gives the same file.
+    const std::tm local = JapanTime(m_created);
     char date[32];
     std::snprintf(date, sizeof date, "%04d%02d%02d%02d%02d%02d", local.tm_year + 1900, local.tm_mon + 1,
                   local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);

@@ -1,21 +1,10 @@
 #include "export/pdfexport.h"
 
-#include "base/profile.h"
+#include "base/clock.h"
 #include "export/pdf.h"
 #include "export/pdfdc.h"
 #include "export/pdfpage.h"
 #include "sheet/sheet.h"
-
-void CPdfOptions::LoadSettings(CProfile& profile)
-{
-    titleInclude = profile.GetInt("PDF", "TitleInclude", 1) != 0;
-    up = profile.GetInt("PDF", "Up", 15);
-    left = profile.GetInt("PDF", "Left", 15);
-    scale = profile.GetString("PDF", "Scale", "1.0");
-    background = profile.GetInt("PDF", "Back", 0) != 0;
-    color = profile.GetInt("PDF", "Color", 0) != 0;
-    titleShown = profile.GetInt("Sheet", "TitleDisp", 1) != 0;
-}
 
 void AddPdfPage(CPDF& pdf, const CPdfSheet& sheet, const CPdfOptions& options, const CDrawContext& base)
 {
@@ -57,7 +46,8 @@ std::vector<uint8_t> RenderSheetsToPdf(const std::vector<CPdfSheet>& sheets, con
                                        const CDrawContext& base)
 {
     CPDF pdf;
-    pdf.SetInfo(options.title, options.subject, options.author, options.created ? options.created : std::time(nullptr));
+    pdf.SetInfo(options.title, options.subject, options.author,
+                options.created ? options.created : StampTime());
     for (const CPdfSheet& sheet : sheets)
         AddPdfPage(pdf, sheet, options, base);
     return pdf.WritePDF();

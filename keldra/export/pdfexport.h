@@ -9,7 +9,6 @@
 #include "export/drawcontext.h"
 
 class CPDF;
-class CProfile;
 class CSheet;
 
 // One page: the drawing, its title block (may be null) and the document's
@@ -22,7 +21,8 @@ struct CPdfSheet {
     int height = 0;
 };
 
-// The options of the PDF command (settings section "PDF").
+// The options of the PDF command (the job in the application fills them
+// from the settings section "PDF").
 struct CPdfOptions {
     CString title, subject, author;
     bool titleInclude = true;   // page area from the title block
@@ -31,9 +31,7 @@ struct CPdfOptions {
     bool background = false;
     bool color = false;
     bool titleShown = true;     // Sheet/TitleDisp: draw the title block
-    std::time_t created = 0;    // 0: now
-
-    void LoadSettings(CProfile& profile);
+    std::time_t created = 0;    // 0: now (or SOURCE_DATE_EPOCH)
 };
 
 // Draws one sheet as a page of pdf.

@@ -86,16 +86,26 @@ std::string CPDFPage::StringToken(const CString& text)
     return out + ")";
 }
 
+bool CPDFPage::IsValidScale(double scale)
+{
+    return InRange(scale, 0.01, 100);
+}
+
+bool CPDFPage::IsValidMargin(double mm)
+{
+    return InRange(mm, 0, 1000);
+}
+
 void CPDFPage::SetScale(double scale)
 {
-    m_scale = InRange(scale, 0.01, 100) ? scale : 1.0;
+    m_scale = IsValidScale(scale) ? scale : 1.0;
 }
 
 void CPDFPage::SetOffset(const CRect& area, double left, double top)
 {
     m_area = area;
-    m_left = InRange(left, 0, 1000) ? left : 15;
-    m_top = InRange(top, 0, 1000) ? top : 15;
+    m_left = IsValidMargin(left) ? left : 15;
+    m_top = IsValidMargin(top) ? top : 15;
 }
 
 void CPDFPage::CheckPen()
@@ -264,7 +274,7 @@ void CPDFPage::WriteText(const CString& text, const CPoint& origin, int size, ui
     Put("ET");
 }
 
-double ParsePdfScale(const CString& text)
+std::optional<double> TryParsePdfScale(const CString& text)
 {
     CString t = text;
     t.Trim();
@@ -272,7 +282,12 @@ double ParsePdfScale(const CString& text)
     const char* begin = t.c_str();
     const char* end = begin + t.GetLength();
     const auto r = std::from_chars(begin, end, v);
-    if (r.ec != std::errc() || r.ptr != end || !InRange(v, 0.01, 100))
-        return 1.0;
+    if (r.ec != std::errc() || r.ptr != end || !CPDFPage::IsValidScale(v))
+        return std::nullopt;
     return v;
+}
+
+double ParsePdfScale(const CString& text)
+{
+    return TryParsePdfScale(text).value_or(1.0);
 }

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "base/dc.h"
@@ -34,10 +35,13 @@ public:
 
     void SetPageSize(int index) { m_pageSize = index >= 0 && index < kPageSizes ? index : 2; }
     int GetPageSize() const { return m_pageSize; }
-    // Accepted when finite and within 0.01..100; anything else keeps 1.
+    // The values a page accepts; anything else falls back to the default.
+    static bool IsValidScale(double scale); // finite, 0.01..100 (default 1)
+    static bool IsValidMargin(double mm);   // finite, 0..1000 millimetres (default 15)
+
     void SetScale(double scale);
     double GetScale() const { return m_scale; }
-    // Margins in millimetres, accepted when finite and within 0..1000 (else 15).
+    // Margins in millimetres.
     void SetOffset(const CRect& area, double left, double top);
     void SetObjNo(int n) { m_objNo = n; }
     int GetObjNo() const { return m_objNo; }
@@ -87,5 +91,7 @@ private:
 };
 
 // Reads the page scale setting (a decimal string, C notation); anything
-// that is not a finite number within 0.01..100 gives 1.
+// that is not a valid scale gives 1.
 double ParsePdfScale(const CString& text);
+// The same, telling a bad text apart: nullopt unless it is a valid scale.
+std::optional<double> TryParsePdfScale(const CString& text);

@@ -48,7 +48,7 @@ TEST(Document, OpenDispatchesOnTheFirstLine)
         {"other.dcd", "hello\n", false, false},
         {"newer.dcd", "VIREO DATA FILE Ver 0.09\n", false, true},
         {"oldtext.dcd", "VIREO DATA FILE Ver 0.01\nsomething\n", false, true},
-        {"tango.dcd", ";Tango schematic\n", false, true},
+        {"tango.dcd", ";Tango schematic\n", true, false},
         {"damaged.dcd", "VIREO DATA FILE Ver 0.08\n\x84\x03", false, true},
     };
     for (const auto& c : cases) {
@@ -77,17 +77,16 @@ TEST(Document, TangoFilesAreSavedUnderANewNameFirst)
 {
     CAppTestEnv env;
     const auto path = env / "t.sch";
-    CAppTestEnv::WriteFile(path, ";Tango\n");
-    CVIREODoc::SetTangoReader([](CArchive&, CSheet& sheet) {
-        sheet.NewWire(CPoint(0, 0), CPoint(100, 0));
-        return true;
-    });
+    const std::string tango = ";Tango-Schematic\nSHEET 0 0 12000 9000 6\nWIRE 0 0 100 0\n";
+    CAppTestEnv::WriteFile(path, tango);
     CVIREODoc doc;
     ASSERT_TRUE(doc.OnOpenDocument(path));
-    CVIREODoc::SetTangoReader(nullptr);
+    EXPECT_EQ(doc.MainSheet().GetCount(kind::kWire), 1);
+    EXPECT_EQ(doc.Header().width, 12000);
+    EXPECT_EQ(doc.Header().height, 9000);
     EXPECT_TRUE(doc.NeedsSaveAs());
     EXPECT_FALSE(doc.Save());
-    EXPECT_EQ(CAppTestEnv::ReadFile(path), ";Tango\n");
+    EXPECT_EQ(CAppTestEnv::ReadFile(path), tango);
     ASSERT_TRUE(doc.OnSaveDocument(env / "t.dcd"));
     EXPECT_FALSE(doc.NeedsSaveAs());
     EXPECT_TRUE(doc.Save());
@@ -115,13 +114,13 @@ TEST(Document, TitleFilesAreBareNamesInTheDataFolder)
     ASSERT_EQ(mkfifo((env.data() / "Pipe.A3").c_str(), 0644), 0);
     doc.SetProperties("", "", 1, "Pipe.A3");
     EXPECT_EQ(doc.TitleSheet().GetItemCount(), 0u);
-    // A Tango title file is reported, never read as something else.
-    CAppTestEnv::WriteFile(env.data() / "Tango.A3", ";Tango\n");
+    // A title file may be a Tango schematic.
+    CAppTestEnv::WriteFile(env.data() / "Tango.A3",
+                           ";Tango\nLINE 0 0 100 0 0 0\nTEXT 60 \"TITLE\" 5 5 0 0 3\n");
     env->messages.clear();
     doc.SetProperties("", "", 1, "Tango.A3");
-    EXPECT_EQ(doc.TitleSheet().GetItemCount(), 0u);
-    ASSERT_EQ(env->messages.size(), 1u);
-    EXPECT_NE(env->messages[0].text.Find("Tango"), -1);
+    EXPECT_EQ(doc.TitleSheet().GetItemCount(), 2u);
+    EXPECT_TRUE(env->messages.empty());
 }
 
 TEST(Document, ModifiedAfterSaveUndoAndANewChange)

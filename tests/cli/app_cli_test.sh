@@ -13,14 +13,7 @@ export VIREO_DATA="$work/data"
 mkdir -p "$VIREO_DATA"
 failures=0
 
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-
-expect() {  # expect NAME EXPECTED ACTUAL
-    [ "$2" = "$3" ] || { fail "$1"; printf 'expected:\n%s\nactual:\n%s\n' "$2" "$3"; }
-}
+. "$(dirname "$0")/testlib.sh"
 
 # 1. A project of version 0.03 with a subfolder, an unchecked sheet and properties.
 mkdir -p "$work/p/sub"

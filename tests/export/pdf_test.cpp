@@ -5,7 +5,6 @@
 #include <cmath>
 #include <string>
 
-#include <zlib.h>
 
 #include "base/archive.h"
 #include "export/drawcontext.h"
@@ -16,6 +15,7 @@
 #include "sheet/schematicfile.h"
 #include "sheet/sheet.h"
 #include "export/exportsheet.h"
+#include "support/pdfstreams.h"
 #include "support/toolrun.h"
 
 namespace {
@@ -23,25 +23,6 @@ namespace {
 std::string Text(const std::vector<uint8_t>& b)
 {
     return std::string(b.begin(), b.end());
-}
-
-// The decoded content streams of a document, in file order.
-std::vector<std::string> ContentStreams(const std::string& pdf)
-{
-    std::vector<std::string> out;
-    const std::string tag = "/Length ", tail = " /Filter /FlateDecode >>\nstream\n";
-    for (size_t at = pdf.find(tag); at != std::string::npos; at = pdf.find(tag, at + 1)) {
-        const size_t digits = at + tag.size();
-        const size_t size = std::stoul(pdf.substr(digits, 12));
-        const size_t start = pdf.find(tail, digits) + tail.size();
-        std::vector<uint8_t> plain(1 << 20);
-        uLongf plainSize = uLongf(plain.size());
-        EXPECT_EQ(uncompress(plain.data(), &plainSize, reinterpret_cast<const Bytef*>(pdf.data() + start), uLong(size)),
-                  Z_OK);
-        EXPECT_EQ(pdf.compare(start + size, 10, "\nendstream"), 0);
-        out.emplace_back(reinterpret_cast<const char*>(plain.data()), plainSize);
-    }
-    return out;
 }
 
 std::vector<uint8_t> SmallPdf()

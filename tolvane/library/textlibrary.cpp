@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "base/archive.h"
+#include "base/clock.h"
 #include "base/codepage.h"
 #include "base/exception.h"
 #include "base/fileio.h"
@@ -27,32 +28,18 @@ bool StartsWith(const CString& s, const char* prefix)
     return s.str().compare(0, n, prefix) == 0;
 }
 
-// Japan has kept UTC+9 without daylight saving since 1952.
-constexpr std::time_t kJapanOffset = 9 * 3600;
-
 }  // namespace
 
 CString FormatDate(std::time_t t)
 {
-    const std::time_t local = t + kJapanOffset;
-    struct tm tm;
-    if (!gmtime_r(&local, &tm))
-        return CString();
+    const std::tm tm = JapanTime(t);
     return CString::Formatted("%04d/%02d/%02d %02d:%02d:%02d", tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday,
                               tm.tm_hour, tm.tm_min, tm.tm_sec);
 }
 
 CString DateLine()
 {
-    std::time_t t = std::time(nullptr);
-    if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH"); epoch && *epoch) {
-        char* end = nullptr;
-        errno = 0;
-        const long long value = std::strtoll(epoch, &end, 10);
-        if (errno == 0 && end && *end == '\0')
-            t = std::time_t(value);
-    }
-    return FormatDate(t);
+    return FormatDate(StampTime());
 }
 
 std::vector<uint8_t> Write(const CLibraryImage& image, const CString& date)

@@ -1,0 +1,152 @@
+#include "exportcommands.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+
+#include "app/exportjobs.h"
+#include "app/jobdocuments.h"
+#include "app/pdfjob.h"
+#include "base/codepage.h"
+#include "export/pdfpage.h"
+
+#include "commands.h"
+
+namespace {
+
+// Reads the options of a command: "--name VALUE" and "--name=VALUE" for the
+// options that take a value, "--name" for switches; everything else is a
+// file.  Returns false (with problem set) on an unknown option or a missing
+// value.
+struct Arguments {
+    std::vector<std::pair<std::string, std::string>> options; // in order
+    std::vector<std::string> files;
+};
+
+bool ParseArguments(const std::vector<std::string>& args, const std::vector<std::string>& valued,
+                    const std::vector<std::string>& switches, Arguments& out, std::string& problem)
+{
+    const auto known = [](const std::vector<std::string>& list, const std::string& name) {
+        for (const std::string& s : list)
+            if (s == name)
+                return true;
+        return false;
+    };
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg.size() < 2 || arg[0] != '-') {
+            out.files.push_back(arg);
+            continue;
+        }
+        const size_t eq = arg.find('=');
+        const std::string name = arg.substr(0, eq);
+        if (known(valued, name)) {
+            if (eq != std::string::npos) {
+                out.options.emplace_back(name, arg.substr(eq + 1));
+            } else if (i + 1 < args.size()) {
+                out.options.emplace_back(name, args[++i]);
+            } else {
+                problem = name + " needs a value";
+                return false;
+            }
+        } else if (eq == std::string::npos && known(switches, name)) {
+            out.options.emplace_back(name, "");
+        } else {
+            problem = "unknown option " + arg;
+            return false;
+        }
+    }
+    return true;
+}
+
+// Command-line text is UTF-8; the PDF information strings are CP932.
+bool ToCp932(const std::string& utf8, CString& out)
+{
+    const CodepageResult converted = Utf8ToCp932(utf8);
+    out = CString(converted.text);
+    return converted.Ok();
+}
+
+} // namespace
+
+int PdfCommand(const std::vector<std::string>& args)
+{
+    Arguments a;
+    std::string problem;
+    if (!ParseArguments(args, {"--title", "--subtitle", "--author", "--scale", "-o"},
+                        {"--color", "--background", "--no-title", "--all"}, a, problem))
+        return Usage("pdf: " + problem);
+    if (a.files.empty())
+        return Usage("pdf takes at least one input file");
+
+    CPdfJobOptions options = CPdfJobOptions::FromSettings();
+    std::filesystem::path base = std::filesystem::path(a.files.front()).replace_extension();
+    for (const auto& [name, value] : a.options) {
+        CString text;
+        if ((name == "--title" || name == "--subtitle" || name == "--author") &&
+            !ToCp932(value, text))
+            return Fail(name, "the text cannot be written in the Japanese code page");
+        if (name == "--title")
+            options.title = text;
+        else if (name == "--subtitle")
+            options.subtitle = text;
+        else if (name == "--author")
+            options.author = text;
+        else if (name == "--scale" && !TryParsePdfScale(CString(value)))
+            return Usage("pdf: --scale takes a number from 0.01 to 100, not " + value);
+        else if (name == "--scale")
+            options.page.scale = CString(value);
+        else if (name == "--color")
+            options.page.color = true;
+        else if (name == "--background")
+            options.page.background = true;
+        else if (name == "--no-title")
+            // Without the title block the page is laid out by the sheet itself.
+            options.page.titleShown = options.page.titleInclude = false;
+        else if (name == "--all")
+            options.allSheets = true;
+        else if (name == "-o")
+            base = value;
+    }
+    if (base.empty())
+        return Usage("pdf: -o needs a file name");
+
+    std::vector<std::filesystem::path> inputs(a.files.begin(), a.files.end());
+    const CPdfJobResult result = RunPdfJob(inputs, base, options);
+    if (!result.ok)
+        return kExitFailure;
+    std::printf("pages: %d  fonts: %d\n", result.pages, result.fonts);
+    return kExitOk;
+}
+
+int DxfCommand(const std::vector<std::string>& args)
+{
+    Arguments a;
+    std::string problem;
+    if (!ParseArguments(args, {"--header"}, {}, a, problem))
+        return Usage("dxf: " + problem);
+    if (a.files.size() != 2)
+        return Usage("dxf takes an input sheet and an output file");
+    if (CJobDocuments::IsProjectPath(a.files[0]))
+        return Usage("dxf takes one sheet, not a project");
+    std::filesystem::path header;
+    for (const auto& option : a.options) {
+        if (option.second.empty())
+            return Usage("dxf: --header needs a file name");
+        header = option.second;
+    }
+    return RunDxfJob(a.files[0], a.files[1], header) ? kExitOk : kExitFailure;
+}
+
+int TangoCommand(const std::vector<std::string>& args)
+{
+    Arguments a;
+    std::string problem;
+    if (!ParseArguments(args, {}, {}, a, problem))
+        return Usage("tango: " + problem);
+    if (a.files.size() != 2)
+        return Usage("tango takes an input sheet and an output file");
+    if (CJobDocuments::IsProjectPath(a.files[0]))
+        return Usage("tango takes one sheet, not a project");
+    return RunTangoJob(a.files[0], a.files[1]) ? kExitOk : kExitFailure;
+}
