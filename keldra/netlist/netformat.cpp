@@ -3,6 +3,8 @@
 #include "netlist/netformat.h"
 
 #include <cstdlib>
+#include <cstring>
+#include <map>
 #include <set>
 
 #include "items/part.h"
@@ -468,22 +470,12 @@ void PartSymbols(CString& out, std::vector<CPartEntry>& parts)
 void PartTypes(CString& out, std::vector<CPartEntry>& parts)
 {
     std::set<std::string> seen;
-    std::vector<std::pair<std::string, const CPartEntry*>> typed;
-    for (const CPartEntry& p : parts) {
-        if (!seen.insert(Cp932Upper(p.ref).str()).second)
-            continue;
-        typed.emplace_back((p.value + " " + p.board).str(), &p);
-    }
-    std::set<std::string> types;
-    for (const auto& t : typed)
-        types.insert(t.first);
-    for (const std::string& type : types) {
-        out += CString(type);
-        for (const auto& t : typed)
-            if (t.first == type)
-                out += " " + t.second->ref;
-        out += "\n";
-    }
+    std::map<std::string, CString> types; // type -> its references, in section order
+    for (const CPartEntry& p : parts)
+        if (seen.insert(Cp932Upper(p.ref).str()).second)
+            types[(p.value + " " + p.board).str()] += " " + p.ref;
+    for (const auto& [type, refs] : types)
+        out += CString(type) + refs + "\n";
 }
 
 // --- the table ----------------------------------------------------------------------------------
