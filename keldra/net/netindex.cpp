@@ -56,12 +56,12 @@ int CSheet::NetIndex(int format, const CItemList<CNet>& nets, int firstNo)
             auto it = byRef.find(node.GetRefName().str());
             if (it == byRef.end())
                 continue;
-            const CString text =
-                CString("{VIREO NETINDEX}") +
-                CString::Formatted("%s&&%s", node.GetPinNo().c_str(), name.c_str());
+            // Laid out once, then moved to each part's origin.
+            const CText text(CString("{VIREO NETINDEX}") +
+                                 CString::Formatted("%s&&%s", node.GetPinNo().c_str(), name.c_str()),
+                             CPoint(), CText::kDefaultSize, CText::kDefaultAttr | CText::kHidden);
             for (CPart* part : it->second)
-                part->NewText(text, part->GetOrg(), CText::kDefaultSize,
-                              CText::kDefaultAttr | CText::kHidden);
+                part->NewText(text)->Offset(part->GetOrg());
         }
     }
     return 0;

@@ -4,6 +4,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 #include "base/host.h"
@@ -62,19 +63,32 @@ int TakeSymbolNumbers(BuildState& s)
 // put in number order.
 void JoinGates(CSheet& sheet)
 {
-    std::map<std::string, CPart*> firstGate;
-    const CString tag(kNetIndexTag);
+    // The first gate of each package, with the index texts it holds.
+    struct Gate {
+        CPart* part;
+        std::set<std::string> indexTexts;
+    };
+    std::map<std::string, Gate> firstGate;
+    const std::string_view tag(kNetIndexTag);
+    auto isIndexText = [&tag](const CText& text) {
+        return text.GetName().str().compare(0, tag.size(), tag) == 0;
+    };
     for (POSITION pos = sheet.Parts().GetHeadPosition(); pos;) {
         const POSITION at = pos;
         CPart* part = sheet.Parts().GetNext(pos);
         if (part->GetPackageMax() < 2)
             continue;
-        auto [it, first] = firstGate.emplace(part->GetRefNameA().str(), part);
-        if (first)
+        auto [it, first] = firstGate.emplace(part->GetRefNameA().str(), Gate{part, {}});
+        if (first) {
+            for (const CText& text : part->Texts())
+                if (isIndexText(text))
+                    it->second.indexTexts.insert(text.GetName().str());
             continue;
-        CPart* keep = it->second;
+        }
+        CPart* keep = it->second.part;
+        // The gates of a package carry the same index texts: only new ones move.
         for (const CText& text : part->Texts())
-            if (text.GetName().Left(tag.GetLength()) == tag)
+            if (isIndexText(text) && it->second.indexTexts.insert(text.GetName().str()).second)
                 keep->NewText(text);
         for (const CPin& pin : part->Pins()) {
             bool has = false;
@@ -86,7 +100,7 @@ void JoinGates(CSheet& sheet)
         sheet.Parts().RemoveAt(at);
     }
     for (auto& entry : firstGate)
-        entry.second->SortPinNo();
+        entry.second.part->SortPinNo();
 }
 
 int BoardComponents(BuildState& s)

@@ -2,6 +2,7 @@
 // list their nets part by part (from the net index texts).
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/host.h"
@@ -26,16 +27,17 @@ CPartEntry EntryOf(CPart& part, const CNetWriteStyle& style)
 // The nets of a part's pins, by pin number, from its net index texts.
 std::map<std::string, CString> IndexedNets(const CPart& part)
 {
+    // '&' is below the trail bytes of double-byte characters: a plain byte
+    // search cannot land inside one.
     std::map<std::string, CString> nets;
-    const CString tag(kNetIndexTag);
+    const std::string_view tag(kNetIndexTag);
     for (const CText& text : part.Texts()) {
-        const CString& s = text.GetName();
-        if (s.Left(tag.GetLength()) != tag)
+        const std::string& s = text.GetName().str();
+        if (s.compare(0, tag.size(), tag) != 0)
             continue;
-        const CString rest = s.Mid(tag.GetLength());
-        const int sep = rest.Find("&&");
-        if (sep >= 0)
-            nets.emplace(rest.Left(sep).str(), rest.Mid(sep + 2));
+        const size_t sep = s.find("&&", tag.size());
+        if (sep != std::string::npos)
+            nets.emplace(s.substr(tag.size(), sep - tag.size()), CString(s.substr(sep + 2)));
     }
     return nets;
 }
