@@ -36,6 +36,29 @@ bool ParseStart(const std::string& text, int& out)
     return out <= 32767;
 }
 
+// The options that set a switch.
+struct Flag {
+    const char* name;
+    bool CNetlistOptions::*field;
+    bool value;
+};
+const Flag kFlags[] = {
+    {"--report", &CNetlistOptions::report, true},
+    {"--no-report", &CNetlistOptions::report, false},
+    {"--html", &CNetlistOptions::html, true},
+    {"--unix", &CNetlistOptions::unixLineEnds, true},
+    {"--node-upper", &CNetlistOptions::nodeUpper, true},
+    {"--net-upper", &CNetlistOptions::netUpper, true},
+};
+
+const Flag* FindFlag(const std::string& arg)
+{
+    for (const Flag& flag : kFlags)
+        if (arg == flag.name)
+            return &flag;
+    return nullptr;
+}
+
 } // namespace
 
 int NetlistCommand(const CommandArgs& args)
@@ -64,18 +87,8 @@ int NetlistCommand(const CommandArgs& args)
             options.pcb = FromUtf8(args[++i]);
         } else if (a == "-o") {
             base = args[++i];
-        } else if (a == "--report") {
-            options.report = true;
-        } else if (a == "--no-report") {
-            options.report = false;
-        } else if (a == "--html") {
-            options.html = true;
-        } else if (a == "--unix") {
-            options.unixLineEnds = true;
-        } else if (a == "--node-upper") {
-            options.nodeUpper = true;
-        } else if (a == "--net-upper") {
-            options.netUpper = true;
+        } else if (const Flag* flag = FindFlag(a)) {
+            options.*(flag->field) = flag->value;
         } else if (a.size() > 1 && a[0] == '-') {
             return Usage("netlist: unknown option " + a);
         } else {

@@ -126,6 +126,24 @@ CString NodeNone(const CNodeText&)
 
 // --- net records ------------------------------------------------------------------------------
 
+// Every node followed by after.
+CString Each(const std::vector<CString>& nodes, const char* after)
+{
+    CString out;
+    for (const CString& n : nodes)
+        out += n + after;
+    return out;
+}
+
+// The nodes with sep between them.
+CString Joined(const std::vector<CString>& nodes, const char* sep)
+{
+    CString out;
+    for (size_t i = 0; i < nodes.size(); ++i)
+        out += (i ? sep : "") + nodes[i];
+    return out;
+}
+
 // Nodes each followed by sep; after every breakEvery-th node the line is
 // trimmed and continued as cont.
 void NodesWithBreaks(CString& out, const CNetRecord& r, const char* sep, size_t breakEvery,
@@ -171,10 +189,7 @@ void RecordBraces(CString& out, const CNetRecord& r)
 
 void RecordParenLines(CString& out, const CNetRecord& r)
 {
-    out += "(\n" + r.name + "\n";
-    for (const CString& n : r.nodes)
-        out += n + "\n";
-    out += ")\n";
+    out += "(\n" + r.name + "\n" + Each(r.nodes, "\n") + ")\n";
 }
 
 void RecordQuotedGroups(CString& out, const CNetRecord& r)
@@ -196,18 +211,12 @@ void RecordAddTer(CString& out, const CNetRecord& r)
 
 void RecordNumbered(CString& out, const CNetRecord& r)
 {
-    out += CString::Formatted("%04d %s ", int(r.number), r.name.c_str());
-    for (const CString& n : r.nodes)
-        out += n + " ";
-    out += "\n";
+    out += CString::Formatted("%04d %s ", int(r.number), r.name.c_str()) + Each(r.nodes, " ") + "\n";
 }
 
 void RecordSemicolon(CString& out, const CNetRecord& r)
 {
-    out += r.name + ";";
-    for (size_t i = 0; i < r.nodes.size(); ++i)
-        out += (i ? "," : "") + r.nodes[i];
-    out += "\n";
+    out += r.name + ";" + Joined(r.nodes, ",") + "\n";
 }
 
 void RecordFirstNode(CString& out, const CNetRecord& r)
@@ -233,10 +242,8 @@ void RecordPackages(CString& out, const CNetRecord& r)
 
 void RecordSignal(CString& out, const CNetRecord& r)
 {
-    out += CString::Formatted("(SIG,,%s,1-1,5,%s\n", r.name.c_str(), r.name.c_str());
-    for (const CString& n : r.nodes)
-        out += n;
-    out += ")\n";
+    out += CString::Formatted("(SIG,,%s,1-1,5,%s\n", r.name.c_str(), r.name.c_str()) +
+           Each(r.nodes, "") + ")\n";
 }
 
 // The name line, then the nodes after a blank each; a node that takes the
@@ -349,18 +356,12 @@ void RecordJoint(CString& out, const CNetRecord& r)
 
 void RecordParenNamed(CString& out, const CNetRecord& r)
 {
-    out += "(" + r.name + "\n";
-    for (const CString& n : r.nodes)
-        out += n + "\n";
-    out += ")\n";
+    out += "(" + r.name + "\n" + Each(r.nodes, "\n") + ")\n";
 }
 
 void RecordBracket(CString& out, const CNetRecord& r)
 {
-    out += r.name + "[";
-    for (size_t i = 0; i < r.nodes.size(); ++i)
-        out += (i ? "," : "") + r.nodes[i];
-    out += "]\n";
+    out += r.name + "[" + Joined(r.nodes, ",") + "]\n";
 }
 
 // Nodes after ", "; a node that would take the line to 81 characters, and
