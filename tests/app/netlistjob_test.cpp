@@ -5,6 +5,7 @@
 
 #include "apptestenv.h"
 #include "app/netlistjob.h"
+#include "app/vireoapp.h"
 #include "net/netdesign.h"
 #include "netlist/netformat.h"
 
@@ -119,6 +120,45 @@ TEST(NetlistJob, HtmlReportThroughTheShippedTemplate)
     EXPECT_NE(page.find("var files = [\n\"\",\r\n\"sub.dcd\",\r\n\"top.dcd\"\r\n];"), std::string::npos);
     EXPECT_NE(page.find("<h2>DRC Open pin</h2>"), std::string::npos);
     EXPECT_EQ(page.substr(page.size() - 8), "</html>\n");
+}
+
+TEST(NetlistJob, CombinedPartsCarryTheirSheetAndSize)
+{
+    CAppTestEnv env;
+    TwoSheets d(env);
+    d.sub.NewPin(CPoint(10, 10), CPoint(20, 10), CPin::Input);
+    CSheetSetContext context(JobNetSheets(d.job.documents));
+    CSheet parts;
+    ASSERT_EQ(CombineSheets(d.job.documents, context, parts), 0);
+    ASSERT_EQ(parts.Parts().GetCount(), 2); // S1 stands for sub.dcd
+    std::vector<std::string> tags;
+    for (const CText& text : parts.GetLastPart()->Texts())
+        tags.push_back(text.GetName().str());
+    EXPECT_EQ(tags, (std::vector<std::string>{"{VIREO:DOCNAME}" + (env / "sub.dcd").string() + " [2]",
+                                              "{VIREO:SIZE}01000,00800"}));
+    ASSERT_EQ(parts.Pins().GetCount(), 1);
+    EXPECT_EQ(parts.GetHeadPin()->GetNetName().str(), (env / "sub.dcd").string() + " [2]");
+}
+
+TEST(NetlistJob, ParticipantsAreTheProjectsCheckedSheets)
+{
+    CAppTestEnv env;
+    for (const char* name : {"a.dcd", "b.dcd"})
+        std::filesystem::copy_file(VIREO_TEST_DATA "/v8.dcd", env / name);
+    env.WriteFile(env / "p.dpj",
+                  "Project File Ver 0.03\n1:b.dcd\n0:a.dcd\n1:gone.dcd\n1:a.dcd\nEndFileList\n");
+    CVIREOApp app;
+    app.OpenDocumentFile(env / "a.dcd");
+    app.SetProjectPath((env / "p.dpj").string());
+    std::vector<std::string> opened;
+    const std::vector<CJobDocument> docs = CollectParticipants(app, opened);
+    ASSERT_EQ(docs.size(), 2u); // gone.dcd is reported and skipped
+    EXPECT_EQ(docs[0].path, env / "b.dcd");
+    EXPECT_EQ(docs[1].path, env / "a.dcd");
+    EXPECT_EQ(opened, std::vector<std::string>{(env / "b.dcd").string()});
+    EXPECT_NE(env->messages.back().text.Find("gone.dcd"), -1);
+    EXPECT_EQ(OutputBase(app.ProjectPath(), docs), env / "p");
+    EXPECT_EQ(OutputBase("", docs), env / "b");
 }
 
 TEST(NetlistJob, OptionsAreCheckedBeforeAnyWork)

@@ -49,6 +49,25 @@ TEST(NetReport, WarningsFollowTheRuleCheck)
     EXPECT_NE(text.find("[DRC Open pin]\n\n[Warning(s)]\nfirst\nsecond\n\n"), std::string::npos);
 }
 
+TEST(NetReport, OpenAliasNetsAreListedWithTheirNames)
+{
+    // Two named wires that meet, and one pin: not a real net, two names.
+    CSheet sheet(CSheet::kDrawing);
+    CPart part(CPoint(), CPoint(), CPoint(), 1, 1, 0, 0);
+    part.SetRefName("R1");
+    part.NewPin(CPoint(100, 0), CPoint(0, 0), CPin::Passive)->SetNo("1");
+    sheet.NewPart(part);
+    sheet.NewWire(CPoint(0, 0), CPoint(500, 0))->SetName(CText("A", CPoint(), 70, 8));
+    sheet.NewWire(CPoint(500, 0), CPoint(900, 0))->SetName(CText("B", CPoint(), 70, 8));
+    CItemList<CNet> nets;
+    BuildNets({{"s.dcd", 1, &sheet}}, nets);
+    const std::string text = MakeNetReportText(nets, CNetReportInfo()).str();
+    EXPECT_NE(text.find("Open Net(s)\n\nOpen Alias Net(s)\n        A =>         A,         B;\n\n"
+                        "Alias Net(s)\n\n"),
+              std::string::npos)
+        << text;
+}
+
 TEST(HtmlTemplate, DamagedTemplatesAreRefusedNotOverread)
 {
     // Markers missing, out of order, or so close that the skipped line break
