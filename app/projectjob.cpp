@@ -29,7 +29,7 @@ CJobDocument JobDocumentOf(const CVIREODoc& doc)
     CJobDocument job;
     job.path = doc.GetPathName();
     job.main = &doc.MainSheet();
-    job.selection = &const_cast<CVIREODoc&>(doc).SelectionSheet();
+    job.selection = &doc.SelectionSheet();
     job.width = doc.Header().width;
     job.height = doc.Header().height;
     return job;
