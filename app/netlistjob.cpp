@@ -245,7 +245,8 @@ CNetlistResult RunNetlistJob(const CNetlistOptions& options, const CNetlistJob& 
             CString page, damage;
             if (!MakeNetReportHtml(nets, info, html, page, damage))
                 return Fail(damage);
-            outputs.push_back({OutputName(job.outputBase, ".nrp.html"), FileBytes(page, false, false)});
+            outputs.push_back(
+                {OutputName(job.outputBase, ".nrp.html"), FileBytes(page, false, false)});
         } else {
             outputs.push_back({OutputName(job.outputBase, ".nrp"),
                                FileBytes(MakeNetReportText(nets, info), true, false)});

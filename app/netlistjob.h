@@ -17,17 +17,17 @@
 
 // The dialog's fields, with their settings keys (section Tool).
 struct CNetlistOptions {
-    int format = 0;               // NetType: a code 1..29
-    bool report = true;           // Index: also the net information report
-    bool html = false;            // Html: the report through the HTML template
-    bool unixLineEnds = false;    // NetUnix: line feeds only in netlist and component file
-    bool view = true;             // View: open the written files afterwards (editor)
-    bool componentFile = false;   // Compo: the part section in a file of its own
-    CString componentExt;         // Ext: that file's extension, without "."
-    int startNo = 1;              // StartNo: the first generated net number, 0..32767
-    CString pcb;                  // PCB: the property naming a part for the board tool
-    bool nodeUpper = false;       // NetNodeUpper
-    bool netUpper = false;        // NetSigUpper
+    int format = 0;             // NetType: a code 1..29
+    bool report = true;         // Index: also the net information report
+    bool html = false;          // Html: the report through the HTML template
+    bool unixLineEnds = false;  // NetUnix: line feeds only in netlist and component file
+    bool view = true;           // View: open the written files afterwards (editor)
+    bool componentFile = false; // Compo: the part section in a file of its own
+    CString componentExt;       // Ext: that file's extension, without "."
+    int startNo = 1;            // StartNo: the first generated net number, 0..32767
+    CString pcb;                // PCB: the property naming a part for the board tool
+    bool nodeUpper = false;     // NetNodeUpper
+    bool netUpper = false;      // NetSigUpper
 
     static CNetlistOptions FromSettings();
     // Stores every field under its key.
@@ -40,18 +40,18 @@ struct CNetlistOptions {
 };
 
 struct CNetlistJob {
-    std::vector<CJobDocument> documents;  // in their order
-    std::filesystem::path outputBase;     // outputs are this plus their extensions
-    std::vector<CString> fileList;        // the HTML report's file list
-    std::filesystem::path dataFolder;     // report template and board header file
-    CString date;                         // the creation date (ReportDate())
+    std::vector<CJobDocument> documents; // in their order
+    std::filesystem::path outputBase;    // outputs are this plus their extensions
+    std::vector<CString> fileList;       // the HTML report's file list
+    std::filesystem::path dataFolder;    // report template and board header file
+    CString date;                        // the creation date (ReportDate())
 };
 
 struct CNetlistResult {
     enum Status { Done, Failed, Cancelled };
     Status status = Failed;
     CNetCounts counts;
-    std::vector<std::filesystem::path> written;  // netlist, report, component file
+    std::vector<std::filesystem::path> written; // netlist, report, component file
     std::vector<CString> warnings;
 };
 

@@ -74,7 +74,8 @@ int CombineSheets(const std::vector<CJobDocument>& docs, const CNetContext& cont
     for (const CJobDocument& doc : docs) {
         ++number;
         const CString docName = JobDocName(doc);
-        const CString nameTag = CString::Formatted("{VIREO:DOCNAME}%s [%d]", docName.c_str(), number);
+        const CString nameTag =
+            CString::Formatted("{VIREO:DOCNAME}%s [%d]", docName.c_str(), number);
         const CString sizeTag = CSheet::SizeTag(doc.width, doc.height);
         const bool selected = doc.selection && (!doc.selection->Parts().IsEmpty() ||
                                                 !doc.selection->Pins().IsEmpty());

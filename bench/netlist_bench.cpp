@@ -63,6 +63,11 @@ void BM_NetlistPcad(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(BM_NetlistPadsPcb)->Arg(1000)->Arg(2500)->Arg(5000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NetlistPadsPcb)
+    ->Arg(1000)
+    ->Arg(2500)
+    ->Arg(5000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NetlistDreamCad)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NetlistPcad)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);

@@ -30,7 +30,8 @@ bool EndsWithNoCase(const std::string& s, const std::string& suffix)
 
 bool ParseStart(const std::string& text, int& out)
 {
-    if (text.empty() || text.size() > 6 || text.find_first_not_of("0123456789") != std::string::npos)
+    if (text.empty() || text.size() > 6 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
         return false;
     out = std::atoi(text.c_str());
     return out <= 32767;
@@ -68,8 +69,8 @@ int NetlistCommand(const CommandArgs& args)
     std::string base;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        const bool takesValue = a == "--format" || a == "--start" || a == "--compo" ||
-                                a == "--pcb" || a == "-o";
+        const bool takesValue =
+            a == "--format" || a == "--start" || a == "--compo" || a == "--pcb" || a == "-o";
         if (takesValue && i + 1 == args.size())
             return Usage("netlist: " + a + " needs a value");
         if (a == "--format") {
@@ -115,7 +116,7 @@ int NetlistCommand(const CommandArgs& args)
             return Fail(project, "has no checked sheets");
     }
 
-    std::list<LoadedSchematic> loaded;  // stable addresses for the job's sheet pointers
+    std::list<LoadedSchematic> loaded; // stable addresses for the job's sheet pointers
     CNetlistJob job;
     for (const std::string& sheet : sheets) {
         LoadedSchematic& doc = loaded.emplace_back();
@@ -124,7 +125,8 @@ int NetlistCommand(const CommandArgs& args)
             return Fail(sheet, error);
         job.documents.push_back({sheet, &doc.main, nullptr, doc.header.width, doc.header.height});
     }
-    job.outputBase = base.empty() ? OutputBase(project, job.documents) : std::filesystem::path(base);
+    job.outputBase =
+        base.empty() ? OutputBase(project, job.documents) : std::filesystem::path(base);
     for (const std::string& sheet : sheets)
         job.fileList.push_back(FromUtf8(sheet));
     if (!project.empty())

@@ -211,7 +211,8 @@ void RecordAddTer(CString& out, const CNetRecord& r)
 
 void RecordNumbered(CString& out, const CNetRecord& r)
 {
-    out += CString::Formatted("%04d %s ", int(r.number), r.name.c_str()) + Each(r.nodes, " ") + "\n";
+    out +=
+        CString::Formatted("%04d %s ", int(r.number), r.name.c_str()) + Each(r.nodes, " ") + "\n";
 }
 
 void RecordSemicolon(CString& out, const CNetRecord& r)
@@ -222,8 +223,8 @@ void RecordSemicolon(CString& out, const CNetRecord& r)
 void RecordFirstNode(CString& out, const CNetRecord& r)
 {
     const CString cont = "\n" + Blanks(12);
-    CString rec = CString::Formatted("%9s", r.name.c_str()) + " ; " + r.firstRef + "." + r.firstPin +
-                  "," + cont;
+    CString rec = CString::Formatted("%9s", r.name.c_str()) + " ; " + r.firstRef + "." +
+                  r.firstPin + "," + cont;
     for (size_t i = 1; i < r.nodes.size(); ++i)
         rec += r.nodes[i] + "," + cont;
     StripTrailing(rec, ", \t\r\n");
@@ -379,7 +380,9 @@ void RecordTenPerLine(CString& out, const CNetRecord& r)
     out += rec + "\n";
 }
 
-void RecordNone(CString&, const CNetRecord&) {}
+void RecordNone(CString&, const CNetRecord&)
+{
+}
 
 // --- part sections ----------------------------------------------------------------------------
 
@@ -498,7 +501,8 @@ const std::vector<CNetFormat> kFormats = {
     {7, "Computer Vision", ".net", 0, "", F::NoLines, "", NodeDash, "NET%04u", F::EveryNet,
      RecordNumbered, nullptr, nullptr, nullptr, nullptr, true},
     {4, "Tango", ".net", kParts | F::kPcbProperty, "#\n#%s\n#%s\n#\n\n", F::TwoLines, "", NodeComma,
-     "NET%06d", F::UnnamedOnly, RecordParenLines, nullptr, PartBracketBlock, nullptr, nullptr, true},
+     "NET%06d", F::UnnamedOnly, RecordParenLines, nullptr, PartBracketBlock, nullptr, nullptr,
+     true},
     {10, "TELESIS", ".net", F::kPartSheet | F::kPcbProperty, "$PACKAGES\n", F::NoLines, "$END\n",
      NodeDot, "NET%06u", F::UnnamedOnly, RecordPackages, nullptr, PartPackage, nullptr, "$NETS\n",
      false},
@@ -555,14 +559,12 @@ const std::vector<CNetFormat> kFormats = {
      PartRefBoard, nullptr, ")\n(NODES\n", true},
     {26, "DK-\x83\xb0/Magic", ".net", 0, "", F::NoLines, "", NodeDash, "%d", F::UnnamedOnly,
      RecordBracket, nullptr, nullptr, nullptr, nullptr, true},
-    {27, "PowerPCB", ".asc", kParts,
-     "!PADS-POWERPCB-V5.0-BASIC! DESIGN DATABASE ASCII FILE 1.0\n", F::NoLines, "*END*\n", NodeDot,
-     "NET%06u", F::UnnamedOnly, RecordSignalStar, "*PART*\n", PartRefValue, nullptr, "\n*NET*\n",
-     true},
-    {28, "MM-2/MM-Colmo", ".net",
-     kParts | F::kComponentFile | F::kPcbProperty | F::kPartsFirst, "$NET\n", F::NoLines,
-     "$END\n$THM\n$END\n", NodeDash, "NET%05u", F::UnnamedOnly, RecordTenPerLine, "$PTS\n", PartPts,
-     nullptr, "$END\n", true},
+    {27, "PowerPCB", ".asc", kParts, "!PADS-POWERPCB-V5.0-BASIC! DESIGN DATABASE ASCII FILE 1.0\n",
+     F::NoLines, "*END*\n", NodeDot, "NET%06u", F::UnnamedOnly, RecordSignalStar, "*PART*\n",
+     PartRefValue, nullptr, "\n*NET*\n", true},
+    {28, "MM-2/MM-Colmo", ".net", kParts | F::kComponentFile | F::kPcbProperty | F::kPartsFirst,
+     "$NET\n", F::NoLines, "$END\n$THM\n$END\n", NodeDash, "NET%05u", F::UnnamedOnly,
+     RecordTenPerLine, "$PTS\n", PartPts, nullptr, "$END\n", true},
     {29, "Dream CAD", ".net", kParts | F::kPcbProperty | F::kPartsFirst, "$NET\n", F::NoLines,
      "$END\n", NodeDash, "NET%05u", F::UnnamedOnly, RecordTenPerLine, "$PART\n", nullptr, PartTypes,
      "$END\n", false},

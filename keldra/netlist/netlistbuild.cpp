@@ -155,8 +155,7 @@ int OpenGroups(BuildState& s)
     CString head = FillHeader(CNet::MakeHead(-24), {date});
     s.out.netlist += head + JoinNets(s.nets, &CNet::IsOpenPinNet).MakeString(-24, unused, s.style);
     head.Replace("OPEN", "FLOATING");
-    s.out.netlist +=
-        head + JoinNets(s.nets, &CNet::IsOpenWireNet).MakeString(-24, unused, s.style);
+    s.out.netlist += head + JoinNets(s.nets, &CNet::IsOpenWireNet).MakeString(-24, unused, s.style);
     return 0;
 }
 
@@ -233,14 +232,13 @@ int BuildNetlistText(const CItemList<CNet>& nets, CSheet* partSheet, const CNetl
 
     if (row->Has(CNetFormat::kNetIndex) && parts->NetIndex(row->code, nets, int(request.startNo)))
         return 1;
-    CString& partsOut = request.componentFile && row->Has(CNetFormat::kComponentFile)
-                            ? out.component
-                            : out.netlist;
+    CString& partsOut =
+        request.componentFile && row->Has(CNetFormat::kComponentFile) ? out.component : out.netlist;
     if (row->Has(CNetFormat::kPartsFirst) && parts->NetWrite(row->code, partsOut, s.style))
         return 1;
-    const std::vector<CString> headArgs =
-        row->headLines == CNetFormat::DateLine ? std::vector<CString>{request.date}
-                                               : std::vector<CString>{request.path, request.date};
+    const std::vector<CString> headArgs = row->headLines == CNetFormat::DateLine
+                                              ? std::vector<CString>{request.date}
+                                              : std::vector<CString>{request.path, request.date};
     out.netlist += FillHeader(CNet::MakeHead(row->code), headArgs);
     if (!row->Has(CNetFormat::kPartsFirst) && parts->NetWrite(row->code, partsOut, s.style))
         return 1;
@@ -279,13 +277,14 @@ std::vector<CString> PreflightWarnings(const CItemList<CNet>& nets, const CNetli
         return warnings;
     // Net names as the file spells them, compared as a board tool that
     // ignores case would.
-    std::unordered_map<std::string, CString> names;      // upper-cased name -> first holder
-    std::unordered_map<std::string, std::string> nodes;  // upper-cased node text -> REF-PIN
+    std::unordered_map<std::string, CString> names;     // upper-cased name -> first holder
+    std::unordered_map<std::string, std::string> nodes; // upper-cased node text -> REF-PIN
     unsigned netNo = request.startNo;
     for (const CNet& net : nets) {
         if (!net.CheckNet())
             continue;
-        const CString first = net.Nodes().front().GetRefName() + "-" + net.Nodes().front().GetPinNo();
+        const CString first =
+            net.Nodes().front().GetRefName() + "-" + net.Nodes().front().GetPinNo();
         CString name;
         if (row->Has(CNetFormat::kNetIndex))
             name = StyledText(NetIndexName(net, row->code, netNo), request.style.netUpper);

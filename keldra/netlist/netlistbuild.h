@@ -25,20 +25,20 @@ struct CNetlistRequest {
     int format = 0;
     unsigned startNo = 1;
     CNetWriteStyle style;
-    CString path;      // the netlist path, for the header
-    CString date;      // "%Y/%m/%d  %H:%M:%S"
-    CString baseName;  // the netlist's file name without folder and extension
-    bool componentFile = false;  // the part section goes to a file of its own
-    std::string boardHeader;     // the board tool's header file, for the component list format
+    CString path;               // the netlist path, for the header
+    CString date;               // "%Y/%m/%d  %H:%M:%S"
+    CString baseName;           // the netlist's file name without folder and extension
+    bool componentFile = false; // the part section goes to a file of its own
+    std::string boardHeader;    // the board tool's header file, for the component list format
     bool hasSimulatorTemplate = false;
-    std::string simulatorTemplate;  // a circuit file with a "$NETLIST$" line
+    std::string simulatorTemplate; // a circuit file with a "$NETLIST$" line
 };
 
 struct CNetlistText {
     CString netlist;
     CString component;
     CNetCounts counts;
-    std::vector<CString> warnings;  // what the writer noticed on the way
+    std::vector<CString> warnings; // what the writer noticed on the way
 };
 
 // Writes the netlist of nets.  partSheet holds the parts of every sheet

@@ -28,8 +28,9 @@ CString OpenNetLine(const CNet& net, const CNetWriteStyle& style)
     CString line = CString::Formatted(
         "%9s: ", ReportName(net.Names().empty() ? CString() : net.Names().front()).c_str());
     line += node.MakeString(0, style);
-    line += type == CPin::Input ? " - Input pin" : type == CPin::Power ? " - Power pin"
-                                                                       : "            ";
+    line += type == CPin::Input   ? " - Input pin"
+            : type == CPin::Power ? " - Power pin"
+                                  : "            ";
     line += CString::Formatted(" %s [%d]\tX:%s Y:%s\n", node.GetFileName().c_str(), sheetNo,
                                FormatHundredths(pin.GetStartPoint().x).c_str(),
                                FormatHundredths(pin.GetStartPoint().y).c_str());

@@ -68,8 +68,8 @@ CString FillEntry(const CString& entry, const CNet* net, const CNetName* node, i
         v["$PINNAME$"] = node->GetPinName();
         v["$PINELECT$"] = node->GetPin().GetEleName();
         v["$PATH$"] = node->GetFileName();
-        v["$DOCNO$"] = CString::Formatted(
-            "%d", context ? context->GetSheetNo(node->GetFileName()) : 0);
+        v["$DOCNO$"] =
+            CString::Formatted("%d", context ? context->GetSheetNo(node->GetFileName()) : 0);
         v["$FILE$"] = FileNameOf(node->GetFileName());
         v["$X$"] = FormatHundredths(p.x);
         v["$Y$"] = FormatHundredths(p.y);
@@ -112,9 +112,9 @@ CString MakeNetReportText(const CItemList<CNet>& nets, const CNetReportInfo& inf
     style.context = info.context;
     CString out = "VIREO Net Infomation file Ver 1.11\n";
     out += FromUtf8("作成日時 ") + info.date + "\n\n";
-    out += Counts(FromUtf8("ネットグループ数 %6u\n配線総数　       %6u\n接続ピン合計 　  %6u\n\n")
-                      .c_str(),
-                  info.counts);
+    out += Counts(
+        FromUtf8("ネットグループ数 %6u\n配線総数　       %6u\n接続ピン合計 　  %6u\n\n").c_str(),
+        info.counts);
     auto lines = [&](const std::vector<const CNet*>& list, unsigned kind) {
         for (const CNet* net : list) {
             unsigned k = kind;
@@ -171,8 +171,9 @@ bool MakeNetReportHtml(const CItemList<CNet>& nets, const CNetReportInfo& info,
     auto netBlock = [&](const char* title, const std::vector<const CNet*>& list) {
         open(title);
         for (const CNet* net : list)
-            out += FillEntry(block.entry, net, net->Nodes().empty() ? nullptr : &net->Nodes().front(),
-                             serial++, info.context);
+            out +=
+                FillEntry(block.entry, net, net->Nodes().empty() ? nullptr : &net->Nodes().front(),
+                          serial++, info.context);
         out += block.end;
     };
     std::vector<const CNet*> openWithNodes;

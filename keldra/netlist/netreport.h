@@ -14,19 +14,19 @@ class CNet;
 class CNetContext;
 
 struct CNetReportInfo {
-    CString date;                     // the netlist's creation date
-    CNetCounts counts;                // of the netlist
-    const CNetContext* context = nullptr;  // sheet numbers
-    std::vector<CString> fileList;    // the page head's file list, in its order
-    std::vector<CString> warnings;    // listed after the rule check when there are any
+    CString date;                         // the netlist's creation date
+    CNetCounts counts;                    // of the netlist
+    const CNetContext* context = nullptr; // sheet numbers
+    std::vector<CString> fileList;        // the page head's file list, in its order
+    std::vector<CString> warnings;        // listed after the rule check when there are any
 };
 
 // The report's lists, from the merged nets.
 struct CNetReportLists {
-    std::vector<const CNet*> open;       // not real, fewer than two names
-    std::vector<const CNet*> openAlias;  // not real, two names or more
-    std::vector<const CNet*> alias;      // real, two names or more
-    std::vector<const CNet*> drc[17];    // by rule-check code bit
+    std::vector<const CNet*> open;      // not real, fewer than two names
+    std::vector<const CNet*> openAlias; // not real, two names or more
+    std::vector<const CNet*> alias;     // real, two names or more
+    std::vector<const CNet*> drc[17];   // by rule-check code bit
     static CNetReportLists Of(const CItemList<CNet>& nets);
 };
 

@@ -64,9 +64,10 @@ bool WriteSubComponents(CSheet& sheet, CString& out, const CNetWriteStyle& style
         const auto nets = IndexedNets(part);
         for (const CPin& pin : part.Pins()) {
             auto it = nets.find(pin.GetNo().str());
-            const CString net = it == nets.end() ? CString("?") : StyledText(it->second, style.netUpper);
-            out += CString::Formatted("%6s ", StyledText(pin.GetNo(), style.nodeUpper).c_str()) + net +
-                   "\n";
+            const CString net =
+                it == nets.end() ? CString("?") : StyledText(it->second, style.netUpper);
+            out += CString::Formatted("%6s ", StyledText(pin.GetNo(), style.nodeUpper).c_str()) +
+                   net + "\n";
         }
         out += "}\n}\n";
     }

@@ -3,9 +3,9 @@
 // failure or a cancel leaves the files of the previous run alone.
 #include <gtest/gtest.h>
 
-#include "apptestenv.h"
 #include "app/netlistjob.h"
 #include "app/vireoapp.h"
+#include "apptestenv.h"
 #include "net/netdesign.h"
 #include "netlist/netformat.h"
 
@@ -51,13 +51,16 @@ TEST(NetlistJob, WritesNetlistComponentFileAndReport)
     EXPECT_EQ(r.counts.nets, 2);
     EXPECT_EQ(r.counts.connections, 2);
     EXPECT_EQ(r.written, (std::vector<std::filesystem::path>{env / "top.net", env / "top.cmp",
-                                                              env / "top.nrp"}));
+                                                             env / "top.nrp"}));
     // S1 stands for sub.dcd: not a part of the board, not a pin of DATA.
-    EXPECT_EQ(env.ReadFile(env / "top.cmp"),
-              "PART                R1                                      000     000     0\r\n"
-              "PART                R2                                      000     000     0\r\n\r\n");
-    EXPECT_EQ(env.ReadFile(env / "top.net"), "/DATA      R1(1) R2(1);\r\n/VCC       R1(2) R2(2);\r\n");
-    EXPECT_EQ(env.ReadFile(env / "top.nrp").substr(0, 36), "VIREO Net Infomation file Ver 1.11\r\n");
+    EXPECT_EQ(
+        env.ReadFile(env / "top.cmp"),
+        "PART                R1                                      000     000     0\r\n"
+        "PART                R2                                      000     000     0\r\n\r\n");
+    EXPECT_EQ(env.ReadFile(env / "top.net"),
+              "/DATA      R1(1) R2(1);\r\n/VCC       R1(2) R2(2);\r\n");
+    EXPECT_EQ(env.ReadFile(env / "top.nrp").substr(0, 36),
+              "VIREO Net Infomation file Ver 1.11\r\n");
 
     // Line feeds only for the board tool's files; the report keeps CR LF.
     CNetlistOptions unix = Calay();
@@ -78,7 +81,8 @@ TEST(NetlistJob, ASelectionLimitsThePartSection)
     o.report = false;
     ASSERT_EQ(RunNetlistJob(o, d.job).status, CNetlistResult::Done);
     const std::string net = env.ReadFile(env / "top.net");
-    EXPECT_EQ(net.substr(0, net.find("*NET*")), "*PADS-PCB*\r\n*PART*\r\nR1     PART\r\nR2     PART\r\n\r\n");
+    EXPECT_EQ(net.substr(0, net.find("*NET*")),
+              "*PADS-PCB*\r\n*PART*\r\nR1     PART\r\nR2     PART\r\n\r\n");
 }
 
 TEST(NetlistJob, FailureAndCancelLeaveThePreviousFiles)
@@ -117,7 +121,8 @@ TEST(NetlistJob, HtmlReportThroughTheShippedTemplate)
     ASSERT_EQ(RunNetlistJob(o, d.job).status, CNetlistResult::Done);
     const std::string page = env.ReadFile(env / "top.nrp.html");
     EXPECT_EQ(page.substr(0, 16), "<!DOCTYPE html>\n");
-    EXPECT_NE(page.find("var files = [\n\"\",\r\n\"sub.dcd\",\r\n\"top.dcd\"\r\n];"), std::string::npos);
+    EXPECT_NE(page.find("var files = [\n\"\",\r\n\"sub.dcd\",\r\n\"top.dcd\"\r\n];"),
+              std::string::npos);
     EXPECT_NE(page.find("<h2>DRC Open pin</h2>"), std::string::npos);
     EXPECT_EQ(page.substr(page.size() - 8), "</html>\n");
 }
@@ -134,8 +139,9 @@ TEST(NetlistJob, CombinedPartsCarryTheirSheetAndSize)
     std::vector<std::string> tags;
     for (const CText& text : parts.GetLastPart()->Texts())
         tags.push_back(text.GetName().str());
-    EXPECT_EQ(tags, (std::vector<std::string>{"{VIREO:DOCNAME}" + (env / "sub.dcd").string() + " [2]",
-                                              "{VIREO:SIZE}01000,00800"}));
+    EXPECT_EQ(tags,
+              (std::vector<std::string>{"{VIREO:DOCNAME}" + (env / "sub.dcd").string() + " [2]",
+                                        "{VIREO:SIZE}01000,00800"}));
     ASSERT_EQ(parts.Pins().GetCount(), 1);
     EXPECT_EQ(parts.GetHeadPin()->GetNetName().str(), (env / "sub.dcd").string() + " [2]");
 }

@@ -45,7 +45,7 @@ TEST(NetFormat, NetNumbersAdvanceAsEachFormatSays)
     ASSERT_TRUE(unnamed.Names().empty());
     struct Case {
         int format;
-        unsigned afterNamed;  // netNo after the named net, from 7
+        unsigned afterNamed; // netNo after the named net, from 7
         const char* unnamedStart;
     };
     for (const Case& c : {Case{3, 7, "NET00007 = {r1-2 , u1-b };\n"}, Case{15, 8, "NODE     7 "},
@@ -92,7 +92,8 @@ TEST(NetFormat, CutsNeverSplitADoubleByteCharacter)
     parts.NewPart(part);
     CString out;
     ASSERT_FALSE(parts.NetWrite(15, out, CNetWriteStyle()));
-    EXPECT_EQ(out.str(), "PART LIST\n\n12345678901234\x82\xa0  12345678901234  R1\nEOS\nNET LIST\n\n");
+    EXPECT_EQ(out.str(),
+              "PART LIST\n\n12345678901234\x82\xa0  12345678901234  R1\nEOS\nNET LIST\n\n");
 }
 
 TEST(NetFormat, HeadersTakePathsAsTextNotAsFormats)
@@ -102,8 +103,9 @@ TEST(NetFormat, HeadersTakePathsAsTextNotAsFormats)
     EXPECT_EQ(FillHeader(CNet::MakeHead(19), {"p", "d"}).str(),
               "%  Vireo Net List File\n%    File : p\n%    Date : d\n");
     EXPECT_EQ(FillHeader(CNet::MakeHead(20), {}).str(), ";; V4.1.0\n%net\n%page=0001\n%Prior=0\n");
-    EXPECT_NE(FillHeader(CNet::MakeHead(-24), {"D"}).Find("=== OPEN NET LIST ===  [NETNAME  REF-PIN..]"
-                                                          "   Date : D\n\n---"),
+    EXPECT_NE(FillHeader(CNet::MakeHead(-24), {"D"})
+                  .Find("=== OPEN NET LIST ===  [NETNAME  REF-PIN..]"
+                        "   Date : D\n\n---"),
               -1);
     EXPECT_TRUE(CNet::MakeHead(0).IsEmpty());
     EXPECT_TRUE(CNet::MakeHead(30).IsEmpty());
@@ -126,8 +128,11 @@ TEST(NetFormat, LookUpByCodeOrNameWithoutCase)
 TEST(NetFormat, EmptyPartListWritesTheSectionFrame)
 {
     CSheet parts;
-    for (auto [code, frame] : {std::pair{13, "*PART*\n\n*NET*\n"}, {3, "\tcomp {\n\t}\nnets {\n"},
-                               {29, "$PART\n$END\n"}, {11, ""}, {10, "$NETS\n"}}) {
+    for (auto [code, frame] : {std::pair{13, "*PART*\n\n*NET*\n"},
+                               {3, "\tcomp {\n\t}\nnets {\n"},
+                               {29, "$PART\n$END\n"},
+                               {11, ""},
+                               {10, "$NETS\n"}}) {
         CString out;
         EXPECT_FALSE(parts.NetWrite(code, out, CNetWriteStyle())) << code;
         EXPECT_EQ(out.str(), frame) << code;
@@ -182,15 +187,17 @@ TEST(NetFormat, PreflightWarnsOfWhatABoardToolWouldJoin)
     request.format = 13;
     std::vector<CString> w = PreflightWarnings(nets, request);
     ASSERT_EQ(w.size(), 2u);
-    EXPECT_EQ(w[0].str(), "the No Connect pin X1-1 is wired to other pins (net of CONNECTOR_LONG1-10)");
+    EXPECT_EQ(w[0].str(),
+              "the No Connect pin X1-1 is wired to other pins (net of CONNECTOR_LONG1-10)");
     // The connector's net is the first unnamed one.
     EXPECT_EQ(w[1].str(), "the nets of CONNECTOR_LONG1-10 and R1-1 are both written as net000001: "
                           "a board tool will join them");
     request.format = 24;
     w = PreflightWarnings(nets, request);
     ASSERT_EQ(w.size(), 2u);
-    EXPECT_EQ(w[0].str(),
-              "the pins CONNECTOR_LONG1-10 and CONNECTOR_LONG1-11 are both written as CONNECTOR_LONG1");
+    EXPECT_EQ(
+        w[0].str(),
+        "the pins CONNECTOR_LONG1-10 and CONNECTOR_LONG1-11 are both written as CONNECTOR_LONG1");
 }
 
 } // namespace

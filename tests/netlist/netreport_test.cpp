@@ -101,9 +101,9 @@ TEST(HtmlTemplate, DamagedTemplatesAreRefusedNotOverread)
 TEST(HtmlTemplate, ValuesAreEscapedAndNeverExpandedTwice)
 {
     // A net named like a placeholder stays that name; markup in names is text.
-    const CString out = CHtmlTemplate::Expand(
-        "[$A$|$B$|$C]", {{"$A$", CHtmlTemplate::Escape("$B$")},
-                         {"$B$", CHtmlTemplate::Escape("<i>&\"'")}});
+    const CString out =
+        CHtmlTemplate::Expand("[$A$|$B$|$C]", {{"$A$", CHtmlTemplate::Escape("$B$")},
+                                               {"$B$", CHtmlTemplate::Escape("<i>&\"'")}});
     EXPECT_EQ(out.str(), "[$B$|&lt;i&gt;&amp;&quot;&#39;|$C]");
     // A double-byte character whose trail byte is '\\' (0x5C) is one
     // character: the file list doubles real backslashes only.
@@ -132,8 +132,8 @@ TEST(NetReport, TagJumpWrapsAndNegativePositionsKeepOneSign)
     ASSERT_TRUE(MakeNetReportHtml(nets, info, html, page, error));
     const long long wide = 40000LL * 65536 - 150;
     const long wrapped = long(int32_t(uint32_t(wide)));
-    EXPECT_EQ(page.str(), "  -1.50, 400.00,&amp;[VIREO]AUTOTAGJUMP&amp;" + std::to_string(wrapped) +
-                              ";");
+    EXPECT_EQ(page.str(),
+              "  -1.50, 400.00,&amp;[VIREO]AUTOTAGJUMP&amp;" + std::to_string(wrapped) + ";");
 }
 
 } // namespace
