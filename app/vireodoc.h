@@ -74,6 +74,7 @@ public:
     CSheet& PartBuffer() { return m_partBuffer; }
     const CSheet& MainSheet() const { return m_main; }
     const CSheet& TitleSheet() const { return m_title; }
+    const CSheet& SelectionSheet() const { return m_selection; }
     const CDocumentHeader& Header() const { return m_header; }
     CDocumentHeader& Header() { return m_header; }
     int GetFileVersion() const { return m_header.version; }

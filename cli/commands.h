@@ -23,3 +23,4 @@ int Fail(const std::string& file, const std::string& reason);
 int TidyCommand(const CommandArgs& args);
 int NetsCommand(const CommandArgs& args);
 int ErcCommand(const CommandArgs& args);
+int NetlistCommand(const CommandArgs& args);

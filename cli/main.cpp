@@ -10,6 +10,7 @@
 //
 //   vireo-cli nets INPUT...    print the nets of the sheets
 //   vireo-cli erc INPUT...     print the electrical rule check
+//   vireo-cli netlist INPUT... write a netlist (29 formats) and the net report
 //
 // Exit status: 0 success, 1 a file could not be read or written, 2 usage,
 // 5 rule-check findings (erc --fail-on-findings).
@@ -75,6 +76,13 @@ const char kUsage[] =
     "                   out the title block; prints pages: N  fonts: M\n"
     "  dxf [--header FILE] IN OUT.dxf   a sheet as DXF (header: DXF_HDR.DAT of the data folder)\n"
     "  tango IN OUT     a sheet as a Tango schematic\n"
+    "  netlist [--format F] [--start N] [--report|--no-report] [--html] [--unix]\n"
+    "          [--compo EXT] [--pcb PROP] [--node-upper] [--net-upper] [-o BASE] INPUT...\n"
+    "                   write BASE.net (.cir for SPICE, .asc for PowerPCB) in format F\n"
+    "                   (a code 1..29 or its name, e.g. PADS-PCB), the report BASE.nrp\n"
+    "                   (BASE.nrp.html with --html) and with --compo the part list\n"
+    "                   BASE.EXT; INPUT is one .dpj or sheets; BASE defaults to the\n"
+    "                   project or first sheet without its extension\n"
     "\n"
     "options:\n"
     "  --yes            answer yes to questions (default: the question's default, else no)\n"
@@ -156,6 +164,7 @@ const Command kCommands[] = {
     {"pdf", PdfCommand},
     {"dxf", DxfCommand},
     {"tango", TangoCommand},
+    {"netlist", NetlistCommand},
 };
 
 }  // namespace

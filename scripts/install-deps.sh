@@ -8,6 +8,8 @@ set -euo pipefail
 packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev zlib1g-dev)
 # Readers the export tests check our PDF and DXF files with.
 packages+=(qpdf poppler-utils poppler-data python3-ezdxf)
+# A board tool and a simulator the netlist tests import our netlists into.
+packages+=(pcb-rnd ngspice)
 if [ "${1:-}" = "--fuzz" ]; then
     packages+=(clang libclang-rt-dev)
 fi

@@ -15,6 +15,9 @@
 #include "net/netname.h"
 
 class CNetContext;
+struct CNetFormat;
+struct CNetRecord;
+struct CNetWriteStyle;
 
 extern const char kNetMarker[];    // "{VIREO}"
 extern const char kOpenPin1Name[]; // "{VIREO}Open Pin1"
@@ -115,6 +118,18 @@ public:
     // part in it, then an empty line.  Sheet numbers come from context (0
     // without one).  The netlist formats are written by the netlist writers.
     CString MakeString(int format, unsigned& code, const CNetContext* context = nullptr) const;
+    // The netlist texts (keldra/netlist).  MakeString writes the record of a
+    // netlist format (1..29) and uses up net numbers as the format does;
+    // format -24 is the record of a joined open-net group, format 0 the
+    // report lines: with netNo 0 the open-net line, with 1 the alias line.
+    // MakeHead returns the header template of a format, to be filled with
+    // FillHeader (the netlist path and the date; the date alone for 24 and -24).
+    CString MakeString(int format, unsigned& netNo, const CNetWriteStyle& style) const;
+    static CString MakeHead(int format);
+    static CString MakeTail(int format);
+    // The record of a netlist format before it is laid out.
+    CNetRecord MakeRecord(const CNetFormat& format, unsigned& netNo,
+                          const CNetWriteStyle& style) const;
 
 private:
     friend class CNetEngine;
@@ -129,6 +144,11 @@ private:
     std::vector<CNetName> m_nodes;
     std::vector<CString> m_names;
 };
+
+// The name the net index gives a real net for a format: its first name (for
+// format 21 the first that starts with a digit), else a generated one that
+// uses up counter.
+CString NetIndexName(const CNet& net, int format, unsigned& counter);
 
 // Nodes that compare equal are dropped as repeats of one pin.  Where the
 // reference is not numbered yet ("R?") or a pin has no number, distinct pins

@@ -16,8 +16,9 @@ bool StartsWithDigit(const CString& s)
     return s.GetLength() > 0 && s[0] >= '0' && s[0] <= '9';
 }
 
-// The name a net is written under; unnamed nets take the next number.
-CString WrittenName(const CNet& net, int format, unsigned& counter)
+} // namespace
+
+CString NetIndexName(const CNet& net, int format, unsigned& counter)
 {
     const std::vector<CString>& names = net.Names();
     if (format == 21) {
@@ -32,8 +33,6 @@ CString WrittenName(const CNet& net, int format, unsigned& counter)
         return names.front();
     return CString::Formatted("NET%06u", counter++);
 }
-
-} // namespace
 
 int CSheet::NetIndex(int format, const CItemList<CNet>& nets, int firstNo)
 {
@@ -52,17 +51,17 @@ int CSheet::NetIndex(int format, const CItemList<CNet>& nets, int firstNo)
             return 1;
         if (!net.CheckNet())
             continue;
-        const CString name = WrittenName(net, format, counter);
+        const CString name = NetIndexName(net, format, counter);
         for (const CNetName& node : net.Nodes()) {
             auto it = byRef.find(node.GetRefName().str());
             if (it == byRef.end())
                 continue;
-            const CString text =
-                CString("{VIREO NETINDEX}") +
-                CString::Formatted("%s&&%s", node.GetPinNo().c_str(), name.c_str());
+            // Laid out once, then moved to each part's origin.
+            const CText text(CString("{VIREO NETINDEX}") +
+                                 CString::Formatted("%s&&%s", node.GetPinNo().c_str(), name.c_str()),
+                             CPoint(), CText::kDefaultSize, CText::kDefaultAttr | CText::kHidden);
             for (CPart* part : it->second)
-                part->NewText(text, part->GetOrg(), CText::kDefaultSize,
-                              CText::kDefaultAttr | CText::kHidden);
+                part->NewText(text)->Offset(part->GetOrg());
         }
     }
     return 0;

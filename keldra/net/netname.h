@@ -5,6 +5,8 @@
 #include "base/string.h"
 #include "items/pin.h"
 
+struct CNetWriteStyle;
+
 class CNetName {
 public:
     CNetName() = default;
@@ -52,6 +54,10 @@ public:
 
     // Whether this node is one of the pins that raised a rule-check code.
     bool CheckDRC(int code) const;
+
+    // The node text of a netlist format (1..29, -24) or of the report (0);
+    // references and pin numbers as the style spells them.
+    CString MakeString(int format, const CNetWriteStyle& style) const;
 
 private:
     CString m_fileName;

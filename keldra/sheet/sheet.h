@@ -33,6 +33,7 @@ struct CDxfLayers;
 class CJuncIndex;
 class CNet;
 class CNetContext;
+struct CNetWriteStyle;
 struct CCrossNetList;
 class CLineIndex;
 class CPinIndex;
@@ -373,6 +374,16 @@ public:
     // nets named in names) with their highlight bits; names receives the
     // names met.  Returns the area marked.
     CRect SetHighlight(const CPoint& p, std::vector<CString>& names, int byNames);
+
+    // --- netlists (keldra/netlist) ----------------------------------------------------------
+    // On a sheet holding the parts of every sheet: writes the part section of
+    // a netlist format (1..29; sorting the parts first where the format lists
+    // them by reference), or the nets part by part from the net index (-19,
+    // -21, -22).  True when the user cancelled.
+    bool NetWrite(int format, CString& out, const CNetWriteStyle& style);
+    // The reference a part section lists a part under: the package
+    // reference for a gate of a multi-gate package.
+    static CString PartSectionRef(const CPart& part);
 
     // --- stored forms -----------------------------------------------------------------------
     void DataWrite(CArchive& ar) const;

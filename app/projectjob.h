@@ -1,0 +1,58 @@
+// What the project-wide commands share: the participating documents, the
+// one sheet their parts are combined into, output names, and the date a
+// report carries.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "base/string.h"
+#include "net/netcontext.h"
+
+class CSheet;
+class CVIREOApp;
+class CVIREODoc;
+
+// One document taking part in a command: its file, its drawing, its
+// selection (a command works on the selection when it holds parts or pins)
+// and its sheet size.
+struct CJobDocument {
+    std::filesystem::path path;
+    const CSheet* main = nullptr;
+    const CSheet* selection = nullptr;
+    int width = 0;
+    int height = 0;
+};
+
+// The document's name as nets and tags carry it (the path, CP932).
+CString JobDocName(const CJobDocument& doc);
+// The net sheets of the documents, numbered from 1 in order.
+std::vector<CNetSheet> JobNetSheets(const std::vector<CJobDocument>& docs);
+
+// The participating documents of the application: with a project, its
+// checked sheets in list order (sheets not open are opened and recorded in
+// opened; one that cannot be opened is reported and skipped); without one,
+// every open document.
+std::vector<CJobDocument> CollectParticipants(CVIREOApp& app, std::vector<std::string>& opened);
+CJobDocument JobDocumentOf(const CVIREODoc& doc);
+
+// Copies into `into` every part with a reference of every document (from
+// its selection when that holds parts or pins), tagged with the document
+// ("{VIREO:DOCNAME}path [n]") and its sheet size, and every free pin with
+// its net name set to "path [n]".  Parts that stand for another
+// participating sheet (context.IsProjectSheet) stay out.  1 when the user
+// cancelled.
+int CombineSheets(const std::vector<CJobDocument>& docs, const CNetContext& context, CSheet& into);
+
+// The output of a command: base plus extension (".net", ".nrp" ...).
+std::filesystem::path OutputName(const std::filesystem::path& base, const std::string& extension);
+// The base of the outputs of a design: the project without ".dpj", else the
+// first sheet without its extension.
+std::filesystem::path OutputBase(const std::filesystem::path& project,
+                                 const std::vector<CJobDocument>& docs);
+
+// A report's creation date, "%Y/%m/%d  %H:%M:%S" in Japan time:
+// SOURCE_DATE_EPOCH when it is set, else now.
+CString ReportDate();
+CString ReportDate(long long epochSeconds);
