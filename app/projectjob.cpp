@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <ctime>
+#include <utility>
 
 #include "app/projectfile.h"
 #include "app/vireoapp.h"
@@ -35,6 +36,15 @@ CJobDocument JobDocumentOf(const CVIREODoc& doc)
     return job;
 }
 
+CJobDocument JobDocumentOf(CVIREODoc& doc)
+{
+    CJobDocument job = JobDocumentOf(std::as_const(doc));
+    job.editMain = &doc.MainSheet();
+    job.editSelection = &doc.SelectionSheet();
+    job.history = &doc.History();
+    return job;
+}
+
 std::vector<CJobDocument> CollectParticipants(CVIREOApp& app, std::vector<std::string>& opened)
 {
     std::vector<CJobDocument> docs;
@@ -59,7 +69,8 @@ std::vector<CJobDocument> CollectParticipants(CVIREOApp& app, std::vector<std::s
     return docs;
 }
 
-int CombineSheets(const std::vector<CJobDocument>& docs, const CNetContext& context, CSheet& into)
+int CombineSheets(const std::vector<CJobDocument>& docs, const CNetContext& context, CSheet& into,
+                  std::vector<CPartOrigin>* origins)
 {
     int total = 0;
     for (const CJobDocument& doc : docs)
@@ -91,6 +102,8 @@ int CombineSheets(const std::vector<CJobDocument>& docs, const CNetContext& cont
                 context.IsProjectSheet(part.GetProperty("FILE"), docName))
                 continue;
             CPart* copy = into.NewPart(part);
+            if (origins)
+                origins->push_back({number - 1, &part});
             for (const CString& tag : {nameTag, sizeTag})
                 copy->NewText(tag, copy->GetOrg(), CText::kDefaultSize,
                               CText::kDefaultAttr | CText::kHidden);
@@ -119,6 +132,30 @@ std::filesystem::path OutputBase(const std::filesystem::path& project,
                                  : docs.empty()   ? std::filesystem::path()
                                                   : docs.front().path;
     return base.replace_extension();
+}
+
+int DocumentNumberOfTag(const CString& docText)
+{
+    const int open = docText.ReverseFind('[');
+    const int close = open < 0 ? -1 : docText.Find(']', open);
+    if (close <= open + 1)
+        return 0;
+    long long n = 0;
+    for (int i = open + 1; i < close; ++i) {
+        if (docText[i] < '0' || docText[i] > '9' || n > 100000000)
+            return 0;
+        n = n * 10 + (docText[i] - '0');
+    }
+    return int(n);
+}
+
+CString PartDocumentText(const CPart& part)
+{
+    static const CString kTag("{VIREO:DOCNAME}");
+    for (const CText& text : part.Texts())
+        if (text.GetName().Left(kTag.GetLength()) == kTag)
+            return text.GetName().Mid(kTag.GetLength());
+    return CString();
 }
 
 CString ReportDate(long long epochSeconds)

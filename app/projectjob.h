@@ -10,7 +10,9 @@
 #include "base/string.h"
 #include "net/netcontext.h"
 
+class CPart;
 class CSheet;
+class CUndoHistory;
 class CVIREOApp;
 class CVIREODoc;
 
@@ -23,6 +25,13 @@ struct CJobDocument {
     const CSheet* selection = nullptr;
     int width = 0;
     int height = 0;
+    // For the jobs that change documents (numbering, Was-Is files, the
+    // tidy-up of the check): the same two sheets, writable, and the history
+    // each change is recorded in (none in a batch run that saves at once).
+    // Null for a document the job may only read.
+    CSheet* editMain = nullptr;
+    CSheet* editSelection = nullptr;
+    CUndoHistory* history = nullptr;
 };
 
 // The document's name as nets and tags carry it (the path, CP932).
@@ -36,6 +45,8 @@ std::vector<CNetSheet> JobNetSheets(const std::vector<CJobDocument>& docs);
 // every open document.
 std::vector<CJobDocument> CollectParticipants(CVIREOApp& app, std::vector<std::string>& opened);
 CJobDocument JobDocumentOf(const CVIREODoc& doc);
+// The same, writable.
+CJobDocument JobDocumentOf(CVIREODoc& doc);
 
 // Copies into `into` every part with a reference of every document (from
 // its selection when that holds parts or pins), tagged with the document
@@ -43,7 +54,16 @@ CJobDocument JobDocumentOf(const CVIREODoc& doc);
 // its net name set to "path [n]".  Parts that stand for another
 // participating sheet (context.IsProjectSheet) stay out.  1 when the user
 // cancelled.
-int CombineSheets(const std::vector<CJobDocument>& docs, const CNetContext& context, CSheet& into);
+//
+// With origins, each copied part's source is appended to it in the order
+// the copies were made, so that a job can write a result back to the very
+// part it came from (stacked parts look alike; only the link tells them apart).
+struct CPartOrigin {
+    int document = 0;               // index into docs
+    const CPart* part = nullptr;    // in the document's main or selection sheet
+};
+int CombineSheets(const std::vector<CJobDocument>& docs, const CNetContext& context, CSheet& into,
+                  std::vector<CPartOrigin>* origins = nullptr);
 
 // The output of a command: base plus extension (".net", ".nrp" ...).
 std::filesystem::path OutputName(const std::filesystem::path& base, const std::string& extension);
@@ -51,6 +71,22 @@ std::filesystem::path OutputName(const std::filesystem::path& base, const std::s
 // first sheet without its extension.
 std::filesystem::path OutputBase(const std::filesystem::path& project,
                                  const std::vector<CJobDocument>& docs);
+
+// What every project-wide job is handed besides its options.
+struct CProjectJob {
+    std::vector<CJobDocument> documents; // in their order
+    std::filesystem::path project;       // empty: no project
+    std::filesystem::path outputBase;    // outputs are this plus their extensions
+    std::vector<CString> fileList;       // the HTML pages' file list
+    std::filesystem::path dataFolder;    // the report template
+    CString date;                        // the creation date (ReportDate())
+};
+
+// The number a document's tag carries: the digits between the last "[" and
+// the "]" after it ("path [3]" gives 3); 0 when there are none.
+int DocumentNumberOfTag(const CString& docText);
+// A part's tag text after "{VIREO:DOCNAME}" ("path [n]"); empty without one.
+CString PartDocumentText(const CPart& part);
 
 // A report's creation date, "%Y/%m/%d  %H:%M:%S" in Japan time:
 // SOURCE_DATE_EPOCH when it is set, else now.

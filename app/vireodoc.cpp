@@ -216,15 +216,24 @@ void CopyTidiedItems(const CSheet& from, bool withParts, CSheet& to)
 
 int CVIREODoc::CleanUpDocument()
 {
-    const CCleanUpOptions options = CCleanUpOptions::FromSettings();
+    return CleanUpDrawing(m_main, CSize(m_header.width, m_header.height),
+                          CCleanUpOptions::FromSettings(), &m_history);
+}
+
+int CVIREODoc::CleanUpDrawing(CSheet& main, const CSize& size, const CCleanUpOptions& options,
+                              CUndoHistory* history)
+{
     CSheet before;
-    CopyTidiedItems(m_main, options.over, before);
-    if (!m_main.CleanUpDocument(CSize(m_header.width, m_header.height), options))
+    if (history)
+        CopyTidiedItems(main, options.over, before);
+    if (!main.CleanUpDocument(size, options))
         return 0;
+    if (!history)
+        return 1;
     // One change for undo: the old state out, the new state in.
     CSheet after;
-    CopyTidiedItems(m_main, options.over, after);
-    m_history.Record(before, CUndoHistory::kOld);
-    m_history.Record(after, CUndoHistory::kNew);
+    CopyTidiedItems(main, options.over, after);
+    history->Record(before, CUndoHistory::kOld);
+    history->Record(after, CUndoHistory::kNew);
     return 1;
 }

@@ -28,6 +28,7 @@
 #include "sheet/schematicfile.h"
 #include "sheet/sheet.h"
 
+struct CCleanUpOptions;
 struct CDxfHeader;
 
 // What the editor's view is doing, as far as the command enables care.
@@ -220,6 +221,10 @@ public:
 
     // The clean-up of the drawing's wires; 1 when it changed the sheet.
     int CleanUpDocument();
+    // The clean-up of a drawing of the given size with the given options,
+    // recorded in history (when given) as one change; 1 when it changed it.
+    static int CleanUpDrawing(CSheet& main, const CSize& size, const CCleanUpOptions& options,
+                              CUndoHistory* history);
 
     // The three file times.
     std::time_t creationTime = 0, accessTime = 0, modificationTime = 0;

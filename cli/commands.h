@@ -24,3 +24,8 @@ int TidyCommand(const CommandArgs& args);
 int NetsCommand(const CommandArgs& args);
 int ErcCommand(const CommandArgs& args);
 int NetlistCommand(const CommandArgs& args);
+int PartListCommand(const CommandArgs& args);
+int AnnotateCommand(const CommandArgs& args);
+int NetIndexCommand(const CommandArgs& args);
+int CheckCommand(const CommandArgs& args);
+int DiffCommand(const CommandArgs& args);

@@ -11,9 +11,13 @@
 //   vireo-cli nets INPUT...    print the nets of the sheets
 //   vireo-cli erc INPUT...     print the electrical rule check
 //   vireo-cli netlist INPUT... write a netlist (29 formats) and the net report
+//   vireo-cli partlist|annotate|netindex|check INPUT...
+//                              part list, numbering and Was-Is files, net index,
+//                              check log of a design
+//   vireo-cli diff OLD NEW     what changed between two revisions
 //
 // Exit status: 0 success, 1 a file could not be read or written, 2 usage,
-// 5 rule-check findings (erc --fail-on-findings).
+// 5 findings (erc and check --fail-on-findings, diff --fail-on-changes).
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -83,6 +87,25 @@ const char kUsage[] =
     "                   (BASE.nrp.html with --html) and with --compo the part list\n"
     "                   BASE.EXT; INPUT is one .dpj or sheets; BASE defaults to the\n"
     "                   project or first sheet without its extension\n"
+    "  partlist [--count] [--props A,B] [--force] [--variant NAME] [--sheet-no T]\n"
+    "           [--set-name T] [--quantity N] [-o BASE] INPUT...\n"
+    "                   write the part list BASE.csv; prints parts: N  lines: M\n"
+    "  annotate [--mode undetermined|all|wasis-apply|wasis-template] [--step 1|2]\n"
+    "           [--start N] [--page-offset N] [--per-sheet] [--simple] [--wasis FILE]\n"
+    "           [--dry-run] [-o BASE] INPUT...\n"
+    "                   number the references (or apply / write the Was-Is file\n"
+    "                   BASE.dws) and write the changed sheets back; prints\n"
+    "                   renumbered: N  sheets: M\n"
+    "  netindex [--no-single] [--xy] [--html] [-o BASE] INPUT...\n"
+    "                   write the wire name index BASE.net.csv (.net.html); prints\n"
+    "                   names: N  entries: M\n"
+    "  check [--html] [--save] [--fail-on-findings] [--by-sheet] [--missing] [--over]\n"
+    "        [--no-clean-line] [--wire-junc] [-o BASE] INPUT...\n"
+    "                   tidy the wires, check pins and references, write BASE.log\n"
+    "                   (.log.html); --save writes the tidied sheets back\n"
+    "  diff [--wasis FILE] [--fail-on-changes] OLD NEW   (or OLD... -- NEW...)\n"
+    "                   parts and nets added, removed or changed between two\n"
+    "                   revisions; --wasis writes the reference changes\n"
     "\n"
     "options:\n"
     "  --yes            answer yes to questions (default: the question's default, else no)\n"
@@ -165,6 +188,11 @@ const Command kCommands[] = {
     {"dxf", DxfCommand},
     {"tango", TangoCommand},
     {"netlist", NetlistCommand},
+    {"partlist", PartListCommand},
+    {"annotate", AnnotateCommand},
+    {"netindex", NetIndexCommand},
+    {"check", CheckCommand},
+    {"diff", DiffCommand},
 };
 
 }  // namespace

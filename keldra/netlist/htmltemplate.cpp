@@ -127,3 +127,18 @@ CString CHtmlTemplate::FileList(const std::vector<CString>& paths)
     }
     return list.IsEmpty() ? list : "\"\",\r\n" + list;
 }
+
+CString CHtmlTemplate::TagJump(const CPoint& p)
+{
+    const long long value = (long long)p.y * 65536 + (long long)p.x % 65536;
+    return CString::Formatted("&[VIREO]AUTOTAGJUMP&%lld", value);
+}
+
+CString CHtmlTemplate::FileName(const CString& path)
+{
+    int cut = -1;
+    for (int i = 0; i < path.GetLength(); i += path.CharLengthAt(i))
+        if (path.CharLengthAt(i) == 1 && (path[i] == '\\' || path[i] == '/'))
+            cut = i;
+    return path.Mid(cut + 1);
+}

@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "base/point.h"
 #include "base/string.h"
 
 class CHtmlTemplate {
@@ -48,6 +49,11 @@ public:
     // comma and CR LF between them, the whole prefixed by an empty entry so
     // that a sheet's number indexes its path.
     static CString FileList(const std::vector<CString>& paths);
+    // "$TAGJUMP$": "&[VIREO]AUTOTAGJUMP&" and y * 65536 + (x % 65536), worked
+    // out and written in 64 bits (a 32-bit value wraps for y beyond 32767).
+    static CString TagJump(const CPoint& p);
+    // "$FILE$": the name after the last "\" or "/".
+    static CString FileName(const CString& path);
 
 private:
     std::string m_bytes;

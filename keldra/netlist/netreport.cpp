@@ -31,21 +31,13 @@ CString EntryNetName(const CNet& net)
     return name.IsEmpty() ? CString("Open Wire") : name;
 }
 
-// The position a tag jump goes to: y in the high half, x in the low half,
-// as a signed 32-bit number (worked out wide, then wrapped).
+// The position a tag jump of the net report goes to: y in the high half, x
+// in the low half, as a signed 32-bit number (worked out wide, then
+// wrapped), the form the net report has always carried.
 long TagJump(const CPoint& p)
 {
     const int64_t wide = int64_t(p.y) * 65536 + int64_t(p.x) % 65536;
     return long(int32_t(uint32_t(uint64_t(wide))));
-}
-
-CString FileNameOf(const CString& path)
-{
-    int cut = -1;
-    for (int i = 0; i < path.GetLength(); i += path.CharLengthAt(i))
-        if (path.CharLengthAt(i) == 1 && (path[i] == '\\' || path[i] == '/'))
-            cut = i;
-    return path.Mid(cut + 1);
 }
 
 // One entry of a list block, filled from a net (or none) and a node (or none).
@@ -70,7 +62,7 @@ CString FillEntry(const CString& entry, const CNet* net, const CNetName* node, i
         v["$PATH$"] = node->GetFileName();
         v["$DOCNO$"] =
             CString::Formatted("%d", context ? context->GetSheetNo(node->GetFileName()) : 0);
-        v["$FILE$"] = FileNameOf(node->GetFileName());
+        v["$FILE$"] = CHtmlTemplate::FileName(node->GetFileName());
         v["$X$"] = FormatHundredths(p.x);
         v["$Y$"] = FormatHundredths(p.y);
         v["$TAGJUMP$"] = CString::Formatted("&[VIREO]AUTOTAGJUMP&%ld", TagJump(p));

@@ -1,0 +1,33 @@
+// What the project-wide jobs share once their work is done: the files they
+// write, built in memory and put in place together, and the report template
+// they read before anything else.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+#include "base/string.h"
+
+class CHtmlTemplate;
+
+struct CJobOutput {
+    std::filesystem::path path;
+    std::vector<uint8_t> bytes;
+};
+
+// The bytes of a text file: with crlf every "\n" is written as CR LF, as
+// text files of the system always were; without, the text as it is.
+std::vector<uint8_t> TextFileBytes(const CString& text, bool crlf);
+
+// Writes every output completely beside its target first and only then
+// puts them in place, so that a failure leaves the files of the previous
+// run untouched.  False with message 2902 (the file) told to the host; the
+// paths put in place are appended to written.
+bool CommitJobOutputs(const std::vector<CJobOutput>& outputs,
+                      std::vector<std::filesystem::path>* written = nullptr);
+
+// Reads and parses "vireohtml.dat" of the data folder; false with the
+// reason (the file named) when it is missing or damaged.
+bool LoadReportTemplate(const std::filesystem::path& dataFolder, CHtmlTemplate& html,
+                        CString& error);
