@@ -11,13 +11,11 @@
 #include <memory>
 
 #include "app/vireoapp.h"
-#include "app/vireodoc.h"
 #include "app/startup.h"
-#include "base/archive.h"
 #include "base/host.h"
 #include "editor/viewoptions.h"
-#include "export/tango.h"
 #include "ui/mainframe.h"
+#include "ui/programsetup.h"
 #include "ui/qthost.h"
 #include "ui/singleinstance.h"
 #include "ui/translations.h"
@@ -53,13 +51,7 @@ int main(int argc, char** argv)
 
     InstallTranslations(app, ChooseLanguage(ConfiguredLanguage(), QLocale::system()));
 
-    CVIREODoc::SetTangoReader([](CArchive& ar, CSheet& sheet) {
-        std::vector<uint8_t> bytes(ar.Remaining());
-        ar.Read(bytes.data(), bytes.size());
-        CTangoSheet header;
-        ReadTango(bytes, sheet, header);
-        return true;
-    });
+    InstallDocumentReaders();
 
     auto host = std::make_unique<CQtHost>();
     CQtHost* qtHost = host.get();

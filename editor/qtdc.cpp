@@ -5,7 +5,6 @@
 #include <QHash>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPen>
 #include <algorithm>
 #include <cmath>
 
@@ -136,8 +135,6 @@ CQtDC::CQtDC(QPainter& painter, const CDeviceMapping& mapping, const QRectF& cli
     m_painter.save();
     m_painter.setRenderHint(QPainter::Antialiasing, true);
     m_painter.setRenderHint(QPainter::TextAntialiasing, true);
-    PenSelected();
-    BrushSelected();
 }
 
 CQtDC::~CQtDC()
@@ -147,28 +144,46 @@ CQtDC::~CQtDC()
 
 void CQtDC::PenSelected()
 {
-    QPen pen(ToQColor(m_pen.color));
-    pen.setStyle(QtPenStyle(m_pen.style));
-    // A width of 0 is one pixel at every zoom.
-    const double w = m_pen.width * m_map.scale;
-    pen.setWidthF(m_pen.width <= 0 || w < 1 ? 0 : w);
-    pen.setCapStyle(Qt::RoundCap);
-    pen.setJoinStyle(Qt::RoundJoin);
-    m_painter.setPen(pen);
+    m_penDirty = true;
 }
 
 void CQtDC::BrushSelected()
 {
-    m_painter.setBrush(m_brush.hollow ? QBrush(Qt::NoBrush) : QBrush(ToQColor(m_brush.color)));
+    m_brushDirty = true;
 }
 
-void CQtDC::ApplyRop()
+void CQtDC::ApplyState()
 {
-    if (m_appliedRop == m_rop)
-        return;
-    m_appliedRop = m_rop;
-    m_painter.setCompositionMode(m_rop == R2_XORPEN ? QPainter::RasterOp_SourceXorDestination
-                                                    : QPainter::CompositionMode_SourceOver);
+    if (m_penDirty && !(m_pen == m_appliedPen)) {
+        const auto key = std::make_tuple(m_pen.style, m_pen.width, m_pen.color);
+        auto it = m_pens.find(key);
+        if (it == m_pens.end()) {
+            QPen pen(ToQColor(m_pen.color));
+            pen.setStyle(QtPenStyle(m_pen.style));
+            // A width of 0 is one pixel at every zoom.
+            const double w = m_pen.width * m_map.scale;
+            pen.setWidthF(m_pen.width <= 0 || w < 1 ? 0 : w);
+            pen.setCapStyle(Qt::RoundCap);
+            pen.setJoinStyle(Qt::RoundJoin);
+            it = m_pens.emplace(key, pen).first;
+        }
+        m_painter.setPen(it->second);
+        m_appliedPen = m_pen;
+    }
+    m_penDirty = false;
+    if (m_brushDirty && !(m_brush == m_appliedBrush)) {
+        if (m_brush.hollow)
+            m_painter.setBrush(Qt::NoBrush);
+        else
+            m_painter.setBrush(ToQColor(m_brush.color));
+        m_appliedBrush = m_brush;
+    }
+    m_brushDirty = false;
+    if (m_appliedRop != m_rop) {
+        m_appliedRop = m_rop;
+        m_painter.setCompositionMode(m_rop == R2_XORPEN ? QPainter::RasterOp_SourceXorDestination
+                                                        : QPainter::CompositionMode_SourceOver);
+    }
 }
 
 CPoint CQtDC::MoveTo(const CPoint& p)
@@ -180,14 +195,14 @@ CPoint CQtDC::MoveTo(const CPoint& p)
 
 void CQtDC::LineTo(const CPoint& p)
 {
-    ApplyRop();
+    ApplyState();
     m_painter.drawLine(m_map.Map(m_current), m_map.Map(p));
     m_current = p;
 }
 
 void CQtDC::ArcOrPie(const CRect& box, const CPoint& start, const CPoint& end, bool pie)
 {
-    ApplyRop();
+    ApplyState();
     const QRectF r = m_map.Map(box);
     const QPointF c = r.center();
     double a1 = AngleOf(c, m_map.Map(start)), a2 = AngleOf(c, m_map.Map(end));
@@ -217,7 +232,7 @@ void CQtDC::Pie(const CRect& box, const CPoint& start, const CPoint& end)
 
 void CQtDC::Ellipse(const CRect& box)
 {
-    ApplyRop();
+    ApplyState();
     m_painter.drawEllipse(m_map.Map(box));
 }
 
@@ -225,7 +240,7 @@ void CQtDC::Polygon(const CPoint* points, int count)
 {
     if (count <= 0)
         return;
-    ApplyRop();
+    ApplyState();
     QPolygonF poly;
     poly.reserve(count);
     for (int i = 0; i < count; ++i)
@@ -252,7 +267,7 @@ void CQtDC::TextOut(const CPoint& p, const CString& text)
     const double pixels = FontSize() * m_map.scale;
     if (text.IsEmpty() || pixels < 1.0)
         return;  // below a pixel a text shows nothing
-    ApplyRop();
+    ApplyState();
     const FontKey key{MapFaceName(m_font.FaceName()), m_font.lfWeight > 0 ? int(m_font.lfWeight) : 400,
                       m_font.lfItalic != 0, m_font.lfUnderline != 0, m_font.lfStrikeOut != 0};
     const QString s = ToQString(text);

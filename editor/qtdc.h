@@ -10,6 +10,9 @@
 #pragma once
 
 #include <QColor>
+#include <QPen>
+#include <map>
+#include <tuple>
 #include <QPointF>
 #include <QRectF>
 
@@ -58,7 +61,6 @@ public:
 private:
     void PenSelected() override;
     void BrushSelected() override;
-    void ApplyRop();
     void ArcOrPie(const CRect& box, const CPoint& start, const CPoint& end, bool pie);
 
     QPainter& m_painter;
@@ -66,4 +68,12 @@ private:
     CRect m_clipSheet;
     bool m_printing;
     int m_appliedRop = -1;
+    // Items select pens and brushes far more often than they draw with them:
+    // the painter gets them only when something is drawn, and each distinct
+    // one is made once.
+    void ApplyState();
+    bool m_penDirty = true, m_brushDirty = true;
+    CPen m_appliedPen{-1, -1, 0};
+    CBrush m_appliedBrush{0xFFFFFFFF, true};
+    std::map<std::tuple<int, int, COLORREF>, QPen> m_pens;
 };

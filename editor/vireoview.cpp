@@ -15,6 +15,9 @@
 
 namespace {
 
+// Texts below this height in pixels cannot be read: they are drawn as bars.
+constexpr double kGreekPixels = 5.0;
+
 QColor Halved(const QColor& c)
 {
     return QColor(c.red() / 2, c.green() / 2, c.blue() / 2);
@@ -211,6 +214,7 @@ void CVIREOView::RenderSheet(QPainter& painter, const QRect& clip)
     m_ctx.output = CDrawContext::Output::Screen;
     m_ctx.show = m_options.show;
     m_ctx.background = m_options.background;
+    m_ctx.greekBelow = map.scale > 0 ? int(std::ceil(kGreekPixels / map.scale)) : 0;
     CQtDC dc(painter, map, clip);
     if (m_options.titleDisp)
         m_doc.TitleSheet().DrawSheet(dc, m_ctx, true);

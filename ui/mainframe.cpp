@@ -92,7 +92,13 @@ CMainFrame::CMainFrame(CVIREOApp& app, CViewOptions& options, QWidget* parent)
 
 CMainFrame::~CMainFrame()
 {
+    // The windows go before the frame's members: nothing of theirs may call back.
+    disconnect(m_mdi, nullptr, this, nullptr);
+    m_pollTimer.stop();
+    m_autosaveTimer.stop();
     m_app.SetObserver(nullptr);
+    for (CChildFrame* child : Children())
+        delete child;
 }
 
 void CMainFrame::SetFileChoosers(OpenChooser open, SaveChooser save)

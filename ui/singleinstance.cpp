@@ -66,20 +66,18 @@ bool CSingleInstance::SendToRunning(const QString& name, int code, const QByteAr
 
 bool CSingleInstance::Listen(const QString& name)
 {
+    // Somebody answers: that program is the one instance.
+    QLocalSocket probe;
+    probe.connectToServer(name);
+    if (probe.waitForConnected(500))
+        return false;
+    // Nobody answers on the name: a program that crashed left its socket behind.
+    QLocalServer::removeServer(name);
     delete m_server;
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!m_server->listen(name)) {
-        // Nobody answers on a name that is taken: a crashed program left
-        // its socket behind.
-        QLocalSocket probe;
-        probe.connectToServer(name);
-        if (probe.waitForConnected(500))
-            return false;
-        QLocalServer::removeServer(name);
-        if (!m_server->listen(name))
-            return false;
-    }
+    if (!m_server->listen(name))
+        return false;
     connect(m_server, &QLocalServer::newConnection, this, &CSingleInstance::OnConnection);
     return true;
 }

@@ -26,6 +26,28 @@ constexpr double kRadPerDeg = std::numbers::pi / 180.0;
 // this fifteen-degree one; both are kept exactly so that boxes stay the same
 // from one build to the next.
 constexpr double kWalkStep = 0.017453292519943278;
+
+// cos and sin of every whole degree the bounding walk can meet, computed
+// with the very expression the walk used to evaluate (so the results are the
+// same to the last bit); the screen asks for arc rectangles on every redraw.
+struct DegreeTable {
+    static constexpr int kLow = -361, kHigh = 721;
+    double cosine[kHigh - kLow + 1];
+    double sine[kHigh - kLow + 1];
+    DegreeTable()
+    {
+        for (int d = kLow; d <= kHigh; ++d) {
+            const double a = double(d) * kWalkStep;
+            cosine[d - kLow] = std::cos(a);
+            sine[d - kLow] = std::sin(a);
+        }
+    }
+};
+const DegreeTable& Degrees()
+{
+    static const DegreeTable table;
+    return table;
+}
 constexpr double kArrowSpread = 0.2617993877991492;
 // Rectangle corners are kept within +-2^30 so that Width() and Height() of
 // any rectangle built here (and a little inflation by callers) cannot
@@ -346,10 +368,11 @@ CRect CArc::GetBoundingRect() const
     else if (s == e)
         e = s + 360;
     const double rk = double(m_radius) + double(k);
-    auto pointAt = [this, rk](int64_t degrees) {
-        const double a = double(degrees) * kWalkStep;
-        return std::pair<int64_t, int64_t>(m_center.x + Trunc(rk * std::cos(a)),
-                                           m_center.y + Trunc(rk * std::sin(a)));
+    const DegreeTable& table = Degrees();
+    auto pointAt = [this, rk, &table](int64_t degrees) {
+        const size_t i = size_t(degrees - DegreeTable::kLow);
+        return std::pair<int64_t, int64_t>(m_center.x + Trunc(rk * table.cosine[i]),
+                                           m_center.y + Trunc(rk * table.sine[i]));
     };
     CRect box;
     auto prev = pointAt(s - 1);

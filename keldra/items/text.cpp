@@ -614,23 +614,31 @@ void CText::MirrorYText(const CPoint& c)
 std::vector<CString> CText::SplitProperty() const
 {
     std::vector<CString> fields;
-    if (m_string.GetLength() < 1 || m_string[0] != '&')
+    const int n = m_string.GetLength();
+    if (n < 1 || m_string[0] != '&')
         return fields;
-    fields.emplace_back();
-    for (int p = 1; p < m_string.GetLength(); p += m_string.CharLengthAt(p)) {
+    // Whole stretches are copied at once: the screen asks this of every
+    // property text on every redraw.
+    const std::string& s = m_string.str();
+    std::string field;
+    for (int p = 1; p < n;) {
         const int len = m_string.CharLengthAt(p);
-        const char c = m_string[p];
+        const char c = s[size_t(p)];
         if (len == 1 && c == '\\' && m_string[p + 1] == '&') {
-            fields.back() += "\\&";
-            ++p;
+            field += "\\&";
+            p += 2;
             continue;
         }
         if (len == 1 && c == '&') {
-            fields.emplace_back();
+            fields.emplace_back(field);
+            field.clear();
+            ++p;
             continue;
         }
-        fields.back() += m_string.Mid(p, len);
+        field.append(s, size_t(p), size_t(len));
+        p += len;
     }
+    fields.emplace_back(field);
     return fields;
 }
 
@@ -663,7 +671,15 @@ CString CText::GetPropertyVal(int n) const
 
 bool CText::IsDispProperty() const
 {
-    return IsProperty() && GetPropertyName().CompareNoCase(GetPropertyVal(1)) == 0;
+    // IsProperty() && GetPropertyName() equals GetPropertyVal(1) without case,
+    // from one split.
+    const std::vector<CString> fields = SplitProperty();
+    if (fields.size() < 2)
+        return false;
+    CString name = fields[0];
+    CString first = fields[1];
+    first.Replace("\\&", "&");
+    return name.Trim().CompareNoCase(first) == 0;
 }
 
 namespace {
