@@ -14,6 +14,7 @@
 #include "base/memoryprofile.h"
 #include "base/profile.h"
 #include "editor/viewoptions.h"
+#include "editor/vireoview.h"
 #include "support/fakehost.h"
 #include "support/tempdir.h"
 #include "ui/childframe.h"
