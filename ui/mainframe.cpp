@@ -370,8 +370,11 @@ void CMainFrame::DocumentOpened(CVIREODoc& doc)
     m_mdi->addSubWindow(child);
     // A new window takes most of the work area; later ones cascade over it.
     const QSize area = m_mdi->viewport()->size();
-    if (area.width() > 200 && area.height() > 150)
-        child->resize(area.width() * 3 / 4, area.height() * 3 / 4);
+    if (area.width() > 200 && area.height() > 150) {
+        const int n = int(m_mdi->subWindowList().size()) - 1, step = 28;
+        const QPoint at((n % 8) * step, (n % 8) * step);
+        child->setGeometry(QRect(at, QSize(area.width() * 3 / 4, area.height() * 3 / 4)));
+    }
     if (SettingInt("Sheet", "ProjectDispMax") != 0)
         child->showMaximized();
     else
