@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
+#include <QStyle>
 #include <QWheelEvent>
 #include <algorithm>
 
@@ -48,6 +49,8 @@ CVIREOView::CVIREOView(CVIREODoc& doc, CViewOptions& options, QWidget* parent)
     m_ctx.LoadSettings(Profile());
     m_focusTimer.setSingleShot(true);
     connect(&m_focusTimer, &QTimer::timeout, this, [this] { m_ignorePress = false; });
+    m_autoScrollTimer.setInterval(300);
+    connect(&m_autoScrollTimer, &QTimer::timeout, this, [this] { AutoScroll(m_lastMouse); });
     RefreshCursorShape();
 }
 
@@ -382,6 +385,7 @@ void CVIREOView::ReturnFromZoomState()
     m_state = m_savedState;
     m_zoomWindowPending = false;
     m_rectDragging = false;
+    m_autoScrollTimer.stop();
     m_gestureActive = false;
     SetHelp(StateHelp());
     viewport()->update();
@@ -402,8 +406,32 @@ void CVIREOView::mouseMoveEvent(QMouseEvent* event)
         viewport()->update();
     } else if (m_rectDragging) {
         m_dragPoint = pos;
+        AutoScroll(pos);
         viewport()->update();
     }
+}
+
+void CVIREOView::AutoScroll(const QPoint& pos)
+{
+    m_lastMouse = pos;
+    if (!m_scrollLock || !m_rectDragging) {
+        m_autoScrollTimer.stop();
+        return;
+    }
+    const int margin = 4 * style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const QRect r = viewport()->rect();
+    const int dx = pos.x() < r.left() + margin ? -1 : pos.x() > r.right() - margin ? 1 : 0;
+    const int dy = pos.y() < r.top() + margin ? -1 : pos.y() > r.bottom() - margin ? 1 : 0;
+    if (dx == 0 && dy == 0) {
+        m_autoScrollTimer.stop();
+        return;
+    }
+    // The rubber band keeps its anchor on the same sheet point.
+    const CPoint anchor = ClientToSheet(m_anchor);
+    ScrollLines(dx, dy);
+    m_anchor = SheetToClient(anchor).toPoint();
+    if (!m_autoScrollTimer.isActive())
+        m_autoScrollTimer.start();
 }
 
 void CVIREOView::mousePressEvent(QMouseEvent* event)
@@ -447,6 +475,7 @@ void CVIREOView::mouseReleaseEvent(QMouseEvent* event)
         return;
     }
     if (m_rectDragging && event->button() == Qt::LeftButton) {
+        m_autoScrollTimer.stop();
         const CPoint a = ClientToSheet(m_anchor), b = ClientToSheet(event->position());
         ReturnFromZoomState();
         ZoomRect(a, b);
@@ -569,6 +598,10 @@ void CVIREOView::keyPressEvent(QKeyEvent* event)
             m_options.gridStyle = m_options.gridStyle == 0 ? 1 : 0;
             InvalidateAll();
         }
+        return;
+    case Qt::Key_ScrollLock:
+    case Qt::Key_F14:
+        m_scrollLock = !m_scrollLock;
         return;
     case Qt::Key_Escape:
         if (m_state != kIdle || m_zoomWindowPending) {

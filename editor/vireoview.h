@@ -61,6 +61,7 @@ public:
     // the gesture states while a gesture runs).
     int ViewState() const { return m_state; }
     bool IsZoomWindowPending() const { return m_zoomWindowPending; }
+    bool IsAutoScrolling() const { return m_autoScrollTimer.isActive(); }
 
     // --- drawing -------------------------------------------------------------------------------
     // Draws the sheet as the window shows it into any painter (the window's
@@ -115,6 +116,9 @@ private:
     void DrawGrid(QPainter& painter, const QRect& clip);
     void MoveCursorPoint(int dx, int dy);
     void RefreshCursorShape();
+    // While a rectangle is dragged with Scroll Lock on, a mouse near the
+    // window's edge scrolls that way, again every 300 ms while it stays there.
+    void AutoScroll(const QPoint& pos);
 
     CVIREODoc& m_doc;
     CViewOptions& m_options;
@@ -135,6 +139,9 @@ private:
     QPoint m_crossPos;
     bool m_ignorePress = false;
     QTimer m_focusTimer;
+    bool m_scrollLock = false;  // toggled by Scroll Lock (and F14)
+    QTimer m_autoScrollTimer;
+    QPoint m_lastMouse;
 
     QImage m_image;        // the rendered sheet
     QRegion m_dirty;       // parts of m_image to draw again

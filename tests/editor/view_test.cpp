@@ -282,3 +282,59 @@ TEST(EditorWindow, CataloguesLoadInBothLanguages)
     EXPECT_EQ(ChooseLanguage("", QLocale(QLocale::German)), "en");
     EXPECT_EQ(ChooseLanguage("en", QLocale(QLocale::Japanese)), "en");
 }
+
+TEST(EditorWindow, CrosshairAndAutoScroll)
+{
+    CEditorEnv env;
+    env.options.cursorSetting = 2;  // the full-window cross
+    env.options.cursorColor = RGB(255, 255, 255);
+    ASSERT_TRUE(env.frame->OpenFile(env.DemoQ("controller.dcd")));
+    CVIREOView* view = env.ActiveView();
+    ASSERT_NE(view, nullptr);
+    const QPoint at(333, 222);
+    SendMouse(view, QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
+    const QImage shot = view->viewport()->grab().toImage();
+    // White drawn exclusive-or: dark on the white sheet, all along both lines.
+    int dark = 0;
+    for (int x = 0; x < shot.width(); x += 7)
+        dark += qGray(shot.pixel(x, at.y())) < 64;
+    EXPECT_GT(dark, shot.width() / 7 * 2 / 3);
+    EXPECT_LT(qGray(shot.pixel(at.x(), 30)), 64);
+
+    // Scroll Lock on, a zoom rectangle dragged to the right edge: the view
+    // scrolls right and keeps doing so until the rectangle is let go.
+    view->ZoomIn(3.0);
+    view->ScrollToPosition(0, 0);
+    QTest::keyClick(view, Qt::Key_ScrollLock);
+    view->OnZoomWindow();
+    QTest::qWait(150);
+    SendMouse(view, QEvent::MouseButtonPress, QPoint(200, 200), Qt::LeftButton, Qt::LeftButton);
+    const QPoint edge(view->viewport()->width() - 5, 200);
+    SendMouse(view, QEvent::MouseMove, edge, Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(view->Mapping().Position().x, view->Mapping().LineStep().cx);
+    EXPECT_TRUE(view->IsAutoScrolling());
+    QTest::qWait(700);
+    EXPECT_GE(view->Mapping().Position().x, 2 * view->Mapping().LineStep().cx);
+    SendMouse(view, QEvent::MouseButtonRelease, edge, Qt::LeftButton, Qt::NoButton);
+    EXPECT_FALSE(view->IsAutoScrolling());
+}
+
+TEST(EditorWindow, ExitAsksForEveryModifiedSheet)
+{
+    CEditorEnv env;
+    ASSERT_TRUE(env.frame->OpenFile(env.DemoQ("demo.dpj")));
+    for (CChildFrame* child : env.frame->Children())
+        child->Document().SetModifiedFlag(true);
+    // Cancel at the first question: nothing closes.
+    env.Host()->answers = {CHost::IDCANCEL};
+    EXPECT_FALSE(env.frame->close());
+    EXPECT_EQ(env.frame->Children().size(), 3);
+    // No, No, No: the window closes with the sheets unsaved.
+    env.Host()->answers = {CHost::IDNO, CHost::IDNO, CHost::IDNO};
+    const auto before = std::filesystem::last_write_time(env.Demo("power.dcd"));
+    EXPECT_TRUE(env.frame->close());
+    EXPECT_TRUE(env.app->Documents().empty());
+    EXPECT_EQ(env.Host()->questions.size(), 4u);
+    EXPECT_EQ(std::filesystem::last_write_time(env.Demo("power.dcd")), before);
+    EXPECT_FALSE(Profile().GetString("Settings", "WindowPos").IsEmpty());
+}
