@@ -428,14 +428,11 @@ bool CMainFrame::OpenFile(const QString& path)
     if (IsProjectPath(path))
         return OpenProjectFile(path);
     const std::string absolute = std::filesystem::absolute(path.toStdString()).lexically_normal().string();
-    const bool noProject = m_app.ProjectPath().empty();
     CVIREODoc* doc = m_app.OpenDocumentFile(absolute);
     if (!doc)
         return false;
     if (CChildFrame* child = FindChild(doc))
         m_mdi->setActiveSubWindow(child);
-    if (noProject && SettingInt("Sheet", "NoProj") == 0 && !m_app.RecentProjects().Newest().IsEmpty())
-        m_app.SetProjectPath(m_app.RecentProjects().Newest().str());
     RefreshTitles();
     return true;
 }
