@@ -54,7 +54,7 @@ struct Sheet {
 
     Sheet()
     {
-        doc.OnNewDocument(0);  // A2
+        doc.OnNewDocument(0); // A2
         Generate(doc.MainSheet());
         options.Load();
         view = std::make_unique<CVIREOView>(doc, options);
@@ -73,7 +73,7 @@ struct Sheet {
 void BM_RedrawA2AtFit(benchmark::State& state)
 {
     Sheet s;
-    s.Render(s.image.rect());  // text metrics and fonts cached, as after the first paint
+    s.Render(s.image.rect()); // text metrics and fonts cached, as after the first paint
     for (auto _ : state)
         s.Render(s.image.rect());
     state.counters["items"] = double(s.doc.MainSheet().GetItemCount());
@@ -93,8 +93,8 @@ BENCHMARK(BM_RedrawSmallAreaZoomedIn)->Unit(benchmark::kMicrosecond);
 void BM_OpenAndShowA2(benchmark::State& state)
 {
     CScopedProfile profile{std::make_unique<MemoryProfile>()};
-    const std::filesystem::path file =
-        std::filesystem::temp_directory_path() / ("vireo-bench-" + std::to_string(getpid()) + ".dcd");
+    const std::filesystem::path file = std::filesystem::temp_directory_path() /
+                                       ("vireo-bench-" + std::to_string(getpid()) + ".dcd");
     {
         CVIREODoc doc;
         doc.OnNewDocument(0);
@@ -118,7 +118,7 @@ void BM_OpenAndShowA2(benchmark::State& state)
 }
 BENCHMARK(BM_OpenAndShowA2)->Unit(benchmark::kMillisecond);
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

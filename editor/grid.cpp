@@ -15,7 +15,7 @@ int SnapAxis(int v, int g)
     return int(std::clamp<long long>(s, INT32_MIN, INT32_MAX));
 }
 
-}  // namespace
+} // namespace
 
 CPoint SnapToGrid(const CPoint& p, int pitch)
 {

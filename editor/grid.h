@@ -20,6 +20,6 @@ int GridDrawSpacing(int pitch, double pixelsPerUnit, int minPixels);
 // none.
 struct CGridSpan {
     long long first = 0;
-    long long last = -1;  // the last point drawn
+    long long last = -1; // the last point drawn
 };
 CGridSpan GridSpan(long long low, long long high, int spacing, int sheetSize);

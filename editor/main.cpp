@@ -10,8 +10,8 @@
 #include <ctime>
 #include <memory>
 
-#include "app/vireoapp.h"
 #include "app/startup.h"
+#include "app/vireoapp.h"
 #include "base/host.h"
 #include "editor/viewoptions.h"
 #include "ui/mainframe.h"
@@ -62,7 +62,8 @@ int main(int argc, char** argv)
     CVIREOApp vireo;
     CMainFrame frame(vireo, options);
     qtHost->SetParent(&frame);
-    QObject::connect(&instance, &CSingleInstance::MessageReceived, &frame, &CMainFrame::HandleInstanceMessage);
+    QObject::connect(&instance, &CSingleInstance::MessageReceived, &frame,
+                     &CMainFrame::HandleInstanceMessage);
     frame.RestorePlacement();
     frame.show();
     if (!frame.RunStartup(argument) && !argument.isEmpty())

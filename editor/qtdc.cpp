@@ -26,12 +26,18 @@ double AngleOf(const QPointF& centre, const QPointF& p)
 Qt::PenStyle QtPenStyle(int style)
 {
     switch (style) {
-    case PS_DASH: return Qt::DashLine;
-    case PS_DOT: return Qt::DotLine;
-    case PS_DASHDOT: return Qt::DashDotLine;
-    case PS_DASHDOTDOT: return Qt::DashDotDotLine;
-    case PS_NULL: return Qt::NoPen;
-    default: return Qt::SolidLine;
+    case PS_DASH:
+        return Qt::DashLine;
+    case PS_DOT:
+        return Qt::DotLine;
+    case PS_DASHDOT:
+        return Qt::DashDotLine;
+    case PS_DASHDOTDOT:
+        return Qt::DashDotDotLine;
+    case PS_NULL:
+        return Qt::NoPen;
+    default:
+        return Qt::SolidLine;
     }
 }
 
@@ -90,7 +96,7 @@ double ReferenceWidth(const FontKey& key, const QString& text)
     return w;
 }
 
-}  // namespace
+} // namespace
 
 QRectF CDeviceMapping::Map(const CRect& r) const
 {
@@ -266,10 +272,11 @@ void CQtDC::TextOut(const CPoint& p, const CString& text)
 {
     const double pixels = FontSize() * m_map.scale;
     if (text.IsEmpty() || pixels < 1.0)
-        return;  // below a pixel a text shows nothing
+        return; // below a pixel a text shows nothing
     ApplyState();
-    const FontKey key{MapFaceName(m_font.FaceName()), m_font.lfWeight > 0 ? int(m_font.lfWeight) : 400,
-                      m_font.lfItalic != 0, m_font.lfUnderline != 0, m_font.lfStrikeOut != 0};
+    const FontKey key{MapFaceName(m_font.FaceName()),
+                      m_font.lfWeight > 0 ? int(m_font.lfWeight) : 400, m_font.lfItalic != 0,
+                      m_font.lfUnderline != 0, m_font.lfStrikeOut != 0};
     const QString s = ToQString(text);
     const double k = pixels / kReferencePixels;
     const QFont font = ReferenceFont(key);
@@ -278,7 +285,7 @@ void CQtDC::TextOut(const CPoint& p, const CString& text)
         dx = -ReferenceWidth(key, s) / 2;
     else if (m_align & TA_RIGHT)
         dx = -ReferenceWidth(key, s);
-    double dy = 0;  // the baseline
+    double dy = 0; // the baseline
     if ((m_align & TA_BASELINE) != TA_BASELINE) {
         const QFontMetricsF fm(font);
         dy = (m_align & TA_BOTTOM) ? -fm.descent() : fm.ascent();
@@ -298,5 +305,6 @@ bool CQtDC::RectVisible(const CRect& r) const
 {
     const int l = std::min(r.left, r.right), h = std::max(r.left, r.right);
     const int b = std::min(r.top, r.bottom), t = std::max(r.top, r.bottom);
-    return l <= m_clipSheet.right && h >= m_clipSheet.left && b <= m_clipSheet.bottom && t >= m_clipSheet.top;
+    return l <= m_clipSheet.right && h >= m_clipSheet.left && b <= m_clipSheet.bottom &&
+           t >= m_clipSheet.top;
 }

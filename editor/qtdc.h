@@ -11,10 +11,10 @@
 
 #include <QColor>
 #include <QPen>
-#include <map>
-#include <tuple>
 #include <QPointF>
 #include <QRectF>
+#include <map>
+#include <tuple>
 
 #include "base/statedc.h"
 
@@ -26,7 +26,10 @@ struct CDeviceMapping {
     double originX = 0;
     double originY = 0;
 
-    QPointF Map(const CPoint& p) const { return QPointF(originX + p.x * scale, originY - p.y * scale); }
+    QPointF Map(const CPoint& p) const
+    {
+        return QPointF(originX + p.x * scale, originY - p.y * scale);
+    }
     QRectF Map(const CRect& r) const;
     // The sheet rectangle (top = smaller y) covering a pixel rectangle.
     CRect Unmap(const QRectF& pixels) const;
@@ -40,7 +43,8 @@ QString MapFaceName(const CString& storedFace);
 class CQtDC : public CStateDC {
 public:
     // clip: the pixel area being drawn (items outside it are skipped).
-    CQtDC(QPainter& painter, const CDeviceMapping& mapping, const QRectF& clip, bool printing = false);
+    CQtDC(QPainter& painter, const CDeviceMapping& mapping, const QRectF& clip,
+          bool printing = false);
     ~CQtDC() override;
 
     CPoint MoveTo(const CPoint& p) override;

@@ -21,7 +21,7 @@ std::string Hundredths(int v)
     return buf;
 }
 
-}  // namespace
+} // namespace
 
 std::string CoordinateText(const CPoint& p)
 {

@@ -8,8 +8,8 @@
 
 struct CViewOptions {
     // Settings of the "Sheet" section (and Color/Cursor).
-    int zoomAspect = 20;   // percent per zoom step
-    int gridSize = 7;      // fewest pixels between drawn grid points
+    int zoomAspect = 20; // percent per zoom step
+    int gridSize = 7;    // fewest pixels between drawn grid points
     int mainGrid = 100;
     int subGrid = 50;
     bool titleDisp = true;
@@ -20,8 +20,8 @@ struct CViewOptions {
     COLORREF cursorColor = 0xFFFFFF;
 
     // Display state of the main window.
-    int gridPitch = 100;     // the current grid: mainGrid or subGrid
-    int gridStyle = 0;       // 0 dots, 1 dots with circles on main-grid points
+    int gridPitch = 100; // the current grid: mainGrid or subGrid
+    int gridStyle = 0;   // 0 dots, 1 dots with circles on main-grid points
     bool gridShown = true;
     COLORREF background = RGB(255, 255, 255);
     COLORREF gridColor = RGB(128, 128, 128);

@@ -3,8 +3,8 @@
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QStyle>
 #include <QWheelEvent>
 #include <algorithm>
@@ -27,18 +27,25 @@ QColor Halved(const QColor& c)
 QString GestureName(Gesture g)
 {
     switch (g) {
-    case Gesture::ZoomIn: return CVIREOView::tr("Zoom in");
-    case Gesture::ZoomOut: return CVIREOView::tr("Zoom out");
-    case Gesture::ZoomLast: return CVIREOView::tr("Zoom last");
-    case Gesture::ZoomAll: return CVIREOView::tr("Zoom all");
-    case Gesture::ZoomRect: return CVIREOView::tr("Zoom window");
-    case Gesture::Cancel: return CVIREOView::tr("Cancel zoom");
-    case Gesture::Center: break;
+    case Gesture::ZoomIn:
+        return CVIREOView::tr("Zoom in");
+    case Gesture::ZoomOut:
+        return CVIREOView::tr("Zoom out");
+    case Gesture::ZoomLast:
+        return CVIREOView::tr("Zoom last");
+    case Gesture::ZoomAll:
+        return CVIREOView::tr("Zoom all");
+    case Gesture::ZoomRect:
+        return CVIREOView::tr("Zoom window");
+    case Gesture::Cancel:
+        return CVIREOView::tr("Cancel zoom");
+    case Gesture::Center:
+        break;
     }
     return CVIREOView::tr("Move centre");
 }
 
-}  // namespace
+} // namespace
 
 CVIREOView::CVIREOView(CVIREODoc& doc, CViewOptions& options, QWidget* parent)
     : CZoomView(parent), m_doc(doc), m_options(options)
@@ -74,7 +81,8 @@ void CVIREOView::showEvent(QShowEvent* event)
     RefreshCursorShape();
 }
 
-// --- zoom commands ----------------------------------------------------------------------------------
+// --- zoom commands
+// ----------------------------------------------------------------------------------
 
 void CVIREOView::OnZoomUp()
 {
@@ -202,7 +210,8 @@ void CVIREOView::InvalidateAll()
     viewport()->update();
 }
 
-// --- drawing ------------------------------------------------------------------------------------------
+// --- drawing
+// ------------------------------------------------------------------------------------------
 
 void CVIREOView::RenderSheet(QPainter& painter, const QRect& clip)
 {
@@ -234,7 +243,8 @@ void CVIREOView::DrawGrid(QPainter& painter, const QRect& clip)
     const int spacing = GridDrawSpacing(pitch, map.scale, m_options.gridSize);
     if (spacing <= 0)
         return;
-    QColor color = CQtDC::ToQColor(pitch == m_options.mainGrid ? m_options.gridColor : m_options.subGridColor);
+    QColor color =
+        CQtDC::ToQColor(pitch == m_options.mainGrid ? m_options.gridColor : m_options.subGridColor);
     if (m_doc.MainSheet().IsHighLight())
         color = Halved(color);
     const CRect area = map.Unmap(QRectF(clip));
@@ -336,7 +346,8 @@ void CVIREOView::RefreshCursorShape()
     viewport()->setCursor(m_options.CursorStyle() == 2 ? Qt::ArrowCursor : Qt::CrossCursor);
 }
 
-// --- status ---------------------------------------------------------------------------------------------
+// --- status
+// ---------------------------------------------------------------------------------------------
 
 void CVIREOView::UpdateStatus(const CPoint& sheetPoint)
 {
@@ -391,7 +402,8 @@ void CVIREOView::ReturnFromZoomState()
     viewport()->update();
 }
 
-// --- mouse ---------------------------------------------------------------------------------------------
+// --- mouse
+// ---------------------------------------------------------------------------------------------
 
 void CVIREOView::mouseMoveEvent(QMouseEvent* event)
 {
@@ -439,12 +451,13 @@ void CVIREOView::mousePressEvent(QMouseEvent* event)
     const Qt::MouseButtons buttons = event->buttons();
     const Qt::KeyboardModifiers mods = event->modifiers();
     const QPoint pos = event->position().toPoint();
-    const bool both = ((buttons & Qt::LeftButton) && (buttons & Qt::RightButton)) ||
-                      ((buttons & Qt::LeftButton) && (mods & Qt::ShiftModifier) && (mods & Qt::ControlModifier));
+    const bool both =
+        ((buttons & Qt::LeftButton) && (buttons & Qt::RightButton)) ||
+        ((buttons & Qt::LeftButton) && (mods & Qt::ShiftModifier) && (mods & Qt::ControlModifier));
     if (event->button() != Qt::LeftButton)
         m_ignorePress = false;
     else if (m_ignorePress && !both)
-        return;  // the click that activated the window
+        return; // the click that activated the window
     if (both) {
         m_gestureActive = true;
         m_rectDragging = false;
@@ -470,7 +483,8 @@ void CVIREOView::mousePressEvent(QMouseEvent* event)
 void CVIREOView::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPoint pos = event->position().toPoint();
-    if (m_gestureActive && (event->button() == Qt::LeftButton || event->button() == Qt::RightButton)) {
+    if (m_gestureActive &&
+        (event->button() == Qt::LeftButton || event->button() == Qt::RightButton)) {
         FinishGesture(pos);
         return;
     }
@@ -490,16 +504,27 @@ void CVIREOView::FinishGesture(const QPoint& release)
     const CPoint p = ClientToSheet(release);
     const double f = m_options.ZoomStep();
     switch (g) {
-    case Gesture::ZoomIn: ZoomTo(p, f, false); break;
-    case Gesture::ZoomOut: ZoomTo(p, 1.0 / f, false); break;
-    case Gesture::ZoomLast: ZoomLast(); break;
-    case Gesture::Center: CenterOn(p); break;
-    case Gesture::ZoomAll: OnZoomAll(); break;
+    case Gesture::ZoomIn:
+        ZoomTo(p, f, false);
+        break;
+    case Gesture::ZoomOut:
+        ZoomTo(p, 1.0 / f, false);
+        break;
+    case Gesture::ZoomLast:
+        ZoomLast();
+        break;
+    case Gesture::Center:
+        CenterOn(p);
+        break;
+    case Gesture::ZoomAll:
+        OnZoomAll();
+        break;
     case Gesture::ZoomRect:
         if (anchor.x() != release.x() && anchor.y() != release.y())
             ZoomRect(ClientToSheet(anchor), p);
         break;
-    case Gesture::Cancel: break;
+    case Gesture::Cancel:
+        break;
     }
 }
 
@@ -519,7 +544,8 @@ void CVIREOView::wheelEvent(QWheelEvent* event)
         const double f = m_options.ZoomStep();
         const QPointF pos = event->position();
         const bool inside = viewport()->rect().contains(pos.toPoint());
-        const CPoint about = inside ? ClientToSheet(pos) : ClientToSheet(QPointF(viewport()->rect().center()));
+        const CPoint about =
+            inside ? ClientToSheet(pos) : ClientToSheet(QPointF(viewport()->rect().center()));
         ZoomTo(about, delta > 0 ? f : 1.0 / f, inside);
         return;
     }
@@ -539,12 +565,14 @@ void CVIREOView::wheelEvent(QWheelEvent* event)
         ScrollLines(0, lines);
 }
 
-// --- keys and focus -------------------------------------------------------------------------------------
+// --- keys and focus
+// -------------------------------------------------------------------------------------
 
 void CVIREOView::MoveCursorPoint(int dx, int dy)
 {
     const CDocumentHeader& header = m_doc.Header();
-    CPoint p(std::clamp(m_current.x + dx, 0, header.width), std::clamp(m_current.y + dy, 0, header.height));
+    CPoint p(std::clamp(m_current.x + dx, 0, header.width),
+             std::clamp(m_current.y + dy, 0, header.height));
     QPointF c = SheetToClient(p);
     // Scroll just far enough to keep the point in the window.
     const QRect r = viewport()->rect();
@@ -571,7 +599,8 @@ void CVIREOView::MoveCursorPoint(int dx, int dy)
 void CVIREOView::keyPressEvent(QKeyEvent* event)
 {
     const bool shift = event->modifiers() & Qt::ShiftModifier;
-    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    const bool plain =
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     const int step = std::max(1, m_options.gridPitch) * (shift ? 10 : 1);
     const double f = m_options.ZoomStep();
     switch (event->key()) {
@@ -583,10 +612,18 @@ void CVIREOView::keyPressEvent(QKeyEvent* event)
         if (!shift)
             ZoomTo(m_current, 1.0 / f, true);
         return;
-    case Qt::Key_Left: MoveCursorPoint(-step, 0); return;
-    case Qt::Key_Right: MoveCursorPoint(step, 0); return;
-    case Qt::Key_Up: MoveCursorPoint(0, step); return;
-    case Qt::Key_Down: MoveCursorPoint(0, -step); return;
+    case Qt::Key_Left:
+        MoveCursorPoint(-step, 0);
+        return;
+    case Qt::Key_Right:
+        MoveCursorPoint(step, 0);
+        return;
+    case Qt::Key_Up:
+        MoveCursorPoint(0, step);
+        return;
+    case Qt::Key_Down:
+        MoveCursorPoint(0, -step);
+        return;
     case Qt::Key_G:
         if (plain && !shift) {
             OnGrid();
@@ -609,7 +646,8 @@ void CVIREOView::keyPressEvent(QKeyEvent* event)
             return;
         }
         break;
-    default: break;
+    default:
+        break;
     }
     CZoomView::keyPressEvent(event);
 }

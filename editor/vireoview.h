@@ -46,15 +46,15 @@ public:
     // --- zoom commands ------------------------------------------------------------------------
     void OnZoomUp();
     void OnZoomDown();
-    void OnZoomCenter();   // the next left click centres the point
+    void OnZoomCenter(); // the next left click centres the point
     void OnZoomLast();
     // Zoom All: modifiers as held when the command was given.
     void OnZoomAll(Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-    void OnZoomWindow();   // the next left drag gives the rectangle
-    void OnDispArea(int n);  // display area 1 or 2
+    void OnZoomWindow();    // the next left drag gives the rectangle
+    void OnDispArea(int n); // display area 1 or 2
     void OnResetAreas();
-    void OnDefineArea(int n);  // 0 the all area, 1 and 2
-    void OnGrid();           // between main and sub grid
+    void OnDefineArea(int n); // 0 the all area, 1 and 2
+    void OnGrid();            // between main and sub grid
     const CRect& DisplayArea(int n) const { return m_areas[n]; }
 
     // The view state (0 idle, 3 Zoom Center, 7 zoom rectangle, 14 centre move,
@@ -130,21 +130,21 @@ private:
     bool m_zoomWindowPending = false;
     bool m_gestureActive = false;
     bool m_rectDragging = false;
-    QPoint m_anchor;       // client pixel of the last press
-    QPoint m_dragPoint;    // client pixel of the rubber band's other corner
+    QPoint m_anchor;    // client pixel of the last press
+    QPoint m_dragPoint; // client pixel of the rubber band's other corner
     CPoint m_current;
-    CRect m_areas[3];      // the all area, area 1, area 2
+    CRect m_areas[3]; // the all area, area 1, area 2
 
     bool m_crossShown = false;
     QPoint m_crossPos;
     bool m_ignorePress = false;
     QTimer m_focusTimer;
-    bool m_scrollLock = false;  // toggled by Scroll Lock (and F14)
+    bool m_scrollLock = false; // toggled by Scroll Lock (and F14)
     QTimer m_autoScrollTimer;
     QPoint m_lastMouse;
 
-    QImage m_image;        // the rendered sheet
-    QRegion m_dirty;       // parts of m_image to draw again
+    QImage m_image;  // the rendered sheet
+    QRegion m_dirty; // parts of m_image to draw again
     QString m_coordText;
     QString m_helpText;
 };

@@ -11,7 +11,7 @@ int RoundToInt(double v)
     return int(std::lround(v));
 }
 
-}  // namespace
+} // namespace
 
 void CZoomMapping::SetZoomSizes(const CSize& logical, int pageDivisor, int lineDivisor)
 {
@@ -37,8 +37,10 @@ CSize CZoomMapping::FitSize() const
         return CSize();
     // The isotropic mapping keeps the sheet's aspect ratio: the axis that
     // fills the client area decides the scale.
-    const double s = std::min(double(m_client.cx) / m_logical.cx, double(m_client.cy) / m_logical.cy);
-    return CSize(std::max(1, RoundToInt(m_logical.cx * s)), std::max(1, RoundToInt(m_logical.cy * s)));
+    const double s =
+        std::min(double(m_client.cx) / m_logical.cx, double(m_client.cy) / m_logical.cy);
+    return CSize(std::max(1, RoundToInt(m_logical.cx * s)),
+                 std::max(1, RoundToInt(m_logical.cy * s)));
 }
 
 void CZoomMapping::FitToWindow()
@@ -102,7 +104,8 @@ bool CZoomMapping::ZoomRect(const CPoint& a, const CPoint& b)
 
 bool CZoomMapping::ZoomLast()
 {
-    if ((m_prevSize.cx == 0 && m_prevSize.cy == 0) || (m_prevPos == m_pos && m_prevSize == m_device))
+    if ((m_prevSize.cx == 0 && m_prevSize.cy == 0) ||
+        (m_prevPos == m_pos && m_prevSize == m_device))
         return false;
     std::swap(m_prevPos, m_pos);
     std::swap(m_prevSize, m_device);
@@ -137,7 +140,8 @@ double CZoomMapping::Scale() const
 
 CPointF CZoomMapping::Offset() const
 {
-    return CPointF{std::max(0, m_client.cx - m_device.cx) / 2.0, std::max(0, m_client.cy - m_device.cy) / 2.0};
+    return CPointF{std::max(0, m_client.cx - m_device.cx) / 2.0,
+                   std::max(0, m_client.cy - m_device.cy) / 2.0};
 }
 
 CPointF CZoomMapping::SheetToClient(const CPoint& p) const
@@ -153,7 +157,8 @@ CPoint CZoomMapping::ClientToSheet(double x, double y) const
     if (s <= 0)
         return CPoint();
     const CPointF o = Offset();
-    return CPoint(RoundToInt((x - o.x + m_pos.x) / s), RoundToInt((o.y + m_device.cy - m_pos.y - y) / s));
+    return CPoint(RoundToInt((x - o.x + m_pos.x) / s),
+                  RoundToInt((o.y + m_device.cy - m_pos.y - y) / s));
 }
 
 CRect CZoomMapping::VisibleArea() const

@@ -10,7 +10,8 @@
 #include "editor/qtstring.h"
 #include "sheet/schematicfile.h"
 
-CDlgFileNew::CDlgFileNew(QWidget* parent) : QDialog(parent), m_size(new QComboBox), m_title(new QComboBox)
+CDlgFileNew::CDlgFileNew(QWidget* parent)
+    : QDialog(parent), m_size(new QComboBox), m_title(new QComboBox)
 {
     setWindowTitle(tr("New Sheet"));
     for (int i = 0; i < 6; ++i)
@@ -37,7 +38,7 @@ QString CDlgFileNew::SizeName(int index)
 QStringList CDlgFileNew::TitleFilesFor(int index)
 {
     const QString def = ToQString(CSchematicFile::TitleFileName(index));
-    const QString suffix = def.mid(def.indexOf('.'));  // ".A2" ... ".A4P"
+    const QString suffix = def.mid(def.indexOf('.')); // ".A2" ... ".A4P"
     const QDir dir(QString::fromStdString(DataFolder().string()));
     QStringList out;
     for (const QString& name : dir.entryList(QDir::Files, QDir::Name))

@@ -34,9 +34,10 @@ QString NoProjectText()
     return ToQString(NoProjectEntry());
 }
 
-}  // namespace
+} // namespace
 
-// --- sheet list ------------------------------------------------------------------------------------------
+// --- sheet list
+// ------------------------------------------------------------------------------------------
 
 CSheetListWidget::CSheetListWidget(QWidget* parent) : QListWidget(parent)
 {
@@ -81,13 +82,15 @@ void CSheetListWidget::dropEvent(QDropEvent* event)
     }
     for (const QUrl& url : event->mimeData()->urls()) {
         const QString path = url.toLocalFile();
-        if (path.endsWith(".dcd", Qt::CaseInsensitive) && findItems(path, Qt::MatchExactly).isEmpty())
+        if (path.endsWith(".dcd", Qt::CaseInsensitive) &&
+            findItems(path, Qt::MatchExactly).isEmpty())
             AddSheet(path, true);
     }
     event->acceptProposedAction();
 }
 
-// --- dialog ------------------------------------------------------------------------------------------------
+// --- dialog
+// ------------------------------------------------------------------------------------------------
 
 CDlgProject::CDlgProject(CVIREOApp& app, QWidget* parent)
     : QDialog(parent), m_app(app), m_combo(new QComboBox), m_list(new CSheetListWidget)
@@ -117,8 +120,8 @@ CDlgProject::CDlgProject(CVIREOApp& app, QWidget* parent)
     top->addWidget(m_combo, 1);
     top->addWidget(browse);
     auto* side = new QVBoxLayout;
-    for (QPushButton* b : {m_open, m_openAll, m_openChecked, m_add, m_remove, m_up, m_down, m_top, m_bottom,
-                           m_checkAll})
+    for (QPushButton* b : {m_open, m_openAll, m_openChecked, m_add, m_remove, m_up, m_down, m_top,
+                           m_bottom, m_checkAll})
         side->addWidget(b);
     side->addStretch();
     auto* middle = new QHBoxLayout;
@@ -150,8 +153,10 @@ CDlgProject::CDlgProject(CVIREOApp& app, QWidget* parent)
             m_list->item(i)->setCheckState(Qt::Checked);
     });
     connect(m_open, &QPushButton::clicked, this, [this] { emit OpenSheets(Collect(false, true)); });
-    connect(m_openAll, &QPushButton::clicked, this, [this] { emit OpenSheets(Collect(false, false)); });
-    connect(m_openChecked, &QPushButton::clicked, this, [this] { emit OpenSheets(Collect(true, false)); });
+    connect(m_openAll, &QPushButton::clicked, this,
+            [this] { emit OpenSheets(Collect(false, false)); });
+    connect(m_openChecked, &QPushButton::clicked, this,
+            [this] { emit OpenSheets(Collect(true, false)); });
     connect(m_combo, &QComboBox::currentTextChanged, this, &CDlgProject::UpdateButtons);
     connect(m_combo, &QComboBox::activated, this, &CDlgProject::OnProjectChosen);
     connect(m_list, &CSheetListWidget::Changed, this, &CDlgProject::UpdateButtons);
@@ -178,8 +183,9 @@ void CDlgProject::OnProjectChosen()
 {
     const QString name = m_combo->currentText();
     if (AskToForgetMissingProject(ToCString(name), QFileInfo::exists(name))) {
-        const int answer = Host().Ask(ToCString(tr("The project file does not exist.\nRemove it from the history?")),
-                                      CHost::YesNo);
+        const int answer = Host().Ask(
+            ToCString(tr("The project file does not exist.\nRemove it from the history?")),
+            CHost::YesNo);
         if (answer == CHost::IDYES) {
             m_combo->removeItem(m_combo->findText(name));
             m_app.RecentProjects().Remove(ToCString(name));
@@ -220,7 +226,8 @@ void CDlgProject::OnBrowse()
 void CDlgProject::OnAdd()
 {
     const QString folder = QFileInfo(m_combo->currentText()).path();
-    for (const QString& path : QFileDialog::getOpenFileNames(this, tr("Add"), folder, tr("Sheet files (*.dcd)")))
+    for (const QString& path :
+         QFileDialog::getOpenFileNames(this, tr("Add"), folder, tr("Sheet files (*.dcd)")))
         if (m_list->findItems(path, Qt::MatchExactly).isEmpty())
             m_list->AddSheet(path, true);
 }
@@ -241,7 +248,8 @@ void CDlgProject::UpdateButtons()
     const bool named = !name.isEmpty() && name != NoProjectText();
     const CProjectDialogEnables e = ProjectDialogEnables(named, m_list->count() == 0);
     m_add->setEnabled(e.add);
-    for (QPushButton* b : {m_open, m_openChecked, m_remove, m_up, m_down, m_top, m_bottom, m_checkAll})
+    for (QPushButton* b :
+         {m_open, m_openChecked, m_remove, m_up, m_down, m_top, m_bottom, m_checkAll})
         b->setEnabled(e.listCommands);
     m_openAll->setEnabled(e.openAll);
 }
@@ -259,7 +267,8 @@ QStringList CDlgProject::Collect(bool onlyChecked, bool onlySelected) const
     QStringList out;
     for (int i = 0; i < m_list->count(); ++i) {
         const QListWidgetItem* item = m_list->item(i);
-        if ((onlyChecked && item->checkState() != Qt::Checked) || (onlySelected && item != m_list->currentItem()))
+        if ((onlyChecked && item->checkState() != Qt::Checked) ||
+            (onlySelected && item != m_list->currentItem()))
             continue;
         out << item->text();
     }
@@ -289,13 +298,14 @@ void CDlgProject::accept()
     Profile().WriteInt("Sheet", "NoProj", 0);
     std::vector<CProjectSheet> sheets;
     for (const auto& [path, checked] : Sheets())
-        sheets.push_back(CProjectSheet{std::filesystem::absolute(path.toStdString()).lexically_normal().string(),
-                                       checked});
+        sheets.push_back(CProjectSheet{
+            std::filesystem::absolute(path.toStdString()).lexically_normal().string(), checked});
     std::string error;
     if (!CProjectFile::Write(ok.projectPath.str(), sheets, error)) {
-        Host().Message(ToCString(tr("The project file %1 could not be written: %2")
-                                     .arg(ToQString(ok.projectPath), QString::fromStdString(error))),
-                       CHost::Error);
+        Host().Message(
+            ToCString(tr("The project file %1 could not be written: %2")
+                          .arg(ToQString(ok.projectPath), QString::fromStdString(error))),
+            CHost::Error);
         return;
     }
     CRecentList& recent = m_app.RecentProjects();

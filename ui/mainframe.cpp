@@ -42,7 +42,7 @@ bool IsProjectPath(const QString& path)
     return KindOfArgument(path.toStdString()) == StartArgKind::Project;
 }
 
-}  // namespace
+} // namespace
 
 CMainFrame::CMainFrame(CVIREOApp& app, CViewOptions& options, QWidget* parent)
     : QMainWindow(parent), m_app(app), m_options(options), m_mdi(new QMdiArea(this))
@@ -80,12 +80,14 @@ CMainFrame::CMainFrame(CVIREOApp& app, CViewOptions& options, QWidget* parent)
         QString start = ToQString(SettingString("FileSave", "SaveBase"));
         if (start == "\\")
             start.clear();
-        return QFileDialog::getOpenFileNames(
-            this, tr("Open"), start,
-            tr("Sheet files (*.dcd)") + ";;" + tr("Project files (*.dpj)") + ";;" + tr("All files (*)"));
+        return QFileDialog::getOpenFileNames(this, tr("Open"), start,
+                                             tr("Sheet files (*.dcd)") + ";;" +
+                                                 tr("Project files (*.dpj)") + ";;" +
+                                                 tr("All files (*)"));
     };
     m_saveChooser = [this](const QString& suggested) {
-        return QFileDialog::getSaveFileName(this, tr("Save As"), suggested, tr("Sheet files (*.dcd)"));
+        return QFileDialog::getSaveFileName(this, tr("Save As"), suggested,
+                                            tr("Sheet files (*.dcd)"));
     };
     UpdateCommands();
 }
@@ -107,7 +109,8 @@ void CMainFrame::SetFileChoosers(OpenChooser open, SaveChooser save)
     m_saveChooser = std::move(save);
 }
 
-// --- menus -----------------------------------------------------------------------------------------
+// --- menus
+// -----------------------------------------------------------------------------------------
 
 template <class F> void CMainFrame::WithView(F f)
 {
@@ -155,13 +158,19 @@ void CMainFrame::CreateMenus()
         m_viewActions << act;
         return act;
     };
-    viewAction(view, tr("Zoom &Up"), [](CVIREOView& v) { v.OnZoomUp(); }, QKeySequence(Qt::CTRL | Qt::Key_Plus));
-    viewAction(view, tr("Zoom &Down"), [](CVIREOView& v) { v.OnZoomDown(); }, QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    viewAction(
+        view, tr("Zoom &Up"), [](CVIREOView& v) { v.OnZoomUp(); },
+        QKeySequence(Qt::CTRL | Qt::Key_Plus));
+    viewAction(
+        view, tr("Zoom &Down"), [](CVIREOView& v) { v.OnZoomDown(); },
+        QKeySequence(Qt::CTRL | Qt::Key_Minus));
     viewAction(view, tr("Zoom &Center"), [](CVIREOView& v) { v.OnZoomCenter(); });
-    viewAction(view, tr("Zoom &Last"), [](CVIREOView& v) { v.OnZoomLast(); }, QKeySequence(Qt::Key_End));
-    viewAction(view, tr("Zoom &All"),
-               [](CVIREOView& v) { v.OnZoomAll(QGuiApplication::queryKeyboardModifiers()); },
-               QKeySequence(Qt::Key_Home));
+    viewAction(
+        view, tr("Zoom &Last"), [](CVIREOView& v) { v.OnZoomLast(); }, QKeySequence(Qt::Key_End));
+    viewAction(
+        view, tr("Zoom &All"),
+        [](CVIREOView& v) { v.OnZoomAll(QGuiApplication::queryKeyboardModifiers()); },
+        QKeySequence(Qt::Key_Home));
     viewAction(view, tr("Zoom &Window"), [](CVIREOView& v) { v.OnZoomWindow(); });
     view->addSeparator();
     QMenu* areas = view->addMenu(tr("Display A&reas"));
@@ -173,7 +182,8 @@ void CMainFrame::CreateMenus()
     viewAction(areas, tr("Define Area 2"), [](CVIREOView& v) { v.OnDefineArea(2); });
     viewAction(areas, tr("&Reset Areas"), [](CVIREOView& v) { v.OnResetAreas(); });
     view->addSeparator();
-    viewAction(view, tr("&Grid Main/Sub"), [](CVIREOView& v) { v.OnGrid(); }, QKeySequence(Qt::Key_G));
+    viewAction(
+        view, tr("&Grid Main/Sub"), [](CVIREOView& v) { v.OnGrid(); }, QKeySequence(Qt::Key_G));
     const auto toggle = [&](const QString& text, bool& flag) {
         QAction* act = view->addAction(text);
         act->setCheckable(true);
@@ -195,7 +205,8 @@ void CMainFrame::CreateMenus()
             child->View()->InvalidateAll();
     });
     QAction* title = toggle(tr("&Title Block"), m_options.titleDisp);
-    connect(title, &QAction::toggled, this, [](bool on) { Profile().WriteInt("Sheet", "TitleDisp", on ? 1 : 0); });
+    connect(title, &QAction::toggled, this,
+            [](bool on) { Profile().WriteInt("Sheet", "TitleDisp", on ? 1 : 0); });
     view->addSeparator();
     QAction* bar = view->addAction(tr("&Status Bar"));
     bar->setCheckable(true);
@@ -243,11 +254,11 @@ void CMainFrame::RebuildRecentMenus()
         menu->clear();
         for (int n = 1; n <= list.Size(); ++n) {
             const QString path = ToQString(list.Entry(n));
-            QAction* act = menu->addAction(QStringLiteral("&%1 %2").arg(n).arg(DisplayName(path).replace('&', "&&")));
+            QAction* act = menu->addAction(
+                QStringLiteral("&%1 %2").arg(n).arg(DisplayName(path).replace('&', "&&")));
             act->setStatusTip(projects ? tr("Open this project file") : tr("Open this document"));
-            connect(act, &QAction::triggered, this, [this, n, projects] {
-                projects ? OnRecentProject(n) : OnRecentFile(n);
-            });
+            connect(act, &QAction::triggered, this,
+                    [this, n, projects] { projects ? OnRecentProject(n) : OnRecentFile(n); });
         }
         if (list.Size() == 0)
             menu->addAction(tr("(empty)"))->setEnabled(false);
@@ -272,10 +283,12 @@ void CMainFrame::RebuildWindowMenu()
     int n = 0;
     for (CChildFrame* child : children) {
         ++n;
-        QAction* act = m_windowMenu->addAction(QStringLiteral("&%1 %2").arg(n).arg(child->windowTitle()));
+        QAction* act =
+            m_windowMenu->addAction(QStringLiteral("&%1 %2").arg(n).arg(child->windowTitle()));
         act->setCheckable(true);
         act->setChecked(child == ActiveChild());
-        connect(act, &QAction::triggered, this, [this, child] { m_mdi->setActiveSubWindow(child); });
+        connect(act, &QAction::triggered, this,
+                [this, child] { m_mdi->setActiveSubWindow(child); });
     }
 }
 
@@ -289,7 +302,8 @@ void CMainFrame::UpdateCommands()
     m_saveAsAction->setEnabled(any);
 }
 
-// --- windows ---------------------------------------------------------------------------------------
+// --- windows
+// ---------------------------------------------------------------------------------------
 
 QList<CChildFrame*> CMainFrame::Children() const
 {
@@ -326,9 +340,12 @@ CVIREOView* CMainFrame::ActiveView() const
 QString CMainFrame::StatusPane(int pane) const
 {
     switch (pane) {
-    case 0: return m_helpPane->text();
-    case 1: return m_coordPane->text();
-    default: return m_zoomPane->text();
+    case 0:
+        return m_helpPane->text();
+    case 1:
+        return m_coordPane->text();
+    default:
+        return m_zoomPane->text();
     }
 }
 
@@ -404,10 +421,10 @@ void CMainFrame::OfferRecovery(CVIREODoc& doc)
     const auto side = CVIREODoc::FindNewerAutosave(path);
     if (!side)
         return;
-    const QString question =
-        tr("%1\nAn automatically saved copy newer than this file exists (the program did not end normally).\n"
-           "Open the automatically saved copy?")
-            .arg(QString::fromStdString(path.string()));
+    const QString question = tr("%1\nAn automatically saved copy newer than this file exists (the "
+                                "program did not end normally).\n"
+                                "Open the automatically saved copy?")
+                                 .arg(QString::fromStdString(path.string()));
     if (Ask(question, CHost::YesNo, CHost::IDYES) != CHost::IDYES)
         return;
     if (doc.OnOpenDocument(*side)) {
@@ -419,7 +436,8 @@ void CMainFrame::OfferRecovery(CVIREODoc& doc)
     }
 }
 
-// --- files ---------------------------------------------------------------------------------------------
+// --- files
+// ---------------------------------------------------------------------------------------------
 
 bool CMainFrame::OpenFile(const QString& path)
 {
@@ -427,7 +445,8 @@ bool CMainFrame::OpenFile(const QString& path)
         return false;
     if (IsProjectPath(path))
         return OpenProjectFile(path);
-    const std::string absolute = std::filesystem::absolute(path.toStdString()).lexically_normal().string();
+    const std::string absolute =
+        std::filesystem::absolute(path.toStdString()).lexically_normal().string();
     CVIREODoc* doc = m_app.OpenDocumentFile(absolute);
     if (!doc)
         return false;
@@ -441,12 +460,14 @@ bool CMainFrame::OpenProjectFile(const QString& path)
 {
     if (!CanCloseAll())
         return false;
-    const std::string absolute = std::filesystem::absolute(path.toStdString()).lexically_normal().string();
+    const std::string absolute =
+        std::filesystem::absolute(path.toStdString()).lexically_normal().string();
     const bool opened = m_app.SwitchProject(absolute);
     if (opened)
         Profile().WriteInt("Sheet", "NoProj", 0);
     else
-        Host().Message(ToCString(tr("No sheet of the project %1 could be opened.").arg(path)), CHost::Warning);
+        Host().Message(ToCString(tr("No sheet of the project %1 could be opened.").arg(path)),
+                       CHost::Warning);
     RefreshTitles();
     return opened;
 }
@@ -487,7 +508,8 @@ bool CMainFrame::SaveDocumentAs(CVIREODoc& doc)
 {
     QString suggested = QString::fromStdString(doc.GetPathName().string());
     if (doc.NeedsSaveAs())
-        suggested = QFileInfo(suggested).path() + "/" + QFileInfo(suggested).completeBaseName() + ".dcd";
+        suggested =
+            QFileInfo(suggested).path() + "/" + QFileInfo(suggested).completeBaseName() + ".dcd";
     QString path = m_saveChooser ? m_saveChooser(suggested) : QString();
     if (path.isEmpty())
         return false;
@@ -508,12 +530,16 @@ bool CMainFrame::CanCloseDocument(CVIREODoc& doc)
         return true;
     if (CChildFrame* child = FindChild(&doc))
         m_mdi->setActiveSubWindow(child);
-    const QString name = doc.GetPathName().empty() ? ToQString(doc.TitleText(false))
-                                                   : QString::fromStdString(doc.GetPathName().string());
+    const QString name = doc.GetPathName().empty()
+                             ? ToQString(doc.TitleText(false))
+                             : QString::fromStdString(doc.GetPathName().string());
     switch (Ask(tr("Save changes to %1?").arg(name), CHost::YesNoCancel)) {
-    case CHost::IDYES: return SaveDocument(doc);
-    case CHost::IDNO: return true;
-    default: return false;
+    case CHost::IDYES:
+        return SaveDocument(doc);
+    case CHost::IDNO:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -614,22 +640,25 @@ void CMainFrame::HandleInstanceMessage(int code, const QByteArray& data)
         showNormal();
     raise();
     activateWindow();
-    const CInstanceRequest request = ParseInstanceMessage(code, std::string_view(data.constData(), data.size()));
+    const CInstanceRequest request =
+        ParseInstanceMessage(code, std::string_view(data.constData(), data.size()));
     if (request.action == CInstanceRequest::OpenSheet)
         OpenFile(QString::fromStdString(request.file));
     else if (request.action == CInstanceRequest::OpenProject)
         OpenProjectFile(QString::fromStdString(request.file));
 }
 
-// --- titles, autosave ---------------------------------------------------------------------------------
+// --- titles, autosave
+// ---------------------------------------------------------------------------------
 
 void CMainFrame::RefreshTitles()
 {
     for (CChildFrame* child : Children())
         child->RefreshTitle();
     const QString project = QString::fromStdString(m_app.ProjectPath());
-    const QString title = project.isEmpty() ? QApplication::applicationDisplayName()
-                                            : QApplication::applicationDisplayName() + " - " + project;
+    const QString title = project.isEmpty()
+                              ? QApplication::applicationDisplayName()
+                              : QApplication::applicationDisplayName() + " - " + project;
     if (title != windowTitle())
         setWindowTitle(title);
 }
@@ -663,13 +692,15 @@ void CMainFrame::OnAutosaveTimer()
     RefreshTitles();
 }
 
-// --- placement and exit -------------------------------------------------------------------------------
+// --- placement and exit
+// -------------------------------------------------------------------------------
 
 void CMainFrame::StorePlacement()
 {
     CWindowPlacement w;
-    w.show = isMaximized() ? CWindowPlacement::Maximized : isMinimized() ? CWindowPlacement::Minimized
-                                                                         : CWindowPlacement::Normal;
+    w.show = isMaximized()   ? CWindowPlacement::Maximized
+             : isMinimized() ? CWindowPlacement::Minimized
+                             : CWindowPlacement::Normal;
     const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
     w.left = normal.left();
     w.top = normal.top();

@@ -61,7 +61,8 @@ public:
     using SaveChooser = std::function<QString(const QString& suggested)>;
     void SetFileChoosers(OpenChooser open, SaveChooser save);
 
-    // --- windows -------------------------------------------------------------------------------------
+    // --- windows
+    // -------------------------------------------------------------------------------------
     QList<CChildFrame*> Children() const;
     CChildFrame* FindChild(const CVIREODoc* doc) const;
     CChildFrame* ActiveChild() const;
@@ -113,7 +114,7 @@ private:
     QMenu* m_recentFiles = nullptr;
     QMenu* m_recentProjects = nullptr;
     QMenu* m_windowMenu = nullptr;
-    QList<QAction*> m_viewActions;    // need an open document
+    QList<QAction*> m_viewActions; // need an open document
     QAction* m_closeAction = nullptr;
     QAction* m_saveAction = nullptr;
     QAction* m_saveAsAction = nullptr;

@@ -11,7 +11,8 @@ void CQtHost::Message(const CString& text, Severity severity)
     const QMessageBox::Icon icon = severity == Information ? QMessageBox::Information
                                    : severity == Warning   ? QMessageBox::Warning
                                                            : QMessageBox::Critical;
-    QMessageBox box(icon, QApplication::applicationDisplayName(), ToQString(text), QMessageBox::Ok, m_parent);
+    QMessageBox box(icon, QApplication::applicationDisplayName(), ToQString(text), QMessageBox::Ok,
+                    m_parent);
     box.exec();
 }
 
@@ -19,22 +20,35 @@ int CQtHost::Ask(const CString& text, Buttons buttons, int defaultAnswer)
 {
     QMessageBox::StandardButtons set;
     switch (buttons) {
-    case OK: set = QMessageBox::Ok; break;
-    case OKCancel: set = QMessageBox::Ok | QMessageBox::Cancel; break;
-    case YesNo: set = QMessageBox::Yes | QMessageBox::No; break;
-    case YesNoCancel: set = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel; break;
+    case OK:
+        set = QMessageBox::Ok;
+        break;
+    case OKCancel:
+        set = QMessageBox::Ok | QMessageBox::Cancel;
+        break;
+    case YesNo:
+        set = QMessageBox::Yes | QMessageBox::No;
+        break;
+    case YesNoCancel:
+        set = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        break;
     }
-    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), ToQString(text), set, m_parent);
+    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), ToQString(text),
+                    set, m_parent);
     const int first = defaultAnswer ? defaultAnswer : FirstAnswer(buttons);
-    box.setDefaultButton(first == IDYES ? QMessageBox::Yes
-                         : first == IDNO ? QMessageBox::No
+    box.setDefaultButton(first == IDYES      ? QMessageBox::Yes
+                         : first == IDNO     ? QMessageBox::No
                          : first == IDCANCEL ? QMessageBox::Cancel
                                              : QMessageBox::Ok);
     switch (box.exec()) {
-    case QMessageBox::Yes: return IDYES;
-    case QMessageBox::No: return IDNO;
-    case QMessageBox::Ok: return IDOK;
-    default: return IDCANCEL;
+    case QMessageBox::Yes:
+        return IDYES;
+    case QMessageBox::No:
+        return IDNO;
+    case QMessageBox::Ok:
+        return IDOK;
+    default:
+        return IDCANCEL;
     }
 }
 

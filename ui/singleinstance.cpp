@@ -11,9 +11,11 @@ namespace {
 // A file name, with room to spare; anything longer is no message of ours.
 constexpr quint32 kMaxMessage = 1 << 20;
 
-}  // namespace
+} // namespace
 
-CSingleInstance::CSingleInstance(QObject* parent) : QObject(parent) {}
+CSingleInstance::CSingleInstance(QObject* parent) : QObject(parent)
+{
+}
 
 CSingleInstance::~CSingleInstance() = default;
 
@@ -50,7 +52,8 @@ bool CSingleInstance::Decode(QByteArray& buffer, int& code, QByteArray& data)
     return true;
 }
 
-bool CSingleInstance::SendToRunning(const QString& name, int code, const QByteArray& data, int timeoutMs)
+bool CSingleInstance::SendToRunning(const QString& name, int code, const QByteArray& data,
+                                    int timeoutMs)
 {
     QLocalSocket socket;
     socket.connectToServer(name);
@@ -101,7 +104,7 @@ void CSingleInstance::OnConnection()
                 socket->disconnectFromServer();
                 emit MessageReceived(code, data);
             } else if (buffer->isEmpty() && !received.isEmpty()) {
-                socket->disconnectFromServer();  // no message of ours
+                socket->disconnectFromServer(); // no message of ours
             }
         });
     }

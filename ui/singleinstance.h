@@ -24,7 +24,8 @@ public:
     static QString DefaultName();
 
     // Hands a message to the running program; false when none answers.
-    static bool SendToRunning(const QString& name, int code, const QByteArray& data, int timeoutMs = 2000);
+    static bool SendToRunning(const QString& name, int code, const QByteArray& data,
+                              int timeoutMs = 2000);
     // Starts listening; false when another program already listens.
     bool Listen(const QString& name);
     bool IsListening() const;

@@ -6,8 +6,8 @@
 std::string CWindowPlacement::Format() const
 {
     char buf[160];
-    std::snprintf(buf, sizeof buf, "%u,%u,%d,%d,%d,%d,%d,%d,%d,%d", flags, show, minX, minY, maxX, maxY, left,
-                  top, right, bottom);
+    std::snprintf(buf, sizeof buf, "%u,%u,%d,%d,%d,%d,%d,%d,%d,%d", flags, show, minX, minY, maxX,
+                  maxY, left, top, right, bottom);
     return buf;
 }
 

@@ -10,7 +10,7 @@ struct CWindowPlacement {
     unsigned flags = 0;
     unsigned show = Normal;
     int minX = -1, minY = -1, maxX = -1, maxY = -1;
-    int left = 0, top = 0, right = 0, bottom = 0;  // the normal (restored) frame
+    int left = 0, top = 0, right = 0, bottom = 0; // the normal (restored) frame
 
     std::string Format() const;
     // Nothing for a text that is not ten numbers or whose frame is empty or

@@ -27,7 +27,8 @@ public:
     {
         setenv("VIREO_DATA", VIREO_DATA_DIR, 1);
         InstallDocumentReaders();
-        std::filesystem::copy(std::filesystem::path(VIREO_EXAMPLES) / "demo", m_dir.path() / "demo");
+        std::filesystem::copy(std::filesystem::path(VIREO_EXAMPLES) / "demo",
+                              m_dir.path() / "demo");
         options.Load();
         app = std::make_unique<CVIREOApp>();
         frame = std::make_unique<CMainFrame>(*app, options);
@@ -42,8 +43,14 @@ public:
         unsetenv("VIREO_DATA");
     }
 
-    std::filesystem::path Demo(const std::string& name) const { return m_dir.path() / "demo" / name; }
-    QString DemoQ(const std::string& name) const { return QString::fromStdString(Demo(name).string()); }
+    std::filesystem::path Demo(const std::string& name) const
+    {
+        return m_dir.path() / "demo" / name;
+    }
+    QString DemoQ(const std::string& name) const
+    {
+        return QString::fromStdString(Demo(name).string());
+    }
     const std::filesystem::path& Dir() const { return m_dir.path(); }
     CFakeHost* Host() const { return &*m_host; }
 

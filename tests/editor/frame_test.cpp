@@ -35,7 +35,7 @@ TEST(EditorFrame, AutosaveWritesTheSideFileOfAnEditedSheet)
 TEST(EditorFrame, WindowPlacementComesBack)
 {
     CEditorEnv env;
-    env.frame->setGeometry(40, 50, 700, 500);  // within the offscreen screen
+    env.frame->setGeometry(40, 50, 700, 500); // within the offscreen screen
     env.frame->StorePlacement();
     const std::string stored = Profile().GetString("Settings", "WindowPos").str();
     EXPECT_EQ(stored, "0,1,-1,-1,-1,-1,40,50,740,550");
@@ -68,8 +68,9 @@ TEST(EditorFrame, ProjectDialogWritesTheListAndItsChecks)
     std::ifstream in(project);
     std::stringstream text;
     text << in.rdbuf();
-    EXPECT_EQ(text.str(), "Project File Ver 0.03\n1:leds.dcd\n0:power.dcd\n1:controller.dcd\nEndFileList\n"
-                          "Property List\n&PCB&demo board\nEndPropertyList\n");
+    EXPECT_EQ(text.str(),
+              "Project File Ver 0.03\n1:leds.dcd\n0:power.dcd\n1:controller.dcd\nEndFileList\n"
+              "Property List\n&PCB&demo board\nEndPropertyList\n");
 
     // No sheets: the dialog asks; No keeps it open on the previous name.
     CDlgProject second(*env.app, env.frame.get());

@@ -34,7 +34,7 @@ struct Canvas {
     }
 };
 
-}  // namespace
+} // namespace
 
 TEST(QtDC, MapsSheetUnitsYUp)
 {
@@ -86,7 +86,7 @@ TEST(QtDC, TextsSitOnTheirAnchor)
         {
             CQtDC dc(c.painter, kMap, QRectF(0, 0, 200, 200));
             LOGFONT f;
-            f.lfHeight = -300;  // 30 pixels
+            f.lfHeight = -300; // 30 pixels
             f.lfEscapement = escapement;
             f.SetFaceName("Arial");
             dc.SelectFont(f);
@@ -97,8 +97,8 @@ TEST(QtDC, TextsSitOnTheirAnchor)
     };
     const QRect left = ink(TA_LEFT | TA_BASELINE, 0);
     EXPECT_NEAR(left.left(), 100, 3);
-    EXPECT_NEAR(left.bottom(), 100, 2);  // capitals stand on the baseline
-    EXPECT_NEAR(left.height(), 22, 4);   // the cap height of a 30-pixel face
+    EXPECT_NEAR(left.bottom(), 100, 2); // capitals stand on the baseline
+    EXPECT_NEAR(left.height(), 22, 4);  // the cap height of a 30-pixel face
     const QRect centre = ink(TA_CENTER | TA_BASELINE, 0);
     EXPECT_NEAR(centre.center().x(), 100, 2);
     const QRect right = ink(TA_RIGHT | TA_BASELINE, 0);
@@ -114,9 +114,9 @@ TEST(QtDC, PenAndBrushChangesReachThePainterAndHiddenItemsAreSkipped)
 {
     Canvas c;
     {
-        CQtDC dc(c.painter, kMap, QRectF(0, 0, 100, 200));  // the left half is drawn
+        CQtDC dc(c.painter, kMap, QRectF(0, 0, 100, 200)); // the left half is drawn
         dc.SelectPen(CPen{PS_SOLID, 100, RGB(255, 0, 0)});
-        dc.SelectPen(CPen{PS_SOLID, 100, RGB(0, 0, 255)});  // the last one counts
+        dc.SelectPen(CPen{PS_SOLID, 100, RGB(0, 0, 255)}); // the last one counts
         dc.MoveTo(CPoint(200, 1800));
         dc.LineTo(CPoint(800, 1800));
         dc.SelectBrush(CBrush{RGB(0, 255, 0), false});
@@ -124,11 +124,12 @@ TEST(QtDC, PenAndBrushChangesReachThePainterAndHiddenItemsAreSkipped)
         dc.Ellipse(CRect(200, 1000, 800, 400));
         EXPECT_TRUE(dc.RectVisible(CRect(900, 0, 1100, 100)));
         EXPECT_FALSE(dc.RectVisible(CRect(1100, 0, 1900, 100)));
-        EXPECT_FALSE(dc.RectVisible(CRect(1900, 100, 1100, 0)));  // not normalised either
+        EXPECT_FALSE(dc.RectVisible(CRect(1900, 100, 1100, 0))); // not normalised either
     }
     EXPECT_EQ(QColor(c.image.pixel(50, 20)), QColor(0, 0, 255));
     EXPECT_EQ(QColor(c.image.pixel(50, 130)), QColor(0, 255, 0));
     EXPECT_EQ(MapFaceName("Arial"), "Liberation Sans");
-    EXPECT_EQ(MapFaceName(CString("\x82\x6C\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4E")), "IPAGothic");
+    EXPECT_EQ(MapFaceName(CString("\x82\x6C\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4E")),
+              "IPAGothic");
     EXPECT_EQ(MapFaceName("Some Face"), "Some Face");
 }

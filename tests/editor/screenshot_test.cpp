@@ -42,7 +42,8 @@ QImage RenderSheet(CEditorEnv& env, const std::string& sheet, const CRect& area,
 double DifferentShare(const QImage& a, const QImage& b, int tolerance)
 {
     const auto close = [tolerance](QRgb p, QRgb q) {
-        return std::abs(qRed(p) - qRed(q)) <= tolerance && std::abs(qGreen(p) - qGreen(q)) <= tolerance &&
+        return std::abs(qRed(p) - qRed(q)) <= tolerance &&
+               std::abs(qGreen(p) - qGreen(q)) <= tolerance &&
                std::abs(qBlue(p) - qBlue(q)) <= tolerance;
     };
     const auto matchesNear = [&](const QImage& x, const QImage& y, int px, int py) {
@@ -50,7 +51,8 @@ double DifferentShare(const QImage& a, const QImage& b, int tolerance)
         for (int dy = -1; dy <= 1; ++dy)
             for (int dx = -1; dx <= 1; ++dx) {
                 const int qx = px + dx, qy = py + dy;
-                if (qx >= 0 && qy >= 0 && qx < y.width() && qy < y.height() && close(p, y.pixel(qx, qy)))
+                if (qx >= 0 && qy >= 0 && qx < y.width() && qy < y.height() &&
+                    close(p, y.pixel(qx, qy)))
                     return true;
             }
         return false;
@@ -81,12 +83,13 @@ void CompareWithReference(const QImage& image, const QString& name)
     EXPECT_LE(share, 0.002) << name.toStdString() << ": the actual image is in the test's folder";
 }
 
-}  // namespace
+} // namespace
 
 TEST(EditorScreenshot, ControllerSheetZoomedIn)
 {
     CEditorEnv env;
-    const QImage image = RenderSheet(env, "controller.dcd", CRect(2000, 7000, 6500, 9700), QSize(480, 300));
+    const QImage image =
+        RenderSheet(env, "controller.dcd", CRect(2000, 7000, 6500, 9700), QSize(480, 300));
     CompareWithReference(image, "controller.png");
 }
 

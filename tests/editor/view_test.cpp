@@ -5,10 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
-#include <fstream>
 #include <QProcess>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <fstream>
 
 #include "app/vireodoc.h"
 #include "editor/qtstring.h"
@@ -23,19 +23,21 @@ namespace {
 void SendWheel(CVIREOView* view, QPoint pos, int delta, Qt::KeyboardModifiers mods)
 {
     QWidget* vp = view->viewport();
-    QWheelEvent e(QPointF(pos), QPointF(vp->mapToGlobal(pos)), QPoint(), QPoint(0, delta), Qt::NoButton, mods,
-                  Qt::NoScrollPhase, false);
+    QWheelEvent e(QPointF(pos), QPointF(vp->mapToGlobal(pos)), QPoint(), QPoint(0, delta),
+                  Qt::NoButton, mods, Qt::NoScrollPhase, false);
     QApplication::sendEvent(vp, &e);
 }
 
-void SendMouse(CVIREOView* view, QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons)
+void SendMouse(CVIREOView* view, QEvent::Type type, QPoint pos, Qt::MouseButton button,
+               Qt::MouseButtons buttons)
 {
     QWidget* vp = view->viewport();
-    QMouseEvent e(type, QPointF(pos), QPointF(vp->mapToGlobal(pos)), button, buttons, Qt::NoModifier);
+    QMouseEvent e(type, QPointF(pos), QPointF(vp->mapToGlobal(pos)), button, buttons,
+                  Qt::NoModifier);
     QApplication::sendEvent(vp, &e);
 }
 
-}  // namespace
+} // namespace
 
 TEST(EditorWindow, OpensTheExampleProjectWithOneWindowPerSheet)
 {
@@ -83,7 +85,8 @@ TEST(EditorWindow, ZoomScrollAndStatusBar)
 
     // The status bar shows the grid point under the mouse.
     const QPointF at = view->SheetToClient(CPoint(5000, 6000));
-    SendMouse(view, QEvent::MouseMove, (at + QPointF(0.3, -0.3)).toPoint(), Qt::NoButton, Qt::NoButton);
+    SendMouse(view, QEvent::MouseMove, (at + QPointF(0.3, -0.3)).toPoint(), Qt::NoButton,
+              Qt::NoButton);
     EXPECT_EQ(env.frame->StatusPane(1), "X:  50.00 Y:  60.00");
     const QPointF off = view->SheetToClient(CPoint(5120, 6280));
     SendMouse(view, QEvent::MouseMove, off.toPoint(), Qt::NoButton, Qt::NoButton);
@@ -136,7 +139,8 @@ TEST(EditorWindow, GesturesAndZoomWindow)
     // Both buttons, left and up: zoom in about the release point.
     const QPoint press(400, 300), release(370, 260);
     SendMouse(view, QEvent::MouseButtonPress, press, Qt::LeftButton, Qt::LeftButton);
-    SendMouse(view, QEvent::MouseButtonPress, press, Qt::RightButton, Qt::LeftButton | Qt::RightButton);
+    SendMouse(view, QEvent::MouseButtonPress, press, Qt::RightButton,
+              Qt::LeftButton | Qt::RightButton);
     EXPECT_EQ(view->ViewState(), int(Gesture::Center));
     EXPECT_EQ(env.frame->StatusPane(0), "Move centre");
     SendMouse(view, QEvent::MouseMove, release, Qt::NoButton, Qt::LeftButton | Qt::RightButton);
@@ -146,14 +150,16 @@ TEST(EditorWindow, GesturesAndZoomWindow)
     EXPECT_EQ(view->ViewState(), 0);
     // Left alone: Zoom Last.
     SendMouse(view, QEvent::MouseButtonPress, press, Qt::LeftButton, Qt::LeftButton);
-    SendMouse(view, QEvent::MouseButtonPress, press, Qt::RightButton, Qt::LeftButton | Qt::RightButton);
-    SendMouse(view, QEvent::MouseButtonRelease, press - QPoint(40, 0), Qt::LeftButton, Qt::RightButton);
+    SendMouse(view, QEvent::MouseButtonPress, press, Qt::RightButton,
+              Qt::LeftButton | Qt::RightButton);
+    SendMouse(view, QEvent::MouseButtonRelease, press - QPoint(40, 0), Qt::LeftButton,
+              Qt::RightButton);
     EXPECT_EQ(z.FitRatio(), 1.0);
 
     // Zoom Window: a rectangle of no height does nothing, a real one zooms.
     view->OnZoomWindow();
     EXPECT_TRUE(view->IsZoomWindowPending());
-    QTest::qWait(150);  // past the click that activates the window
+    QTest::qWait(150); // past the click that activates the window
     SendMouse(view, QEvent::MouseButtonPress, QPoint(100, 100), Qt::LeftButton, Qt::LeftButton);
     SendMouse(view, QEvent::MouseButtonRelease, QPoint(300, 100), Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(z.FitRatio(), 1.0);
@@ -166,7 +172,7 @@ TEST(EditorWindow, GesturesAndZoomWindow)
 
     // Zoom All with a defined all area alternates between it and the view before.
     view->OnDefineArea(0);
-    view->OnZoomAll();  // the area is what is shown: back to the view before
+    view->OnZoomAll(); // the area is what is shown: back to the view before
     EXPECT_EQ(z.FitRatio(), 1.0);
     view->OnZoomAll();
     EXPECT_GT(z.FitRatio(), 2.5);
@@ -207,7 +213,8 @@ TEST(EditorWindow, ClosingAModifiedSheetAsksAndCancelKeepsIt)
     EXPECT_TRUE(env.frame->ActiveChild()->windowTitle().startsWith("VIREO"));
     doc->SetModifiedFlag(true);
     env.frame->ActiveChild()->RefreshTitle();
-    EXPECT_TRUE(ToCString(env.frame->ActiveChild()->windowTitle()).str().ends_with(" (\x8d\x58\x90\x56)"));
+    EXPECT_TRUE(
+        ToCString(env.frame->ActiveChild()->windowTitle()).str().ends_with(" (\x8d\x58\x90\x56)"));
 
     env.Host()->answers = {CHost::IDCANCEL};
     EXPECT_FALSE(env.frame->CloseDocument(*doc));
@@ -231,14 +238,15 @@ TEST(EditorWindow, RecoversANewerAutosaveWhenAsked)
     const std::filesystem::path sheet = env.Demo("power.dcd");
     const std::filesystem::path side = CVIREODoc::AutosavePathFor(sheet);
     std::filesystem::copy_file(env.Demo("leds.dcd"), side);
-    std::filesystem::last_write_time(side, std::filesystem::last_write_time(sheet) + std::chrono::seconds(10));
+    std::filesystem::last_write_time(side, std::filesystem::last_write_time(sheet) +
+                                               std::chrono::seconds(10));
     env.Host()->answers = {CHost::IDYES};
     ASSERT_TRUE(env.frame->OpenFile(QString::fromStdString(sheet.string())));
     ASSERT_EQ(env.Host()->questions.size(), 1u);
     CVIREODoc& doc = env.frame->ActiveChild()->Document();
     EXPECT_EQ(doc.GetPathName(), sheet);
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(doc.MainSheet().GetCount(8), 16);  // the LED sheet's parts came back
+    EXPECT_EQ(doc.MainSheet().GetCount(8), 16); // the LED sheet's parts came back
 }
 
 TEST(EditorWindow, SecondStartHandsItsFileToTheFirst)
@@ -286,7 +294,7 @@ TEST(EditorWindow, CataloguesLoadInBothLanguages)
 TEST(EditorWindow, CrosshairAndAutoScroll)
 {
     CEditorEnv env;
-    env.options.cursorSetting = 2;  // the full-window cross
+    env.options.cursorSetting = 2; // the full-window cross
     env.options.cursorColor = RGB(255, 255, 255);
     ASSERT_TRUE(env.frame->OpenFile(env.DemoQ("controller.dcd")));
     CVIREOView* view = env.ActiveView();

@@ -18,23 +18,22 @@ TEST(Grid, SnapsHalfBackAndMoreForward)
         int pitch;
         CPoint out;
     } cases[] = {
-        {{150, 250}, 100, {100, 200}},  // exactly half a pitch past stays
-        {{151, 251}, 100, {200, 300}},  // one unit more goes forward
-        {{49, 0}, 100, {0, 0}},
-        {{12345, 67890}, 50, {12350, 67900}},
-        {{125, 75}, 50, {100, 50}},
-        {{-30, -70}, 100, {0, 0}},  // left of the sheet: towards zero
-        {{77, 33}, 0, {77, 33}},    // no grid: unchanged
+        {{150, 250}, 100, {100, 200}}, // exactly half a pitch past stays
+        {{151, 251}, 100, {200, 300}}, // one unit more goes forward
+        {{49, 0}, 100, {0, 0}},        {{12345, 67890}, 50, {12350, 67900}},
+        {{125, 75}, 50, {100, 50}},    {{-30, -70}, 100, {0, 0}}, // left of the sheet: towards zero
+        {{77, 33}, 0, {77, 33}},                                  // no grid: unchanged
     };
     for (const auto& c : cases)
-        EXPECT_EQ(SnapToGrid(c.in, c.pitch), c.out) << c.in.x << "," << c.in.y << " pitch " << c.pitch;
+        EXPECT_EQ(SnapToGrid(c.in, c.pitch), c.out)
+            << c.in.x << "," << c.in.y << " pitch " << c.pitch;
 }
 
 TEST(Grid, SpacingGrowsUntilPointsAreApart)
 {
-    EXPECT_EQ(GridDrawSpacing(100, 0.2, 7), 100);    // 20 px apart
-    EXPECT_EQ(GridDrawSpacing(100, 0.07, 7), 100);   // 7.000..1 px: just enough
-    EXPECT_EQ(GridDrawSpacing(100, 0.05, 7), 1000);  // 5 px: ten times wider
+    EXPECT_EQ(GridDrawSpacing(100, 0.2, 7), 100);   // 20 px apart
+    EXPECT_EQ(GridDrawSpacing(100, 0.07, 7), 100);  // 7.000..1 px: just enough
+    EXPECT_EQ(GridDrawSpacing(100, 0.05, 7), 1000); // 5 px: ten times wider
     EXPECT_EQ(GridDrawSpacing(50, 0.001, 7), 50000);
     EXPECT_EQ(GridDrawSpacing(0, 1.0, 7), 0);
     EXPECT_EQ(GridDrawSpacing(100, 0.0, 7), 0);
@@ -52,7 +51,7 @@ TEST(Grid, PointsStayOnTheSheetAndNeverAtItsEdge)
         if (low > high)
             std::swap(low, high);
         const int spacing = spacings[pick(rng)];
-        const int sheet = 16535 - (i % 3) * 35;  // 16535, 16500 (a multiple), 16465
+        const int sheet = 16535 - (i % 3) * 35; // 16535, 16500 (a multiple), 16465
         const CGridSpan span = GridSpan(low, high, spacing, sheet);
         std::vector<long long> want;
         const long long start = std::max(low, 0) / spacing * spacing;
@@ -71,10 +70,10 @@ TEST(Gesture, DirectionPicksTheAction)
         int dx, dy;
         Gesture g;
     } cases[] = {
-        {-11, -21, Gesture::ZoomIn}, {-11, 21, Gesture::ZoomOut}, {-11, 20, Gesture::ZoomLast},
+        {-11, -21, Gesture::ZoomIn},   {-11, 21, Gesture::ZoomOut}, {-11, 20, Gesture::ZoomLast},
         {-11, -20, Gesture::ZoomLast}, {-10, -50, Gesture::Center}, {10, 50, Gesture::Center},
-        {0, 0, Gesture::Center}, {11, -21, Gesture::ZoomAll}, {11, 21, Gesture::ZoomRect},
-        {11, 0, Gesture::Cancel}, {300, -20, Gesture::Cancel},
+        {0, 0, Gesture::Center},       {11, -21, Gesture::ZoomAll}, {11, 21, Gesture::ZoomRect},
+        {11, 0, Gesture::Cancel},      {300, -20, Gesture::Cancel},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ClassifyGesture(c.dx, c.dy), c.g) << c.dx << "," << c.dy;
@@ -100,8 +99,9 @@ TEST(WindowPlacement, RoundTripAndDamagedTexts)
     const auto back = CWindowPlacement::Parse(text);
     ASSERT_TRUE(back);
     EXPECT_EQ(back->Format(), text);
-    for (const char* bad : {"", "1,2,3", "0,1,-1,-1,-1,-1,10,20,1210,820,5", "0,1,-1,-1,-1,-1,10,20,15,25",
-                            "0,1,-1,-1,-1,-1,10,20,99999999,820", "a,1,-1,-1,-1,-1,10,20,1210,820"})
+    for (const char* bad :
+         {"", "1,2,3", "0,1,-1,-1,-1,-1,10,20,1210,820,5", "0,1,-1,-1,-1,-1,10,20,15,25",
+          "0,1,-1,-1,-1,-1,10,20,99999999,820", "a,1,-1,-1,-1,-1,10,20,1210,820"})
         EXPECT_FALSE(CWindowPlacement::Parse(bad)) << bad;
 }
 
@@ -124,7 +124,9 @@ TEST(SingleInstance, MessagesSurviveAnySplitAndGarbageIsDropped)
             EXPECT_TRUE(buffer.isEmpty());
         }
     }
-    QByteArray garbage("\x0c\0\0\0\xff\xff\xff\x7f" "abc", 11);
+    QByteArray garbage("\x0c\0\0\0\xff\xff\xff\x7f"
+                       "abc",
+                       11);
     int code = 0;
     QByteArray got;
     EXPECT_FALSE(CSingleInstance::Decode(garbage, code, got));

@@ -18,7 +18,7 @@ CZoomMapping Fitted(CSize client = CSize(800, 600))
     return z;
 }
 
-}  // namespace
+} // namespace
 
 TEST(ZoomMapping, FitKeepsTheAspectAndSheetOriginIsBottomLeft)
 {
@@ -32,7 +32,7 @@ TEST(ZoomMapping, FitKeepsTheAspectAndSheetOriginIsBottomLeft)
     const CPointF origin = z.SheetToClient(CPoint(0, 0));
     EXPECT_DOUBLE_EQ(origin.x, 0);
     EXPECT_DOUBLE_EQ(origin.y, 17 + 566);
-    EXPECT_EQ(z.ClientToSheet(400, 300), CPoint(8268, 5849));  // (17 + 566 - 300) / (800 / 16535)
+    EXPECT_EQ(z.ClientToSheet(400, 300), CPoint(8268, 5849)); // (17 + 566 - 300) / (800 / 16535)
 }
 
 TEST(ZoomMapping, StepsUpAndDown)
@@ -76,8 +76,8 @@ TEST(ZoomMapping, StopsExactlyAtTheDeviceLimit)
 TEST(ZoomMapping, ZoomRectCentresAndFillsAndZoomLastSwaps)
 {
     CZoomMapping z = Fitted();
-    EXPECT_FALSE(z.ZoomRect(CPoint(1000, 1000), CPoint(1000, 3000)));  // no width
-    EXPECT_FALSE(z.ZoomRect(CPoint(1000, 1000), CPoint(3000, 1000)));  // no height
+    EXPECT_FALSE(z.ZoomRect(CPoint(1000, 1000), CPoint(1000, 3000))); // no width
+    EXPECT_FALSE(z.ZoomRect(CPoint(1000, 1000), CPoint(3000, 1000))); // no height
     const CSize fit = z.DeviceSize();
     ASSERT_TRUE(z.ZoomRect(CPoint(3000, 2000), CPoint(7000, 5000)));
     const CRect v = z.VisibleArea();
@@ -105,7 +105,7 @@ TEST(ZoomMapping, ScrollingIsClampedAndCentringStopsAtTheEdges)
     EXPECT_EQ(z.Position(), CPoint(0, 0));
     z.ScrollTo(1 << 20, 1 << 20);
     EXPECT_EQ(z.Position(), CPoint(dev.cx - 800, dev.cy - 600));
-    z.CenterOn(CPoint(0, kA3.cy));  // top-left corner of the sheet
+    z.CenterOn(CPoint(0, kA3.cy)); // top-left corner of the sheet
     EXPECT_EQ(z.Position(), CPoint(0, 0));
     z.CenterOn(CPoint(kA3.cx / 2, kA3.cy / 2));
     const CPointF c = z.SheetToClient(CPoint(kA3.cx / 2, kA3.cy / 2));

@@ -307,9 +307,9 @@ TEST(Render, UnreadablySmallTextsAreBarsOnTheScreenOnly)
     const CText text("ABC", CPoint(1000, 2000), 70, 8);
     const CRect r = text.GetTextBoundingRect().Normalized();
     const int y = r.CenterPoint().y;
-    EXPECT_EQ(Draw(text, ctx), (Records{"MoveTo " + std::to_string(r.left) + " " + std::to_string(y),
-                                        "LineTo " + std::to_string(r.right) + " " + std::to_string(y) +
-                                            " pen=0/0/#000000"}));
+    const std::string from = std::to_string(r.left) + " " + std::to_string(y);
+    const std::string to = std::to_string(r.right) + " " + std::to_string(y);
+    EXPECT_EQ(Draw(text, ctx), (Records{"MoveTo " + from, "LineTo " + to + " pen=0/0/#000000"}));
     // A turned text gets a bar along its length.
     const CText turned("ABC", CPoint(1000, 2000), 70, 0x100 | 8);
     const CRect t = turned.GetTextBoundingRect().Normalized();

@@ -477,7 +477,8 @@ static CRect LiteralArcBox(const CArc& arc, int type)
         const double a = double(i) * 0.017453292519943278;
         const int64_t x = arc.GetCenter().x + int64_t(std::trunc(rk * std::cos(a)));
         const int64_t y = arc.GetCenter().y + int64_t(std::trunc(rk * std::sin(a)));
-        minX = std::min(minX, x), maxX = std::max(maxX, x), minY = std::min(minY, y), maxY = std::max(maxY, y);
+        minX = std::min(minX, x), maxX = std::max(maxX, x);
+        minY = std::min(minY, y), maxY = std::max(maxY, y);
     }
     return CRect(int(minX - k), int(minY - k), int(maxX + k), int(maxY + k));
 }
@@ -491,7 +492,8 @@ TEST(CArc, BoundingWalkMatchesTheLiteralOne)
         const int start = int(next(1440)) - 720, end = int(next(1440)) - 720;
         const int radius = 1 + int(next(20000));
         const int type = next(4) == 0 ? 1 : 0;
-        const CArc arc(CPoint(int(next(30000)) - 15000, int(next(30000)) - 15000), radius, start, end, type);
+        const CPoint centre(int(next(30000)) - 15000, int(next(30000)) - 15000);
+        const CArc arc(centre, radius, start, end, type);
         const CRect box = arc.GetBoundingRect();
         const CRect literal = LiteralArcBox(arc, type);
         ASSERT_EQ(box, literal) << start << " " << end << " " << radius;

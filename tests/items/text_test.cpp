@@ -1021,7 +1021,8 @@ TEST(CTextProperty, SplitAndShownPropertyAgreeWithTheLiteralReading)
 {
     // Ampersands, escapes, blanks, case, and double-byte characters whose
     // trail byte is a backslash or an ampersand-like byte.
-    const char* pieces[] = {"&", "\\", "\\&", "a", "A", " ", "Foot", "foot", "\x82\xA0", "\x83\x5C", "\x81\x95", "x"};
+    const char* pieces[] = {"&",    "\\",   "\\&",       "a",        "A",        " ",
+                            "Foot", "foot", "\x82\xA0", "\x83\x5C", "\x81\x95", "x"};
     uint32_t seed = 12345;
     const auto next = [&seed] { return seed = seed * 1103515245u + 12345u; };
     for (int i = 0; i < 5000; ++i) {
@@ -1042,7 +1043,8 @@ TEST(CTextProperty, SplitAndShownPropertyAgreeWithTheLiteralReading)
             }
             ASSERT_EQ(t.GetPropertyVal(k), want) << s << " field " << k;
         }
-        const bool literalShown = t.IsProperty() && t.GetPropertyName().CompareNoCase(t.GetPropertyVal(1)) == 0;
+        const bool literalShown =
+            t.IsProperty() && t.GetPropertyName().CompareNoCase(t.GetPropertyVal(1)) == 0;
         ASSERT_EQ(t.IsDispProperty(), literalShown) << s;
     }
 }
