@@ -7,6 +7,7 @@ to .dcd with vireo-cli, and the project file that lists them.
 The .dcd files are committed; run this again after changing the drawing.
 """
 import os
+import struct
 import subprocess
 import sys
 import tempfile
@@ -125,7 +126,7 @@ class Sheet:
             pins.append(((px, y - height), (px, y - height - 300), no, pname))
         box = ((x - 300, y - height - (300 if bottom else 0)), (x + width + 300, y + (300 if top else 0)))
         self.part(name, ref, value, x + width // 2, y - height // 2, box, pins, rect(x, y - height, x + width, y),
-                  (x, y + (320 if top else 40)), (x + width - 400, y + (320 if top else 40)))
+                  (x, y + (320 if top else 40)), (x + width // 2, y + (320 if top else 40)))
 
     def write(self, path):
         with open(path, "w", encoding="ascii") as f:
@@ -226,6 +227,23 @@ def io_sheet():
     return s
 
 
+# The part of each sheet a window shows when the sheet opens: its circuit
+# (left, bottom, right, top in sheet units).
+SHOWN = {"power": (800, 5200, 9600, 10600), "controller": (800, 4800, 12200, 10600),
+         "leds": (800, 4000, 9400, 10600)}
+
+
+def store_visible_area(path, area):
+    """The converter stores the whole sheet as the visible area; put ours there."""
+    with open(path, "rb") as f:
+        data = f.read()
+    whole = struct.pack("<iiii", 0, 0, 16535, 11693)
+    if data.count(whole) != 1:
+        sys.exit(f"{path}: no unique visible area to replace")
+    with open(path, "wb") as f:
+        f.write(data.replace(whole, struct.pack("<iiii", *area)))
+
+
 def main():
     if len(sys.argv) != 2:
         sys.exit("usage: make_demo.py VIREO-CLI")
@@ -240,7 +258,9 @@ def main():
         for name, sheet in sheets.items():
             text = os.path.join(tmp, name + ".txt")
             sheet.write(text)
-            subprocess.run([cli, "convert", text, os.path.join(HERE, name + ".dcd")], check=True, env=env)
+            sheet_file = os.path.join(HERE, name + ".dcd")
+            subprocess.run([cli, "convert", text, sheet_file], check=True, env=env)
+            store_visible_area(sheet_file, SHOWN[name])
     with open(os.path.join(HERE, "demo.dpj"), "w") as f:
         f.write("Project File Ver 0.03\n")
         for name in sheets:

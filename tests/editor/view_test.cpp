@@ -74,7 +74,13 @@ TEST(EditorWindow, ZoomScrollAndStatusBar)
     CVIREOView* view = env.ActiveView();
     ASSERT_NE(view, nullptr);
     const CZoomMapping& z = view->Mapping();
-    EXPECT_EQ(z.FitRatio(), 1.0);
+    // The sheet opens on the area it stored: its circuit, not the whole sheet.
+    const CRect stored(800, 4800, 12200, 10600);
+    const CRect shown = view->Document().Header().visibleArea;
+    EXPECT_GT(z.FitRatio(), 1.2);
+    EXPECT_TRUE(shown.left <= stored.left + 50 && shown.right >= stored.right - 50 &&
+                shown.top <= stored.top + 50 && shown.bottom >= stored.bottom - 50);
+    view->ZoomFull();
     EXPECT_EQ(env.frame->StatusPane(2), "Zoom 100%");
 
     // The menu's Zoom Up twice: 144 %.
@@ -135,6 +141,7 @@ TEST(EditorWindow, GesturesAndZoomWindow)
     ASSERT_TRUE(env.frame->OpenFile(env.DemoQ("power.dcd")));
     CVIREOView* view = env.ActiveView();
     ASSERT_NE(view, nullptr);
+    view->ZoomFull();
     const CZoomMapping& z = view->Mapping();
     // Both buttons, left and up: zoom in about the release point.
     const QPoint press(400, 300), release(370, 260);
