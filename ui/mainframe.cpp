@@ -3,12 +3,14 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
@@ -53,6 +55,7 @@ CMainFrame::CMainFrame(CVIREOApp& app, CViewOptions& options, QWidget* parent)
     m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdi);
+    setAcceptDrops(true);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::OnSubWindowActivated);
 
     m_helpPane = new QLabel(this);
@@ -573,8 +576,11 @@ void CMainFrame::RequestClose(CVIREODoc* doc)
 
 void CMainFrame::OnOpen()
 {
-    const QStringList paths = m_openChooser ? m_openChooser() : QStringList();
-    // A project among the chosen files becomes current first.
+    OpenFiles(m_openChooser ? m_openChooser() : QStringList());
+}
+
+void CMainFrame::OpenFiles(const QStringList& paths)
+{
     for (const QString& p : paths)
         if (IsProjectPath(p)) {
             OpenProjectFile(p);
@@ -583,6 +589,23 @@ void CMainFrame::OnOpen()
     for (const QString& p : paths)
         if (!IsProjectPath(p))
             OpenFile(p);
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    event->acceptProposedAction();
+    // Opening may ask questions: not while the drag source waits.
+    QTimer::singleShot(0, this, [this, paths] { OpenFiles(paths); });
 }
 
 void CMainFrame::OnNew()

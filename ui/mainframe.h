@@ -39,6 +39,9 @@ public:
     // returns when none opens).  Modified documents are offered for saving
     // first; false when the user cancelled or nothing opened.
     bool OpenProjectFile(const QString& path);
+    // Several files chosen at once (the open dialog, files dropped on the
+    // window): a project among them becomes current first, then every sheet opens.
+    void OpenFiles(const QStringList& paths);
     // Carries out the start-up decision for the command-line argument.
     bool RunStartup(const QString& argument);
     CVIREODoc* NewDocument(int sizeIndex, const QString& titleFile = QString());
@@ -85,6 +88,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateMenus();

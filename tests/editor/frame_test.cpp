@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QDropEvent>
+#include <QMimeData>
 #include <fstream>
 #include <sstream>
 
@@ -85,4 +87,22 @@ TEST(EditorFrame, ProjectDialogWritesTheListAndItsChecks)
     EXPECT_EQ(second.result(), QDialog::Accepted);
     EXPECT_TRUE(env.app->ProjectPath().empty());
     EXPECT_EQ(Profile().GetInt("Sheet", "NoProj", 0), 1);
+}
+
+TEST(EditorFrame, DroppedFilesOpenWithTheProjectFirst)
+{
+    CEditorEnv env;
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QStringLiteral(VIREO_EXAMPLES "/sample.dcd")),
+                  QUrl::fromLocalFile(env.DemoQ("demo.dpj"))});
+    QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    // Straight to the window's handler: the application would first want a
+    // drag that entered it.
+    static_cast<QObject*>(env.frame.get())->event(&drop);
+    EXPECT_TRUE(drop.isAccepted());
+    QTest::qWait(50);
+    // The project's three sheets, then the dropped sheet on top of them.
+    ASSERT_EQ(env.frame->Children().size(), 4);
+    EXPECT_EQ(env.app->ProjectPath(), env.Demo("demo.dpj").string());
+    EXPECT_EQ(env.frame->ActiveChild()->Document().GetPathName().filename(), "sample.dcd");
 }
