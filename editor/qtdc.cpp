@@ -178,18 +178,40 @@ void CQtDC::ApplyState()
     }
     m_penDirty = false;
     if (m_brushDirty && !(m_brush == m_appliedBrush)) {
-        if (m_brush.hollow)
+        if (m_brush.hollow) {
             m_painter.setBrush(Qt::NoBrush);
-        else
-            m_painter.setBrush(ToQColor(m_brush.color));
+        } else {
+            m_painter.setBrush(BrushOf(m_brush.color));
+        }
         m_appliedBrush = m_brush;
     }
     m_brushDirty = false;
+    ApplyRop();
+}
+
+void CQtDC::Antialias(bool on)
+{
+    if (m_antialias != on) {
+        m_antialias = on;
+        m_painter.setRenderHint(QPainter::Antialiasing, on);
+    }
+}
+
+void CQtDC::ApplyRop()
+{
     if (m_appliedRop != m_rop) {
         m_appliedRop = m_rop;
         m_painter.setCompositionMode(m_rop == R2_XORPEN ? QPainter::RasterOp_SourceXorDestination
                                                         : QPainter::CompositionMode_SourceOver);
     }
+}
+
+const QBrush& CQtDC::BrushOf(COLORREF color)
+{
+    auto it = m_brushes.find(color);
+    if (it == m_brushes.end())
+        it = m_brushes.emplace(color, QBrush(ToQColor(color))).first;
+    return it->second;
 }
 
 CPoint CQtDC::MoveTo(const CPoint& p)
@@ -201,7 +223,25 @@ CPoint CQtDC::MoveTo(const CPoint& p)
 
 void CQtDC::LineTo(const CPoint& p)
 {
+    const bool axis = m_current.x == p.x || m_current.y == p.y;
+    const bool hairline = m_pen.width <= 0 || m_pen.width * m_map.scale < 1;
+    if (axis && hairline && m_pen.style == PS_SOLID) {
+        // A one-pixel line along an axis is a row or column of pixels: filled
+        // as such it is as sharp as can be and costs a fraction of a stroke
+        // (zoomed out, most of a sheet is such lines).
+        ApplyRop();
+        Antialias(false);
+        const QPointF a = m_map.Map(m_current), b = m_map.Map(p);
+        const int x = int(std::lround(std::min(a.x(), b.x())));
+        const int y = int(std::lround(std::min(a.y(), b.y())));
+        const int w = int(std::lround(std::max(a.x(), b.x()))) - x + 1;
+        const int h = int(std::lround(std::max(a.y(), b.y()))) - y + 1;
+        m_painter.fillRect(QRect(x, y, w, h), ToQColor(m_pen.color));
+        m_current = p;
+        return;
+    }
     ApplyState();
+    Antialias(true);
     m_painter.drawLine(m_map.Map(m_current), m_map.Map(p));
     m_current = p;
 }
@@ -209,6 +249,7 @@ void CQtDC::LineTo(const CPoint& p)
 void CQtDC::ArcOrPie(const CRect& box, const CPoint& start, const CPoint& end, bool pie)
 {
     ApplyState();
+    Antialias(true);
     const QRectF r = m_map.Map(box);
     const QPointF c = r.center();
     double a1 = AngleOf(c, m_map.Map(start)), a2 = AngleOf(c, m_map.Map(end));
@@ -239,7 +280,16 @@ void CQtDC::Pie(const CRect& box, const CPoint& start, const CPoint& end)
 void CQtDC::Ellipse(const CRect& box)
 {
     ApplyState();
-    m_painter.drawEllipse(m_map.Map(box));
+    const QRectF r = m_map.Map(box);
+    if (r.width() < 3.5 && r.height() < 3.5 && !m_brush.hollow) {
+        // A dot of a few pixels: a square of its colour looks the same and
+        // costs a fraction of a curve (zoomed out, junctions are such dots).
+        Antialias(false);
+        m_painter.fillRect(r.toRect(), ToQColor(m_brush.color));
+        return;
+    }
+    Antialias(true);
+    m_painter.drawEllipse(r);
 }
 
 void CQtDC::Polygon(const CPoint* points, int count)
@@ -247,6 +297,7 @@ void CQtDC::Polygon(const CPoint* points, int count)
     if (count <= 0)
         return;
     ApplyState();
+    Antialias(true);
     QPolygonF poly;
     poly.reserve(count);
     for (int i = 0; i < count; ++i)
@@ -274,6 +325,7 @@ void CQtDC::TextOut(const CPoint& p, const CString& text)
     if (text.IsEmpty() || pixels < 1.0)
         return; // below a pixel a text shows nothing
     ApplyState();
+    Antialias(true);
     const FontKey key{MapFaceName(m_font.FaceName()),
                       m_font.lfWeight > 0 ? int(m_font.lfWeight) : 400, m_font.lfItalic != 0,
                       m_font.lfUnderline != 0, m_font.lfStrikeOut != 0};

@@ -9,6 +9,7 @@
 // the clip area are drawn (RectVisible).
 #pragma once
 
+#include <QBrush>
 #include <QColor>
 #include <QPen>
 #include <QPointF>
@@ -80,4 +81,10 @@ private:
     CPen m_appliedPen{-1, -1, 0};
     CBrush m_appliedBrush{0xFFFFFFFF, true};
     std::map<std::tuple<int, int, COLORREF>, QPen> m_pens;
+    std::map<COLORREF, QBrush> m_brushes;
+    void ApplyRop();
+    // Curves and slanted lines are drawn smooth, rows of pixels without.
+    void Antialias(bool on);
+    bool m_antialias = true;
+    const QBrush& BrushOf(COLORREF color);
 };

@@ -374,12 +374,26 @@ CRect CArc::GetBoundingRect() const
         return std::pair<int64_t, int64_t>(m_center.x + Trunc(rk * table.cosine[i]),
                                            m_center.y + Trunc(rk * table.sine[i]));
     };
+    // The union of the boxes round each step is the box round all points,
+    // as long as no box was cut at the rectangle limit (then a step's box
+    // may be empty and drop out of the union: walk step by step).
+    int64_t minX = INT64_MAX, minY = INT64_MAX, maxX = INT64_MIN, maxY = INT64_MIN;
+    for (int64_t i = s - 1; i <= e + 1; ++i) {
+        const auto p = pointAt(i);
+        minX = std::min(minX, p.first), maxX = std::max(maxX, p.first);
+        minY = std::min(minY, p.second), maxY = std::max(maxY, p.second);
+    }
     CRect box;
-    auto prev = pointAt(s - 1);
-    for (int64_t i = s; i <= e + 1; ++i) {
-        const auto next = pointAt(i);
-        box |= BoxOf(prev.first, prev.second, next.first, next.second, k);
-        prev = next;
+    if (minX - k >= -kRectLimit && minY - k >= -kRectLimit && maxX + k <= kRectLimit &&
+        maxY + k <= kRectLimit) {
+        box = BoxOf(minX, minY, maxX, maxY, k);
+    } else {
+        auto prev = pointAt(s - 1);
+        for (int64_t i = s; i <= e + 1; ++i) {
+            const auto next = pointAt(i);
+            box |= BoxOf(prev.first, prev.second, next.first, next.second, k);
+            prev = next;
+        }
     }
     // A filled arc is drawn as a pie, whose point is the centre.
     if (IsFilled())

@@ -671,8 +671,34 @@ CString CText::GetPropertyVal(int n) const
 
 bool CText::IsDispProperty() const
 {
-    // IsProperty() && GetPropertyName() equals GetPropertyVal(1) without case,
-    // from one split.
+    // IsProperty() && GetPropertyName() equals GetPropertyVal(1) without case.
+    // Most property texts name a value that differs from the name: a first
+    // look at the lengths of the two fields, without building them, settles
+    // those (the screen asks this of every property text on every redraw).
+    const int n = m_string.GetLength();
+    if (n < 1 || m_string[0] != '&')
+        return false;
+    int field = 0, len0 = 0, blanks0 = 0, len1 = 0, amps1 = 0;
+    for (int p = 1; p < n && field < 2;) {
+        const int len = m_string.CharLengthAt(p);
+        const char c = m_string[p];
+        if (len == 1 && c == '&') {
+            ++field;
+            ++p;
+            continue;
+        }
+        const int bytes = std::min(len == 1 && c == '\\' && m_string[p + 1] == '&' ? 2 : len, n - p);
+        for (int i = p; i < p + bytes; ++i) {
+            const unsigned char b = static_cast<unsigned char>(m_string[i]);
+            if (field == 0)
+                ++len0, blanks0 += b < 0x40;  // trimming removes only bytes below 0x40
+            else
+                ++len1, amps1 += b == '&';  // each "\\&" becomes one byte shorter
+        }
+        p += bytes;
+    }
+    if (field == 0 || len0 - blanks0 > len1 || len0 < len1 - amps1)
+        return false;
     const std::vector<CString> fields = SplitProperty();
     if (fields.size() < 2)
         return false;

@@ -499,3 +499,15 @@ TEST(CArc, BoundingWalkMatchesTheLiteralOne)
         ASSERT_EQ(box, literal) << start << " " << end << " " << radius;
     }
 }
+
+TEST(CArc, BoundingWalkAtTheRectangleLimitStaysWithinIt)
+{
+    // Part of the circle lies past the limit: the walk goes step by step.
+    const CArc arc(CPoint(0x3FFFFFFF - 50, 0), 100, 0, 0);
+    const CRect box = arc.GetBoundingRect();
+    EXPECT_EQ(box.right, 0x3FFFFFFF);
+    // Radius plus the allowance 4, and the box 4 wider again.
+    EXPECT_EQ(box.left, 0x3FFFFFFF - 50 - 108);
+    EXPECT_EQ(box.top, -108);
+    EXPECT_EQ(box.bottom, 108);
+}
