@@ -11,7 +11,8 @@ dir=build
 options=()
 if [ "${1:-}" = "--sanitize" ]; then
     dir=build-asan
-    options+=(-DVIREO_SANITIZE=ON)
+    # The benchmarks are built (and run by hand) in the normal build only.
+    options+=(-DVIREO_SANITIZE=ON -DVIREO_BENCH=OFF)
 fi
 
 cmake -S . -B "$dir" -G Ninja "${options[@]}"

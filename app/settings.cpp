@@ -128,6 +128,8 @@ const std::vector<CSettingKey>& BuildTable()
         // Settings: window and dialog state.
         I("Settings", "FilterIndex", 1, 1, 5), Chosen(I("Settings", "EnvPage", 0)),
         Chosen(S("Settings", "WindowPos")), I("Settings", "Shell", 1),
+        // The editor's language: "ja", "en", empty for the system locale.
+        Chosen(S("Settings", "Language")),
     };
     return table;
 }

@@ -28,12 +28,41 @@ CVIREODoc* CVIREOApp::OpenDocumentFile(const std::filesystem::path& path)
         m_recentSheets.Store();
     }
     m_documents.push_back(std::move(doc));
+    if (m_observer)
+        m_observer->DocumentOpened(*m_documents.back());
     return m_documents.back().get();
+}
+
+CVIREODoc* CVIREOApp::NewDocument(int sizeIndex, const CString& titleFile)
+{
+    auto doc = std::make_unique<CVIREODoc>();
+    doc->SetDefaultTitle(CString::Formatted("VIREO%d", ++m_untitled));
+    doc->OnNewDocument(sizeIndex, titleFile);
+    m_documents.push_back(std::move(doc));
+    if (m_observer)
+        m_observer->DocumentOpened(*m_documents.back());
+    return m_documents.back().get();
+}
+
+void CVIREOApp::CloseDocument(CVIREODoc* doc)
+{
+    for (auto it = m_documents.begin(); it != m_documents.end(); ++it) {
+        if (it->get() != doc)
+            continue;
+        // The document leaves the list before the observer hears of it, so
+        // that nothing reaches it through the list while it is torn down.
+        std::unique_ptr<CVIREODoc> closing = std::move(*it);
+        m_documents.erase(it);
+        if (m_observer)
+            m_observer->DocumentClosing(*closing);
+        return;
+    }
 }
 
 void CVIREOApp::CloseAllDocuments()
 {
-    m_documents.clear();
+    while (!m_documents.empty())
+        CloseDocument(m_documents.back().get());
 }
 
 int CVIREOApp::OpenProject(bool includeUnchecked)

@@ -15,15 +15,31 @@
 #include "app/startup.h"
 #include "app/vireodoc.h"
 
+// Told about every document that joins or leaves the application, so that a
+// front end can give each one a window.
+class CDocumentObserver {
+public:
+    virtual ~CDocumentObserver() = default;
+    virtual void DocumentOpened(CVIREODoc& doc) = 0;
+    // Called before the document is destroyed.
+    virtual void DocumentClosing(CVIREODoc& doc) = 0;
+};
+
 class CVIREOApp {
 public:
     CVIREOApp();
+    void SetObserver(CDocumentObserver* observer) { m_observer = observer; }
 
     // --- documents --------------------------------------------------------------------
     // Opens a file as a document, or returns the document that has it open;
     // null when it cannot be opened.  The path joins the recent sheets unless
     // a project's sheets are being opened.
     CVIREODoc* OpenDocumentFile(const std::filesystem::path& path);
+    // A new, unnamed document of a sheet size (0..5) with a title file
+    // (empty: the size's default).
+    CVIREODoc* NewDocument(int sizeIndex, const CString& titleFile = CString());
+    // Closes one document (nothing is asked: the front end asks first).
+    void CloseDocument(CVIREODoc* doc);
     void CloseAllDocuments();
     const std::vector<std::unique_ptr<CVIREODoc>>& Documents() const { return m_documents; }
     CVIREODoc* FindDocument(const std::filesystem::path& path) const;
@@ -61,4 +77,5 @@ private:
     CRecentList m_recentSheets;
     CRecentList m_recentProjects;
     int m_untitled = 0;
+    CDocumentObserver* m_observer = nullptr;
 };

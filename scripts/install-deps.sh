@@ -10,6 +10,11 @@ packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev zlib1g-dev)
 packages+=(qpdf poppler-utils poppler-data python3-ezdxf)
 # A board tool and a simulator the netlist tests import our netlists into.
 packages+=(pcb-rnd ngspice)
+# The editor: Qt 6 Widgets, the translation tools and Qt's own catalogues, the
+# faces that stand in for the stored font names, and for screenshots of the
+# running program a virtual display and ImageMagick.
+packages+=(qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n libgl-dev)
+packages+=(fontconfig fonts-liberation fonts-ipafont-gothic xvfb xauth imagemagick)
 if [ "${1:-}" = "--fuzz" ]; then
     packages+=(clang libclang-rt-dev)
 fi

@@ -73,6 +73,10 @@ public:
     bool propFrame = true;      // Default/PropFrame: frames of shown properties on the screen
     CString fontE = "Arial";
     CString fontJ;              // "ＭＳ ゴシック" unless set
+    // On the screen, texts smaller than this many sheet units (too small to
+    // read at the current zoom) are drawn as a bar over their rectangle; 0
+    // draws every text.
+    int greekBelow = 0;
     // The current command moves attribute texts: the open-pin marks are not
     // recomputed while it runs.
     bool movingAttribute = false;

@@ -59,6 +59,16 @@ void CText::DrawTextA(CDC& dc, const CDrawContext& ctx) const
         return;
 
     CDCState state(dc);
+    if (!ctx.IsPrinting() && GetSize() < ctx.greekBelow) {
+        // Unreadably small: a bar along the middle of the text shows where it is.
+        const CRect r = m_rect.Normalized();
+        dc.SelectPen(CPen{PS_SOLID, 0, dc.GetTextColor()});
+        if (r.Width() >= r.Height())
+            DrawSegment(dc, CPoint(r.left, r.CenterPoint().y), CPoint(r.right, r.CenterPoint().y));
+        else
+            DrawSegment(dc, CPoint(r.CenterPoint().x, r.top), CPoint(r.CenterPoint().x, r.bottom));
+        return;
+    }
     const LOGFONT oldFont = dc.SelectFont(CreateFontA(ctx, !ctx.IsPrinting() && !IsPrint(), GetEscapement(ctx, dc)));
     const unsigned oldAlign = dc.SetTextAlign(TA_BASELINE);
     dc.SelectPen(CPen{PS_SOLID, 4, dc.GetTextColor()});

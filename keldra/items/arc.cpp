@@ -26,6 +26,28 @@ constexpr double kRadPerDeg = std::numbers::pi / 180.0;
 // this fifteen-degree one; both are kept exactly so that boxes stay the same
 // from one build to the next.
 constexpr double kWalkStep = 0.017453292519943278;
+
+// cos and sin of every whole degree the bounding walk can meet, computed
+// with the very expression the walk used to evaluate (so the results are the
+// same to the last bit); the screen asks for arc rectangles on every redraw.
+struct DegreeTable {
+    static constexpr int kLow = -361, kHigh = 721;
+    double cosine[kHigh - kLow + 1];
+    double sine[kHigh - kLow + 1];
+    DegreeTable()
+    {
+        for (int d = kLow; d <= kHigh; ++d) {
+            const double a = double(d) * kWalkStep;
+            cosine[d - kLow] = std::cos(a);
+            sine[d - kLow] = std::sin(a);
+        }
+    }
+};
+const DegreeTable& Degrees()
+{
+    static const DegreeTable table;
+    return table;
+}
 constexpr double kArrowSpread = 0.2617993877991492;
 // Rectangle corners are kept within +-2^30 so that Width() and Height() of
 // any rectangle built here (and a little inflation by callers) cannot
@@ -346,30 +368,32 @@ CRect CArc::GetBoundingRect() const
     else if (s == e)
         e = s + 360;
     const double rk = double(m_radius) + double(k);
-    // The walk's cosines and sines, computed once per whole degree (the same
-    // values the walk would compute at each step: parts carry many arcs).
-    struct Turn {
-        double cosine[1201], sine[1201];  // degrees -400 .. 800
-        Turn()
-        {
-            for (int d = -400; d <= 800; ++d) {
-                cosine[d + 400] = std::cos(double(d) * kWalkStep);
-                sine[d + 400] = std::sin(double(d) * kWalkStep);
-            }
-        }
+    const DegreeTable& table = Degrees();
+    auto pointAt = [this, rk, &table](int64_t degrees) {
+        const size_t i = size_t(degrees - DegreeTable::kLow);
+        return std::pair<int64_t, int64_t>(m_center.x + Trunc(rk * table.cosine[i]),
+                                           m_center.y + Trunc(rk * table.sine[i]));
     };
-    static const Turn turn;
-    auto pointAt = [this, rk](int64_t degrees) {
-        const size_t i = size_t(degrees + 400);
-        return std::pair<int64_t, int64_t>(m_center.x + Trunc(rk * turn.cosine[i]),
-                                           m_center.y + Trunc(rk * turn.sine[i]));
-    };
+    // The union of the boxes round each step is the box round all points,
+    // as long as no box was cut at the rectangle limit (then a step's box
+    // may be empty and drop out of the union: walk step by step).
+    int64_t minX = INT64_MAX, minY = INT64_MAX, maxX = INT64_MIN, maxY = INT64_MIN;
+    for (int64_t i = s - 1; i <= e + 1; ++i) {
+        const auto p = pointAt(i);
+        minX = std::min(minX, p.first), maxX = std::max(maxX, p.first);
+        minY = std::min(minY, p.second), maxY = std::max(maxY, p.second);
+    }
     CRect box;
-    auto prev = pointAt(s - 1);
-    for (int64_t i = s; i <= e + 1; ++i) {
-        const auto next = pointAt(i);
-        box |= BoxOf(prev.first, prev.second, next.first, next.second, k);
-        prev = next;
+    if (minX - k >= -kRectLimit && minY - k >= -kRectLimit && maxX + k <= kRectLimit &&
+        maxY + k <= kRectLimit) {
+        box = BoxOf(minX, minY, maxX, maxY, k);
+    } else {
+        auto prev = pointAt(s - 1);
+        for (int64_t i = s; i <= e + 1; ++i) {
+            const auto next = pointAt(i);
+            box |= BoxOf(prev.first, prev.second, next.first, next.second, k);
+            prev = next;
+        }
     }
     // A filled arc is drawn as a pie, whose point is the centre.
     if (IsFilled())

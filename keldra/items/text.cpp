@@ -614,23 +614,31 @@ void CText::MirrorYText(const CPoint& c)
 std::vector<CString> CText::SplitProperty() const
 {
     std::vector<CString> fields;
-    if (m_string.GetLength() < 1 || m_string[0] != '&')
+    const int n = m_string.GetLength();
+    if (n < 1 || m_string[0] != '&')
         return fields;
-    fields.emplace_back();
-    for (int p = 1; p < m_string.GetLength(); p += m_string.CharLengthAt(p)) {
+    // Whole stretches are copied at once: the screen asks this of every
+    // property text on every redraw.
+    const std::string& s = m_string.str();
+    std::string field;
+    for (int p = 1; p < n;) {
         const int len = m_string.CharLengthAt(p);
-        const char c = m_string[p];
+        const char c = s[size_t(p)];
         if (len == 1 && c == '\\' && m_string[p + 1] == '&') {
-            fields.back() += "\\&";
-            ++p;
+            field += "\\&";
+            p += 2;
             continue;
         }
         if (len == 1 && c == '&') {
-            fields.emplace_back();
+            fields.emplace_back(field);
+            field.clear();
+            ++p;
             continue;
         }
-        fields.back().str().append(m_string.str(), size_t(p), size_t(len));
+        field.append(s, size_t(p), size_t(len));
+        p += len;
     }
+    fields.emplace_back(field);
     return fields;
 }
 
@@ -663,12 +671,41 @@ CString CText::GetPropertyVal(int n) const
 
 bool CText::IsDispProperty() const
 {
-    // One split: this runs for every text whenever its rectangle is computed.
-    std::vector<CString> fields = SplitProperty();
+    // IsProperty() && GetPropertyName() equals GetPropertyVal(1) without case.
+    // Most property texts name a value that differs from the name: a first
+    // look at the lengths of the two fields, without building them, settles
+    // those (the screen asks this of every property text on every redraw).
+    const int n = m_string.GetLength();
+    if (n < 1 || m_string[0] != '&')
+        return false;
+    int field = 0, len0 = 0, blanks0 = 0, len1 = 0, amps1 = 0;
+    for (int p = 1; p < n && field < 2;) {
+        const int len = m_string.CharLengthAt(p);
+        const char c = m_string[p];
+        if (len == 1 && c == '&') {
+            ++field;
+            ++p;
+            continue;
+        }
+        const int bytes = std::min(len == 1 && c == '\\' && m_string[p + 1] == '&' ? 2 : len, n - p);
+        for (int i = p; i < p + bytes; ++i) {
+            const unsigned char b = static_cast<unsigned char>(m_string[i]);
+            if (field == 0)
+                ++len0, blanks0 += b < 0x40;  // trimming removes only bytes below 0x40
+            else
+                ++len1, amps1 += b == '&';  // each "\\&" becomes one byte shorter
+        }
+        p += bytes;
+    }
+    if (field == 0 || len0 - blanks0 > len1 || len0 < len1 - amps1)
+        return false;
+    const std::vector<CString> fields = SplitProperty();
     if (fields.size() < 2)
         return false;
-    fields[1].Replace("\\&", "&");
-    return fields[0].Trim().CompareNoCase(fields[1]) == 0;
+    CString name = fields[0];
+    CString first = fields[1];
+    first.Replace("\\&", "&");
+    return name.Trim().CompareNoCase(first) == 0;
 }
 
 namespace {

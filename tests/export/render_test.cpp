@@ -299,3 +299,25 @@ TEST(Render, SheetDrawsGroupsInOrderWithTheirColours)
     scratch.DrawSheet(dc, ctx, true);
     EXPECT_TRUE(dc.Records().empty());
 }
+
+TEST(Render, UnreadablySmallTextsAreBarsOnTheScreenOnly)
+{
+    CDrawContext ctx;
+    ctx.greekBelow = 71;
+    const CText text("ABC", CPoint(1000, 2000), 70, 8);
+    const CRect r = text.GetTextBoundingRect().Normalized();
+    const int y = r.CenterPoint().y;
+    const std::string from = std::to_string(r.left) + " " + std::to_string(y);
+    const std::string to = std::to_string(r.right) + " " + std::to_string(y);
+    EXPECT_EQ(Draw(text, ctx), (Records{"MoveTo " + from, "LineTo " + to + " pen=0/0/#000000"}));
+    // A turned text gets a bar along its length.
+    const CText turned("ABC", CPoint(1000, 2000), 70, 0x100 | 8);
+    const CRect t = turned.GetTextBoundingRect().Normalized();
+    EXPECT_EQ(Draw(turned, ctx)[1], "LineTo " + std::to_string(t.CenterPoint().x) + " " +
+                                        std::to_string(t.bottom) + " pen=0/0/#000000");
+    // At the threshold, and on paper, the letters are drawn.
+    ctx.greekBelow = 70;
+    EXPECT_EQ(Kinds(Draw(text, ctx)), "TextOut;");
+    ctx.greekBelow = 1000;
+    EXPECT_EQ(Kinds(Draw(text, ctx, true)), "TextOut;");
+}

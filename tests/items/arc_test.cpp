@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
@@ -456,4 +458,56 @@ TEST(CArcHostile, DamagedValuesStaySafeAndBounded)
     // A circle far across the range keeps its whole radius.
     CArc huge(CPoint(30, 40), CPoint(30, 40), CPoint(INT_MIN, INT_MIN), 0, 8);
     EXPECT_EQ(huge.GetRadial(), INT_MAX);
+}
+
+// The bounding walk as first written, evaluating cos and sin at every step:
+// the reference for the walk that looks the values up.
+static CRect LiteralArcBox(const CArc& arc, int type)
+{
+    const int64_t k = type != 0 ? 12 : 4;
+    const auto wrap = [](int64_t a) { return ((a % 360) + 360) % 360; };
+    int64_t s = wrap(arc.GetStartAngle()), e = wrap(arc.GetEndAngle());
+    if (s > e)
+        s -= 360;
+    else if (s == e)
+        e = s + 360;
+    const double rk = double(arc.GetRadial()) + double(k);
+    int64_t minX = INT64_MAX, minY = INT64_MAX, maxX = INT64_MIN, maxY = INT64_MIN;
+    for (int64_t i = s - 1; i <= e + 1; ++i) {
+        const double a = double(i) * 0.017453292519943278;
+        const int64_t x = arc.GetCenter().x + int64_t(std::trunc(rk * std::cos(a)));
+        const int64_t y = arc.GetCenter().y + int64_t(std::trunc(rk * std::sin(a)));
+        minX = std::min(minX, x), maxX = std::max(maxX, x);
+        minY = std::min(minY, y), maxY = std::max(maxY, y);
+    }
+    return CRect(int(minX - k), int(minY - k), int(maxX + k), int(maxY + k));
+}
+
+TEST(CArc, BoundingWalkMatchesTheLiteralOne)
+{
+    uint32_t seed = 99;
+    const auto next = [&seed](uint32_t m) { seed = seed * 1664525u + 1013904223u;
+        return (seed >> 8) % m; };
+    for (int i = 0; i < 3000; ++i) {
+        const int start = int(next(1440)) - 720, end = int(next(1440)) - 720;
+        const int radius = 1 + int(next(20000));
+        const int type = next(4) == 0 ? 1 : 0;
+        const CPoint centre(int(next(30000)) - 15000, int(next(30000)) - 15000);
+        const CArc arc(centre, radius, start, end, type);
+        const CRect box = arc.GetBoundingRect();
+        const CRect literal = LiteralArcBox(arc, type);
+        ASSERT_EQ(box, literal) << start << " " << end << " " << radius;
+    }
+}
+
+TEST(CArc, BoundingWalkAtTheRectangleLimitStaysWithinIt)
+{
+    // Part of the circle lies past the limit: the walk goes step by step.
+    const CArc arc(CPoint(0x3FFFFFFF - 50, 0), 100, 0, 0);
+    const CRect box = arc.GetBoundingRect();
+    EXPECT_EQ(box.right, 0x3FFFFFFF);
+    // Radius plus the allowance 4, and the box 4 wider again.
+    EXPECT_EQ(box.left, 0x3FFFFFFF - 50 - 108);
+    EXPECT_EQ(box.top, -108);
+    EXPECT_EQ(box.bottom, 108);
 }

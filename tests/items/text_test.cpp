@@ -992,3 +992,59 @@ TEST(CTextStore, ExtremeStoredValuesAreMeasuredWithoutOverflow)
         }
     }
 }
+
+// The property split as it was first written, one character at a time: the
+// reference for the faster split.
+static std::vector<CString> LiteralSplit(const CString& s)
+{
+    std::vector<CString> fields;
+    if (s.GetLength() < 1 || s[0] != '&')
+        return fields;
+    fields.emplace_back();
+    for (int p = 1; p < s.GetLength(); p += s.CharLengthAt(p)) {
+        const int len = s.CharLengthAt(p);
+        if (len == 1 && s[p] == '\\' && s[p + 1] == '&') {
+            fields.back() += "\\&";
+            ++p;
+            continue;
+        }
+        if (len == 1 && s[p] == '&') {
+            fields.emplace_back();
+            continue;
+        }
+        fields.back() += s.Mid(p, len);
+    }
+    return fields;
+}
+
+TEST(CTextProperty, SplitAndShownPropertyAgreeWithTheLiteralReading)
+{
+    // Ampersands, escapes, blanks, case, and double-byte characters whose
+    // trail byte is a backslash or an ampersand-like byte.
+    const char* pieces[] = {"&",    "\\",   "\\&",       "a",        "A",        " ",
+                            "Foot", "foot", "\x82\xA0", "\x83\x5C", "\x81\x95", "x"};
+    uint32_t seed = 12345;
+    const auto next = [&seed] { return seed = seed * 1103515245u + 12345u; };
+    for (int i = 0; i < 5000; ++i) {
+        std::string s = (next() >> 16) % 8 ? "&" : "";
+        const int n = int((next() >> 16) % 9);
+        for (int k = 0; k < n; ++k)
+            s += pieces[(next() >> 16) % (sizeof pieces / sizeof *pieces)];
+        const CText t(s.c_str(), CPoint(0, 0), 70, 8);
+        const std::vector<CString> fields = LiteralSplit(CString(s));
+        const int count = fields.size() >= 2 ? int(fields.size()) - 1 : 0;
+        ASSERT_EQ(t.IsProperty(), count) << s;
+        for (int k = 0; count && k <= count + 1; ++k) {
+            CString want;
+            const size_t index = k == 0 ? fields.size() - 1 : size_t(k);
+            if (index < fields.size()) {
+                want = fields[index];
+                want.Replace("\\&", "&");
+            }
+            ASSERT_EQ(t.GetPropertyVal(k), want) << s << " field " << k;
+        }
+        const bool literalShown =
+            t.IsProperty() && t.GetPropertyName().CompareNoCase(t.GetPropertyVal(1)) == 0;
+        ASSERT_EQ(t.IsDispProperty(), literalShown) << s;
+    }
+}

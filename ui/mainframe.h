@@ -1,0 +1,133 @@
+// CMainFrame: the main window - one child window per document, the File,
+// View and Window menus, the status bar, the recent lists, projects, the
+// autosave timer and the requests of second starts.
+//
+// Questions go through the core's host (CHost), so that tests can answer
+// them; only the file dialogs are the frame's own, and tests replace them
+// through SetFileChooser.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+#include <functional>
+
+#include "app/vireoapp.h"
+#include "editor/viewoptions.h"
+
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class CChildFrame;
+class CVIREOView;
+
+class CMainFrame : public QMainWindow, public CDocumentObserver {
+    Q_OBJECT
+
+public:
+    CMainFrame(CVIREOApp& app, CViewOptions& options, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    CVIREOApp& App() { return m_app; }
+
+    // --- files and projects ----------------------------------------------------------------------
+    // Opens a sheet file or, for ".dpj", makes it the current project and
+    // opens its sheets.  False when nothing opened.
+    bool OpenFile(const QString& path);
+    // The project becomes current and its sheets open (the previous project
+    // returns when none opens).  Modified documents are offered for saving
+    // first; false when the user cancelled or nothing opened.
+    bool OpenProjectFile(const QString& path);
+    // Several files chosen at once (the open dialog, files dropped on the
+    // window): a project among them becomes current first, then every sheet opens.
+    void OpenFiles(const QStringList& paths);
+    // Carries out the start-up decision for the command-line argument.
+    bool RunStartup(const QString& argument);
+    CVIREODoc* NewDocument(int sizeIndex, const QString& titleFile = QString());
+    bool SaveDocument(CVIREODoc& doc);
+    bool SaveDocumentAs(CVIREODoc& doc);
+    // Asks the save question of a modified document; true when it may close.
+    bool CanCloseDocument(CVIREODoc& doc);
+    bool CanCloseAll();
+    // Closes a document after the save question; true when it closed.
+    bool CloseDocument(CVIREODoc& doc);
+    // A child window asked to close (deferred until its event is over).
+    void RequestClose(CVIREODoc* doc);
+
+    // A request of a second start (code 12 and a file name).
+    void HandleInstanceMessage(int code, const QByteArray& data);
+
+    // The file dialogs: open (several files) and save-as (one); tests
+    // answer them.  The argument is the dialog's caption.
+    using OpenChooser = std::function<QStringList()>;
+    using SaveChooser = std::function<QString(const QString& suggested)>;
+    void SetFileChoosers(OpenChooser open, SaveChooser save);
+
+    // --- windows
+    // -------------------------------------------------------------------------------------
+    QList<CChildFrame*> Children() const;
+    CChildFrame* FindChild(const CVIREODoc* doc) const;
+    CChildFrame* ActiveChild() const;
+    CVIREOView* ActiveView() const;
+    QMdiArea* MdiArea() const { return m_mdi; }
+
+    // The status bar panes: 0 help, 1 coordinates, 2 zoom.
+    QString StatusPane(int pane) const;
+
+    // The window placement in the settings.
+    void StorePlacement();
+    void RestorePlacement();
+
+    // Runs the due autosaves now (the timer calls it).
+    void OnAutosaveTimer();
+
+    // CDocumentObserver
+    void DocumentOpened(CVIREODoc& doc) override;
+    void DocumentClosing(CVIREODoc& doc) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void CreateMenus();
+    void RebuildRecentMenus();
+    void RebuildWindowMenu();
+    void UpdateCommands();
+    void RefreshTitles();
+    void PollDocuments();
+    void ConnectView(CVIREOView* view);
+    void OnSubWindowActivated(QMdiSubWindow* window);
+    void OnOpen();
+    void OnNew();
+    void OnProjectDialog();
+    void OnRecentFile(int n);
+    void OnRecentProject(int n);
+    void OnLanguage(const QString& setting);
+    void OfferRecovery(CVIREODoc& doc);
+    QString DisplayName(const QString& path) const;
+    template <class F> void WithView(F f);
+
+    CVIREOApp& m_app;
+    CViewOptions& m_options;
+    QMdiArea* m_mdi;
+    QLabel* m_helpPane;
+    QLabel* m_coordPane;
+    QLabel* m_zoomPane;
+    QMenu* m_recentFiles = nullptr;
+    QMenu* m_recentProjects = nullptr;
+    QMenu* m_windowMenu = nullptr;
+    QList<QAction*> m_viewActions; // need an open document
+    QAction* m_closeAction = nullptr;
+    QAction* m_saveAction = nullptr;
+    QAction* m_saveAsAction = nullptr;
+    QPointer<CVIREOView> m_connectedView;
+    QTimer m_pollTimer;
+    QTimer m_autosaveTimer;
+    int m_lastEditSum = 0;
+    bool m_autosaveNotice = true;
+    OpenChooser m_openChooser;
+    SaveChooser m_saveChooser;
+};
