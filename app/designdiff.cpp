@@ -89,11 +89,6 @@ CDiffPart DiffPartOf(const CPart& part)
     return {part.GetRefName(), part.GetPartName(), part.GetValName(), SheetOf(part)};
 }
 
-CString PinText(const CNetName& node)
-{
-    return node.GetRefName() + "-" + node.GetPinNo();
-}
-
 // A net as the diff sees it: its name and its pins (upper case, sorted).
 struct NetView {
     CString name;
@@ -101,14 +96,14 @@ struct NetView {
     std::vector<std::string> ids; // matching keys, sorted
 };
 
-std::vector<NetView> NetViews(const CItemList<CNet>& nets,
-                              const std::unordered_map<std::string, CString>* renamed)
+// The pins of one side as matching keys, with the references of the old side
+// renamed.
+std::vector<std::vector<std::pair<CString, std::string>>> NetPins(
+    const CItemList<CNet>& nets, const std::unordered_map<std::string, CString>* renamed)
 {
-    std::vector<NetView> views;
+    std::vector<std::vector<std::pair<CString, std::string>>> pins;
     for (const CNet& net : nets) {
-        if (net.Nodes().empty())
-            continue;
-        NetView v;
+        auto& list = pins.emplace_back();
         for (const CNetName& node : net.Nodes()) {
             CString ref = node.GetRefName();
             if (renamed) {
@@ -117,13 +112,46 @@ std::vector<NetView> NetViews(const CItemList<CNet>& nets,
                     ref = it->second;
             }
             const CString pin = ref + "-" + node.GetPinNo();
-            v.pins.push_back(pin);
-            v.ids.push_back(Upper(pin));
+            list.emplace_back(pin, Upper(pin));
         }
+    }
+    return pins;
+}
+
+// Keys that name no single pin: those of unnumbered parts ("U?-1") and those
+// that occur more than once on a side (duplicate references R5 and r5).
+void AddAmbiguous(const std::vector<std::vector<std::pair<CString, std::string>>>& side,
+                  std::unordered_set<std::string>& ambiguous)
+{
+    std::unordered_set<std::string> seen;
+    for (const auto& net : side)
+        for (const auto& [pin, id] : net)
+            if (id.find('?') != std::string::npos || !seen.insert(id).second)
+                ambiguous.insert(id);
+}
+
+std::vector<NetView> NetViews(const CItemList<CNet>& nets,
+                              const std::vector<std::vector<std::pair<CString, std::string>>>& pins,
+                              const std::unordered_set<std::string>& ambiguous)
+{
+    std::vector<NetView> views;
+    size_t index = 0;
+    for (const CNet& net : nets) {
+        const auto& list = pins[index++];
+        NetView v;
+        for (const auto& [pin, id] : list) {
+            if (ambiguous.count(id))
+                continue;
+            v.pins.push_back(pin);
+            v.ids.push_back(id);
+        }
+        if (v.ids.empty())
+            continue; // nothing on it can be told apart
         std::sort(v.ids.begin(), v.ids.end());
         v.ids.erase(std::unique(v.ids.begin(), v.ids.end()), v.ids.end());
-        v.name = net.Names().empty() ? "(" + PinText(net.Nodes().front()) + ")"
-                                     : net.Names().front();
+        // The names the net builder gives open pins are its own, not the user's.
+        const bool named = !net.Names().empty() && net.Names().front().Left(7) != "{VIREO}";
+        v.name = named ? net.Names().front() : CString("(unnamed)");
         views.push_back(std::move(v));
     }
     return views;
@@ -261,7 +289,11 @@ bool DiffDesigns(const std::vector<CJobDocument>& before, const std::vector<CJob
         if (!matchedB[j])
             out.partsAdded.push_back(DiffPartOf(*b.numbered[j]));
 
-    DiffNets(NetViews(a.nets, &renamed), NetViews(b.nets, nullptr), out);
+    const auto pinsA = NetPins(a.nets, &renamed), pinsB = NetPins(b.nets, nullptr);
+    std::unordered_set<std::string> ambiguous;
+    AddAmbiguous(pinsA, ambiguous);
+    AddAmbiguous(pinsB, ambiguous);
+    DiffNets(NetViews(a.nets, pinsA, ambiguous), NetViews(b.nets, pinsB, ambiguous), out);
 
     SortByReference(out.renamed, [](const CDiffRename& r) { return r.before; });
     SortByReference(out.partsAdded, [](const CDiffPart& p) { return p.ref; });

@@ -12,7 +12,8 @@
 // overlaps first).  A pair with the same pins is unchanged (or only
 // renamed); a pair with different pins is a changed net; nets left unpaired
 // were added or removed.  Unnumbered parts ("R?") cannot be matched and are
-// only counted.
+// only counted; pins whose reference is not unique on a side (R5 beside r5)
+// are left out of the net comparison, and nets with nothing else on them.
 #pragma once
 
 #include <vector>
@@ -34,7 +35,7 @@ struct CDiffRename {
 };
 
 struct CDiffNet {
-    CString name;               // the net's name, or its first pin in parentheses
+    CString name;               // the net's name, or "(unnamed)"
     std::vector<CString> pins;  // "R1-2" ...
 };
 

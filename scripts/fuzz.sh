@@ -21,8 +21,9 @@ case "$target" in
     fuzz_libindex) seeds=libindex ;;
     fuzz_textlib) seeds=textlib ;;
     fuzz_reporttemplate) seeds=reporttemplate ;;
+    fuzz_wasis) seeds=wasis ;;
     *) echo "unknown fuzz target $target (fuzz_schematic, fuzz_textform, fuzz_tango, fuzz_dxfheader," \
-            "fuzz_project, fuzz_library, fuzz_libindex, fuzz_textlib, fuzz_reporttemplate)" >&2; exit 2 ;;
+            "fuzz_project, fuzz_library, fuzz_libindex, fuzz_textlib, fuzz_reporttemplate, fuzz_wasis)" >&2; exit 2 ;;
 esac
 
 "$root/scripts/install-deps.sh" --fuzz
