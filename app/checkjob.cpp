@@ -150,12 +150,6 @@ CString MissingBlocks(const CHtmlTemplate::ListBlock& block, std::vector<CString
     return out + block.end;
 }
 
-bool Cancelled(int step)
-{
-    Host().ProgressStep(step);
-    return Host().IsCancelled();
-}
-
 } // namespace
 
 CCheckOptions CCheckOptions::FromSettings()
@@ -323,7 +317,7 @@ CCheckResult RunCheckJob(const CCheckOptions& options, const CProjectJob& job)
             CheckConnectionPoints(*doc.main, sheetText, result.report);
             CheckOverlappingPins(*doc.main, sheetText, result.report);
         }
-        if (Cancelled(int(i))) {
+        if (JobStep(int(i))) {
             Host().ProgressEnd();
             return result;
         }

@@ -39,13 +39,8 @@ struct CNetlistOptions {
     bool WritesComponentFile() const;
 };
 
-struct CNetlistJob {
-    std::vector<CJobDocument> documents; // in their order
-    std::filesystem::path outputBase;    // outputs are this plus their extensions
-    std::vector<CString> fileList;       // the HTML report's file list
-    std::filesystem::path dataFolder;    // report template and board header file
-    CString date;                        // the creation date (ReportDate())
-};
+// The data folder holds the report template and the board header file.
+using CNetlistJob = CProjectJob;
 
 struct CNetlistResult {
     enum Status { Done, Failed, Cancelled };

@@ -88,12 +88,6 @@ auto RefOrderKey(const CString& ref)
     return std::make_tuple(prefix.MakeLower().str(), number, suffix.MakeLower().str());
 }
 
-bool Step(int step)
-{
-    Host().ProgressStep(step);
-    return Host().IsCancelled();
-}
-
 } // namespace
 
 CPartListOptions CPartListOptions::FromSettings(const std::filesystem::path& project)
@@ -180,7 +174,7 @@ bool BuildPartList(const CSheet& parts, const CPartListOptions& options, CPartLi
             AddDistinct(out.noPartList, noPartList, ref);
         if (NotMounted(part, options.variant))
             AddDistinct(out.noMount, noMount, ref);
-        if (Step(step++)) {
+        if (JobStep(step++)) {
             Host().ProgressEnd();
             return true;
         }
@@ -196,7 +190,7 @@ bool BuildPartList(const CSheet& parts, const CPartListOptions& options, CPartLi
     std::vector<Group> groups;
     std::unordered_map<std::vector<CString>, size_t, KeyHash> groupOf;
     for (const CPart& part : parts.Parts()) {
-        const bool cancelled = Step(step++);
+        const bool cancelled = JobStep(step++);
         const CString ref = PartListReference(part);
         const CString upper = Cp932Upper(ref);
         if (noPartList.count(upper.str()) == 0) {
@@ -230,7 +224,7 @@ bool BuildPartList(const CSheet& parts, const CPartListOptions& options, CPartLi
         for (const CString& ref : group.record.refs)
             keys.push_back(RefOrderKey(ref));
         ApplyOrder(group.record.refs, SelectionSortOrder(keys, std::less<>()));
-        if (Step(step++)) {
+        if (JobStep(step++)) {
             Host().ProgressEnd();
             return true;
         }
@@ -246,7 +240,7 @@ bool BuildPartList(const CSheet& parts, const CPartListOptions& options, CPartLi
     });
     for (const auto& entry : order) {
         out.records.push_back(std::move(groups[entry.second].record));
-        if (Step(step++)) {
+        if (JobStep(step++)) {
             Host().ProgressEnd();
             return true;
         }

@@ -62,12 +62,6 @@ std::string Lower(CString s)
     return s.MakeLower().str();
 }
 
-bool Step(int step)
-{
-    Host().ProgressStep(step);
-    return Host().IsCancelled();
-}
-
 void RecordChange(const CJobDocument& doc, const CSheet& before, const CSheet& after)
 {
     if (!doc.history)
@@ -200,7 +194,7 @@ Numbered NumberParts(std::vector<Item>& items, const CPartNoOptions& options, in
             at->second.number = number;
         if (number > 0 && item.part->GetRefName().Find('?') < 0 && item.part->GetPackageMax() >= 2)
             packages.Add(item, number, step);
-        if (Step(step++)) {
+        if (JobStep(step++)) {
             Host().ProgressEnd();
             return Numbered::Cancelled;
         }
@@ -216,7 +210,7 @@ Numbered NumberParts(std::vector<Item>& items, const CPartNoOptions& options, in
     Host().ProgressBegin(FromUtf8("リファレンスを計算"), int(items.size()));
     for (size_t position = 0; position < items.size(); ++position) {
         Item& item = items[position];
-        const bool cancelled = Step(int(position));
+        const bool cancelled = JobStep(int(position));
         if (item.part->GetRefName().Find('?') >= 0) {
             CString prefix, suffix;
             int ignored;
@@ -269,7 +263,7 @@ bool WriteBack(const std::vector<CJobDocument>& docs, const std::vector<Item>& i
         const EditableParts editable(doc);
         CSheet before, after;
         for (const Item* item : byDocument[d]) {
-            cancelled = Step(step++);
+            cancelled = JobStep(step++);
             const CPart* source = item->origin.part;
             const CString& now = source->GetRefName();
             const CString& wanted = item->part->GetRefName();
@@ -380,7 +374,7 @@ bool ResolveFull(const std::vector<CWasIsRecord>& records, DocumentFinder& finde
         return false;
     };
     for (const CWasIsRecord& r : records) {
-        if ((cancelled = Step(step++))) {
+        if ((cancelled = JobStep(step++))) {
             Host().ProgressEnd();
             return false;
         }

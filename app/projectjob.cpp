@@ -182,3 +182,9 @@ CString ReportDate()
     }
     return ReportDate(t);
 }
+
+bool JobStep(int step)
+{
+    Host().ProgressStep(step);
+    return Host().IsCancelled();
+}

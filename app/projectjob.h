@@ -88,6 +88,10 @@ int DocumentNumberOfTag(const CString& docText);
 // A part's tag text after "{VIREO:DOCNAME}" ("path [n]"); empty without one.
 CString PartDocumentText(const CPart& part);
 
+// Reports a step of the running phase to the host; true when the user
+// cancelled.
+bool JobStep(int step);
+
 // A report's creation date, "%Y/%m/%d  %H:%M:%S" in Japan time:
 // SOURCE_DATE_EPOCH when it is set, else now.
 CString ReportDate();

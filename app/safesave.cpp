@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "app/fileaccess.h"
+#include "base/fileio.h"
 
 namespace {
 
@@ -107,14 +108,8 @@ CSafeSaveResult SaveFileSafely(const std::filesystem::path& target, const std::v
                                const CSafeSaveOptions& options)
 {
     CSafeSaveResult result;
-    // Saving through a symbolic link replaces the file it points to.
     std::error_code ec;
-    std::filesystem::path path = target;
-    if (std::filesystem::is_symlink(target, ec)) {
-        const std::filesystem::path resolved = std::filesystem::weakly_canonical(target, ec);
-        if (!ec)
-            path = resolved;
-    }
+    const std::filesystem::path path = WriteTarget(target);
     const std::filesystem::path dir = path.has_parent_path() ? path.parent_path() : ".";
     struct stat old;
     const bool exists = ::stat(path.c_str(), &old) == 0;

@@ -5,28 +5,18 @@
 // INPUT is one project (.dpj: its checked sheets, in list order) or sheets
 // (.dcd or .txt, in the order given).  The options override the settings
 // (Tool section) for this run only; nothing is written back.
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <list>
 #include <string>
 #include <vector>
 
-#include "app/datafolder.h"
 #include "app/netlistjob.h"
-#include "app/projectfile.h"
 #include "base/codepage.h"
 #include "commands.h"
+#include "designinput.h"
 #include "netlist/netformat.h"
-#include "schematicio.h"
 
 namespace {
-
-bool EndsWithNoCase(const std::string& s, const std::string& suffix)
-{
-    return s.size() >= suffix.size() &&
-           CString(s.substr(s.size() - suffix.size())).CompareNoCase(CString(suffix)) == 0;
-}
 
 bool ParseStart(const std::string& text, int& out)
 {
@@ -103,36 +93,10 @@ int NetlistCommand(const CommandArgs& args)
     if (CString problem = options.Check(); !problem.IsEmpty())
         return Usage("netlist: " + ToUtf8(problem));
 
-    std::string project;
-    std::vector<std::string> sheets = inputs;
-    if (EndsWithNoCase(inputs.front(), ".dpj")) {
-        if (inputs.size() != 1)
-            return Usage("netlist: a project is the only input");
-        project = inputs.front();
-        sheets.clear();
-        if (CProjectFile::ReadFileList(project, false, false, sheets) < 0)
-            return Fail(project, "cannot be read or is not a project file");
-        if (sheets.empty())
-            return Fail(project, "has no checked sheets");
-    }
-
-    std::list<LoadedSchematic> loaded; // stable addresses for the job's sheet pointers
-    CNetlistJob job;
-    for (const std::string& sheet : sheets) {
-        LoadedSchematic& doc = loaded.emplace_back();
-        std::string error;
-        if (!LoadSchematic(sheet, doc, error))
-            return Fail(sheet, error);
-        job.documents.push_back({sheet, &doc.main, nullptr, doc.header.width, doc.header.height});
-    }
-    job.outputBase =
-        base.empty() ? OutputBase(project, job.documents) : std::filesystem::path(base);
-    for (const std::string& sheet : sheets)
-        job.fileList.push_back(FromUtf8(sheet));
-    if (!project.empty())
-        std::reverse(job.fileList.begin(), job.fileList.end());
-    job.dataFolder = DataFolder();
-    job.date = ReportDate();
+    CliDesign design;
+    if (const int status = design.Open("netlist", inputs, base); status != kExitOk)
+        return status;
+    const CNetlistJob& job = design.Job();
 
     const CNetlistResult result = RunNetlistJob(options, job);
     if (result.status == CNetlistResult::Cancelled)

@@ -34,16 +34,22 @@ void WriteFileAtomically(const std::filesystem::path& target, const std::vector<
     pending.Commit();
 }
 
-CPendingFile::CPendingFile(const std::filesystem::path& target, const std::vector<uint8_t>& bytes)
+std::filesystem::path WriteTarget(const std::filesystem::path& path)
 {
     // Writing through a symbolic link replaces the file it points to, not the link.
     std::error_code ec;
-    std::filesystem::path path = target;
-    if (std::filesystem::is_symlink(target, ec)) {
-        const std::filesystem::path resolved = std::filesystem::weakly_canonical(target, ec);
+    if (std::filesystem::is_symlink(path, ec)) {
+        std::filesystem::path resolved = std::filesystem::weakly_canonical(path, ec);
         if (!ec)
-            path = resolved;
+            return resolved;
     }
+    return path;
+}
+
+CPendingFile::CPendingFile(const std::filesystem::path& target, const std::vector<uint8_t>& bytes)
+{
+    const std::filesystem::path path = WriteTarget(target);
+    std::error_code ec;
     const std::filesystem::path dir = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
     // The temporary name adds 8 bytes to the file name; a name near the file
     // system's limit would make it too long, so only its start is used.

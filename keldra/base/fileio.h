@@ -13,6 +13,10 @@ std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& path);
 // over the target.  CFileException when it cannot.
 void WriteFileAtomically(const std::filesystem::path& path, const std::vector<uint8_t>& bytes);
 
+// The file a write to path replaces: the file a symbolic link points to, or
+// path itself.
+std::filesystem::path WriteTarget(const std::filesystem::path& path);
+
 // The same replacement in two steps, for writers that must do something
 // between "the new content is safely on disk" and "it takes the old file's
 // place" (a backup copy, for instance).  Write leaves the complete content in

@@ -11,10 +11,7 @@ trap 'rm -rf "$work"' EXIT
 export VIREO_CONFIG="$work/settings.ini"
 failures=0
 
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
+. "$(dirname "$0")/testlib.sh"
 
 # The item counts of `info` (everything after the header lines).
 counts() {

@@ -13,10 +13,7 @@ export VIREO_CONFIG="$work/settings.ini"
 export SOURCE_DATE_EPOCH=1000000000
 failures=0
 
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
+. "$(dirname "$0")/testlib.sh"
 
 # expect STATUS COMMAND...: runs the command and checks its exit status.
 expect() {

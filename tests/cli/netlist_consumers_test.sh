@@ -14,10 +14,7 @@ export VIREO_CONFIG="$work/settings.ini"
 failures=0
 ran=0
 
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
+. "$(dirname "$0")/testlib.sh"
 
 if command -v pcb-rnd >/dev/null; then
     ran=1

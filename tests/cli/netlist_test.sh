@@ -13,10 +13,7 @@ export VIREO_CONFIG="$work/settings.ini"
 export SOURCE_DATE_EPOCH=1704132245 # 2024/01/02 03:04:05 in Japan
 failures=0
 
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
+. "$(dirname "$0")/testlib.sh"
 
 crlf() { sed 's/$/\r/' "$1"; }
 

@@ -13,11 +13,7 @@ trap 'rm -rf "$work"' EXIT
 export VIREO_CONFIG="$work/settings.ini"
 export SOURCE_DATE_EPOCH=1704132245
 failures=0
-
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
+. "$(dirname "$0")/testlib.sh"
 
 # Our outputs are Shift-JIS with CR LF; the expected files are UTF-8 with LF.
 readable() { tr -d '\r' <"$1" | iconv -f CP932 -t UTF-8; }
