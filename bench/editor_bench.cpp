@@ -18,7 +18,7 @@
 #include "base/fileio.h"
 #include "base/memoryprofile.h"
 #include "base/profile.h"
-#include "editor/vireoview.h"
+#include "editor/view/vireoview.h"
 #include "gate.h"
 #include "sheet/schematicfile.h"
 

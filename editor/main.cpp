@@ -13,11 +13,11 @@
 #include "app/startup.h"
 #include "app/vireoapp.h"
 #include "base/host.h"
-#include "editor/viewoptions.h"
-#include "ui/mainframe.h"
-#include "ui/qthost.h"
-#include "ui/singleinstance.h"
-#include "ui/translations.h"
+#include "editor/view/viewoptions.h"
+#include "editor/window/mainframe.h"
+#include "editor/window/qthost.h"
+#include "editor/window/singleinstance.h"
+#include "editor/window/translations.h"
 
 int main(int argc, char** argv)
 {

@@ -13,12 +13,12 @@
 #include "app/vireoapp.h"
 #include "base/memoryprofile.h"
 #include "base/profile.h"
-#include "editor/viewoptions.h"
-#include "editor/vireoview.h"
+#include "editor/view/viewoptions.h"
+#include "editor/view/vireoview.h"
 #include "support/fakehost.h"
 #include "support/tempdir.h"
-#include "ui/childframe.h"
-#include "ui/mainframe.h"
+#include "editor/window/childframe.h"
+#include "editor/window/mainframe.h"
 
 class CEditorEnv {
 public:

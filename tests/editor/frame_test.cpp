@@ -12,7 +12,7 @@
 #include "app/vireodoc.h"
 #include "base/profile.h"
 #include "editorenv.h"
-#include "ui/dlgproject.h"
+#include "editor/dialogs/dlgproject.h"
 
 TEST(EditorFrame, AutosaveWritesTheSideFileOfAnEditedSheet)
 {

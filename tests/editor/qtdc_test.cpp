@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "editor/qtdc.h"
+#include "editor/view/qtdc.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <cstdlib>
 
 #include "app/vireodoc.h"
-#include "editor/vireoview.h"
+#include "editor/view/vireoview.h"
 #include "editorenv.h"
 
 namespace {

@@ -11,12 +11,12 @@
 #include <fstream>
 
 #include "app/vireodoc.h"
-#include "editor/qtstring.h"
-#include "editor/vireoview.h"
+#include "editor/view/qtstring.h"
+#include "editor/view/vireoview.h"
 #include "editorenv.h"
-#include "ui/dlgproject.h"
-#include "ui/singleinstance.h"
-#include "ui/translations.h"
+#include "editor/dialogs/dlgproject.h"
+#include "editor/window/singleinstance.h"
+#include "editor/window/translations.h"
 
 namespace {
 

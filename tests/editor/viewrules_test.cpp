@@ -5,11 +5,11 @@
 
 #include <random>
 
-#include "editor/gesture.h"
-#include "editor/grid.h"
-#include "editor/statusformat.h"
-#include "ui/singleinstance.h"
-#include "ui/windowplacement.h"
+#include "editor/view/gesture.h"
+#include "editor/view/grid.h"
+#include "editor/view/statusformat.h"
+#include "editor/window/singleinstance.h"
+#include "editor/window/windowplacement.h"
 
 TEST(Grid, SnapsHalfBackAndMoreForward)
 {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <random>
 
-#include "editor/zoommapping.h"
+#include "editor/view/zoommapping.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "ui/qthost.h"
+#include "editor/window/qthost.h"
 
 #include <QApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
 
-#include "editor/qtstring.h"
+#include "editor/view/qtstring.h"
 
 void CQtHost::Message(const CString& text, Severity severity)
 {

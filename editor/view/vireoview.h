@@ -18,9 +18,9 @@
 #include <QString>
 #include <QTimer>
 
-#include "editor/gesture.h"
-#include "editor/viewoptions.h"
-#include "editor/zoomview.h"
+#include "editor/view/gesture.h"
+#include "editor/view/viewoptions.h"
+#include "editor/view/zoomview.h"
 #include "export/drawcontext.h"
 
 class CVIREODoc;

@@ -1,4 +1,4 @@
-#include "editor/zoomview.h"
+#include "editor/view/zoomview.h"
 
 #include <QCursor>
 #include <QResizeEvent>

@@ -1,4 +1,4 @@
-#include "ui/windowplacement.h"
+#include "editor/window/windowplacement.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "ui/dlgfilenew.h"
+#include "editor/dialogs/dlgfilenew.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -7,7 +7,7 @@
 
 #include "app/datafolder.h"
 #include "app/settings.h"
-#include "editor/qtstring.h"
+#include "editor/view/qtstring.h"
 #include "sheet/schematicfile.h"
 
 CDlgFileNew::CDlgFileNew(QWidget* parent)

@@ -1,4 +1,4 @@
-#include "ui/mainframe.h"
+#include "editor/window/mainframe.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -20,14 +20,14 @@
 #include "app/startup.h"
 #include "base/host.h"
 #include "base/profile.h"
-#include "editor/qtstring.h"
-#include "editor/vireoview.h"
-#include "ui/childframe.h"
-#include "ui/dlgfilenew.h"
-#include "ui/dlgproject.h"
-#include "ui/qthost.h"
-#include "ui/translations.h"
-#include "ui/windowplacement.h"
+#include "editor/view/qtstring.h"
+#include "editor/view/vireoview.h"
+#include "editor/window/childframe.h"
+#include "editor/dialogs/dlgfilenew.h"
+#include "editor/dialogs/dlgproject.h"
+#include "editor/window/qthost.h"
+#include "editor/window/translations.h"
+#include "editor/window/windowplacement.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "ui/childframe.h"
+#include "editor/window/childframe.h"
 
 #include <QCloseEvent>
 
 #include "app/vireodoc.h"
-#include "editor/qtstring.h"
-#include "editor/vireoview.h"
-#include "ui/mainframe.h"
+#include "editor/view/qtstring.h"
+#include "editor/view/vireoview.h"
+#include "editor/window/mainframe.h"
 
 CChildFrame::CChildFrame(CVIREODoc& doc, CViewOptions& options, CMainFrame& frame)
     : m_doc(doc), m_frame(frame), m_view(new CVIREOView(doc, options))

@@ -1,4 +1,4 @@
-#include "editor/qtdc.h"
+#include "editor/view/qtdc.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "editor/qtstring.h"
+#include "editor/view/qtstring.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <functional>
 
 #include "app/vireoapp.h"
-#include "editor/viewoptions.h"
+#include "editor/view/viewoptions.h"
 
 class QLabel;
 class QMdiArea;

@@ -1,4 +1,4 @@
-#include "ui/translations.h"
+#include "editor/window/translations.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -7,7 +7,7 @@
 #include "app/settings.h"
 #include "base/messages.h"
 #include "base/profile.h"
-#include "editor/qtstring.h"
+#include "editor/view/qtstring.h"
 
 QString ChooseLanguage(const QString& setting, const QLocale& system)
 {

@@ -8,8 +8,8 @@
 
 #include <QAbstractScrollArea>
 
-#include "editor/qtdc.h"
-#include "editor/zoommapping.h"
+#include "editor/view/qtdc.h"
+#include "editor/view/zoommapping.h"
 
 class CZoomView : public QAbstractScrollArea {
     Q_OBJECT

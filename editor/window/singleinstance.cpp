@@ -1,4 +1,4 @@
-#include "ui/singleinstance.h"
+#include "editor/window/singleinstance.h"
 
 #include <QLocalServer>
 #include <QLocalSocket>

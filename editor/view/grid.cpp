@@ -1,4 +1,4 @@
-#include "editor/grid.h"
+#include "editor/view/grid.h"
 
 #include <algorithm>
 #include <cmath>

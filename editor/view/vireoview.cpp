@@ -1,4 +1,4 @@
-#include "editor/vireoview.h"
+#include "editor/view/vireoview.h"
 
 #include <QCursor>
 #include <QKeyEvent>
@@ -11,8 +11,8 @@
 
 #include "app/vireodoc.h"
 #include "base/profile.h"
-#include "editor/grid.h"
-#include "editor/statusformat.h"
+#include "editor/view/grid.h"
+#include "editor/view/statusformat.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "editor/zoommapping.h"
+#include "editor/view/zoommapping.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "editor/viewoptions.h"
+#include "editor/view/viewoptions.h"
 
 #include "app/settings.h"
 

@@ -1,4 +1,4 @@
-#include "editor/statusformat.h"
+#include "editor/view/statusformat.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "editor/gesture.h"
+#include "editor/view/gesture.h"
 
 Gesture ClassifyGesture(int dx, int dy)
 {

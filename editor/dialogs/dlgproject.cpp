@@ -1,4 +1,4 @@
-#include "ui/dlgproject.h"
+#include "editor/dialogs/dlgproject.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,7 +19,7 @@
 #include "app/vireoapp.h"
 #include "base/host.h"
 #include "base/profile.h"
-#include "editor/qtstring.h"
+#include "editor/view/qtstring.h"
 
 namespace {
 
