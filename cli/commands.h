@@ -29,3 +29,5 @@ int AnnotateCommand(const CommandArgs& args);
 int NetIndexCommand(const CommandArgs& args);
 int CheckCommand(const CommandArgs& args);
 int DiffCommand(const CommandArgs& args);
+int EditCommand(const CommandArgs& args);
+int NewCommand(const CommandArgs& args);

@@ -15,6 +15,8 @@
 //                              part list, numbering and Was-Is files, net index,
 //                              check log of a design
 //   vireo-cli diff OLD NEW     what changed between two revisions
+//   vireo-cli edit SHEET SCRIPT -o OUT   run an edit script on a sheet
+//   vireo-cli new OUT          an empty sheet
 //
 // Exit status: 0 success, 1 a file could not be read or written, 2 usage,
 // 5 findings (erc and check --fail-on-findings, diff --fail-on-changes).
@@ -106,6 +108,12 @@ const char kUsage[] =
     "  diff [--wasis FILE] [--fail-on-changes] OLD NEW   (or OLD... -- NEW...)\n"
     "                   parts and nets added, removed or changed between two\n"
     "                   revisions; --wasis writes the reference changes\n"
+    "  edit SHEET SCRIPT -o OUT\n"
+    "                   run an edit script (one event a line: command, click, press,\n"
+    "                   move, release, key, wheel, answer) on a sheet with the editor's\n"
+    "                   editing engine and write OUT (.dcd or .txt)\n"
+    "  new [--size A4|A3|A2|A4P|A3P|A2P] OUT\n"
+    "                   write an empty sheet (size: the File > New setting)\n"
     "\n"
     "options:\n"
     "  --yes            answer yes to questions (default: the question's default, else no)\n"
@@ -193,6 +201,8 @@ const Command kCommands[] = {
     {"netindex", NetIndexCommand},
     {"check", CheckCommand},
     {"diff", DiffCommand},
+    {"edit", EditCommand},
+    {"new", NewCommand},
 };
 
 }  // namespace

@@ -185,10 +185,14 @@ void CSchematicFile::WriteHeader(CArchive& ar, const CDocumentHeader& header)
 
 CDocumentHeader CSchematicFile::NewDocumentHeader()
 {
+    return NewDocumentHeader(Profile().GetInt("Sheet", "Work", kDefaultSizeCode));
+}
+
+CDocumentHeader CSchematicFile::NewDocumentHeader(int code)
+{
     CProfile& profile = Profile();
     CDocumentHeader header;
     header.version = kVersion;
-    int code = profile.GetInt("Sheet", "Work", kDefaultSizeCode);
     // A size code the program does not know would index past the three
     // paper sizes; such a setting gets the default size.
     if (code < 0 || code >= kSizeCodes)

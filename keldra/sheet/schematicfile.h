@@ -68,6 +68,8 @@ public:
     // (three numbers each, for A2, A3 and A4; portrait sizes swap them), the
     // visible area the whole sheet.
     static CDocumentHeader NewDocumentHeader();
+    // The same for a given size code (0..5); an unknown code is the default size.
+    static CDocumentHeader NewDocumentHeader(int sizeCode);
 
     // The title-block file name of a size code: "Title.A3", "Title.A4P", ...
     static CString TitleFileName(int sizeCode);

@@ -1,0 +1,42 @@
+// CEditHost: what the editing engine asks of the front end that drives it.
+//
+// The Qt view implements it with real menus and dialogs and draws what it is
+// told; a script run answers from the script's queued answers.  The engine
+// changes the document itself (always through its recorded operations) and
+// tells the host only which part of the sheet to draw again.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "base/rect.h"
+
+class CText;
+
+struct CMenuEntry {
+    int command = 0; // 0: a separator
+    bool enabled = true;
+    bool checked = false;
+};
+
+class CEditHost {
+public:
+    virtual ~CEditHost() = default;
+
+    // The drawing changed in this sheet rectangle: draw that part again.
+    virtual void Repaint(const CRect& area) = 0;
+    // What follows the cursor (the selection sheet, the legs being routed,
+    // the select box) changed: draw it again over the unchanged sheet.
+    virtual void OverlayChanged() {}
+    // Status bar: pane 0 the key help, pane 1 coordinates and details (UTF-8).
+    virtual void Status(int /*pane*/, const std::string& /*text*/) {}
+    // Shows a pop-up menu ("入力", "EDIT", "反転・回転", "ピンの向き") and
+    // returns the chosen command id, 0 for none.
+    virtual int PopupMenu(const std::string& name, const std::vector<CMenuEntry>& entries) = 0;
+    // The text dialog on a new text (its settings preset); false for Cancel.
+    virtual bool InputText(CText& text) = 0;
+    // The cursor keys moved the cursor point: move the mouse there.
+    virtual void MoveCursor(const CPoint& /*sheetPoint*/) {}
+    // The grid pitch or style changed.
+    virtual void GridChanged() {}
+};

@@ -1,0 +1,277 @@
+#include "app/edit/editscript.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+
+#include "app/edit/editengine.h"
+#include "app/edit/editids.h"
+#include "base/codepage.h"
+#include "items/text.h"
+
+namespace {
+
+// Splits a line into words; a word in double quotes may hold blanks and
+// \" and \\ escapes.
+bool Words(const std::string& line, std::vector<std::string>& out, std::string& error)
+{
+    size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t' || line[i] == '\r'))
+            ++i;
+        if (i >= line.size())
+            break;
+        std::string w;
+        if (line[i] == '"') {
+            ++i;
+            bool closed = false;
+            while (i < line.size()) {
+                const char c = line[i++];
+                if (c == '\\' && i < line.size() && (line[i] == '"' || line[i] == '\\')) {
+                    w += line[i++];
+                } else if (c == '"') {
+                    closed = true;
+                    break;
+                } else {
+                    w += c;
+                }
+            }
+            if (!closed) {
+                error = "unterminated string";
+                return false;
+            }
+        } else {
+            while (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r')
+                w += line[i++];
+        }
+        out.push_back(w);
+    }
+    return true;
+}
+
+bool Number(const std::string& s, int& v)
+{
+    if (s.empty())
+        return false;
+    char* end = nullptr;
+    const long n = std::strtol(s.c_str(), &end, 10);
+    if (*end != '\0' || n < -100000000L || n > 100000000L)
+        return false;
+    v = int(n);
+    return true;
+}
+
+// Flags after the fixed words: buttons (when allowed) and modifiers.
+bool Flags(const std::vector<std::string>& w, size_t from, bool buttons, int& flags,
+           std::string& error)
+{
+    for (size_t i = from; i < w.size(); ++i) {
+        const std::string& f = w[i];
+        if (f == "shift")
+            flags |= editflag::kShift;
+        else if (f == "ctrl")
+            flags |= editflag::kCtrl;
+        else if (buttons && f == "left")
+            flags = (flags & ~7) | editflag::kLeft;
+        else if (buttons && f == "right")
+            flags = (flags & ~7) | editflag::kRight;
+        else if (buttons && f == "middle")
+            flags = (flags & ~7) | editflag::kMiddle;
+        else {
+            error = "unknown word '" + f + "'";
+            return false;
+        }
+    }
+    return true;
+}
+
+bool ParseLine(const std::vector<std::string>& w, CScriptEvent& e, std::string& error)
+{
+    const std::string& verb = w[0];
+    if (verb == "command") {
+        if (w.size() != 2 || (e.code = EditCommandId(w[1])) == 0) {
+            error = w.size() != 2 ? "command takes one name" : "unknown command '" + w[1] + "'";
+            return false;
+        }
+        e.kind = CScriptEvent::Command;
+        return true;
+    }
+    if (verb == "click" || verb == "press" || verb == "release" || verb == "move") {
+        if (w.size() < 3 || !Number(w[1], e.point.x) || !Number(w[2], e.point.y)) {
+            error = verb + " takes X Y";
+            return false;
+        }
+        const bool button = verb != "move";
+        e.flags = button ? editflag::kLeft : 0;
+        if (!Flags(w, 3, button, e.flags, error))
+            return false;
+        e.kind = verb == "click"     ? CScriptEvent::Click
+                 : verb == "press"   ? CScriptEvent::Press
+                 : verb == "release" ? CScriptEvent::Release
+                                     : CScriptEvent::Move;
+        return true;
+    }
+    if (verb == "key") {
+        if (w.size() < 2 || (e.code = EditKeyCode(w[1])) == 0) {
+            error = w.size() < 2 ? "key takes a key name" : "unknown key '" + w[1] + "'";
+            return false;
+        }
+        e.kind = CScriptEvent::Key;
+        return Flags(w, 2, false, e.flags, error);
+    }
+    if (verb == "wheel") {
+        if (w.size() < 2 || !Number(w[1], e.code)) {
+            error = "wheel takes a delta";
+            return false;
+        }
+        e.kind = CScriptEvent::Wheel;
+        return Flags(w, 2, false, e.flags, error);
+    }
+    if (verb == "answer") {
+        e.kind = CScriptEvent::Answer;
+        CScriptAnswer& a = e.answer;
+        const std::string what = w.size() > 1 ? w[1] : std::string();
+        if (what == "text" && w.size() == 3) {
+            a.kind = CScriptAnswer::Text;
+            a.text = w[2];
+        } else if (what == "part" && w.size() >= 3 && w.size() <= 5) {
+            a.kind = CScriptAnswer::Part;
+            a.text = w[2];
+            a.ref = w.size() > 3 ? w[3] : std::string();
+            a.value = w.size() > 4 ? w[4] : std::string();
+        } else if (what == "menu" && w.size() == 3 && (a.command = EditCommandId(w[2])) != 0) {
+            a.kind = CScriptAnswer::Menu;
+        } else if (w.size() == 2 &&
+                   (what == "ok" || what == "cancel" || what == "yes" || what == "no")) {
+            a.kind = what == "ok"       ? CScriptAnswer::Ok
+                     : what == "cancel" ? CScriptAnswer::Cancel
+                     : what == "yes"    ? CScriptAnswer::Yes
+                                        : CScriptAnswer::No;
+        } else {
+            error = "answer takes text \"STRING\", part NAME [REF [VALUE]], ok, cancel, yes, no or "
+                    "menu ENTRY";
+            return false;
+        }
+        return true;
+    }
+    error = "unknown event '" + verb + "'";
+    return false;
+}
+
+} // namespace
+
+bool ParseEditScript(const std::string& text, std::vector<CScriptEvent>& events, int& errorLine,
+                     std::string& error)
+{
+    std::istringstream in(text);
+    std::string line;
+    int number = 0;
+    while (std::getline(in, line)) {
+        ++number;
+        std::vector<std::string> w;
+        if (!Words(line, w, error)) {
+            errorLine = number;
+            return false;
+        }
+        if (w.empty() || w[0].starts_with("#"))
+            continue;
+        CScriptEvent e;
+        e.line = number;
+        if (!ParseLine(w, e, error)) {
+            errorLine = number;
+            return false;
+        }
+        events.push_back(e);
+    }
+    return true;
+}
+
+bool CScriptAnswers::Take(std::initializer_list<CScriptAnswer::Kind> kinds, CScriptAnswer& out)
+{
+    if (m_queue.empty())
+        return false;
+    for (CScriptAnswer::Kind k : kinds) {
+        if (m_queue.front().kind == k) {
+            out = m_queue.front();
+            m_queue.pop_front();
+            return true;
+        }
+    }
+    return false;
+}
+
+void CScriptAnswers::Note(const std::string& what) const
+{
+    if (note)
+        note(what);
+    else
+        std::fprintf(stderr, "vireo: %s\n", what.c_str());
+}
+
+void CScriptEditHost::Repaint(const CRect& area)
+{
+    repaints.push_back(area);
+}
+
+int CScriptEditHost::PopupMenu(const std::string& name, const std::vector<CMenuEntry>& entries)
+{
+    menus.push_back(name);
+    CScriptAnswer a;
+    if (!m_answers.Take({CScriptAnswer::Menu, CScriptAnswer::Cancel}, a) ||
+        a.kind != CScriptAnswer::Menu) {
+        if (a.kind != CScriptAnswer::Cancel)
+            m_answers.Note("pop-up menu " + name + " closed: no answer queued");
+        return 0;
+    }
+    for (const CMenuEntry& e : entries)
+        if (e.command == a.command && e.enabled)
+            return a.command;
+    m_answers.Note("pop-up menu " + name + " has no enabled entry " + EditCommandName(a.command));
+    return 0;
+}
+
+bool CScriptEditHost::InputText(CText& text)
+{
+    CScriptAnswer a;
+    if (!m_answers.Take({CScriptAnswer::Text, CScriptAnswer::Cancel}, a)) {
+        m_answers.Note("text dialog cancelled: no answer queued");
+        return false;
+    }
+    if (a.kind != CScriptAnswer::Text)
+        return false;
+    text.SetName(FromUtf8(a.text));
+    return true;
+}
+
+void RunEditScript(CEditEngine& engine, const std::vector<CScriptEvent>& events,
+                   CScriptAnswers& answers)
+{
+    for (const CScriptEvent& e : events) {
+        switch (e.kind) {
+        case CScriptEvent::Command:
+            engine.Command(e.code, e.flags);
+            break;
+        case CScriptEvent::Click:
+            engine.Click(e.point, e.flags);
+            break;
+        case CScriptEvent::Press:
+            engine.Press(e.point, e.flags);
+            break;
+        case CScriptEvent::Release:
+            engine.Release(e.point, e.flags);
+            break;
+        case CScriptEvent::Move:
+            engine.Move(e.point, e.flags);
+            break;
+        case CScriptEvent::Key:
+            engine.Key(e.code, e.flags);
+            break;
+        case CScriptEvent::Wheel:
+            engine.Wheel(e.code, e.flags);
+            break;
+        case CScriptEvent::Answer:
+            answers.Push(e.answer);
+            break;
+        }
+    }
+}

@@ -1,0 +1,135 @@
+#include "app/edit/placetool.h"
+
+#include "app/edit/editengine.h"
+#include "app/edit/selectionedits.h"
+#include "app/settings.h"
+#include "app/vireodoc.h"
+
+CPoint CPlaceTool::Anchor() const
+{
+    CSheet& sel = const_cast<CEditEngine&>(m_e).Selection();
+    if (!sel.Pins().IsEmpty())
+        return sel.Pins().GetHead()->GetStartPoint();
+    if (!sel.Texts().IsEmpty())
+        return sel.Texts().GetHead()->GetPoint();
+    return CPoint();
+}
+
+void CPlaceTool::Click(const CPoint& p, int tool)
+{
+    CSheet& sel = m_e.Selection();
+    if (!m_e.InputInProgress()) {
+        if (sel.GetItemCount() != 0)
+            return;
+        m_tool = tool;
+        if (tool == editcmd::kPin)
+            StartPin(p);
+        else if (!StartText(p))
+            return;
+        m_e.SetInput(true);
+        m_e.OverlayChanged();
+        return;
+    }
+    Follow(p);
+    CVIREODoc& doc = m_e.Doc();
+    doc.AddItems(sel);
+    m_e.Repaint(sel.GetBoundingRect());
+    if (m_tool == editcmd::kPin) {
+        // The next pin, numbered on.
+        CPin& pin = *sel.Pins().GetHead();
+        if (SettingInt("CopyIncrement", "PinNameEnable"))
+            pin.IncName(SettingInt("CopyIncrement", "PinName"));
+        if (SettingInt("CopyIncrement", "PinNoEnable"))
+            pin.IncNo(SettingInt("CopyIncrement", "PinNo"));
+        m_e.OverlayChanged();
+        return;
+    }
+    sel.DeleteContents();
+    m_e.SetInput(false);
+    m_e.OverlayChanged();
+}
+
+void CPlaceTool::StartPin(const CPoint& p)
+{
+    const int length = SettingInt("Default", "Pin Length");
+    CPin pin(p, CPoint(p.x - length, p.y), uint32_t(SettingInt("Default", "Pin Electric Type")));
+    pin.SetNo(CString("1"));
+    m_e.Selection().NewPin(pin);
+}
+
+bool CPlaceTool::StartText(const CPoint& p)
+{
+    CText text(CString(), p, SettingInt("Default", "Text Height"), CText::kDefaultAttr);
+    const CItemRef under = m_e.Edits().ItemAt(m_e.Main(), p);
+    if (under.kind == CItemRef::Text) {
+        text = *static_cast<const CText*>(under.item);
+        text.SetName(CString());
+        text.ResetTextSel();
+    }
+    if (!m_e.Host().InputText(text) || text.IsEmpty())
+        return false;
+    text.SetPoint(p);
+    m_e.Selection().NewText(text);
+    return true;
+}
+
+void CPlaceTool::Follow(const CPoint& p)
+{
+    if (!m_e.InputInProgress())
+        return;
+    const CPoint d = p - Anchor();
+    if (d == CPoint(0, 0))
+        return;
+    m_e.Selection().OffsetItem(d, true);
+    m_e.OverlayChanged();
+}
+
+void CPlaceTool::SetSide(unsigned direction)
+{
+    CSheet& sel = m_e.Selection();
+    if (sel.Pins().IsEmpty())
+        return;
+    CPin& pin = *sel.Pins().GetHead();
+    const CPoint body = pin.GetStartPoint();
+    const int n = pin.GetLen();
+    CPoint tip = body;
+    switch (direction) {
+    case 0x000:
+        tip.x += n;
+        break;
+    case 0x100:
+        tip.y += n;
+        break;
+    case 0x200:
+        tip.x -= n;
+        break;
+    default:
+        tip.y -= n;
+        break;
+    }
+    pin.SetPoint(body, tip, pin.GetElect());
+    m_e.OverlayChanged();
+}
+
+void CPlaceTool::ToggleShape(unsigned bit)
+{
+    m_e.Edits().Change([bit](CSheet& s) {
+        bool any = false;
+        for (CPin& pin : s.Pins()) {
+            pin.SetElect(pin.GetElect() ^ bit);
+            any = true;
+        }
+        return any;
+    });
+}
+
+void CPlaceTool::Discard()
+{
+    if (!m_e.InputInProgress())
+        return;
+    const CRect r = m_e.Selection().GetBoundingRect();
+    m_e.Selection().DeleteContents();
+    m_e.SetInput(false);
+    m_e.Repaint(r);
+    m_e.OverlayChanged();
+}

@@ -1,0 +1,34 @@
+// CPlaceTool: pins and texts that follow the cursor until a click sets them.
+//
+// Pin: a click makes a pin of "Pin Length" from the click to its left; each
+// further click adds it (one recorded addition) and attaches a copy whose
+// name and number are stepped, so pins come numbered 1, 2, 3 ...
+// Text: a click opens the text dialog on a new text (with the settings of a
+// text under the click); the next click adds it and ends, so every text
+// starts with the dialog.
+#pragma once
+
+#include "base/point.h"
+
+class CEditEngine;
+
+class CPlaceTool {
+public:
+    explicit CPlaceTool(CEditEngine& engine) : m_e(engine) {}
+
+    void Click(const CPoint& p, int tool);
+    void Follow(const CPoint& p);
+    // The pin being placed: side (direction bits 0, 0x100, 0x200, 0x300) and
+    // the clock and dot bits.
+    void SetSide(unsigned direction);
+    void ToggleShape(unsigned bit);
+    void Discard();
+
+private:
+    void StartPin(const CPoint& p);
+    bool StartText(const CPoint& p);
+    CPoint Anchor() const;
+
+    CEditEngine& m_e;
+    int m_tool = 0;
+};

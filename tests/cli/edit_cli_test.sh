@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# vireo-cli new and edit: an empty sheet, a drawing script checked against
+# its hand-checked result, a bad script that changes nothing.
+#   edit_cli_test.sh PATH-TO-VIREO-CLI DATA-FOLDER
+set -u
+cli=$1
+data=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export VIREO_CONFIG="$work/settings.ini"
+failures=0
+
+. "$(dirname "$0")/testlib.sh"
+
+# new: the sizes of File > New, an empty drawing.
+expect "new A3P" "size: A3P  width: 11693  height: 16535" "$("$cli" new --size A3P "$work/p.dcd")"
+expect "new is empty" "0" "$("$cli" info "$work/p.dcd" | grep -c '^parts: [1-9]')"
+"$cli" new --size A4 "$work/a4.dcd" >/dev/null || fail "new A4"
+exit_status 2 "new with an unknown size" "$cli" new --size B5 "$work/b.dcd"
+
+# edit: the script's drawing, item by item.
+out=$("$cli" edit "$work/a4.dcd" "$data/edit/draw.script" -o "$work/draw.txt")
+expect "edit prints" "items: 8  undo steps: 7" "$out"
+if ! diff -u "$data/edit/draw.txt" "$work/draw.txt"; then
+    fail "edit draw.script"
+fi
+
+# A malformed line: exit 2 naming the line, no output written.
+printf 'command wire\nclick 100 100\nclick 200\n' >"$work/bad.script"
+err=$("$cli" edit "$work/a4.dcd" "$work/bad.script" -o "$work/bad.txt" 2>&1)
+status=$?
+expect "bad script status" "2" "$status"
+case "$err" in *bad.script:3:*) ;; *) fail "bad script names line 3: $err" ;; esac
+[ -e "$work/bad.txt" ] && fail "bad script wrote its output"
+
+# A dialog without an answer is cancelled with a note; the run goes on.
+printf 'command text\nclick 1000 1000\ncommand wire\nclick 100 100\nclick 500 100\n' >"$work/t.script"
+err=$("$cli" edit "$work/a4.dcd" "$work/t.script" -o "$work/t.dcd" 2>&1 >/dev/null)
+case "$err" in *"text dialog cancelled"*) ;; *) fail "missing answer noted: $err" ;; esac
+expect "run goes on" "wires: 1" "$("$cli" info "$work/t.dcd" | grep '^wires')"
+
+exit $((failures > 0))
