@@ -1,19 +1,27 @@
 // vireo: the schematic editor.
 //
 //   vireo [FILE]     FILE is a sheet (.dcd), a project (.dpj) or a Tango text.
+//   vireo --replay SCRIPT FILE
+//                    opens FILE and replays an edit script on it (the lines of
+//                    vireo-cli edit), then goes on as usual.
 //
 // A second start hands FILE to the running program and exits.
 #include <QApplication>
+#include <QFile>
+#include <cstdio>
 #include <QFileInfo>
 #include <clocale>
 #include <cstdlib>
 #include <ctime>
 #include <memory>
 
+#include "app/edit/editscript.h"
 #include "app/startup.h"
 #include "app/vireoapp.h"
 #include "base/host.h"
+#include "editor/view/editadapter.h"
 #include "editor/view/viewoptions.h"
+#include "editor/view/vireoview.h"
 #include "editor/window/mainframe.h"
 #include "editor/window/qthost.h"
 #include "editor/window/singleinstance.h"
@@ -34,7 +42,26 @@ int main(int argc, char** argv)
     // Numbers in the C library stay in the C form whatever the locale.
     std::setlocale(LC_NUMERIC, "C");
 
-    const QStringList args = QApplication::arguments();
+    QStringList args = QApplication::arguments();
+    std::vector<CScriptEvent> replay;
+    if (args.size() > 1 && args.at(1) == "--replay") {
+        if (args.size() != 4) {
+            std::fprintf(stderr, "usage: vireo --replay SCRIPT FILE\n");
+            return 2;
+        }
+        QFile script(args.at(2));
+        if (!script.open(QIODevice::ReadOnly)) {
+            std::fprintf(stderr, "vireo: %s: cannot be read\n", qPrintable(args.at(2)));
+            return 1;
+        }
+        int line = 0;
+        std::string error;
+        if (!ParseEditScript(script.readAll().toStdString(), replay, line, error)) {
+            std::fprintf(stderr, "vireo: %s:%d: %s\n", qPrintable(args.at(2)), line, error.c_str());
+            return 2;
+        }
+        args = QStringList{args.at(0), args.at(3)};
+    }
     const QString argument = args.size() > 1 ? args.at(1) : QString();
 
     // Second start: hand the file over and end.
@@ -66,5 +93,9 @@ int main(int argc, char** argv)
     frame.show();
     if (!frame.RunStartup(argument) && !argument.isEmpty())
         return 1;
+    if (!replay.empty()) {
+        if (CVIREOView* view = frame.ActiveView())
+            view->Edit().Replay(replay);
+    }
     return app.exec();
 }

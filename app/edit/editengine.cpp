@@ -762,7 +762,8 @@ void CEditEngine::Finish()
 
 void CEditEngine::SendStatus(int pane, const std::string& text)
 {
-    if (m_status[pane] == text)
+    // The coordinates are sent every time: a front end may show its own in between.
+    if (pane == 0 && m_status[pane] == text)
         return;
     m_status[pane] = text;
     m_host.Status(pane, text);

@@ -71,6 +71,12 @@ public:
     const CPoint& Pivot() const { return m_pivot; }
     const CPoint& CursorPoint() const { return m_cursor; }
     int GridPitch() const { return m_grid; }
+    // A front end that keeps the grid itself sets the pitch before its events.
+    void SetGridPitch(int pitch)
+    {
+        if (pitch > 0)
+            m_grid = pitch;
+    }
     int GridStyle() const { return m_gridStyle; }
     // The select box while it is dragged (empty otherwise), sheet units.
     const CRect& SelectBox() const { return m_selectBox; }

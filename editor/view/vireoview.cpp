@@ -11,6 +11,7 @@
 
 #include "app/vireodoc.h"
 #include "base/profile.h"
+#include "editor/view/editadapter.h"
 #include "editor/view/grid.h"
 #include "editor/view/statusformat.h"
 
@@ -59,7 +60,10 @@ CVIREOView::CVIREOView(CVIREODoc& doc, CViewOptions& options, QWidget* parent)
     m_autoScrollTimer.setInterval(300);
     connect(&m_autoScrollTimer, &QTimer::timeout, this, [this] { AutoScroll(m_lastMouse); });
     RefreshCursorShape();
+    m_edit = std::make_unique<CEditAdapter>(*this);
 }
+
+CVIREOView::~CVIREOView() = default;
 
 // --- start ---------------------------------------------------------------------------------------
 
@@ -213,7 +217,7 @@ void CVIREOView::InvalidateAll()
 // --- drawing
 // ------------------------------------------------------------------------------------------
 
-void CVIREOView::RenderSheet(QPainter& painter, const QRect& clip)
+void CVIREOView::RenderSheet(QPainter& painter, const QRect& clip, bool withSelection)
 {
     const CDocumentHeader& header = m_doc.Header();
     const CDeviceMapping map = DeviceMapping();
@@ -231,7 +235,8 @@ void CVIREOView::RenderSheet(QPainter& painter, const QRect& clip)
     if (m_options.titleDisp)
         m_doc.TitleSheet().DrawSheet(dc, m_ctx, true);
     m_doc.MainSheet().DrawSheet(dc, m_ctx, true);
-    m_doc.SelectionSheet().DrawSheet(dc, m_ctx, true);
+    if (withSelection)
+        m_doc.SelectionSheet().DrawSheet(dc, m_ctx, true);
 }
 
 void CVIREOView::DrawGrid(QPainter& painter, const QRect& clip)
@@ -290,13 +295,15 @@ void CVIREOView::paintEvent(QPaintEvent* event)
         for (const QRect& r : m_dirty) {
             p.save();
             p.setClipRect(r);
-            RenderSheet(p, r);
+            RenderSheet(p, r, false);
             p.restore();
         }
         m_dirty = QRegion();
     }
     QPainter w(viewport());
     w.drawImage(event->rect(), m_image, event->rect());
+    w.setClipRect(event->rect());
+    m_edit->DrawOverlay(w);
     DrawOverlay(w);
 }
 
@@ -420,6 +427,8 @@ void CVIREOView::mouseMoveEvent(QMouseEvent* event)
         m_dragPoint = pos;
         AutoScroll(pos);
         viewport()->update();
+    } else {
+        m_edit->MouseMove(event);
     }
 }
 
@@ -466,8 +475,11 @@ void CVIREOView::mousePressEvent(QMouseEvent* event)
         SetHelp(GestureName(Gesture::Center));
         return;
     }
-    if (event->button() != Qt::LeftButton)
+    if (event->button() != Qt::LeftButton) {
+        if (m_state == kIdle)
+            m_edit->MousePress(event);
         return;
+    }
     if (m_state == kZoomCenter) {
         CenterOn(ClientToSheet(event->position()));
         ReturnFromZoomState();
@@ -477,7 +489,10 @@ void CVIREOView::mousePressEvent(QMouseEvent* event)
         m_rectDragging = true;
         m_anchor = m_dragPoint = pos;
         m_state = kZoomWindow;
+        return;
     }
+    if (m_state == kIdle)
+        m_edit->MousePress(event);
 }
 
 void CVIREOView::mouseReleaseEvent(QMouseEvent* event)
@@ -493,7 +508,10 @@ void CVIREOView::mouseReleaseEvent(QMouseEvent* event)
         const CPoint a = ClientToSheet(m_anchor), b = ClientToSheet(event->position());
         ReturnFromZoomState();
         ZoomRect(a, b);
+        return;
     }
+    if (m_state == kIdle && !m_zoomWindowPending)
+        m_edit->MouseRelease(event);
 }
 
 void CVIREOView::FinishGesture(const QPoint& release)
@@ -540,6 +558,8 @@ void CVIREOView::wheelEvent(QWheelEvent* event)
         return;
     const Qt::KeyboardModifiers mods = event->modifiers();
     const bool ctrl = mods & Qt::ControlModifier, shift = mods & Qt::ShiftModifier;
+    if (!ctrl && !shift && !horizontalWheel && m_edit->Wheel(event))
+        return; // the selection turned
     if (ctrl && !shift) {
         const double f = m_options.ZoomStep();
         const QPointF pos = event->position();
@@ -594,10 +614,23 @@ void CVIREOView::MoveCursorPoint(int dx, int dy)
     MoveCrosshair(c.toPoint(), true);
     m_coordText = QString::fromStdString(CoordinateText(p));
     emit StatusChanged();
+    m_edit->CursorMoved(p);
+}
+
+void CVIREOView::ShowEditStatus(int pane, const QString& text)
+{
+    if (pane == 1) {
+        m_coordText = text;
+        emit StatusChanged();
+    } else if (m_state == kIdle && !m_zoomWindowPending) {
+        SetHelp(text);
+    }
 }
 
 void CVIREOView::keyPressEvent(QKeyEvent* event)
 {
+    if (m_state == kIdle && !m_zoomWindowPending && m_edit->Key(event))
+        return;
     const bool shift = event->modifiers() & Qt::ShiftModifier;
     const bool plain =
         !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));

@@ -17,6 +17,7 @@
 #include <QRegion>
 #include <QString>
 #include <QTimer>
+#include <memory>
 
 #include "editor/view/gesture.h"
 #include "editor/view/viewoptions.h"
@@ -24,6 +25,7 @@
 #include "export/drawcontext.h"
 
 class CVIREODoc;
+class CEditAdapter;
 
 class CVIREOView : public CZoomView {
     Q_OBJECT
@@ -33,6 +35,7 @@ public:
     enum State { kIdle = 0, kZoomCenter = 3, kZoomWindow = 7, kCenterMove = 14 };
 
     CVIREOView(CVIREODoc& doc, CViewOptions& options, QWidget* parent = nullptr);
+    ~CVIREOView() override;
 
     CVIREODoc& Document() const { return m_doc; }
     CViewOptions& Options() const { return m_options; }
@@ -67,11 +70,17 @@ public:
     // Draws the sheet as the window shows it into any painter (the window's
     // image, screenshots): background, grid, title block, drawing and
     // selection, for the pixels in clip.
-    void RenderSheet(QPainter& painter, const QRect& clip);
+    void RenderSheet(QPainter& painter, const QRect& clip, bool withSelection = true);
     // The items in this sheet rectangle changed: redraw that part.
     void InvalidateSheetRect(const CRect& r);
     // Everything changed (settings, display switches, the whole document).
     void InvalidateAll();
+
+    // --- editing ---------------------------------------------------------------------------------
+    // The editing engine's adapter: tools, selection and edits.
+    CEditAdapter& Edit() { return *m_edit; }
+    // A status text of the editing engine (pane 0 key help, pane 1 coordinates).
+    void ShowEditStatus(int pane, const QString& text);
 
     // --- status ----------------------------------------------------------------------------------
     // The last sheet point shown in the status bar (snapped to the grid).
@@ -143,7 +152,8 @@ private:
     QTimer m_autoScrollTimer;
     QPoint m_lastMouse;
 
-    QImage m_image;  // the rendered sheet
+    std::unique_ptr<CEditAdapter> m_edit;
+    QImage m_image;  // the rendered sheet, without the selection (drawn over it)
     QRegion m_dirty; // parts of m_image to draw again
     QString m_coordText;
     QString m_helpText;

@@ -21,6 +21,7 @@
 #include "base/host.h"
 #include "base/profile.h"
 #include "editor/view/qtstring.h"
+#include "editor/view/editadapter.h"
 #include "editor/view/vireoview.h"
 #include "editor/window/childframe.h"
 #include "editor/dialogs/dlgfilenew.h"
@@ -152,6 +153,8 @@ void CMainFrame::CreateMenus()
     file->addSeparator();
     a = file->addAction(tr("E&xit"), this, &QWidget::close);
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    CreateEditMenus();
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
     const auto viewAction = [&](QMenu* menu, const QString& text, auto fn, QKeySequence key = {}) {
@@ -303,6 +306,7 @@ void CMainFrame::UpdateCommands()
     m_closeAction->setEnabled(any);
     m_saveAction->setEnabled(any);
     m_saveAsAction->setEnabled(any);
+    UpdateEditCommands();
 }
 
 // --- windows
@@ -369,6 +373,9 @@ void CMainFrame::ConnectView(CVIREOView* view)
         m_zoomPane->setText(view->ZoomStatus());
     };
     connect(view, &CVIREOView::StatusChanged, this, refresh);
+    connect(&view->Edit(), &CEditAdapter::EditStateChanged, this, &CMainFrame::UpdateEditCommands);
+    for (int k = 0; k < 3; ++k)
+        view->Edit().Engine().SetChainSwitch(k, m_chain[k]);
     connect(view, &CVIREOView::HelpChanged, this, [this](const QString& text) {
         m_helpPane->setText(text.isEmpty() ? tr("Ready") : text);
     });
@@ -500,6 +507,9 @@ CVIREODoc* CMainFrame::NewDocument(int sizeIndex, const QString& titleFile)
 
 bool CMainFrame::SaveDocument(CVIREODoc& doc)
 {
+    // What is being drawn or moved is no part of the drawing yet.
+    if (CChildFrame* child = FindChild(&doc))
+        child->View()->Edit().Engine().Finish();
     if (doc.GetPathName().empty() || doc.NeedsSaveAs())
         return SaveDocumentAs(doc);
     const bool ok = doc.Save();

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QMap>
 #include <QPointer>
 #include <QTimer>
 #include <functional>
@@ -93,6 +94,9 @@ protected:
 
 private:
     void CreateMenus();
+    // The Edit and Tool menus and the tool bar (mainframeedit.cpp).
+    void CreateEditMenus();
+    void UpdateEditCommands();
     void RebuildRecentMenus();
     void RebuildWindowMenu();
     void UpdateCommands();
@@ -120,6 +124,8 @@ private:
     QMenu* m_recentProjects = nullptr;
     QMenu* m_windowMenu = nullptr;
     QList<QAction*> m_viewActions; // need an open document
+    QMap<int, QAction*> m_editActions; // by command id
+    bool m_chain[3] = {true, true, true}; // Shift+click chains of wires, buses, lines
     QAction* m_closeAction = nullptr;
     QAction* m_saveAction = nullptr;
     QAction* m_saveAsAction = nullptr;

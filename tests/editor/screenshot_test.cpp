@@ -4,6 +4,7 @@
 //
 // VIREO_UPDATE_REFERENCE=1 writes the images anew (look at them before
 // committing).
+#include <QToolBar>
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -19,6 +20,12 @@ namespace {
 // The view of a sheet at a fixed size, zoomed to area.
 QImage RenderSheet(CEditorEnv& env, const std::string& sheet, const CRect& area, QSize size)
 {
+    // The sheet also opens in a window of the main frame, which stores the
+    // area it shows into the document; the references were made with the
+    // frame's work area as it is without tool bars.
+    for (QToolBar* bar : env.frame->findChildren<QToolBar*>())
+        env.frame->removeToolBar(bar);
+    QApplication::processEvents();
     CVIREODoc* doc = env.app->OpenDocumentFile(env.Demo(sheet));
     if (!doc)
         return QImage();

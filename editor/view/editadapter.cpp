@@ -1,0 +1,374 @@
+#include "editor/view/editadapter.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+#include "app/vireodoc.h"
+#include "base/codepage.h"
+#include "editor/view/qtdc.h"
+#include "editor/view/qtstring.h"
+#include "editor/view/vireoview.h"
+#include "items/text.h"
+
+QString EditCommandText(int id)
+{
+    using namespace editcmd;
+    switch (id) {
+    case kWire:
+        return CEditAdapter::tr("&Wire");
+    case kBus:
+        return CEditAdapter::tr("&Bus");
+    case kLine:
+        return CEditAdapter::tr("&Line");
+    case kPart:
+        return CEditAdapter::tr("&Part");
+    case kText:
+        return CEditAdapter::tr("&Text");
+    case kPin:
+        return CEditAdapter::tr("P&in");
+    case kCurve:
+        return CEditAdapter::tr("&Curve");
+    case kMove:
+        return CEditAdapter::tr("&Move");
+    case kCopy:
+        return CEditAdapter::tr("C&opy");
+    case kMoveAttribute:
+        return CEditAdapter::tr("Move &Attribute");
+    case kModify:
+        return CEditAdapter::tr("Mo&dify");
+    case kErase:
+        return CEditAdapter::tr("&Erase");
+    case kCut:
+        return CEditAdapter::tr("Cu&t");
+    case kCopyClipboard:
+        return CEditAdapter::tr("&Copy to Clipboard");
+    case kPaste:
+        return CEditAdapter::tr("&Paste");
+    case kCancel:
+        return CEditAdapter::tr("C&ancel");
+    case kFlipHorizontal:
+        return CEditAdapter::tr("Flip &Horizontal");
+    case kFlipVertical:
+        return CEditAdapter::tr("Flip &Vertical");
+    case kRotation:
+        return CEditAdapter::tr("&Rotation");
+    case kInvert:
+        return CEditAdapter::tr("&Invert");
+    case kNextGate:
+        return CEditAdapter::tr("&Next Gate");
+    case kBeforeGate:
+        return CEditAdapter::tr("&Before Gate");
+    case kClockStyle:
+        return CEditAdapter::tr("&Clock");
+    case kDotStyle:
+        return CEditAdapter::tr("&Dot");
+    case kLeftSidePin:
+        return CEditAdapter::tr("&Left Side");
+    case kUnderSidePin:
+        return CEditAdapter::tr("&Under Side");
+    case kRightSidePin:
+        return CEditAdapter::tr("&Right Side");
+    case kUpperSidePin:
+        return CEditAdapter::tr("U&pper Side");
+    case kSelectAll:
+        return CEditAdapter::tr("Select &All");
+    case kReselect:
+        return CEditAdapter::tr("Re-&select");
+    case kUndo:
+        return CEditAdapter::tr("&Undo");
+    case kRedo:
+        return CEditAdapter::tr("&Redo");
+    case kMakePart:
+        return CEditAdapter::tr("Make Pa&rt");
+    case kDecompose:
+        return CEditAdapter::tr("Part Deco&mposition");
+    case kResetReference:
+        return CEditAdapter::tr("Reset Part Re&ference");
+    case kDescend:
+        return CEditAdapter::tr("Desce&nd");
+    case kAscend:
+        return CEditAdapter::tr("Asc&end");
+    case kLibrary:
+        return CEditAdapter::tr("Li&brary");
+    default:
+        return QString::number(id);
+    }
+}
+
+CEditAdapter::CEditAdapter(CVIREOView& view)
+    : m_view(view), m_engine(std::make_unique<CEditEngine>(view.Document(), *this))
+{
+}
+
+CEditAdapter::~CEditAdapter() = default;
+
+void CEditAdapter::SyncMapping()
+{
+    // The grid is the view's (G, Space and the View menu switch it).
+    m_engine->SetGridPitch(m_view.Options().gridPitch);
+    const double scale = m_view.DeviceMapping().scale;
+    CViewMapping m;
+    m.unitsPerPixel = scale > 0 ? 1.0 / scale : 1.0;
+    m_engine->SetMapping(m);
+}
+
+CPoint CEditAdapter::SheetPoint(const QPointF& pos) const
+{
+    return m_view.ClientToSheet(pos);
+}
+
+int CEditAdapter::Flags(Qt::MouseButton button, Qt::KeyboardModifiers mods) const
+{
+    int flags = 0;
+    if (button == Qt::LeftButton)
+        flags |= editflag::kLeft;
+    else if (button == Qt::RightButton)
+        flags |= editflag::kRight;
+    else if (button == Qt::MiddleButton)
+        flags |= editflag::kMiddle;
+    if (mods & Qt::ShiftModifier)
+        flags |= editflag::kShift;
+    if (mods & Qt::ControlModifier)
+        flags |= editflag::kCtrl;
+    return flags;
+}
+
+bool CEditAdapter::MousePress(QMouseEvent* event)
+{
+    const int flags = Flags(event->button(), event->modifiers());
+    if (!(flags & (editflag::kLeft | editflag::kRight | editflag::kMiddle)))
+        return false;
+    SyncMapping();
+    m_engine->Press(SheetPoint(event->position()), flags);
+    return true;
+}
+
+bool CEditAdapter::MouseRelease(QMouseEvent* event)
+{
+    const int flags = Flags(event->button(), event->modifiers());
+    if (!(flags & (editflag::kLeft | editflag::kRight | editflag::kMiddle)))
+        return false;
+    SyncMapping();
+    m_engine->Release(SheetPoint(event->position()), flags);
+    emit EditStateChanged();
+    return true;
+}
+
+void CEditAdapter::MouseMove(QMouseEvent* event)
+{
+    SyncMapping();
+    m_engine->Move(SheetPoint(event->position()), Flags(Qt::NoButton, event->modifiers()));
+}
+
+void CEditAdapter::CursorMoved(const CPoint& sheetPoint)
+{
+    m_engine->Move(sheetPoint, 0);
+}
+
+bool CEditAdapter::Key(QKeyEvent* event)
+{
+    int code = 0;
+    const int k = event->key();
+    const bool keypad = event->modifiers() & Qt::KeypadModifier;
+    if (keypad && k >= Qt::Key_1 && k <= Qt::Key_9)
+        code = editkey::kNum1 + (k - Qt::Key_1);
+    else if ((k >= Qt::Key_A && k <= Qt::Key_Z) || (k >= Qt::Key_0 && k <= Qt::Key_9))
+        code = k; // Qt's codes of letters and digits are their upper-case ASCII
+    else if (k == Qt::Key_Plus || k == Qt::Key_Minus || k == Qt::Key_Slash)
+        code = k;
+    else {
+        switch (k) {
+        case Qt::Key_Backspace:
+            code = editkey::kBackspace;
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            code = editkey::kEnter;
+            break;
+        case Qt::Key_Escape:
+            code = editkey::kEscape;
+            break;
+        case Qt::Key_Delete:
+            code = editkey::kDelete;
+            break;
+        case Qt::Key_Menu:
+            code = editkey::kApplication;
+            break;
+        case Qt::Key_F5:
+            code = editkey::kF5;
+            break;
+        case Qt::Key_F6:
+            code = editkey::kF6;
+            break;
+        case Qt::Key_F7:
+            code = editkey::kF7;
+            break;
+        case Qt::Key_F9:
+            code = editkey::kF9;
+            break;
+        default:
+            return false;
+        }
+    }
+    // G and the grid keys are the view's; Ctrl+letters are menu shortcuts.
+    if (k == Qt::Key_G || (event->modifiers() & (Qt::AltModifier | Qt::MetaModifier)))
+        return false;
+    if ((event->modifiers() & Qt::ControlModifier) && k >= Qt::Key_A && k <= Qt::Key_Z)
+        return false;
+    int mods = 0;
+    if (event->modifiers() & Qt::ShiftModifier)
+        mods |= editflag::kShift;
+    if (event->modifiers() & Qt::ControlModifier)
+        mods |= editflag::kCtrl;
+    SyncMapping();
+    m_engine->Key(code, mods);
+    emit EditStateChanged();
+    return true;
+}
+
+bool CEditAdapter::Wheel(QWheelEvent* event)
+{
+    int mods = 0;
+    if (event->modifiers() & Qt::ShiftModifier)
+        mods |= editflag::kShift;
+    if (event->modifiers() & Qt::ControlModifier)
+        mods |= editflag::kCtrl;
+    if (event->buttons() != Qt::NoButton)
+        return false;
+    const bool taken = m_engine->Wheel(event->angleDelta().y(), mods);
+    if (taken)
+        emit EditStateChanged();
+    return taken;
+}
+
+void CEditAdapter::Command(int id)
+{
+    const Qt::KeyboardModifiers held = QGuiApplication::queryKeyboardModifiers();
+    m_engine->Command(id, (held & Qt::ShiftModifier) ? editflag::kShift : 0);
+    emit EditStateChanged();
+}
+
+void CEditAdapter::Replay(const std::vector<CScriptEvent>& events)
+{
+    m_replaying = true;
+    SyncMapping();
+    RunEditScript(*m_engine, events, m_answers);
+    m_replaying = false;
+    emit EditStateChanged();
+}
+
+// --- drawing
+// --------------------------------------------------------------------------------------
+
+QRect CEditAdapter::OverlayPixels() const
+{
+    QRect pixels;
+    const CSheet& sel = m_view.Document().SelectionSheet();
+    const CDeviceMapping map = m_view.DeviceMapping();
+    if (sel.GetItemCount() != 0)
+        pixels = map.Map(sel.GetBoundingRect().Normalized()).toAlignedRect();
+    const CRect& box = m_engine->SelectBox();
+    if (!box.IsRectNull())
+        pixels |= map.Map(box).toAlignedRect();
+    // Pen widths, arrow heads and text descents reach a little further.
+    return pixels.isNull() ? pixels : pixels.adjusted(-8, -8, 8, 8);
+}
+
+void CEditAdapter::OverlayChanged()
+{
+    // Only the union of where the overlay was and where it is now.
+    const QRect now = OverlayPixels();
+    const QRect area = m_overlay | now;
+    m_overlay = now;
+    if (!area.isNull())
+        m_view.viewport()->update(area);
+}
+
+void CEditAdapter::DrawOverlay(QPainter& painter)
+{
+    const CSheet& sel = m_view.Document().SelectionSheet();
+    const CDeviceMapping map = m_view.DeviceMapping();
+    if (sel.GetItemCount() != 0) {
+        CQtDC dc(painter, map, QRectF(m_view.viewport()->rect()));
+        const_cast<CSheet&>(sel).DrawSheet(dc, m_view.DrawContext(), true);
+    }
+    const CRect& box = m_engine->SelectBox();
+    if (!box.IsRectNull()) {
+        painter.save();
+        QPen pen(Qt::white, 0);
+        pen.setStyle(Qt::DashLine);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        painter.drawRect(map.Map(box));
+        painter.restore();
+    }
+}
+
+// --- host
+// -----------------------------------------------------------------------------------------
+
+void CEditAdapter::Repaint(const CRect& area)
+{
+    m_view.InvalidateSheetRect(area.Normalized());
+}
+
+void CEditAdapter::Status(int pane, const std::string& text)
+{
+    m_view.ShowEditStatus(pane, QString::fromStdString(text));
+}
+
+int CEditAdapter::PopupMenu(const std::string& name, const std::vector<CMenuEntry>& entries)
+{
+    if (m_replaying || !m_answers.Empty()) {
+        CScriptEditHost scripted(m_answers);
+        return scripted.PopupMenu(name, entries);
+    }
+    QMenu menu(QString::fromStdString(name), &m_view);
+    for (const CMenuEntry& e : entries) {
+        if (e.command == 0) {
+            menu.addSeparator();
+            continue;
+        }
+        QAction* a = menu.addAction(EditCommandText(e.command));
+        a->setData(e.command);
+        a->setEnabled(e.enabled);
+        a->setCheckable(e.checked);
+        a->setChecked(e.checked);
+    }
+    QAction* chosen = menu.exec(QCursor::pos());
+    return chosen ? chosen->data().toInt() : 0;
+}
+
+bool CEditAdapter::InputText(CText& text)
+{
+    if (m_replaying || !m_answers.Empty()) {
+        CScriptEditHost scripted(m_answers);
+        return scripted.InputText(text);
+    }
+    bool ok = false;
+    const QString s = QInputDialog::getText(&m_view, tr("Text"), tr("Text:"), QLineEdit::Normal,
+                                            ToQString(text.GetName()), &ok);
+    if (!ok || s.isEmpty())
+        return false;
+    const CodepageResult cp = Utf8ToCp932(s.toStdString());
+    if (!cp.Ok()) {
+        QMessageBox::warning(&m_view, tr("Text"),
+                             tr("The text holds characters that a sheet cannot store."));
+        return false;
+    }
+    text.SetName(CString(cp.text));
+    return true;
+}
+
+void CEditAdapter::GridChanged()
+{
+    m_view.InvalidateAll();
+}

@@ -1,0 +1,79 @@
+// CEditAdapter: the sheet view's link to the editing engine.
+//
+// It turns the view's mouse, key and wheel events into engine events in
+// sheet coordinates, hands the engine the view's current mapping (for its
+// pixel thresholds), and carries out what the engine asks: repaint a part of
+// the sheet, draw again what follows the cursor (the selection sheet and the
+// select box, drawn over the cached sheet image so that the sheet itself is
+// not drawn again), show a pop-up menu, open the text dialog, show the
+// status texts.  A replayed script's queued answers take the place of the
+// menus and dialogs.
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QRect>
+#include <memory>
+
+#include "app/edit/editengine.h"
+#include "app/edit/editscript.h"
+
+class CVIREOView;
+class QKeyEvent;
+class QMouseEvent;
+class QPainter;
+class QWheelEvent;
+
+class CEditAdapter : public QObject, public CEditHost {
+    Q_OBJECT
+
+public:
+    explicit CEditAdapter(CVIREOView& view);
+    ~CEditAdapter() override;
+
+    CEditEngine& Engine() { return *m_engine; }
+
+    // The view's events; true when the engine took them.
+    bool MousePress(QMouseEvent* event);
+    bool MouseRelease(QMouseEvent* event);
+    void MouseMove(QMouseEvent* event);
+    bool Key(QKeyEvent* event);
+    bool Wheel(QWheelEvent* event);
+    // The view moved the cursor point (arrow keys of the view).
+    void CursorMoved(const CPoint& sheetPoint);
+    // A menu or tool-bar command.
+    void Command(int id);
+
+    // Draws the selection sheet and the select box over the sheet image.
+    void DrawOverlay(QPainter& painter);
+
+    // Replays a script on this view; its answers stand in for the dialogs.
+    void Replay(const std::vector<CScriptEvent>& events);
+
+    // CEditHost
+    void Repaint(const CRect& area) override;
+    void OverlayChanged() override;
+    void Status(int pane, const std::string& text) override;
+    int PopupMenu(const std::string& name, const std::vector<CMenuEntry>& entries) override;
+    bool InputText(CText& text) override;
+    void GridChanged() override;
+
+signals:
+    // The state, the selection or the history changed: menus update.
+    void EditStateChanged();
+
+private:
+    int Flags(Qt::MouseButton button, Qt::KeyboardModifiers mods) const;
+    CPoint SheetPoint(const QPointF& pos) const;
+    QRect OverlayPixels() const;
+    void SyncMapping();
+
+    CVIREOView& m_view;
+    std::unique_ptr<CEditEngine> m_engine;
+    CScriptAnswers m_answers;
+    bool m_replaying = false;
+    QRect m_overlay; // the pixels the overlay covered when last drawn
+};
+
+// The menu text of a command id (translated).
+QString EditCommandText(int id);
