@@ -1,5 +1,8 @@
 #include "app/undohistory.h"
 
+#include <unordered_map>
+#include <vector>
+
 namespace {
 
 // Record slots, in the order a record lists its counts.
@@ -8,31 +11,101 @@ enum Slot { kWires, kBuses, kLines, kPins, kParts, kArcs, kJuncs, kTexts, kTotal
 int LineSlot(const CLine& line)
 {
     switch (line.GetType() & 3) {
-    case 1: return kLines;
-    case 2: return kBuses;
-    default: return kWires;
+    case 1:
+        return kLines;
+    case 2:
+        return kBuses;
+    default:
+        return kWires;
     }
 }
 
 // Calls f with every item of a sheet, list by list.
-template <class F>
-void ForEachItem(const CSheet& sheet, F f)
+template <class F> void ForEachItem(const CSheet& sheet, F f)
 {
-    for (const CLine& x : sheet.Wires()) f(CItemRef(x));
-    for (const CLine& x : sheet.Buses()) f(CItemRef(x));
-    for (const CLine& x : sheet.Lines()) f(CItemRef(x));
-    for (const CPin& x : sheet.Pins()) f(CItemRef(x));
-    for (const CPart& x : sheet.Parts()) f(CItemRef(x));
-    for (const CArc& x : sheet.Arcs()) f(CItemRef(x));
-    for (const CJunc& x : sheet.Juncs()) f(CItemRef(x));
-    for (const CText& x : sheet.Texts()) f(CItemRef(x));
+    for (const CLine& x : sheet.Wires())
+        f(CItemRef(x));
+    for (const CLine& x : sheet.Buses())
+        f(CItemRef(x));
+    for (const CLine& x : sheet.Lines())
+        f(CItemRef(x));
+    for (const CPin& x : sheet.Pins())
+        f(CItemRef(x));
+    for (const CPart& x : sheet.Parts())
+        f(CItemRef(x));
+    for (const CArc& x : sheet.Arcs())
+        f(CItemRef(x));
+    for (const CJunc& x : sheet.Juncs())
+        f(CItemRef(x));
+    for (const CText& x : sheet.Texts())
+        f(CItemRef(x));
 }
 
-}  // namespace
+} // namespace
 
-void RemoveEqualItems(CSheet& sheet, const CSheet& items)
+namespace {
+
+uint64_t LineKey(const CLine& line)
 {
-    ForEachItem(items, [&sheet](const CItemRef& item) { sheet.DeleteItem(item); });
+    const auto key = [](const CPoint& p) {
+        return (uint64_t(uint32_t(p.x)) << 32) | uint32_t(p.y);
+    };
+    return key(line.GetStartPoint()) * 0x9E3779B97F4A7C15ull ^ key(line.GetEndPoint());
+}
+
+// Removes from list the first line equal to each of pending, as deleting
+// them one by one would, in one walk of the list: a moved or restored
+// selection lies at the end of a big drawing, where a search from the head
+// for every one of its lines would cost the whole drawing each time.
+void RemoveEqualLines(CSheet& sheet, CItemList<CLine>& list,
+                      const std::vector<const CLine*>& pending, CSheet* removed)
+{
+    if (pending.empty())
+        return;
+    std::unordered_multimap<uint64_t, size_t> byKey;
+    for (size_t i = 0; i < pending.size(); ++i)
+        byKey.emplace(LineKey(*pending[i]), i);
+    std::vector<bool> used(pending.size(), false);
+    size_t left = pending.size();
+    for (POSITION pos = list.GetHeadPosition(); pos && left > 0;) {
+        const POSITION here = pos;
+        const CLine* x = list.GetNext(pos);
+        const auto [first, last] = byKey.equal_range(LineKey(*x));
+        for (auto it = first; it != last; ++it) {
+            if (used[it->second] || !x->Compare(*pending[it->second]))
+                continue;
+            used[it->second] = true;
+            --left;
+            if (removed)
+                removed->NewLine(*x);
+            const bool wire = &list == &sheet.Wires();
+            list.RemoveAt(here);
+            if (sheet.GetItemCount() > 0)
+                sheet.SetItemCount(sheet.GetItemCount() - 1);
+            if (wire && sheet.GetSheetType() == CSheet::kDrawing)
+                sheet.SetCalcOpenMode(1); // the open pins are to be found again
+            break;
+        }
+    }
+}
+
+} // namespace
+
+void RemoveEqualItems(CSheet& sheet, const CSheet& items, CSheet* removed)
+{
+    std::vector<const CLine*> pending[3];
+    CItemList<CLine>* lists[3] = {&sheet.Wires(), &sheet.Buses(), &sheet.Lines()};
+    ForEachItem(items, [&](const CItemRef& item) {
+        if (item.kind == CItemRef::Line) {
+            const CLine* line = static_cast<const CLine*>(item.item);
+            const int slot = LineSlot(*line);
+            pending[slot == kWires ? 0 : slot == kBuses ? 1 : 2].push_back(line);
+        } else if (sheet.DeleteItem(item) && removed) {
+            removed->AddItem(item);
+        }
+    });
+    for (int k = 0; k < 3; ++k)
+        RemoveEqualLines(sheet, *lists[k], pending[k], removed);
 }
 
 CUndoHistory::CUndoHistory() = default;
@@ -52,14 +125,29 @@ void CUndoHistory::Add(Stack& stack, const CItemRef& item)
 {
     int slot = -1;
     switch (item.kind) {
-    case CItemRef::Sheet: Add(stack, *static_cast<const CSheet*>(item.item)); return;
-    case CItemRef::Line: slot = LineSlot(*static_cast<const CLine*>(item.item)); break;
-    case CItemRef::Pin: slot = kPins; break;
-    case CItemRef::Part: slot = kParts; break;
-    case CItemRef::Arc: slot = kArcs; break;
-    case CItemRef::Junc: slot = kJuncs; break;
-    case CItemRef::Text: slot = kTexts; break;
-    case CItemRef::None: return;
+    case CItemRef::Sheet:
+        Add(stack, *static_cast<const CSheet*>(item.item));
+        return;
+    case CItemRef::Line:
+        slot = LineSlot(*static_cast<const CLine*>(item.item));
+        break;
+    case CItemRef::Pin:
+        slot = kPins;
+        break;
+    case CItemRef::Part:
+        slot = kParts;
+        break;
+    case CItemRef::Arc:
+        slot = kArcs;
+        break;
+    case CItemRef::Junc:
+        slot = kJuncs;
+        break;
+    case CItemRef::Text:
+        slot = kTexts;
+        break;
+    case CItemRef::None:
+        return;
     }
     stack.items.AddItem(item);
     ++stack.counters[slot];

@@ -92,5 +92,6 @@ private:
     CRect m_update;
 };
 
-// Removes from sheet one item equal to each item of items.
-void RemoveEqualItems(CSheet& sheet, const CSheet& items);
+// Removes from sheet one item equal to each item of items; removed, when
+// given, receives copies of what was found and removed.
+void RemoveEqualItems(CSheet& sheet, const CSheet& items, CSheet* removed = nullptr);

@@ -1,5 +1,7 @@
 #include "app/edit/linetool.h"
 
+#include <algorithm>
+
 #include "app/edit/editengine.h"
 #include "app/edit/selectionedits.h"
 #include "app/settings.h"
@@ -13,6 +15,73 @@ constexpr uint32_t kTemporaryLeg = 0x80;
 int StyleSteps(int style, int steps)
 {
     return (style + steps) % 5;
+}
+
+bool Holds(const CRect& r, const CPoint& p, int margin)
+{
+    const CRect n = r.Normalized();
+    return p.x >= n.left - margin && p.x <= n.right + margin && p.y >= n.top - margin &&
+           p.y <= n.bottom + margin;
+}
+
+// The items of the drawing that can count at any of the points: the wires
+// whose stroke or name texts may meet them, the junctions there, the parts
+// and loose pins with a pin there.  The junction rules run on this small
+// sheet exactly as on the whole drawing, without walking every item of a big
+// drawing once per rule and point.
+void CollectNear(const CSheet& main, const std::vector<CPoint>& points, CSheet& near)
+{
+    const auto any = [&](auto test) {
+        for (const CPoint& p : points)
+            if (test(p))
+                return true;
+        return false;
+    };
+    // The box of all points, to pass over the far items with one test.
+    int x0 = points[0].x, x1 = x0, y0 = points[0].y, y1 = y0;
+    for (const CPoint& p : points) {
+        x0 = std::min(x0, p.x), x1 = std::max(x1, p.x);
+        y0 = std::min(y0, p.y), y1 = std::max(y1, p.y);
+    }
+    const auto far = [&](const CPoint& a, const CPoint& b, int margin) {
+        return std::max(a.x, b.x) + margin < x0 || std::min(a.x, b.x) - margin > x1 ||
+               std::max(a.y, b.y) + margin < y0 || std::min(a.y, b.y) - margin > y1;
+    };
+    for (const CLine& w : main.Wires()) {
+        if (far(w.GetStartPoint(), w.GetEndPoint(), w.GetLineWidth() + 1) &&
+            w.GetNameText().IsEmpty() && w.GetCrossNameText().IsEmpty())
+            continue;
+        const CRect stroke(w.GetStartPoint(), w.GetEndPoint());
+        if (any([&](const CPoint& p) {
+                return Holds(stroke, p, w.GetLineWidth() + 1) ||
+                       (!w.GetNameText().IsEmpty() &&
+                        Holds(w.GetNameText().GetBoundingRect(), p, 1)) ||
+                       (!w.GetCrossNameText().IsEmpty() &&
+                        Holds(w.GetCrossNameText().GetBoundingRect(), p, 1));
+            }))
+            near.NewLine(w);
+    }
+    for (const CJunc& j : main.Juncs())
+        if (any([&](const CPoint& p) { return j.GetPoint() == p; }))
+            near.NewJunc(j);
+    // CPin::CheckPoint: a shown pin, its stroke's box grown by one.
+    const auto onPin = [&](const CPin& pin) {
+        return pin.IsDisp() && !far(pin.GetStartPoint(), pin.GetPoint(), 1) &&
+               any([&](const CPoint& p) {
+                   return Holds(CRect(pin.GetStartPoint(), pin.GetPoint()), p, 1);
+               });
+    };
+    for (const CPart& part : main.Parts()) {
+        for (const CPin& pin : part.Pins()) {
+            if (onPin(pin)) {
+                near.NewPart(part);
+                break;
+            }
+        }
+    }
+    for (const CPin& pin : main.Pins())
+        if (onPin(pin))
+            near.NewPin(pin);
 }
 
 } // namespace
@@ -98,14 +167,17 @@ void CLineTool::Click(const CPoint& p, int tool)
     }
     bool endHere = false;
     if (m_tool == editcmd::kWire) {
+        CSheet near;
+        CollectNear(main, points, near);
         for (const CPoint& q : points) {
-            if (main.GetOnCount(q, kind::kJunc) == 0 && main.CheckJunc(q, 0)) {
-                main.NewJuncCheck(q);
+            if (near.GetOnCount(q, kind::kJunc) == 0 && near.CheckJunc(q, 0)) {
+                near.NewJunc(q);
+                main.NewJunc(q);
                 added.NewJunc(q);
             }
         }
         if (SettingInt("Line", "PinEnd") &&
-            (main.CheckOnPin(p) || main.GetOnCount(p, kind::kJunc) != 0))
+            (near.CheckOnPin(p) || near.GetOnCount(p, kind::kJunc) != 0))
             endHere = true;
     }
     m_e.Doc().RecordItems(added, CUndoHistory::kAdded);

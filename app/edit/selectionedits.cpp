@@ -260,10 +260,7 @@ void CSelectionEdits::Reselect()
     if (doc.SelectionSheet().GetItemCount() != 0 || doc.ReselectSheet().GetItemCount() == 0)
         return;
     CSheet again;
-    ForEachItem(doc.ReselectSheet(), [&](const CItemRef& item) {
-        if (m_e.Main().DeleteItem(item))
-            again.AddItem(item);
-    });
+    RemoveEqualItems(m_e.Main(), doc.ReselectSheet(), &again);
     doc.ReselectSheet() = again;
     doc.SelectionSheet() += again;
     if (again.GetItemCount() != 0)
