@@ -213,6 +213,7 @@ void CMainFrame::CreateMenus()
     QAction* title = toggle(tr("&Title Block"), m_options.titleDisp);
     connect(title, &QAction::toggled, this,
             [](bool on) { Profile().WriteInt("Sheet", "TitleDisp", on ? 1 : 0); });
+    CreateChainMenu(view);
     view->addSeparator();
     QAction* bar = view->addAction(tr("&Status Bar"));
     bar->setCheckable(true);

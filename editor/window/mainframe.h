@@ -96,6 +96,7 @@ private:
     void CreateMenus();
     // The Edit and Tool menus and the tool bar (mainframeedit.cpp).
     void CreateEditMenus();
+    void CreateChainMenu(QMenu* view);
     void UpdateEditCommands();
     void RebuildRecentMenus();
     void RebuildWindowMenu();

@@ -47,20 +47,6 @@ void CMainFrame::CreateEditMenus()
     add(edit, kRotation);
     edit->addSeparator();
     add(edit, kCancel);
-    // Chain selection (Shift+click) per kind of line.
-    QMenu* chains = edit->addMenu(tr("C&hain Selection"));
-    const QString names[3] = {tr("&Wires"), tr("&Buses"), tr("&Lines")};
-    for (int k = 0; k < 3; ++k) {
-        QAction* act = chains->addAction(names[k]);
-        act->setCheckable(true);
-        act->setChecked(m_chain[k]);
-        connect(act, &QAction::toggled, this, [this, k](bool on) {
-            m_chain[k] = on;
-            for (CChildFrame* child : Children())
-                child->View()->Edit().Engine().SetChainSwitch(k, on);
-        });
-    }
-
     QMenu* tool = menuBar()->addMenu(tr("&Tool"));
     auto* tools = new QActionGroup(this);
     QToolBar* bar = addToolBar(tr("Edit"));
@@ -79,6 +65,23 @@ void CMainFrame::CreateEditMenus()
     bar->addSeparator();
     for (int id : {kUndo, kRedo, kErase, kRotation, kFlipHorizontal, kFlipVertical})
         bar->addAction(m_editActions.value(id));
+}
+
+void CMainFrame::CreateChainMenu(QMenu* view)
+{
+    // Which kinds of line Shift+click takes in chains.
+    QMenu* chains = view->addMenu(tr("C&hain Selection"));
+    const QString names[3] = {tr("&Wires"), tr("&Buses"), tr("&Lines")};
+    for (int k = 0; k < 3; ++k) {
+        QAction* act = chains->addAction(names[k]);
+        act->setCheckable(true);
+        act->setChecked(m_chain[k]);
+        connect(act, &QAction::toggled, this, [this, k](bool on) {
+            m_chain[k] = on;
+            for (CChildFrame* child : Children())
+                child->View()->Edit().Engine().SetChainSwitch(k, on);
+        });
+    }
 }
 
 void CMainFrame::UpdateEditCommands()

@@ -325,3 +325,59 @@ TEST(EditScript, MalformedLinesAreReportedWithTheirNumber)
     EXPECT_EQ(events[1].flags, editflag::kRight | editflag::kShift | editflag::kCtrl);
     EXPECT_EQ(events[2].answer.value, "10k");
 }
+
+TEST(EditStatus, CoordinatesDetailsAndKeyHelp)
+{
+    CAppTestEnv env;
+    CEditFixture f;
+    f.Run("move 1234 567\n");
+    EXPECT_EQ(f.host.m_status[1], "X:  12.00 Y:   6.00");
+    EXPECT_EQ(f.host.m_status[0], "始点をクリック");
+    f.Run("command curve\nclick 5000 5000\nmove 5000 5300\n");
+    EXPECT_EQ(f.host.m_status[1], "X:  50.00 Y:  53.00 R:300 S:90");
+    EXPECT_EQ(f.host.m_status[0], "円弧の始点をクリック");
+    f.Run("click 5000 5300\nmove 4700 5000\n");
+    EXPECT_EQ(f.host.m_status[1], "X:  47.00 Y:  50.00 R:300 S:90 E:180");
+    f.Run("key Escape\ncommand text\nanswer text \"T1\"\nclick 1000 1000\nclick 1000 1000\n"
+          "answer text \"T7\"\nclick 3000 1000\nclick 3000 1000\nclick 1000 1000 ctrl\n");
+    EXPECT_NE(f.host.m_status[1].find(" 高さ :70"), std::string::npos);
+    EXPECT_EQ(f.host.m_status[0].rfind("Ｒ：回転  Ｘ、Ｙ：反転  ", 0), 0u);
+    f.Run("click 3000 1000 ctrl\n");
+    EXPECT_NE(f.host.m_status[1].find(" 選択数:2"), std::string::npos);
+    // "+" numbers the selected texts on, as one undo step.
+    f.Run("key +\nkey Escape\n");
+    std::vector<std::string> names;
+    for (const CText& t : f.Main().Texts())
+        names.push_back(t.GetName().str());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"T2", "T8"}));
+    f.Run("command undo\n");
+    names.clear();
+    for (const CText& t : f.Main().Texts())
+        names.push_back(t.GetName().str());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"T1", "T7"}));
+}
+
+TEST(EditSelection, ShiftAtThePlacingClickStretchesTheWiresOfMovedParts)
+{
+    CAppTestEnv env;
+    CEditFixture f;
+    f.Main().NewPart(TestPart(CPoint(3000, 3000)));
+    // A wire ending on the part's left pin tip (2800, 3000).
+    f.Main().NewWire(CPoint(1000, 3000), CPoint(2800, 3000));
+    const auto before = CEditFixture::Items(f.Main());
+    f.Run("click 3100 3050 ctrl\n");
+    ASSERT_EQ(f.Sel().GetCount(kind::kPart), 1);
+    f.Run("click 3000 3000\nclick 3000 3500 shift\n");
+    ASSERT_EQ(f.Main().GetCount(kind::kWire), 1);
+    const CLine& wire = *f.Main().Wires().GetHead();
+    EXPECT_EQ(wire.GetStartPoint(), CPoint(1000, 3000));
+    EXPECT_EQ(wire.GetEndPoint(), CPoint(2800, 3500));
+    EXPECT_EQ(Undos(f.doc), 1);
+    f.Run("command undo\n");
+    EXPECT_EQ(CEditFixture::Items(f.Main()), before);
+    // Without Shift the wire stays.
+    f.Run("click 3100 3050 ctrl\nclick 3000 3000\nclick 3000 3500\n");
+    EXPECT_EQ(f.Main().Wires().GetHead()->GetEndPoint(), CPoint(2800, 3000));
+}
