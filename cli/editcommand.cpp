@@ -1,4 +1,4 @@
-// vireo-cli edit SHEET SCRIPT -o OUT    runs an edit script on a sheet
+// vireo-cli edit SHEET SCRIPT -o OUT [--lib LIB]...   runs an edit script on a sheet
 // vireo-cli new [--size A4|A3|A2|A4P|A3P|A2P] OUT    an empty sheet
 //
 // The script drives the editor's own editing engine on the sheet as a
@@ -33,17 +33,20 @@ bool ReadText(const std::string& path, std::string& text)
 int EditCommand(const CommandArgs& args)
 {
     std::vector<std::string> files;
+    std::vector<CString> libraries;
     std::string out;
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "-o" && i + 1 < args.size())
             out = args[++i];
+        else if (args[i] == "--lib" && i + 1 < args.size())
+            libraries.push_back(CString(args[++i]));
         else if (args[i].size() > 1 && args[i][0] == '-')
             return Usage("edit: unknown option " + args[i]);
         else
             files.push_back(args[i]);
     }
     if (files.size() != 2 || out.empty())
-        return Usage("edit takes a sheet, a script and -o OUT");
+        return Usage("edit takes a sheet, a script, -o OUT and --lib LIB options");
     if (FormatOfPath(out) == SchematicFormat::Unknown)
         return Usage("the output file must end in .dcd or .txt");
     std::string script;
@@ -67,6 +70,9 @@ int EditCommand(const CommandArgs& args)
     CScriptAnswers answers;
     CScriptEditHost host(answers);
     CEditEngine engine(doc, host);
+    // --lib: the Part tool looks in these libraries instead of the settings' list.
+    if (!libraries.empty())
+        engine.SetPartSource(CEditEngine::LibraryPartSource(libraries));
     RunEditScript(engine, events, answers);
     engine.Finish();
 

@@ -9,6 +9,7 @@
 #include "app/edit/selectionedits.h"
 #include "app/settings.h"
 #include "app/vireodoc.h"
+#include "library/library.h"
 
 using namespace editcmd;
 using namespace editstate;
@@ -45,7 +46,7 @@ CEditEngine::CEditEngine(CVIREODoc& doc, CEditHost& host)
       m_mapping(CViewMapping::Fit(doc.Header().width, doc.Header().height)),
       m_line(std::make_unique<CLineTool>(*this)), m_curve(std::make_unique<CCurveTool>(*this)),
       m_place(std::make_unique<CPlaceTool>(*this)),
-      m_edits(std::make_unique<CSelectionEdits>(*this))
+      m_edits(std::make_unique<CSelectionEdits>(*this)), m_partSource(SettingsPartSource())
 {
     m_mainGrid = SettingInt("Sheet", "MainGrid");
     m_subGrid = SettingInt("Sheet", "SubGrid");
@@ -57,6 +58,29 @@ CEditEngine::CEditEngine(CVIREODoc& doc, CEditHost& host)
 }
 
 CEditEngine::~CEditEngine() = default;
+
+CEditEngine::PartSource CEditEngine::LibraryPartSource(std::vector<CString> libraries)
+{
+    return [libraries](const CString& name, CSheet& gates) {
+        for (const CString& file : libraries) {
+            CLibrary library;
+            library.SetLibraryName(file);
+            library.SetPackageName(name);
+            if (library.ReadFile() && library.ReadPart(&gates, 1) && !gates.Parts().IsEmpty())
+                return true;
+            gates.DeleteContents();
+        }
+        return false;
+    };
+}
+
+CEditEngine::PartSource CEditEngine::SettingsPartSource()
+{
+    return [](const CString& name, CSheet& gates) {
+        CLibrary list;
+        return LibraryPartSource(list.ReadLibraryList())(name, gates);
+    };
+}
 
 int CEditEngine::UndoSteps(const CUndoHistory& history)
 {
@@ -182,7 +206,7 @@ void CEditEngine::FollowCursor(int flags)
         m_line->Follow(m_cursor);
     else if (m_state == kCurve)
         m_curve->Follow(m_cursor, flags);
-    else if (m_state == kPin || m_state == kText)
+    else if (m_state == kPin || m_state == kText || m_state == kPart)
         m_place->Follow(m_cursor);
     UpdateStatus();
 }
@@ -262,6 +286,7 @@ void CEditEngine::ToolClick(const CPoint& p, int flags)
         break;
     case kPin:
     case kText:
+    case kPart:
         m_place->Click(p, m_state);
         break;
     default:
@@ -287,8 +312,8 @@ void CEditEngine::RightClick(const CPoint& p, int flags)
         for (int id : {kLeftSidePin, kUnderSidePin, kRightSidePin, kUpperSidePin, kClockStyle,
                        kDotStyle, 0, kCancel})
             entries.push_back({id, true, IsCommandChecked(id)});
-    } else if ((m_state == kText && m_inputInProgress) || m_state == kMoving ||
-               m_state == kCopyPlacing) {
+    } else if (((m_state == kText || m_state == kPart) && m_inputInProgress) ||
+               m_state == kMoving || m_state == kCopyPlacing) {
         name = "反転・回転";
         for (int id : {kFlipHorizontal, kFlipVertical, kRotation, 0, kNextGate, kBeforeGate,
                        kInvert, 0, kCancel})
@@ -598,7 +623,7 @@ void CEditEngine::Cancel()
         m_line->End();
     if (m_curve->Stage() >= 0)
         m_curve->Discard();
-    if ((m_state == kPin || m_state == kText) && m_inputInProgress)
+    if ((m_state == kPin || m_state == kText || m_state == kPart) && m_inputInProgress)
         m_place->Discard();
     if (Selection().GetItemCount() != 0)
         m_edits->CancelMove();
@@ -614,6 +639,7 @@ void CEditEngine::Command(int id, int modifiers)
     case kWire:
     case kBus:
     case kLine:
+    case kPart:
     case kText:
     case kPin:
     case kCurve:
@@ -691,6 +717,7 @@ bool CEditEngine::IsCommandEnabled(int id) const
     case kWire:
     case kBus:
     case kLine:
+    case kPart:
     case kText:
     case kPin:
     case kCurve:
@@ -806,6 +833,8 @@ std::string CEditEngine::HelpText() const
         return "始点をクリック";
     case kText:
         return "属性コピーしたい文字列か、何もないところでクリック";
+    case kPart:
+        return "コピー入力したい部品か、何もないところでクリック";
     case kPin:
         return "何もないところでクリック";
     case kCurve:

@@ -19,6 +19,7 @@
 // the events.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -27,6 +28,7 @@
 #include "app/edit/viewmapping.h"
 #include "base/point.h"
 #include "base/rect.h"
+#include "base/string.h"
 
 class CVIREODoc;
 class CUndoHistory;
@@ -44,6 +46,16 @@ public:
     CEditEngine& operator=(const CEditEngine&) = delete;
 
     void SetMapping(const CViewMapping& mapping) { m_mapping = mapping; }
+    // Where the Part tool finds a part by name: appends its gates to the
+    // sheet, true when found.  By default the libraries of the settings'
+    // library list, in order.
+    using PartSource = std::function<bool(const CString& name, CSheet& gates)>;
+    void SetPartSource(PartSource source) { m_partSource = std::move(source); }
+    bool FindPart(const CString& name, CSheet& gates) const { return m_partSource(name, gates); }
+    // The part source over a list of library files.
+    static PartSource LibraryPartSource(std::vector<CString> libraries);
+    // The part source over the library list of the settings.
+    static PartSource SettingsPartSource();
     const CViewMapping& Mapping() const { return m_mapping; }
 
     // --- events (sheet coordinates before snapping) --------------------------------------
@@ -130,6 +142,7 @@ private:
     std::unique_ptr<CCurveTool> m_curve;
     std::unique_ptr<CPlaceTool> m_place;
     std::unique_ptr<CSelectionEdits> m_edits;
+    PartSource m_partSource;
 
     int m_state = editcmd::kWire;
     int m_lastTool = editcmd::kWire;

@@ -10,8 +10,17 @@
 #include <vector>
 
 #include "base/rect.h"
+#include "base/string.h"
 
 class CText;
+
+// What the part dialog asks for: the part name (preset with the part under
+// the click) and the reference and value to give it; empty keeps the
+// library's.
+struct CPartRequest {
+    CString name, reference, value;
+    bool nameDisp = true, referenceDisp = true, valueDisp = true;
+};
 
 struct CMenuEntry {
     int command = 0; // 0: a separator
@@ -35,6 +44,8 @@ public:
     virtual int PopupMenu(const std::string& name, const std::vector<CMenuEntry>& entries) = 0;
     // The text dialog on a new text (its settings preset); false for Cancel.
     virtual bool InputText(CText& text) = 0;
+    // The part dialog; false for Cancel.
+    virtual bool InputPart(CPartRequest& /*request*/) { return false; }
     // The cursor keys moved the cursor point: move the mouse there.
     virtual void MoveCursor(const CPoint& /*sheetPoint*/) {}
     // The grid pitch or style changed.

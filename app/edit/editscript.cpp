@@ -243,6 +243,21 @@ bool CScriptEditHost::InputText(CText& text)
     return true;
 }
 
+bool CScriptEditHost::InputPart(CPartRequest& request)
+{
+    CScriptAnswer a;
+    if (!m_answers.Take({CScriptAnswer::Part, CScriptAnswer::Cancel}, a)) {
+        m_answers.Note("part dialog cancelled: no answer queued");
+        return false;
+    }
+    if (a.kind != CScriptAnswer::Part)
+        return false;
+    request.name = FromUtf8(a.text);
+    request.reference = FromUtf8(a.ref);
+    request.value = FromUtf8(a.value);
+    return true;
+}
+
 void RunEditScript(CEditEngine& engine, const std::vector<CScriptEvent>& events,
                    CScriptAnswers& answers)
 {

@@ -70,6 +70,7 @@ public:
     void Repaint(const CRect& area) override;
     int PopupMenu(const std::string& name, const std::vector<CMenuEntry>& entries) override;
     bool InputText(CText& text) override;
+    bool InputPart(CPartRequest& request) override;
     void Status(int pane, const std::string& text) override { m_status[pane & 1] = text; }
 
     std::vector<CRect> repaints;    // every area asked for

@@ -4,6 +4,8 @@
 #include "app/edit/selectionedits.h"
 #include "app/settings.h"
 #include "app/vireodoc.h"
+#include "base/codepage.h"
+#include "base/host.h"
 
 CPoint CPlaceTool::Anchor() const
 {
@@ -12,6 +14,8 @@ CPoint CPlaceTool::Anchor() const
         return sel.Pins().GetHead()->GetStartPoint();
     if (!sel.Texts().IsEmpty())
         return sel.Texts().GetHead()->GetPoint();
+    if (!sel.Parts().IsEmpty())
+        return sel.Parts().GetHead()->GetOrg();
     return CPoint();
 }
 
@@ -24,7 +28,7 @@ void CPlaceTool::Click(const CPoint& p, int tool)
         m_tool = tool;
         if (tool == editcmd::kPin)
             StartPin(p);
-        else if (!StartText(p))
+        else if (tool == editcmd::kPart ? !StartPart(p) : !StartText(p))
             return;
         m_e.SetInput(true);
         m_e.OverlayChanged();
@@ -34,6 +38,11 @@ void CPlaceTool::Click(const CPoint& p, int tool)
     CVIREODoc& doc = m_e.Doc();
     doc.AddItems(sel);
     m_e.Repaint(sel.GetBoundingRect());
+    if (m_tool == editcmd::kPart) {
+        // The placed part stays attached to the cursor for the next copy.
+        m_e.OverlayChanged();
+        return;
+    }
     if (m_tool == editcmd::kPin) {
         // The next pin, numbered on.
         CPin& pin = *sel.Pins().GetHead();
@@ -70,6 +79,37 @@ bool CPlaceTool::StartText(const CPoint& p)
         return false;
     text.SetPoint(p);
     m_e.Selection().NewText(text);
+    return true;
+}
+
+bool CPlaceTool::StartPart(const CPoint& p)
+{
+    CPartRequest request;
+    const CItemRef under = m_e.Edits().ItemAt(m_e.Main(), p);
+    if (under.kind == CItemRef::Part)
+        request.name = static_cast<const CPart*>(under.item)->GetPartName();
+    // Asked again until a part is found or the dialog is cancelled.
+    CSheet gates;
+    for (;;) {
+        if (!m_e.Host().InputPart(request) || request.name.IsEmpty())
+            return false;
+        gates.DeleteContents();
+        if (m_e.FindPart(request.name, gates))
+            break;
+        Host().Message(request.name + FromUtf8("が見つかりません"));
+    }
+    CPart part(*gates.Parts().GetHead());
+    if (!request.reference.IsEmpty())
+        part.SetRefName(request.reference);
+    if (!request.value.IsEmpty())
+        part.SetValue(request.value);
+    // Without a value from the dialog the library's value is not shown.
+    part.SetDisp(request.nameDisp, request.referenceDisp,
+                 !request.value.IsEmpty() && request.valueDisp);
+    part.Offset(p - part.GetOrg());
+    m_e.Selection().NewPart(part);
+    m_e.Doc().ReselectSheet().DeleteContents();
+    m_e.Doc().PartBuffer() = gates;
     return true;
 }
 

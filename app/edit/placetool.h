@@ -6,6 +6,9 @@
 // Text: a click opens the text dialog on a new text (with the settings of a
 // text under the click); the next click adds it and ends, so every text
 // starts with the dialog.
+// Part: a click asks for a part by name (preset with the part under the
+// click) and takes its first gate from the libraries; every further click
+// adds a copy where the cursor is.
 #pragma once
 
 #include "base/point.h"
@@ -27,6 +30,7 @@ public:
 private:
     void StartPin(const CPoint& p);
     bool StartText(const CPoint& p);
+    bool StartPart(const CPoint& p);
     CPoint Anchor() const;
 
     CEditEngine& m_e;

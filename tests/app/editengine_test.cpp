@@ -381,3 +381,39 @@ TEST(EditSelection, ShiftAtThePlacingClickStretchesTheWiresOfMovedParts)
     f.Run("click 3100 3050 ctrl\nclick 3000 3000\nclick 3000 3500\n");
     EXPECT_EQ(f.Main().Wires().GetHead()->GetEndPoint(), CPoint(2800, 3000));
 }
+
+TEST(EditPlace, PartsComeFromThePartSourceAndAreAskedForAgainWhenMissing)
+{
+    CAppTestEnv env;
+    CEditFixture f;
+    std::vector<std::string> asked;
+    f.engine->SetPartSource([&](const CString& name, CSheet& gates) {
+        asked.push_back(name.str());
+        if (name != "NAND")
+            return false;
+        CPart part = TestPart(CPoint(0, 0));
+        part.SetPartName("NAND");
+        part.SetValue("74HC00");
+        gates.NewPart(part);
+        return true;
+    });
+    // A missing name is reported and the dialog comes again.
+    f.Run("command part\nanswer part NOR\nanswer part NAND U7\nclick 2000 2000\n");
+    EXPECT_EQ(asked, (std::vector<std::string>{"NOR", "NAND"}));
+    EXPECT_EQ(env->messages.size(), 1u);
+    ASSERT_EQ(f.Sel().GetCount(kind::kPart), 1);
+    const CPart& placing = *f.Sel().Parts().GetHead();
+    EXPECT_EQ(placing.GetOrg(), CPoint(2000, 2000));
+    EXPECT_EQ(placing.GetRefName(), "U7");
+    EXPECT_FALSE(placing.GetValNameText().IsDisp());  // no value given: not shown
+    // Every click places a copy; the right button offers the flips.
+    f.Run("click 2000 3000\nanswer menu fliphorizontal\nclick 2000 3000 right\nclick 4000 3000\n"
+          "key Escape\n");
+    EXPECT_EQ(f.host.menus.back(), "反転・回転");
+    ASSERT_EQ(f.Main().GetCount(kind::kPart), 2);
+    EXPECT_EQ(Undos(f.doc), 2);
+    EXPECT_EQ(f.Sel().GetItemCount(), 0u);
+    // The dialog is preset with the part under the click.
+    f.Run("answer cancel\nclick 2100 3050\n");
+    EXPECT_EQ(f.engine->InputInProgress(), false);
+}

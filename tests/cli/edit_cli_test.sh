@@ -39,4 +39,14 @@ err=$("$cli" edit "$work/a4.dcd" "$work/t.script" -o "$work/t.dcd" 2>&1 >/dev/nu
 case "$err" in *"text dialog cancelled"*) ;; *) fail "missing answer noted: $err" ;; esac
 expect "run goes on" "wires: 1" "$("$cli" info "$work/t.dcd" | grep '^wires')"
 
+# The Part tool takes its parts from --lib: a missing name is reported and
+# asked again; every click places a copy (the third one turned).
+cp "$data/edit/parts.lib" "$work/parts.lib"
+printf 'command part\nanswer part NOSUCH\nanswer part RES R5 10k\nclick 3000 3000\nclick 3000 3000\nclick 5000 3000\nkey R\nclick 5000 5000\nkey Escape\n' >"$work/part.script"
+err=$("$cli" edit "$work/a4.dcd" "$work/part.script" -o "$work/part.txt" --lib "$work/parts.lib" 2>&1 >/dev/null)
+case "$err" in *NOSUCH*) ;; *) fail "missing part reported: $err" ;; esac
+expect "parts placed" "3" "$(grep -c '^Part ' "$work/part.txt")"
+expect "reference and value" "3" "$(grep -c '^Val "10k"' "$work/part.txt" | tr -d ' ')"
+grep -q '^Part 5000 5000 .* 256 0$' "$work/part.txt" || fail "the third part is turned"
+
 exit $((failures > 0))
