@@ -331,6 +331,38 @@ Open the automatically saved copy?</source>
         <source>Autosaving</source>
         <translation>自動保存中</translation>
     </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>編集(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Tool</source>
+        <translation>ツール(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編集</translation>
+    </message>
+    <message>
+        <source>Pin &amp;Side</source>
+        <translation>ピンの向き(&amp;S)</translation>
+    </message>
+    <message>
+        <source>C&amp;hain Selection</source>
+        <translation>連続選択(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Wires</source>
+        <translation>配線(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Buses</source>
+        <translation>バス(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Lines</source>
+        <translation>線(&amp;L)</translation>
+    </message>
 </context>
 <context>
     <name>CVIREOView</name>
@@ -373,6 +405,200 @@ Open the automatically saved copy?</source>
     <message>
         <source>Left-click and drag the area to show</source>
         <translation>ウインドウ表示位置を左クリックで指示します</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgPartInput</name>
+    <message>
+        <source>Part</source>
+        <translation>部品</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>Part &amp;name:</source>
+        <translation>部品名(&amp;N):</translation>
+    </message>
+    <message>
+        <source>&amp;Reference:</source>
+        <translation>部品番号(&amp;R):</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>定数(&amp;V):</translation>
+    </message>
+</context>
+<context>
+    <name>CEditAdapter</name>
+    <message>
+        <source>&amp;Wire</source>
+        <translation>配線(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Bus</source>
+        <translation>バス(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Line</source>
+        <translation>線(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Part</source>
+        <translation>部品(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Text</source>
+        <translation>文字列(&amp;T)</translation>
+    </message>
+    <message>
+        <source>P&amp;in</source>
+        <translation>ピン(&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;Curve</source>
+        <translation>円弧(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Move</source>
+        <translation>移動(&amp;M)</translation>
+    </message>
+    <message>
+        <source>C&amp;opy</source>
+        <translation>複写(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Move &amp;Attribute</source>
+        <translation>属性移動(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Mo&amp;dify</source>
+        <translation>修正(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Erase</source>
+        <translation>削除(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>切り取り(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy to Clipboard</source>
+        <translation>クリップボードへコピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>貼り付け(&amp;P)</translation>
+    </message>
+    <message>
+        <source>C&amp;ancel</source>
+        <translation>キャンセル(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Flip &amp;Horizontal</source>
+        <translation>左右反転(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Flip &amp;Vertical</source>
+        <translation>上下反転(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Rotation</source>
+        <translation>回転(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Invert</source>
+        <translation>論理反転(&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;Next Gate</source>
+        <translation>次ゲート(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Before Gate</source>
+        <translation>前ゲート(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Clock</source>
+        <translation>クロック(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Dot</source>
+        <translation>ドット(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Left Side</source>
+        <translation>左向き(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Under Side</source>
+        <translation>下向き(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Right Side</source>
+        <translation>右向き(&amp;R)</translation>
+    </message>
+    <message>
+        <source>U&amp;pper Side</source>
+        <translation>上向き(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>すべて選択(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Re-&amp;select</source>
+        <translation>再選択(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>元に戻す(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>やり直し(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Make Pa&amp;rt</source>
+        <translation>部品作成(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Part Deco&amp;mposition</source>
+        <translation>部品分解(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Reset Part Re&amp;ference</source>
+        <translation>部品番号リセット(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Desce&amp;nd</source>
+        <translation>下の階層へ(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Asc&amp;end</source>
+        <translation>上の階層へ(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Li&amp;brary</source>
+        <translation>ライブラリ登録(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文字列</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>文字列:</translation>
+    </message>
+    <message>
+        <source>The text holds characters that a sheet cannot store.</source>
+        <translation>図面に保存できない文字が含まれています。</translation>
+    </message>
+    <message>
+        <source>Part</source>
+        <translation>部品</translation>
     </message>
 </context>
 </TS>

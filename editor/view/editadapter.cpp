@@ -12,6 +12,7 @@
 
 #include "app/vireodoc.h"
 #include "base/codepage.h"
+#include "editor/dialogs/dlgpartinput.h"
 #include "editor/view/qtdc.h"
 #include "editor/view/qtstring.h"
 #include "editor/view/vireoview.h"
@@ -365,6 +366,23 @@ bool CEditAdapter::InputText(CText& text)
         return false;
     }
     text.SetName(CString(cp.text));
+    return true;
+}
+
+bool CEditAdapter::InputPart(CPartRequest& request)
+{
+    if (m_replaying || !m_answers.Empty()) {
+        CScriptEditHost scripted(m_answers);
+        return scripted.InputPart(request);
+    }
+    CDlgPartInput dialog(request, &m_view);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    if (!dialog.Result(request)) {
+        QMessageBox::warning(&m_view, tr("Part"),
+                             tr("The text holds characters that a sheet cannot store."));
+        return false;
+    }
     return true;
 }
 

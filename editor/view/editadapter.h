@@ -56,6 +56,7 @@ public:
     void Status(int pane, const std::string& text) override;
     int PopupMenu(const std::string& name, const std::vector<CMenuEntry>& entries) override;
     bool InputText(CText& text) override;
+    bool InputPart(CPartRequest& request) override;
     void GridChanged() override;
 
 signals:

@@ -51,7 +51,7 @@ void CMainFrame::CreateEditMenus()
     auto* tools = new QActionGroup(this);
     QToolBar* bar = addToolBar(tr("Edit"));
     bar->setObjectName("EditToolBar");
-    for (int id : {kWire, kBus, kLine, kText, kPin, kCurve}) {
+    for (int id : {kWire, kBus, kLine, kPart, kText, kPin, kCurve}) {
         QAction* act = add(tool, id);
         act->setCheckable(true);
         tools->addAction(act);
