@@ -432,6 +432,43 @@ void CEditEngine::Key(int key, int modifiers)
         if (any && !IsInputTool(m_state) && m_state != kMoving && m_state != kCopyPlacing)
             m_edits->Erase();
         break;
+    case editkey::kPageUp:
+    case editkey::kPageDown:
+        // Shift+Page Up/Down: the selection one size step up or down (the
+        // plain keys zoom, which the view does).
+        if (shift && any) {
+            const bool up = key == editkey::kPageUp;
+            const int pitch = m_mainGrid;
+            m_edits->Change([up, pitch](CSheet& s) {
+                bool changed = false;
+                const auto arrow = [up](int size) {
+                    if (size == 0)
+                        return 0;
+                    return std::clamp(size + (up ? 10 : -10), 50, 250);
+                };
+                for (CLine& l : s.Lines()) {
+                    const int a = arrow(l.GetStartArrow()), b = arrow(l.GetEndArrow());
+                    changed = changed || a != l.GetStartArrow() || b != l.GetEndArrow();
+                    l.SetArrow(a, b);
+                }
+                for (CArc& c : s.Arcs()) {
+                    const int a = arrow(c.GetStartArrow()), b = arrow(c.GetEndArrow());
+                    changed = changed || a != c.GetStartArrow() || b != c.GetEndArrow();
+                    c.SetArrow(a, b);
+                }
+                for (CPin& pin : s.Pins()) {
+                    const int length = pin.GetLen() + (up ? pitch : -pitch);
+                    if (length >= 20 && length <= 600) {
+                        pin.SetLen(length);
+                        changed = true;
+                    }
+                }
+                for (CText& t : s.Texts())
+                    changed = t.ChangeSize(up ? 1 : 0) || changed;
+                return changed;
+            });
+        }
+        break;
     case editkey::kSpace:
         if (m_grid == m_subGrid) {
             m_gridStyle = m_gridStyle ? 0 : 1;

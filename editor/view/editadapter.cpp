@@ -202,6 +202,12 @@ bool CEditAdapter::Key(QKeyEvent* event)
         case Qt::Key_Menu:
             code = editkey::kApplication;
             break;
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            if (!(event->modifiers() & Qt::ShiftModifier))
+                return false; // the view zooms
+            code = k == Qt::Key_PageUp ? editkey::kPageUp : editkey::kPageDown;
+            break;
         case Qt::Key_F5:
             code = editkey::kF5;
             break;

@@ -341,6 +341,11 @@ TEST(EditStatus, CoordinatesDetailsAndKeyHelp)
     f.Run("key Escape\ncommand text\nanswer text \"T1\"\nclick 1000 1000\nclick 1000 1000\n"
           "answer text \"T7\"\nclick 3000 1000\nclick 3000 1000\nclick 1000 1000 ctrl\n");
     EXPECT_NE(f.host.m_status[1].find(" 高さ :70"), std::string::npos);
+    // Shift+Page Up: one size step, shown at once; Page Down back.
+    f.Run("key PageUp shift\n");
+    EXPECT_NE(f.host.m_status[1].find(" 高さ :75"), std::string::npos);
+    f.Run("key PageDown shift\n");
+    EXPECT_NE(f.host.m_status[1].find(" 高さ :70"), std::string::npos);
     EXPECT_EQ(f.host.m_status[0].rfind("Ｒ：回転  Ｘ、Ｙ：反転  ", 0), 0u);
     f.Run("click 3000 1000 ctrl\n");
     EXPECT_NE(f.host.m_status[1].find(" 選択数:2"), std::string::npos);
@@ -351,7 +356,7 @@ TEST(EditStatus, CoordinatesDetailsAndKeyHelp)
         names.push_back(t.GetName().str());
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"T2", "T8"}));
-    f.Run("command undo\n");
+    f.Run("command undo\n"); // the numbering; the two size steps stay
     names.clear();
     for (const CText& t : f.Main().Texts())
         names.push_back(t.GetName().str());
@@ -405,7 +410,7 @@ TEST(EditPlace, PartsComeFromThePartSourceAndAreAskedForAgainWhenMissing)
     const CPart& placing = *f.Sel().Parts().GetHead();
     EXPECT_EQ(placing.GetOrg(), CPoint(2000, 2000));
     EXPECT_EQ(placing.GetRefName(), "U7");
-    EXPECT_FALSE(placing.GetValNameText().IsDisp());  // no value given: not shown
+    EXPECT_FALSE(placing.GetValNameText().IsDisp()); // no value given: not shown
     // Every click places a copy; the right button offers the flips.
     f.Run("click 2000 3000\nanswer menu fliphorizontal\nclick 2000 3000 right\nclick 4000 3000\n"
           "key Escape\n");
