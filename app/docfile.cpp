@@ -28,6 +28,21 @@ std::string FirstLine(const std::vector<uint8_t>& bytes)
 
 enum class FileForm { Empty, Tango, OldText, Sheet, Unknown };
 
+// The first text form shares its header line ("... Ver 0.01") with binary
+// sheets of version 1; a binary sheet of that age goes on with the 32-bit
+// word 1 right after the line, text never does.
+bool IsOldTextForm(const std::vector<uint8_t>& bytes, const std::string& firstLine)
+{
+    if (firstLine.find("0.01") == std::string::npos)
+        return false;
+    size_t next = 0;
+    while (next < bytes.size() && bytes[next] != '\n')
+        ++next;
+    ++next;
+    static const uint8_t kBinaryOne[4] = {1, 0, 0, 0};
+    return !(bytes.size() >= next + 4 && std::memcmp(bytes.data() + next, kBinaryOne, 4) == 0);
+}
+
 FileForm FormOf(const std::vector<uint8_t>& bytes)
 {
     if (bytes.empty())
@@ -36,7 +51,7 @@ FileForm FormOf(const std::vector<uint8_t>& bytes)
     if (line.starts_with(";Tango"))
         return FileForm::Tango;
     if (line.find("VIREO DATA FILE") != std::string::npos)
-        return line.find("0.01") != std::string::npos ? FileForm::OldText : FileForm::Sheet;
+        return IsOldTextForm(bytes, line) ? FileForm::OldText : FileForm::Sheet;
     return FileForm::Unknown;
 }
 
@@ -57,6 +72,8 @@ void CVIREODoc::ReadTangoFile(const std::vector<uint8_t>& bytes, CDocumentHeader
         header.width = size.width;
         header.height = size.height;
     }
+    if (size.hasSizeIndex)
+        header.sizeCode = size.sizeIndex;
 }
 
 void CVIREODoc::TakeFileTimes(const std::filesystem::path& path)
