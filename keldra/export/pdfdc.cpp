@@ -110,6 +110,8 @@ void CPDFDC::TextOut(const CPoint& p, const CString& text)
     const CPoint origin(ClampInt32(p.x + dx), ClampInt32(p.y + dy));
     const COLORREF brush = m_page.GetBrushColor();
     m_page.SetBrushColor(m_textColor);
-    m_page.WriteText(text, origin, size, direction, m_pdf.GetFontNo(m_font));
+    const int blank =
+        CTextMetrics::IsHalfWidthSetting(text, &m_font) ? 500 : CTextMetrics::CharWidth(' ');
+    m_page.WriteText(text, origin, size, direction, m_pdf.GetFontNo(m_font), blank);
     m_page.SetBrushColor(brush);
 }

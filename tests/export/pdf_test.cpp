@@ -189,7 +189,7 @@ TEST(Pdf, SheetsDrawnAsOnPaper)
     EXPECT_EQ(s.rfind("1 0 0 1 42.52 -23.52 cm\n0 0 0 RG\n1 J\n1 j\n", 0), 0u);
     EXPECT_NE(s.find("(NET\\(1\\)) Tj"), std::string::npos);
     EXPECT_NE(s.find("(Hello \\\\\\(world\\)) Tj"), std::string::npos);
-    EXPECT_NE(s.find("<93FA967B8CEA20B1B2> Tj"), std::string::npos);
+    EXPECT_NE(s.find("[<93FA967B8CEA> -500 <B1B2>] TJ"), std::string::npos);
     EXPECT_NE(file.find("/MediaBox [0 0 842 595 ]\n/Contents"), std::string::npos);
 }
 
@@ -297,8 +297,13 @@ TEST(Pdf, JapaneseTextsAreSetInTheJapaneseFaceWithTheWidthsThePdfUses)
     CText* own = sheet.NewText("\x93\xFA\x96\x7B", CPoint(1000, 3000), 100, 8 | 0x2000);
     own->SetFont(Face("Arial", 700));
     const OnePage page(sheet);
-    // (5000 - 1100) * 0.072 = 280.8: the text ends on its anchor.
+    // (5000 - 1100) * 0.072 = 280.8: the text ends on its anchor.  Its
+    // blanks are gaps of half an em, not glyphs.
     EXPECT_TRUE(page.Has("280.8 73.512 TD")) << page.stream;
+    EXPECT_TRUE(
+        page.Has("0 Tc 0 Tw [<4D69786564> -500 <4153434949> -500 <313233> -500 <836583588367>] TJ"))
+        << page.stream;
+    EXPECT_EQ(CPDFPage::ShowText("  \x93\xFA  ", 278), "[-556 <93FA> -556] TJ");
     // Both texts use one Japanese font (bold kept apart): no WinAnsi font.
     EXPECT_EQ(page.file.find("/WinAnsiEncoding"), std::string::npos);
     EXPECT_NE(page.file.find("/Encoding /90ms-RKSJ-H"), std::string::npos);
