@@ -409,6 +409,9 @@ void CVIREOView::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint pos = event->position().toPoint();
     MoveCrosshair(pos, true);
+    if (m_warpedTo && *m_warpedTo == pos && !m_gestureActive && !m_rectDragging)
+        return; // the cursor arriving where the keys put it
+    m_warpedTo.reset();
     UpdateStatus(ClientToSheet(event->position()));
     if (m_gestureActive) {
         const Gesture g = ClassifyGesture(pos.x() - m_anchor.x(), pos.y() - m_anchor.y());
@@ -549,13 +552,16 @@ void CVIREOView::wheelEvent(QWheelEvent* event)
         ZoomTo(about, delta > 0 ? f : 1.0 / f, inside);
         return;
     }
-    // Plain wheel: vertical unless the setting says horizontal; Shift and a
-    // held middle button each switch the direction.
+    // Plain wheel: with one scroll bar on that bar; with both vertical unless
+    // the setting says horizontal, Shift and a held middle button each
+    // switching the direction.
     bool horizontal = m_options.wheelScroll;
     if (shift)
         horizontal = !horizontal;
     if (buttons & Qt::MiddleButton)
         horizontal = !horizontal;
+    if (m_zoom.HasHorzBar() != m_zoom.HasVertBar())
+        horizontal = m_zoom.HasHorzBar();
     if (horizontalWheel)
         horizontal = true;
     const int lines = delta > 0 ? -3 : 3;
@@ -590,7 +596,10 @@ void CVIREOView::MoveCursorPoint(int dx, int dy)
         c = SheetToClient(p);
     }
     m_current = p;
-    QCursor::setPos(viewport()->mapToGlobal(c.toPoint()));
+    // The warp comes back as a mouse move to that pixel, which must not
+    // snap the point anew: far zoomed out a pixel spans several grid steps.
+    m_warpedTo = c.toPoint();
+    QCursor::setPos(viewport()->mapToGlobal(*m_warpedTo));
     MoveCrosshair(c.toPoint(), true);
     m_coordText = QString::fromStdString(CoordinateText(p));
     emit StatusChanged();

@@ -17,6 +17,7 @@
 #include <QRegion>
 #include <QString>
 #include <QTimer>
+#include <optional>
 
 #include "editor/view/gesture.h"
 #include "editor/view/viewoptions.h"
@@ -142,6 +143,7 @@ private:
     bool m_scrollLock = false; // toggled by Scroll Lock (and F14)
     QTimer m_autoScrollTimer;
     QPoint m_lastMouse;
+    std::optional<QPoint> m_warpedTo; // where the arrow keys last put the mouse cursor
 
     QImage m_image;  // the rendered sheet
     QRegion m_dirty; // parts of m_image to draw again

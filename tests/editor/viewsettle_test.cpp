@@ -1,0 +1,127 @@
+// The sheet view as a user meets it, with Qt's queued layout run after each
+// step (the scroll bars appear and go then): Zoom All, the zoom percentage,
+// the wheel with one scroll bar and the arrow keys at a low zoom.
+#include <gtest/gtest.h>
+
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include "editor/view/statusformat.h"
+#include "editor/view/vireoview.h"
+#include "editorenv.h"
+
+namespace {
+
+void Settle()
+{
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
+}
+
+QString ZoomAfter(CVIREOView* view, void (CVIREOView::*command)())
+{
+    (view->*command)();
+    Settle();
+    return view->ZoomStatus();
+}
+
+QString ZoomAllAfter(CVIREOView* view)
+{
+    view->OnZoomAll();
+    Settle();
+    return view->ZoomStatus();
+}
+
+} // namespace
+
+TEST(ViewSettled, ZoomAllAlternatesBetweenTheWholeSheetAndTheLastView)
+{
+    CEditorEnv env;
+    ASSERT_TRUE(env.frame->OpenFile(env.DemoQ("controller.dcd")));
+    CVIREOView* view = env.ActiveView();
+    ASSERT_NE(view, nullptr);
+    Settle();
+    EXPECT_EQ(ZoomAllAfter(view), "Zoom 100%");
+    EXPECT_EQ(ZoomAfter(view, &CVIREOView::OnZoomUp), "Zoom 120%");
+    EXPECT_EQ(ZoomAfter(view, &CVIREOView::OnZoomUp), "Zoom 144%");
+    EXPECT_EQ(ZoomAfter(view, &CVIREOView::OnZoomUp), "Zoom 173%");
+    // The first Zoom All defines the all area as the whole sheet; each
+    // further one goes back to the view before it and returns.
+    for (int round = 0; round < 3; ++round) {
+        SCOPED_TRACE(round);
+        EXPECT_EQ(ZoomAllAfter(view), "Zoom 100%");
+        EXPECT_EQ(ZoomAllAfter(view), "Zoom 173%");
+    }
+    // The whole sheet is in the window after Zoom All.
+    view->OnZoomAll();
+    Settle();
+    const CRect shown = view->Document().Header().visibleArea;
+    EXPECT_EQ(shown,
+              CRect(0, 0, view->Document().Header().width, view->Document().Header().height));
+}
+
+TEST(ViewSettled, WheelScrollsOnTheOnlyScrollBar)
+{
+    CEditorEnv env;
+    ASSERT_TRUE(env.frame->OpenFile(env.DemoQ("controller.dcd")));
+    CVIREOView* view = env.ActiveView();
+    ASSERT_NE(view, nullptr);
+    // A tall, narrow window: one zoom step overflows the width only.
+    QWidget* child = view->parentWidget();
+    child->showNormal();
+    child->resize(360, 900);
+    Settle();
+    view->OnZoomAll();
+    Settle();
+    view->OnZoomUp();
+    Settle();
+    const CZoomMapping& z = view->Mapping();
+    ASSERT_TRUE(z.HasHorzBar());
+    ASSERT_FALSE(z.HasVertBar());
+    const CPoint before = z.Position();
+    QWidget* vp = view->viewport();
+    const QPoint pos(20, 20);
+    QWheelEvent e(QPointF(pos), QPointF(vp->mapToGlobal(pos)), QPoint(), QPoint(0, -120),
+                  Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(vp, &e);
+    EXPECT_EQ(z.Position().x, before.x + 3 * z.LineStep().cx);
+    EXPECT_EQ(z.Position().y, before.y);
+}
+
+TEST(ViewSettled, ArrowKeysMoveExactlyOneGridStepAtEveryZoom)
+{
+    CEditorEnv env;
+    ASSERT_TRUE(env.frame->OpenFile(env.DemoQ("controller.dcd")));
+    CVIREOView* view = env.ActiveView();
+    ASSERT_NE(view, nullptr);
+    // A small window on the sub grid: a pixel spans more than a grid step,
+    // and the mouse move that the cursor's warp raises must not snap the
+    // point anew.
+    QWidget* child = view->parentWidget();
+    child->showNormal();
+    child->resize(260, 200);
+    Settle();
+    view->OnZoomAll();
+    view->OnGrid();
+    Settle();
+    ASSERT_EQ(env.options.gridPitch, 50);
+    ASSERT_GT(1.0 / view->Mapping().Scale(), 60.0);
+    QWidget* vp = view->viewport();
+    const auto warpEcho = [&] {
+        const QPoint at = vp->mapFromGlobal(QCursor::pos());
+        QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(vp->mapToGlobal(at)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(vp, &move);
+    };
+    const CPoint start = view->CurrentPoint();
+    for (int i = 1; i <= 5; ++i) {
+        QTest::keyClick(view, Qt::Key_Right);
+        warpEcho();
+        EXPECT_EQ(view->CurrentPoint(), CPoint(start.x + i * 50, start.y)) << i;
+    }
+    QTest::keyClick(view, Qt::Key_Up, Qt::ShiftModifier);
+    warpEcho();
+    EXPECT_EQ(view->CurrentPoint(), CPoint(start.x + 250, start.y + 500));
+    // The status bar follows the keys at once.
+    EXPECT_EQ(view->CoordinateStatus().toStdString(), CoordinateText(view->CurrentPoint()));
+}
