@@ -6,6 +6,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <algorithm>
 
@@ -56,6 +57,9 @@ CVIREOView::CVIREOView(CVIREODoc& doc, CViewOptions& options, QWidget* parent)
     m_ctx.LoadSettings(Profile());
     m_focusTimer.setSingleShot(true);
     connect(&m_focusTimer, &QTimer::timeout, this, [this] { m_ignorePress = false; });
+    m_tipTimer.setSingleShot(true);
+    m_tipTimer.setInterval(600);
+    connect(&m_tipTimer, &QTimer::timeout, this, [this] { ShowHoverTip(); });
     m_autoScrollTimer.setInterval(300);
     connect(&m_autoScrollTimer, &QTimer::timeout, this, [this] { AutoScroll(m_lastMouse); });
     RefreshCursorShape();
@@ -409,6 +413,12 @@ void CVIREOView::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint pos = event->position().toPoint();
     MoveCrosshair(pos, true);
+    if (pos != m_tipPos) {
+        CloseHoverTip();
+        m_tipPos = pos;
+        if (!event->buttons())
+            m_tipTimer.start();
+    }
     if (m_warpedTo && *m_warpedTo == pos && !m_gestureActive && !m_rectDragging)
         return; // the cursor arriving where the keys put it
     m_warpedTo.reset();
@@ -451,6 +461,7 @@ void CVIREOView::AutoScroll(const QPoint& pos)
 
 void CVIREOView::mousePressEvent(QMouseEvent* event)
 {
+    CloseHoverTip();
     const Qt::MouseButtons buttons = event->buttons();
     const Qt::KeyboardModifiers mods = event->modifiers();
     const QPoint pos = event->position().toPoint();
@@ -672,6 +683,7 @@ void CVIREOView::focusOutEvent(QFocusEvent* event)
 {
     CZoomView::focusOutEvent(event);
     MoveCrosshair(m_crossPos, false);
+    CloseHoverTip();
     m_ignorePress = true;
 }
 
@@ -686,4 +698,32 @@ bool CVIREOView::viewportEvent(QEvent* event)
     if (event->type() == QEvent::Leave)
         MoveCrosshair(m_crossPos, false);
     return CZoomView::viewportEvent(event);
+}
+
+// --- hover tips ---------------------------------------------------------------------------------
+
+QString CVIREOView::HoverTipText(const QPoint& pixel) const
+{
+    // A few pixels round thin items, in sheet units at this zoom.
+    const double scale = m_zoom.Scale();
+    const int tolerance = scale > 0 ? int(std::ceil(4 / scale)) : 0;
+    const bool withIndex = Profile().GetInt("Sheet", "TipWireIndex", 1) != 0;
+    return CHoverTip::Text(m_doc.MainSheet(), ClientToSheet(QPointF(pixel)), tolerance,
+                           withIndex ? m_wireIndex : CHoverTip::WireIndex());
+}
+
+void CVIREOView::ShowHoverTip()
+{
+    if (!viewport()->rect().contains(m_tipPos) || m_gestureActive || m_rectDragging)
+        return;
+    const QString text = HoverTipText(m_tipPos);
+    if (!text.isEmpty())
+        QToolTip::showText(viewport()->mapToGlobal(m_tipPos), text, viewport());
+}
+
+void CVIREOView::CloseHoverTip()
+{
+    m_tipTimer.stop();
+    if (QToolTip::isVisible())
+        QToolTip::hideText();
 }

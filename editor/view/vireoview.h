@@ -20,6 +20,7 @@
 #include <optional>
 
 #include "editor/view/gesture.h"
+#include "editor/view/hovertip.h"
 #include "editor/view/viewoptions.h"
 #include "editor/view/zoomview.h"
 #include "export/drawcontext.h"
@@ -73,6 +74,11 @@ public:
     void InvalidateSheetRect(const CRect& r);
     // Everything changed (settings, display switches, the whole document).
     void InvalidateAll();
+
+    // Where the hover tip of a named wire finds the name's other places.
+    void SetWireIndexSource(CHoverTip::WireIndex source) { m_wireIndex = std::move(source); }
+    // The tip the resting mouse at a client pixel shows (empty: none).
+    QString HoverTipText(const QPoint& pixel) const;
 
     // --- status ----------------------------------------------------------------------------------
     // The last sheet point shown in the status bar (snapped to the grid).
@@ -144,6 +150,11 @@ private:
     QTimer m_autoScrollTimer;
     QPoint m_lastMouse;
     std::optional<QPoint> m_warpedTo; // where the arrow keys last put the mouse cursor
+    QTimer m_tipTimer;                // the mouse has rested when it runs out
+    QPoint m_tipPos;
+    CHoverTip::WireIndex m_wireIndex;
+    void ShowHoverTip();
+    void CloseHoverTip();
 
     QImage m_image;  // the rendered sheet
     QRegion m_dirty; // parts of m_image to draw again

@@ -4,11 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <QScrollBar>
+#include <QToolTip>
 #include <QWheelEvent>
 
+#include "editor/view/qtstring.h"
 #include "editor/view/statusformat.h"
 #include "editor/view/vireoview.h"
 #include "editorenv.h"
+#include "items/part.h"
+#include "items/pin.h"
 
 namespace {
 
@@ -124,4 +128,56 @@ TEST(ViewSettled, ArrowKeysMoveExactlyOneGridStepAtEveryZoom)
     EXPECT_EQ(view->CurrentPoint(), CPoint(start.x + 250, start.y + 500));
     // The status bar follows the keys at once.
     EXPECT_EQ(view->CoordinateStatus().toStdString(), CoordinateText(view->CurrentPoint()));
+}
+
+TEST(ViewSettled, HoverTipsTellWhatIsUnderTheRestingMouse)
+{
+    CEditorEnv env;
+    ASSERT_TRUE(env.frame->OpenFile(env.DemoQ("demo.dpj")));
+    ASSERT_TRUE(env.frame->OpenFile(env.DemoQ("controller.dcd")));
+    CVIREOView* view = env.ActiveView();
+    ASSERT_NE(view, nullptr);
+    view->OnZoomAll();
+    Settle();
+    const CSheet& sheet = view->Document().MainSheet();
+
+    // A part: its name, reference and value; the pin under the mouse.
+    const CPart& part = *sheet.Parts().begin();
+    const CPin& pin = *part.Pins().begin();
+    const CPoint mid((pin.GetStartPoint().x + pin.GetPoint().x) / 2,
+                     (pin.GetStartPoint().y + pin.GetPoint().y) / 2);
+    const QString partTip = view->HoverTipText(view->SheetToClient(mid).toPoint());
+    EXPECT_TRUE(partTip.startsWith("<Part name> " + ToQString(part.GetPartName())))
+        << partTip.toStdString();
+    EXPECT_TRUE(partTip.contains("\n<Reference> " + ToQString(part.GetRefName())));
+    EXPECT_TRUE(partTip.contains("<Pin no> " + ToQString(pin.GetNo()) + " <Pin name> "));
+
+    // A named wire: its name and, from the net index, the sheets that carry it.
+    const CLine* named = nullptr;
+    for (const CLine& wire : sheet.Wires())
+        if (!wire.GetName().IsEmpty() && !named)
+            named = &wire;
+    ASSERT_NE(named, nullptr);
+    const QPoint onName =
+        view->SheetToClient(named->GetNameText().GetBoundingRect().CenterPoint()).toPoint();
+    const QString wireTip = view->HoverTipText(onName);
+    EXPECT_TRUE(wireTip.startsWith("<Signal name> " + ToQString(named->GetName())))
+        << wireTip.toStdString();
+    EXPECT_TRUE(wireTip.contains("controller.dcd [")) << wireTip.toStdString();
+    Profile().WriteInt("Sheet", "TipWireIndex", 0);
+    EXPECT_FALSE(view->HoverTipText(onName).contains("controller.dcd ["));
+    EXPECT_TRUE(view->HoverTipText(QPoint(2, 2)).isEmpty() ||
+                !view->HoverTipText(QPoint(2, 2)).contains("<Part"));
+
+    // Resting shows the tip; a press closes it.
+    QWidget* vp = view->viewport();
+    QMouseEvent move(QEvent::MouseMove, QPointF(onName), QPointF(vp->mapToGlobal(onName)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(vp, &move);
+    QTest::qWait(800);
+    EXPECT_TRUE(QToolTip::isVisible());
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(onName), QPointF(vp->mapToGlobal(onName)),
+                      Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(vp, &press);
+    EXPECT_FALSE(QToolTip::isVisible());
 }
