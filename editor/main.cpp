@@ -64,7 +64,8 @@ int main(int argc, char** argv)
                      &CMainFrame::HandleInstanceMessage);
     frame.RestorePlacement();
     frame.show();
-    if (!frame.RunStartup(argument) && !argument.isEmpty())
-        return 1;
+    // A file that cannot be opened was reported; the window stays, as after
+    // any failed open.
+    frame.RunStartup(argument);
     return app.exec();
 }

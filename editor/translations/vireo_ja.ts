@@ -239,7 +239,7 @@ Work without a project?</source>
     </message>
     <message>
         <source>Show G&amp;rid</source>
-        <translation>グリッド表示(&amp;R)</translation>
+        <translation>グリッド表示(&amp;I)</translation>
     </message>
     <message>
         <source>Grid with &amp;Circles</source>

@@ -182,6 +182,10 @@ void CVIREOView::ViewChanged(bool)
     m_dirty = QRegion(viewport()->rect());
     if (m_initialised)
         StoreVisibleArea();
+    // The point under a resting mouse changed with the view (keys, bars).
+    const QPoint mouse = viewport()->mapFromGlobal(QCursor::pos());
+    if (m_initialised && viewport()->rect().contains(mouse) && viewport()->underMouse())
+        UpdateStatus(ClientToSheet(QPointF(mouse)));
     viewport()->update();
     emit StatusChanged();
 }

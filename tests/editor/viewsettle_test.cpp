@@ -3,9 +3,11 @@
 // the wheel with one scroll bar and the arrow keys at a low zoom.
 #include <gtest/gtest.h>
 
+#include <QMenuBar>
 #include <QScrollBar>
 #include <QToolTip>
 #include <QWheelEvent>
+#include <fstream>
 
 #include "editor/view/qtstring.h"
 #include "editor/view/statusformat.h"
@@ -180,4 +182,67 @@ TEST(ViewSettled, HoverTipsTellWhatIsUnderTheRestingMouse)
                       Qt::RightButton, Qt::RightButton, Qt::NoModifier);
     QApplication::sendEvent(vp, &press);
     EXPECT_FALSE(QToolTip::isVisible());
+}
+
+TEST(ViewSettled, BadFilesAtStartUpAreToldAndTheWindowStays)
+{
+    CEditorEnv env;
+    const std::filesystem::path garbage = env.Dir() / "garbage.dcd";
+    std::ofstream(garbage) << "this is no sheet\n";
+    EXPECT_FALSE(env.frame->RunStartup(QString::fromStdString(garbage.string())));
+    ASSERT_EQ(env.Host()->messages.size(), 1u);
+    EXPECT_NE(env.Host()->messages[0].text.Find("garbage.dcd"), -1);
+    // A sheet cut short: the reader's complaint, named.
+    std::ifstream whole(env.Demo("power.dcd"), std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(whole)),
+                            std::istreambuf_iterator<char>());
+    const std::filesystem::path cut = env.Dir() / "cut.dcd";
+    std::ofstream(cut, std::ios::binary) << bytes.substr(0, bytes.size() / 2);
+    env.Host()->messages.clear();
+    EXPECT_FALSE(env.frame->OpenFile(QString::fromStdString(cut.string())));
+    ASSERT_EQ(env.Host()->messages.size(), 1u);
+    EXPECT_NE(env.Host()->messages[0].text.Find("cut.dcd"), -1);
+    EXPECT_TRUE(env.frame->isVisible());
+    EXPECT_TRUE(env.frame->Children().isEmpty());
+}
+
+TEST(ViewSettled, CascadeKeepsUsableWindowsAndTheGridMarkFollowsSpace)
+{
+    CEditorEnv env;
+    ASSERT_TRUE(env.frame->OpenFile(env.DemoQ("demo.dpj")));
+    Settle();
+    const auto action = [&](const QString& text) -> QAction* {
+        for (QAction* a : env.frame->findChildren<QAction*>())
+            if (a->text() == text)
+                return a;
+        return nullptr;
+    };
+    const auto windowMenu = env.frame->menuBar()->actions();
+    for (QAction* menu : windowMenu)
+        if (menu->menu())
+            emit menu->menu()->aboutToShow(); // the Window menu is built when it opens
+    QAction* cascade = action("&Cascade");
+    ASSERT_NE(cascade, nullptr);
+    cascade->trigger();
+    Settle();
+    const QSize area = env.frame->MdiArea()->viewport()->size();
+    for (CChildFrame* child : env.frame->Children()) {
+        EXPECT_GE(child->width(), area.width() / 2);
+        EXPECT_GE(child->height(), area.height() / 2);
+    }
+    // Space on the sub grid switches the circles; the menu's mark follows.
+    CVIREOView* view = env.ActiveView();
+    ASSERT_NE(view, nullptr);
+    view->OnGrid();
+    QAction* circles = action("Grid with &Circles");
+    ASSERT_NE(circles, nullptr);
+    const bool before = circles->isChecked();
+    QTest::keyClick(view, Qt::Key_Space);
+    for (QAction* menu : windowMenu)
+        if (menu->menu())
+            emit menu->menu()->aboutToShow();
+    EXPECT_NE(circles->isChecked(), before);
+    EXPECT_EQ(circles->isChecked(), env.options.gridStyle == 1);
+    // The main title is the project; the desktop adds the program's name.
+    EXPECT_FALSE(env.frame->windowTitle().startsWith("Vireo - "));
 }
