@@ -13,6 +13,7 @@
 #include "editor/view/qtdc.h"
 #include "export/drawcontext.h"
 #include "export/pdfexport.h"
+#include "export/svgexport.h"
 #include "sheet/sheet.h"
 #include "support/toolrun.h"
 
@@ -63,6 +64,27 @@ inline std::optional<QImage> Pdf(const CSheet& sheet, const CSheetSize& size)
         return std::nullopt;
     return image.copy(0, 0, size.width / kUnitsPerPixel, size.height / kUnitsPerPixel)
         .convertToFormat(QImage::Format_RGB32);
+}
+
+// The SVG picture of the sheet, rasterised by rsvg-convert; nothing when it
+// is missing or fails.
+inline std::optional<QImage> Svg(const CSheet& sheet, const CSheetSize& size)
+{
+    constexpr const char* kSvgRasteriser = "/usr/bin/rsvg-convert";
+    if (!HaveTool(kSvgRasteriser))
+        return std::nullopt;
+    CTempDir dir;
+    const std::filesystem::path svg = dir.path() / "sheet.svg", png = dir.path() / "sheet.png";
+    const std::string text =
+        RenderSheetToSvg(sheet, nullptr, size.width, size.height, false, CDrawContext());
+    WriteBytes(svg, std::vector<uint8_t>(text.begin(), text.end()));
+    const CToolResult r = RunTool(std::string(kSvgRasteriser) + " -b white -w " +
+                                  std::to_string(size.width / kUnitsPerPixel) + " -o '" +
+                                  png.string() + "' '" + svg.string() + "'");
+    QImage image;
+    if (r.status != 0 || !image.load(QString::fromStdString(png.string())))
+        return std::nullopt;
+    return image.convertToFormat(QImage::Format_RGB32);
 }
 
 // Ink: any pixel with a dark channel (colours and black alike; the faint
