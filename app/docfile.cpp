@@ -10,6 +10,9 @@
 #include "app/settings.h"
 #include "app/vireodoc.h"
 #include "base/archive.h"
+#include "base/exception.h"
+#include "base/codepage.h"
+#include "base/messages.h"
 #include "base/host.h"
 #include "export/tango.h"
 
@@ -53,6 +56,15 @@ FileForm FormOf(const std::vector<uint8_t>& bytes)
     if (line.find("VIREO DATA FILE") != std::string::npos)
         return IsOldTextForm(bytes, line) ? FileForm::OldText : FileForm::Sheet;
     return FileForm::Unknown;
+}
+
+// Why a sheet could not be read, in the language of the other messages.
+CString ArchiveReason(const CArchiveException& e)
+{
+    if (GetMessageLanguage() != MessageLanguage::Japanese)
+        return CString(std::string(" (") + e.what() + ")");
+    return FromUtf8(e.m_cause == CArchiveException::endOfFile ? "（ファイルが途中で終わっています）"
+                                                              : "（ファイルの内容が正しくありません）");
 }
 
 bool EndsWithNoCase(const std::string& s, const char* suffix)
@@ -155,7 +167,7 @@ bool CVIREODoc::OnOpenDocument(const std::filesystem::path& path, bool* autosave
         }
     } catch (const CArchiveException& e) {
         DeleteContents();
-        Host().Message(docmsg::CannotOpen(path) + CString(std::string(" (") + e.what() + ")"), CHost::Error);
+        Host().Message(docmsg::CannotOpen(path) + ArchiveReason(e), CHost::Error);
         return false;
     }
     m_titleFile = TitleFileOf(m_header);

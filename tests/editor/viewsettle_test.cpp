@@ -9,6 +9,8 @@
 #include <QWheelEvent>
 #include <fstream>
 
+#include "base/codepage.h"
+#include "base/messages.h"
 #include "editor/view/qtstring.h"
 #include "editor/view/statusformat.h"
 #include "editor/view/vireoview.h"
@@ -204,6 +206,15 @@ TEST(ViewSettled, BadFilesAtStartUpAreToldAndTheWindowStays)
     EXPECT_NE(env.Host()->messages[0].text.Find("cut.dcd"), -1);
     EXPECT_TRUE(env.frame->isVisible());
     EXPECT_TRUE(env.frame->Children().isEmpty());
+    // In Japanese the reason is Japanese too.
+    const MessageLanguage language = GetMessageLanguage();
+    SetMessageLanguage(MessageLanguage::Japanese);
+    env.Host()->messages.clear();
+    EXPECT_FALSE(env.frame->OpenFile(QString::fromStdString(cut.string())));
+    SetMessageLanguage(language);
+    ASSERT_EQ(env.Host()->messages.size(), 1u);
+    EXPECT_EQ(env.Host()->messages[0].text.Find("unexpected"), -1);
+    EXPECT_NE(env.Host()->messages[0].text.Find(FromUtf8("途中で終わって")), -1);
 }
 
 TEST(ViewSettled, CascadeKeepsUsableWindowsAndTheGridMarkFollowsSpace)
