@@ -10,6 +10,9 @@
 #include "app/settings.h"
 #include "app/vireodoc.h"
 #include "base/archive.h"
+#include "base/exception.h"
+#include "base/codepage.h"
+#include "base/messages.h"
 #include "base/host.h"
 #include "export/tango.h"
 
@@ -28,6 +31,21 @@ std::string FirstLine(const std::vector<uint8_t>& bytes)
 
 enum class FileForm { Empty, Tango, OldText, Sheet, Unknown };
 
+// The first text form shares its header line ("... Ver 0.01") with binary
+// sheets of version 1; a binary sheet of that age goes on with the 32-bit
+// word 1 right after the line, text never does.
+bool IsOldTextForm(const std::vector<uint8_t>& bytes, const std::string& firstLine)
+{
+    if (firstLine.find("0.01") == std::string::npos)
+        return false;
+    size_t next = 0;
+    while (next < bytes.size() && bytes[next] != '\n')
+        ++next;
+    ++next;
+    static const uint8_t kBinaryOne[4] = {1, 0, 0, 0};
+    return !(bytes.size() >= next + 4 && std::memcmp(bytes.data() + next, kBinaryOne, 4) == 0);
+}
+
 FileForm FormOf(const std::vector<uint8_t>& bytes)
 {
     if (bytes.empty())
@@ -36,8 +54,17 @@ FileForm FormOf(const std::vector<uint8_t>& bytes)
     if (line.starts_with(";Tango"))
         return FileForm::Tango;
     if (line.find("VIREO DATA FILE") != std::string::npos)
-        return line.find("0.01") != std::string::npos ? FileForm::OldText : FileForm::Sheet;
+        return IsOldTextForm(bytes, line) ? FileForm::OldText : FileForm::Sheet;
     return FileForm::Unknown;
+}
+
+// Why a sheet could not be read, in the language of the other messages.
+CString ArchiveReason(const CArchiveException& e)
+{
+    if (GetMessageLanguage() != MessageLanguage::Japanese)
+        return CString(std::string(" (") + e.what() + ")");
+    return FromUtf8(e.m_cause == CArchiveException::endOfFile ? "（ファイルが途中で終わっています）"
+                                                              : "（ファイルの内容が正しくありません）");
 }
 
 bool EndsWithNoCase(const std::string& s, const char* suffix)
@@ -57,6 +84,8 @@ void CVIREODoc::ReadTangoFile(const std::vector<uint8_t>& bytes, CDocumentHeader
         header.width = size.width;
         header.height = size.height;
     }
+    if (size.hasSizeIndex)
+        header.sizeCode = size.sizeIndex;
 }
 
 void CVIREODoc::TakeFileTimes(const std::filesystem::path& path)
@@ -138,7 +167,7 @@ bool CVIREODoc::OnOpenDocument(const std::filesystem::path& path, bool* autosave
         }
     } catch (const CArchiveException& e) {
         DeleteContents();
-        Host().Message(docmsg::CannotOpen(path) + CString(std::string(" (") + e.what() + ")"), CHost::Error);
+        Host().Message(docmsg::CannotOpen(path) + ArchiveReason(e), CHost::Error);
         return false;
     }
     m_titleFile = TitleFileOf(m_header);

@@ -1,8 +1,10 @@
 #include "app/vireoapp.h"
 
+#include "app/docmessages.h"
 #include "app/projectdialog.h"
 #include "app/projectfile.h"
 #include "app/settings.h"
+#include "base/host.h"
 #include "base/profile.h"
 
 CVIREOApp::CVIREOApp() : m_recentSheets(RecentSheetList()), m_recentProjects(RecentProjectList()) {}
@@ -21,8 +23,12 @@ CVIREODoc* CVIREOApp::OpenDocumentFile(const std::filesystem::path& path)
         return open;
     auto doc = std::make_unique<CVIREODoc>();
     doc->SetDefaultTitle(CString::Formatted("VIREO%d", ++m_untitled));
-    if (!doc->OnOpenDocument(path))
+    if (!doc->OnOpenDocument(path)) {
+        // The document tells why, except for a file in no form it knows.
+        if (doc->WasUnknownForm())
+            Host().Message(docmsg::NotASheet(path), CHost::Error);
         return nullptr;
+    }
     if (!m_loadingProject) {
         m_recentSheets.Add(CString(path.string()));
         m_recentSheets.Store();

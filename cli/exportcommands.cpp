@@ -7,6 +7,7 @@
 #include "app/exportjobs.h"
 #include "app/jobdocuments.h"
 #include "app/pdfjob.h"
+#include "app/svgjob.h"
 #include "base/codepage.h"
 #include "export/pdfpage.h"
 
@@ -93,4 +94,34 @@ int TangoCommand(const std::vector<std::string>& args)
     if (CJobDocuments::IsProjectPath(a.files[0]))
         return Usage("tango takes one sheet, not a project");
     return RunTangoJob(a.files[0], a.files[1]) ? kExitOk : kExitFailure;
+}
+
+int SvgCommand(const std::vector<std::string>& args)
+{
+    Arguments a;
+    std::string problem;
+    if (!ParseArguments(args, {"-o"}, {"--bw", "--all"}, a, problem))
+        return Usage("svg: " + problem);
+    if (a.files.empty())
+        return Usage("svg takes at least one input file");
+    std::filesystem::path base = std::filesystem::path(a.files.front()).replace_extension();
+    bool color = true, all = false;
+    for (const auto& [name, value] : a.options) {
+        if (name == "--bw")
+            color = false;
+        else if (name == "--all")
+            all = true;
+        else if (name == "-o")
+            base = value;
+    }
+    if (base.empty())
+        return Usage("svg: -o needs a file name");
+    if (base.extension() == ".svg")
+        base.replace_extension();
+    const std::vector<std::filesystem::path> inputs(a.files.begin(), a.files.end());
+    const CSvgJobResult result = RunSvgJob(inputs, base, color, all);
+    if (!result.ok)
+        return kExitFailure;
+    std::printf("pictures: %d\n", int(result.written.size()));
+    return kExitOk;
 }

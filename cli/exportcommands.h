@@ -7,6 +7,9 @@
 //                          "pages: N  fonts: M"
 //   dxf [--header FILE] IN OUT.dxf    one sheet as DXF
 //   tango IN OUT                      one sheet as a Tango schematic
+//   svg [--bw] [--all] [-o BASE] INPUT...
+//                          each sheet as BASE.svg (BASE-1.svg ... for
+//                          several); prints "pictures: N"
 #pragma once
 
 #include <string>
@@ -15,3 +18,4 @@
 int PdfCommand(const std::vector<std::string>& args);
 int DxfCommand(const std::vector<std::string>& args);
 int TangoCommand(const std::vector<std::string>& args);
+int SvgCommand(const std::vector<std::string>& args);

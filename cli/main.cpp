@@ -6,7 +6,7 @@
 //   vireo-cli project ...      list a project's sheets, get and set its properties
 //   vireo-cli resave FILE      open and save a schematic through the document
 //   vireo-cli refs INPUT...    list the part references of sheets, sorted
-//   vireo-cli pdf|dxf|tango    export sheets (see exportcommands.h)
+//   vireo-cli pdf|dxf|tango|svg    export sheets (see exportcommands.h)
 //
 //   vireo-cli nets INPUT...    print the nets of the sheets
 //   vireo-cli erc INPUT...     print the electrical rule check
@@ -82,6 +82,9 @@ const char kUsage[] =
     "                   out the title block; prints pages: N  fonts: M\n"
     "  dxf [--header FILE] IN OUT.dxf   a sheet as DXF (header: DXF_HDR.DAT of the data folder)\n"
     "  tango IN OUT     a sheet as a Tango schematic\n"
+    "  svg [--bw] [--all] [-o BASE] INPUT...\n"
+    "                   each sheet (or project sheet) as an SVG picture BASE.svg, or\n"
+    "                   BASE-1.svg, BASE-2.svg ... for several; --bw draws in black\n"
     "  netlist [--format F] [--start N] [--report|--no-report] [--html] [--unix]\n"
     "          [--compo EXT] [--pcb PROP] [--node-upper] [--net-upper] [-o BASE] INPUT...\n"
     "                   write BASE.net (.cir for SPICE, .asc for PowerPCB) in format F\n"
@@ -196,6 +199,7 @@ const Command kCommands[] = {
     {"pdf", PdfCommand},
     {"dxf", DxfCommand},
     {"tango", TangoCommand},
+    {"svg", SvgCommand},
     {"netlist", NetlistCommand},
     {"partlist", PartListCommand},
     {"annotate", AnnotateCommand},

@@ -91,9 +91,12 @@ int main(int argc, char** argv)
                      &CMainFrame::HandleInstanceMessage);
     frame.RestorePlacement();
     frame.show();
-    if (!frame.RunStartup(argument) && !argument.isEmpty())
-        return 1;
+    // A file that cannot be opened was reported; the window stays, as after
+    // any failed open.  A replay has nothing to work on then.
+    const bool opened = frame.RunStartup(argument);
     if (!replay.empty()) {
+        if (!opened)
+            return 1;
         if (CVIREOView* view = frame.ActiveView())
             view->Edit().Replay(replay);
     }

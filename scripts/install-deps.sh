@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev zlib1g-dev)
 # Readers the export tests check our PDF and DXF files with.
-packages+=(qpdf poppler-utils poppler-data python3-ezdxf)
+packages+=(qpdf poppler-utils poppler-data python3-ezdxf librsvg2-bin)
 # A board tool and a simulator the netlist tests import our netlists into.
 packages+=(pcb-rnd ngspice)
 # The editor: Qt 6 Widgets, the translation tools and Qt's own catalogues, the

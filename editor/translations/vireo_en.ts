@@ -333,6 +333,65 @@ Open the automatically saved copy?</translation>
     </message>
 </context>
 <context>
+    <name>CHoverTip</name>
+    <message>
+        <source>&lt;Part name&gt; </source>
+        <translation>&lt;Part name&gt; </translation>
+    </message>
+    <message>
+        <source>&lt;Reference&gt; </source>
+        <translation>&lt;Reference&gt; </translation>
+    </message>
+    <message>
+        <source>&lt;Value&gt; </source>
+        <translation>&lt;Value&gt; </translation>
+    </message>
+    <message>
+        <source>&lt;Pin no&gt; %1 &lt;Pin name&gt; %2 (%3)</source>
+        <translation>&lt;Pin no&gt; %1 &lt;Pin name&gt; %2 (%3)</translation>
+    </message>
+    <message>
+        <source>&lt;File %1&gt; %2</source>
+        <translation>&lt;File %1&gt; %2</translation>
+    </message>
+    <message>
+        <source>&lt;Pin no&gt; </source>
+        <translation>&lt;Pin no&gt; </translation>
+    </message>
+    <message>
+        <source>&lt;Pin name&gt; </source>
+        <translation>&lt;Pin name&gt; </translation>
+    </message>
+    <message>
+        <source>&lt;Type&gt; %1</source>
+        <translation>&lt;Type&gt; %1</translation>
+    </message>
+    <message>
+        <source>&lt;Signal name&gt; </source>
+        <translation>&lt;Signal name&gt; </translation>
+    </message>
+    <message>
+        <source>&lt;Height&gt; %1</source>
+        <translation>&lt;Height&gt; %1</translation>
+    </message>
+    <message>
+        <source>&lt;Font&gt; </source>
+        <translation>&lt;Font&gt; </translation>
+    </message>
+    <message>
+        <source>&lt;Hidden text&gt; </source>
+        <translation>&lt;Hidden text&gt; </translation>
+    </message>
+    <message>
+        <source>&lt;Start&gt; %1 &lt;End&gt; %2 &lt;Radius&gt; %3</source>
+        <translation>&lt;Start&gt; %1 &lt;End&gt; %2 &lt;Radius&gt; %3</translation>
+    </message>
+    <message>
+        <source>&lt;Arrow&gt; %1</source>
+        <translation>&lt;Arrow&gt; %1</translation>
+    </message>
+</context>
+<context>
     <name>CVIREOView</name>
     <message>
         <source>Zoom in</source>

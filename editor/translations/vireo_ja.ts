@@ -239,7 +239,7 @@ Work without a project?</source>
     </message>
     <message>
         <source>Show G&amp;rid</source>
-        <translation>グリッド表示(&amp;R)</translation>
+        <translation>グリッド表示(&amp;I)</translation>
     </message>
     <message>
         <source>Grid with &amp;Circles</source>
@@ -362,6 +362,65 @@ Open the automatically saved copy?</source>
     <message>
         <source>&amp;Lines</source>
         <translation>線(&amp;L)</translation>
+    </message>
+</context>
+<context>
+    <name>CHoverTip</name>
+    <message>
+        <source>&lt;Part name&gt; </source>
+        <translation>&lt;部品名&gt; </translation>
+    </message>
+    <message>
+        <source>&lt;Reference&gt; </source>
+        <translation>&lt;参照番号&gt; </translation>
+    </message>
+    <message>
+        <source>&lt;Value&gt; </source>
+        <translation>&lt;値&gt; </translation>
+    </message>
+    <message>
+        <source>&lt;Pin no&gt; %1 &lt;Pin name&gt; %2 (%3)</source>
+        <translation>&lt;ピン番&gt; %1 &lt;ピン名&gt; %2 (%3)</translation>
+    </message>
+    <message>
+        <source>&lt;File %1&gt; %2</source>
+        <translation>&lt;ファイル %1&gt; %2</translation>
+    </message>
+    <message>
+        <source>&lt;Pin no&gt; </source>
+        <translation>&lt;ピン番&gt; </translation>
+    </message>
+    <message>
+        <source>&lt;Pin name&gt; </source>
+        <translation>&lt;ピン名&gt; </translation>
+    </message>
+    <message>
+        <source>&lt;Type&gt; %1</source>
+        <translation>&lt;タイプ&gt; %1</translation>
+    </message>
+    <message>
+        <source>&lt;Signal name&gt; </source>
+        <translation>&lt;信号名&gt; </translation>
+    </message>
+    <message>
+        <source>&lt;Height&gt; %1</source>
+        <translation>&lt;高さ&gt; %1</translation>
+    </message>
+    <message>
+        <source>&lt;Font&gt; </source>
+        <translation>&lt;フォント&gt; </translation>
+    </message>
+    <message>
+        <source>&lt;Hidden text&gt; </source>
+        <translation>&lt;非表示文字列&gt; </translation>
+    </message>
+    <message>
+        <source>&lt;Start&gt; %1 &lt;End&gt; %2 &lt;Radius&gt; %3</source>
+        <translation>&lt;始&gt; %1 &lt;終&gt; %2 &lt;半径&gt; %3</translation>
+    </message>
+    <message>
+        <source>&lt;Arrow&gt; %1</source>
+        <translation>&lt;矢印&gt; %1</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,8 @@
 #include <cmath>
 
 #include "editor/view/qtstring.h"
+#include "export/itemgeometry.h"
+#include "items/geometry.h"
 
 namespace {
 
@@ -344,8 +346,21 @@ void CQtDC::TextOut(const CPoint& p, const CString& text)
     }
     m_painter.save();
     m_painter.translate(m_map.Map(p));
-    if (m_font.lfEscapement % 3600 != 0)
-        m_painter.rotate(-m_font.lfEscapement / 10.0);
+    // Quarter turns counter-clockwise on the sheet are clockwise turns of
+    // the y-down painter taken negative.
+    switch (TextDirectionOfEscapement(m_font.lfEscapement)) {
+    case dir::k90:
+        m_painter.rotate(-90);
+        break;
+    case dir::k180:
+        m_painter.rotate(180);
+        break;
+    case dir::k270:
+        m_painter.rotate(90);
+        break;
+    default:
+        break;
+    }
     m_painter.scale(k, k);
     m_painter.setFont(font);
     m_painter.setPen(ToQColor(m_textColor));

@@ -6,6 +6,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <algorithm>
 
@@ -57,6 +58,9 @@ CVIREOView::CVIREOView(CVIREODoc& doc, CViewOptions& options, QWidget* parent)
     m_ctx.LoadSettings(Profile());
     m_focusTimer.setSingleShot(true);
     connect(&m_focusTimer, &QTimer::timeout, this, [this] { m_ignorePress = false; });
+    m_tipTimer.setSingleShot(true);
+    m_tipTimer.setInterval(600);
+    connect(&m_tipTimer, &QTimer::timeout, this, [this] { ShowHoverTip(); });
     m_autoScrollTimer.setInterval(300);
     connect(&m_autoScrollTimer, &QTimer::timeout, this, [this] { AutoScroll(m_lastMouse); });
     RefreshCursorShape();
@@ -182,6 +186,10 @@ void CVIREOView::ViewChanged(bool)
     m_dirty = QRegion(viewport()->rect());
     if (m_initialised)
         StoreVisibleArea();
+    // The point under a resting mouse changed with the view (keys, bars).
+    const QPoint mouse = viewport()->mapFromGlobal(QCursor::pos());
+    if (m_initialised && viewport()->rect().contains(mouse) && viewport()->underMouse())
+        UpdateStatus(ClientToSheet(QPointF(mouse)));
     viewport()->update();
     emit StatusChanged();
 }
@@ -416,6 +424,15 @@ void CVIREOView::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint pos = event->position().toPoint();
     MoveCrosshair(pos, true);
+    if (pos != m_tipPos) {
+        CloseHoverTip();
+        m_tipPos = pos;
+        if (!event->buttons())
+            m_tipTimer.start();
+    }
+    if (m_warpedTo && *m_warpedTo == pos && !m_gestureActive && !m_rectDragging)
+        return; // the cursor arriving where the keys put it
+    m_warpedTo.reset();
     UpdateStatus(ClientToSheet(event->position()));
     if (m_gestureActive) {
         const Gesture g = ClassifyGesture(pos.x() - m_anchor.x(), pos.y() - m_anchor.y());
@@ -457,6 +474,7 @@ void CVIREOView::AutoScroll(const QPoint& pos)
 
 void CVIREOView::mousePressEvent(QMouseEvent* event)
 {
+    CloseHoverTip();
     const Qt::MouseButtons buttons = event->buttons();
     const Qt::KeyboardModifiers mods = event->modifiers();
     const QPoint pos = event->position().toPoint();
@@ -569,13 +587,16 @@ void CVIREOView::wheelEvent(QWheelEvent* event)
         ZoomTo(about, delta > 0 ? f : 1.0 / f, inside);
         return;
     }
-    // Plain wheel: vertical unless the setting says horizontal; Shift and a
-    // held middle button each switch the direction.
+    // Plain wheel: with one scroll bar on that bar; with both vertical unless
+    // the setting says horizontal, Shift and a held middle button each
+    // switching the direction.
     bool horizontal = m_options.wheelScroll;
     if (shift)
         horizontal = !horizontal;
     if (buttons & Qt::MiddleButton)
         horizontal = !horizontal;
+    if (m_zoom.HasHorzBar() != m_zoom.HasVertBar())
+        horizontal = m_zoom.HasHorzBar();
     if (horizontalWheel)
         horizontal = true;
     const int lines = delta > 0 ? -3 : 3;
@@ -610,7 +631,10 @@ void CVIREOView::MoveCursorPoint(int dx, int dy)
         c = SheetToClient(p);
     }
     m_current = p;
-    QCursor::setPos(viewport()->mapToGlobal(c.toPoint()));
+    // The warp comes back as a mouse move to that pixel, which must not
+    // snap the point anew: far zoomed out a pixel spans several grid steps.
+    m_warpedTo = c.toPoint();
+    QCursor::setPos(viewport()->mapToGlobal(*m_warpedTo));
     MoveCrosshair(c.toPoint(), true);
     m_coordText = QString::fromStdString(CoordinateText(p));
     emit StatusChanged();
@@ -696,6 +720,7 @@ void CVIREOView::focusOutEvent(QFocusEvent* event)
 {
     CZoomView::focusOutEvent(event);
     MoveCrosshair(m_crossPos, false);
+    CloseHoverTip();
     m_ignorePress = true;
 }
 

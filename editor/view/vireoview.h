@@ -18,8 +18,10 @@
 #include <QString>
 #include <QTimer>
 #include <memory>
+#include <optional>
 
 #include "editor/view/gesture.h"
+#include "editor/view/hovertip.h"
 #include "editor/view/viewoptions.h"
 #include "editor/view/zoomview.h"
 #include "export/drawcontext.h"
@@ -81,6 +83,12 @@ public:
     CEditAdapter& Edit() { return *m_edit; }
     // A status text of the editing engine (pane 0 key help, pane 1 coordinates).
     void ShowEditStatus(int pane, const QString& text);
+
+    // --- hover tips ----------------------------------------------------------------------------
+    // Where the hover tip of a named wire finds the name's other places.
+    void SetWireIndexSource(CHoverTip::WireIndex source) { m_wireIndex = std::move(source); }
+    // The tip the resting mouse at a client pixel shows (empty: none).
+    QString HoverTipText(const QPoint& pixel) const;
 
     // --- status ----------------------------------------------------------------------------------
     // The last sheet point shown in the status bar (snapped to the grid).
@@ -151,6 +159,12 @@ private:
     bool m_scrollLock = false; // toggled by Scroll Lock (and F14)
     QTimer m_autoScrollTimer;
     QPoint m_lastMouse;
+    std::optional<QPoint> m_warpedTo; // where the arrow keys last put the mouse cursor
+    QTimer m_tipTimer;                // the mouse has rested when it runs out
+    QPoint m_tipPos;
+    CHoverTip::WireIndex m_wireIndex;
+    void ShowHoverTip();
+    void CloseHoverTip();
 
     std::unique_ptr<CEditAdapter> m_edit;
     QImage m_image;  // the rendered sheet, without the selection (drawn over it)

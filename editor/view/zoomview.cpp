@@ -6,8 +6,12 @@
 
 CZoomView::CZoomView(QWidget* parent) : QAbstractScrollArea(parent)
 {
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // Both bars always take their room (disabled while there is nothing to
+    // scroll): bars that came and went with the zoom would resize the window
+    // after each zoom, so that a fit no longer fits and the all area and the
+    // zoom percentage were taken from a window size that is gone.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_zoom.SetClientSize(CSize(viewport()->width(), viewport()->height()));
 }
 

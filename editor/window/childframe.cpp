@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 
+#include "app/vireoapp.h"
 #include "app/vireodoc.h"
 #include "editor/view/qtstring.h"
 #include "editor/view/vireoview.h"
@@ -11,6 +12,25 @@ CChildFrame::CChildFrame(CVIREODoc& doc, CViewOptions& options, CMainFrame& fram
     : m_doc(doc), m_frame(frame), m_view(new CVIREOView(doc, options))
 {
     setWidget(m_view);
+    // The tip of a named wire lists where the name stands on the open sheets.
+    m_view->SetWireIndexSource([&frame](const CString& name) {
+        QStringList lines;
+        int number = 0;
+        for (const auto& other : frame.App().Documents()) {
+            ++number;
+            for (const CLine& wire : other->MainSheet().Wires())
+                if (wire.GetName().CompareNoCase(name) == 0) {
+                    const CPoint at = wire.GetNameText().GetPoint();
+                    lines << QString("%1: %2 [%3,%4]")
+                                 .arg(number)
+                                 .arg(QString::fromStdString(other->GetPathName().filename().string()))
+                                 .arg(at.x / 100)
+                                 .arg(at.y / 100);
+                    break;
+                }
+        }
+        return lines;
+    });
     setAttribute(Qt::WA_DeleteOnClose, false);
     RefreshTitle();
 }

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
+#include <QSignalBlocker>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
@@ -205,6 +206,11 @@ void CMainFrame::CreateMenus()
     QAction* circles = view->addAction(tr("Grid with &Circles"));
     circles->setCheckable(true);
     circles->setChecked(m_options.gridStyle == 1);
+    // Space switches the style in the view: the mark follows when the menu opens.
+    connect(view, &QMenu::aboutToShow, circles, [this, circles] {
+        const QSignalBlocker quiet(circles);
+        circles->setChecked(m_options.gridStyle == 1);
+    });
     connect(circles, &QAction::toggled, this, [this](bool on) {
         m_options.gridStyle = on ? 1 : 0;
         for (CChildFrame* child : Children())
@@ -277,7 +283,21 @@ void CMainFrame::RebuildRecentMenus()
 void CMainFrame::RebuildWindowMenu()
 {
     m_windowMenu->clear();
-    QAction* a = m_windowMenu->addAction(tr("&Cascade"), m_mdi, &QMdiArea::cascadeSubWindows);
+    // Qt's own cascade shrinks every window to its smallest size: ours keeps
+    // them at three quarters of the work area, each one title bar further.
+    QAction* a = m_windowMenu->addAction(tr("&Cascade"), this, [this] {
+        const QSize area = m_mdi->viewport()->size();
+        const QSize size(std::max(200, area.width() * 3 / 4), std::max(150, area.height() * 3 / 4));
+        int n = 0;
+        for (QMdiSubWindow* w : m_mdi->subWindowList()) {
+            if (!w->isVisible())
+                continue;
+            w->showNormal();
+            const int step = 28 * (n++ % 8);
+            w->setGeometry(QRect(QPoint(step, step), size));
+            w->raise();
+        }
+    });
     a->setEnabled(!Children().isEmpty());
     a = m_windowMenu->addAction(tr("&Tile"), m_mdi, &QMdiArea::tileSubWindows);
     a->setEnabled(!Children().isEmpty());
@@ -690,9 +710,8 @@ void CMainFrame::RefreshTitles()
     for (CChildFrame* child : Children())
         child->RefreshTitle();
     const QString project = QString::fromStdString(m_app.ProjectPath());
-    const QString title = project.isEmpty()
-                              ? QApplication::applicationDisplayName()
-                              : QApplication::applicationDisplayName() + " - " + project;
+    // The desktop adds " — Vireo" to the project's name itself.
+    const QString title = project.isEmpty() ? QApplication::applicationDisplayName() : project;
     if (title != windowTitle())
         setWindowTitle(title);
 }

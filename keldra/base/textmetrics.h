@@ -35,6 +35,16 @@ public:
 
     // Width of one single-byte character in 1/1000 em.
     static int CharWidth(unsigned char c);
+    // Whether a Japanese face sets its single-byte characters proportionally
+    // (the "P" faces) rather than half an em each: the pitch bits when they
+    // say, else the face's name.
+    static bool IsProportionalFace(const LOGFONT& font);
+    // Whether a string at that font is set in the Japanese face, and with
+    // single-byte characters half an em wide: a string holding double-byte
+    // characters or half-width katakana is set in the Japanese face whatever
+    // its own face says (the default one is fixed-pitch).
+    static bool IsJapaneseSetting(const CString& text, const LOGFONT* font);
+    static bool IsHalfWidthSetting(const CString& text, const LOGFONT* font);
 };
 
 // The process-wide metrics (the built-in ones unless replaced).

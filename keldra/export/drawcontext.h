@@ -22,13 +22,13 @@ namespace colorindex {
 constexpr int kWire = 1, kWireName = 2, kBus = 3, kBusName = 4, kLine = 5, kLineName = 6;
 constexpr int kJunc = 7, kPartOutline = 8, kPartRef = 9, kPartName = 10, kPin = 11;
 constexpr int kPinNo = 12, kPinName = 13, kText = 14, kHighlight = 19, kPartValue = 20;
-}  // namespace colorindex
+} // namespace colorindex
 
 // Which item groups are drawn.  A title-block sheet shows every group.
 struct CDisplaySwitches {
     bool wires = true, wireNames = true;
     bool buses = true, busNames = true;
-    bool lines = true, lineNames = true;  // plain lines and arcs
+    bool lines = true, lineNames = true; // plain lines and arcs
     bool texts = true;
     bool pins = true, pinNames = true, pinNumbers = true;
     bool parts = true;
@@ -53,6 +53,9 @@ public:
     // The colour of an index in the selected mode.
     COLORREF Color(int index) const;
     bool IsPrinting() const { return output == Output::Print; }
+    // The not-connected crosses of part pins: always on the screen and in
+    // documents (PDF, SVG), on paper as Printer/PinX says.
+    bool DrawsPinCrosses() const { return !IsPrinting() || printPinX || document; }
 
     // The text drawn for a free text of a sheet when printing, and always
     // on a title block: the sheet's property substitution.  Identity when
@@ -64,15 +67,18 @@ public:
     ColorTable screenColors;
     ColorTable printColors;
     COLORREF background = RGB(255, 255, 255);
-    COLORREF titleColor = RGB(128, 128, 128);       // title block on the screen
-    COLORREF printTitleColor = RGB(0, 0, 0);        // title block when printed
-    bool printInColor = false;  // Printer/Color: else everything printed black
-    bool printHidden = false;   // Printer/Hide: print texts marked "not printed"
-    bool printPinX = false;     // Printer/PinX: print the open-pin crosses
-    bool emfTextBug = false;    // FileSave/EMFTextBUG
-    bool propFrame = true;      // Default/PropFrame: frames of shown properties on the screen
+    COLORREF titleColor = RGB(128, 128, 128); // title block on the screen
+    COLORREF printTitleColor = RGB(0, 0, 0);  // title block when printed
+    bool printInColor = false;                // Printer/Color: else everything printed black
+    bool printHidden = false;                 // Printer/Hide: print texts marked "not printed"
+    bool printPinX = false;                   // Printer/PinX: print the open-pin crosses
+    bool emfTextBug = false;                  // FileSave/EMFTextBUG
+    // Drawing a document file (PDF, SVG) rather than paper: arrow heads of
+    // lines are filled notched heads and the open-pin crosses are drawn.
+    bool document = false;
+    bool propFrame = true; // Default/PropFrame: frames of shown properties on the screen
     CString fontE = "Arial";
-    CString fontJ;              // "ＭＳ ゴシック" unless set
+    CString fontJ; // "ＭＳ ゴシック" unless set
     // On the screen, texts smaller than this many sheet units (too small to
     // read at the current zoom) are drawn as a bar over their rectangle; 0
     // draws every text.

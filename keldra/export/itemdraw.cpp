@@ -25,7 +25,21 @@ void DrawStrokes(CDC& dc, const std::vector<CSegment>& strokes)
         DrawSegment(dc, s.a, s.b);
 }
 
-}  // namespace
+// Documents draw arrow heads filled and notched, with a solid outline in the
+// pen's colour whatever the line's dashes.
+void DrawFilledArrows(CDC& dc, const CLine& line, int width)
+{
+    CDCState state(dc);
+    const COLORREF color = dc.GetCurrentPen().color;
+    dc.SelectPen(CPen{PS_SOLID, width, color});
+    dc.SelectBrush(CBrush{color, false});
+    if (line.GetStartArrow())
+        dc.Polygon(ArrowPolygon(line.GetStartPoint(), line.GetEndPoint(), line.GetStartArrow()));
+    if (line.GetEndArrow())
+        dc.Polygon(ArrowPolygon(line.GetEndPoint(), line.GetStartPoint(), line.GetEndArrow()));
+}
+
+} // namespace
 
 // --- lines ---------------------------------------------------------------------------------
 
@@ -48,7 +62,9 @@ void CLine::DrawLine(CDC& dc, const CDrawContext& ctx) const
         arrows = false;
     }
     DrawSegment(dc, m_start, m_end);
-    if (arrows)
+    if (arrows && ctx.document)
+        DrawFilledArrows(dc, *this, m_width);
+    else if (arrows)
         DrawStrokes(dc, LineArrowStrokes(*this));
 }
 
@@ -83,7 +99,8 @@ void CArc::DrawArc(CDC& dc, const CDrawContext& /*ctx*/) const
     const CPen current = dc.GetCurrentPen();
     if (GetStyle() != 0)
         dc.SelectPen(CPen{CLine::PenStyleOf(GetStyle()), 0, current.color});
-    const CRect box(m_center.x - m_radius, m_center.y + m_radius, m_center.x + m_radius, m_center.y - m_radius);
+    const CRect box(m_center.x - m_radius, m_center.y + m_radius, m_center.x + m_radius,
+                    m_center.y - m_radius);
     if (IsFilled())
         dc.Pie(box, GetStartPoint(), GetEndPoint());
     else
@@ -106,7 +123,8 @@ void CJunc::DrawJunc(CDC& dc) const
     dc.Ellipse(box);
 }
 
-// --- pins -------------------------------------------------------------------------------------------
+// --- pins
+// -------------------------------------------------------------------------------------------
 
 void CPin::DrawPin(CDC& dc, const CDrawContext& ctx) const
 {
@@ -152,7 +170,8 @@ void CPin::DrawPinX(CDC& dc) const
         DrawSegment(dc, s.a, s.b);
 }
 
-// --- parts ------------------------------------------------------------------------------------------
+// --- parts
+// ------------------------------------------------------------------------------------------
 
 void CPart::DrawPart(CDC& dc, const CDrawContext& ctx) const
 {
@@ -197,7 +216,8 @@ void CPart::DrawPart(CDC& dc, const CDrawContext& ctx) const
     dc.SetTextColor(ctx.Color(colorindex::kText));
     for (const CText& text : m_texts) {
         if (IsFrameText(text))
-            text.DrawTextFrame(dc, text.GetFrameBoundingRect(), text.GetFrame() ? text.GetFrame() : 1);
+            text.DrawTextFrame(dc, text.GetFrameBoundingRect(),
+                               text.GetFrame() ? text.GetFrame() : 1);
         else
             text.DrawTextA(dc, ctx);
     }

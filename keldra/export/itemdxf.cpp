@@ -21,9 +21,14 @@ void CText::SerializeDXF(CDxfWriter& dxf, int layer) const
 {
     if (!IsDisp() || (GetDispString().IsEmpty() && GetFrame() == 0))
         return;
-    for (const CTextRun& run : TextLayout(*this))
+    for (const CTextRun& run : TextLayout(*this)) {
         if (!run.text.IsEmpty())
             dxf.Text(layer, run);
+        // DXF text has no overbar of its own that every reader shows: the
+        // active-low bars are lines on the text's layer.
+        for (const CSegment& bar : run.overbars)
+            dxf.Line(layer, bar.a, bar.b);
+    }
     if (GetFrame() != 0)
         SerializeDXFFrame(dxf, layer, m_frameRect);
 }
@@ -86,7 +91,8 @@ void CPart::SerializeDXF(CDxfWriter& dxf, int layer, bool marker) const
         arc.SerializeDXF(dxf, layer);
     for (const CText& text : m_texts) {
         if (IsFrameText(text))
-            text.SerializeDXFFrame(dxf, layer, text.GetFrameBoundingRect(), text.GetFrame() ? text.GetFrame() : 1);
+            text.SerializeDXFFrame(dxf, layer, text.GetFrameBoundingRect(),
+                                   text.GetFrame() ? text.GetFrame() : 1);
         else
             text.SerializeDXF(dxf, layer);
     }
@@ -95,7 +101,8 @@ void CPart::SerializeDXF(CDxfWriter& dxf, int layer, bool marker) const
             pin.SerializeDXF(dxf, layer, marker);
 }
 
-void CSheet::SerializeDXF(CDxfWriter& dxf, const CDxfLayers& layers, bool marker, const CDrawContext& ctx) const
+void CSheet::SerializeDXF(CDxfWriter& dxf, const CDxfLayers& layers, bool marker,
+                          const CDrawContext& ctx) const
 {
     const bool title = m_type == kTitle;
     const auto layer = [&](int own) { return title ? layers.title : own; };

@@ -15,15 +15,22 @@ CPoint Turned(const CPoint& p, long long dx, long long dy, uint32_t direction)
 {
     long long x = dx, y = dy;
     switch (direction) {
-    case dir::k90: x = -dy, y = dx; break;
-    case dir::k180: x = -dx, y = -dy; break;
-    case dir::k270: x = dy, y = -dx; break;
-    default: break;
+    case dir::k90:
+        x = -dy, y = dx;
+        break;
+    case dir::k180:
+        x = -dx, y = -dy;
+        break;
+    case dir::k270:
+        x = dy, y = -dx;
+        break;
+    default:
+        break;
     }
     return CPoint(ClampInt32(p.x + x), ClampInt32(p.y + y));
 }
 
-}  // namespace
+} // namespace
 
 std::vector<CSegment> ArrowStrokes(const CPoint& tip, const CPoint& toward, int size)
 {
@@ -36,10 +43,12 @@ std::vector<CSegment> LineArrowStrokes(const CLine& line)
 {
     std::vector<CSegment> out;
     if (line.GetStartArrow())
-        for (const CSegment& s : ArrowStrokes(line.GetStartPoint(), line.GetEndPoint(), line.GetStartArrow()))
+        for (const CSegment& s :
+             ArrowStrokes(line.GetStartPoint(), line.GetEndPoint(), line.GetStartArrow()))
             out.push_back(s);
     if (line.GetEndArrow())
-        for (const CSegment& s : ArrowStrokes(line.GetEndPoint(), line.GetStartPoint(), line.GetEndArrow()))
+        for (const CSegment& s :
+             ArrowStrokes(line.GetEndPoint(), line.GetStartPoint(), line.GetEndArrow()))
             out.push_back(s);
     return out;
 }
@@ -60,11 +69,20 @@ CPinGeometry PinGeometry(const CPin& pin)
     // Unit steps from the body end towards the tip.
     int ux = 0, uy = 0;
     switch (d) {
-    case dir::k0: ux = 1; break;
-    case dir::k180: ux = -1; break;
-    case dir::k90: uy = 1; break;
-    case dir::k270: uy = -1; break;
-    default: break;
+    case dir::k0:
+        ux = 1;
+        break;
+    case dir::k180:
+        ux = -1;
+        break;
+    case dir::k90:
+        uy = 1;
+        break;
+    case dir::k270:
+        uy = -1;
+        break;
+    default:
+        break;
     }
     const bool axis = ux != 0 || uy != 0;
     if ((elect & CPin::kClock) && axis) {
@@ -124,12 +142,22 @@ std::vector<CTextRun> TextLayout(const CText& text)
     const uint32_t org = text.GetOrg();
     const long long asc = metrics.Ascent(size, font), desc = metrics.Descent(size, font);
     const long long h = asc + desc;
-    long long baseY;  // baseline relative to the anchor, in the text's frame
+    long long baseY; // baseline relative to the anchor, in the text's frame
     switch (org & anchor::kVertMask) {
-    case anchor::kMiddle: baseY = -h / 2 + desc; break;
-    case anchor::kBottom: baseY = desc; break;
-    default: baseY = -asc; break;
+    case anchor::kMiddle:
+        baseY = -h / 2 + desc;
+        break;
+    case anchor::kBottom:
+        baseY = desc;
+        break;
+    default:
+        baseY = -asc;
+        break;
     }
+    // A framed text keeps 4 units more clear of its frame: a top-anchored one
+    // moves down, the others up (away from the line under them).
+    if (text.GetFrame() != 0)
+        baseY += (org & anchor::kVertMask) == anchor::kTop ? -4 : 4;
     const std::vector<CString> lines = text.GetLines();
     for (size_t i = 0; i < lines.size(); ++i) {
         CTextRun run;
@@ -171,15 +199,20 @@ struct FrameAxes {
     CPoint At(long long along, long long across) const
     {
         switch (direction) {
-        case dir::k90: return CPoint(ClampInt32(acrossHigh - (across - acrossLow)), ClampInt32(along));
-        case dir::k180: return CPoint(ClampInt32(alongHigh - (along - alongLow)), ClampInt32(acrossHigh - (across - acrossLow)));
-        case dir::k270: return CPoint(ClampInt32(across), ClampInt32(alongHigh - (along - alongLow)));
-        default: return CPoint(ClampInt32(along), ClampInt32(across));
+        case dir::k90:
+            return CPoint(ClampInt32(acrossHigh - (across - acrossLow)), ClampInt32(along));
+        case dir::k180:
+            return CPoint(ClampInt32(alongHigh - (along - alongLow)),
+                          ClampInt32(acrossHigh - (across - acrossLow)));
+        case dir::k270:
+            return CPoint(ClampInt32(across), ClampInt32(alongHigh - (along - alongLow)));
+        default:
+            return CPoint(ClampInt32(along), ClampInt32(across));
         }
     }
 };
 
-}  // namespace
+} // namespace
 
 std::vector<CPolyline> FrameOutline(const CRect& rect, int kind, uint32_t direction)
 {
@@ -202,7 +235,8 @@ std::vector<CPolyline> FrameOutline(const CRect& rect, int kind, uint32_t direct
     auto box = [&]() { return CPolyline{P(s, b), P(e, b), P(e, t), P(s, t), P(s, b)}; };
     // An end shape: pointed (depth d) or rounded, at the start or end.
     auto pointedBoth = [&](long long d) {
-        return CPolyline{P(s + d, b), P(e - d, b), P(e, mid), P(e - d, t), P(s + d, t), P(s, mid), P(s + d, b)};
+        return CPolyline{P(s + d, b), P(e - d, b), P(e, mid),  P(e - d, t),
+                         P(s + d, t), P(s, mid),   P(s + d, b)};
     };
     auto pointedEnd = [&](bool atEnd, long long d) {
         if (atEnd)
@@ -216,35 +250,46 @@ std::vector<CPolyline> FrameOutline(const CRect& rect, int kind, uint32_t direct
         CPolyline out{P(s + rs, b), P(e - re, b)};
         for (int k = 1; atEnd && k < 8; ++k) {
             const double a = -kPi / 2 + kPi * k / 8;
-            out.push_back(P(e - re + (long long)std::trunc(re * std::cos(a)), mid + (long long)std::trunc(half * std::sin(a))));
+            out.push_back(P(e - re + (long long)std::trunc(re * std::cos(a)),
+                            mid + (long long)std::trunc(half * std::sin(a))));
         }
         out.push_back(P(e - re, t));
         out.push_back(P(s + rs, t));
         for (int k = 1; atStart && k < 8; ++k) {
             const double a = kPi / 2 + kPi * k / 8;
-            out.push_back(P(s + rs + (long long)std::trunc(rs * std::cos(a)), mid + (long long)std::trunc(half * std::sin(a))));
+            out.push_back(P(s + rs + (long long)std::trunc(rs * std::cos(a)),
+                            mid + (long long)std::trunc(half * std::sin(a))));
         }
         out.push_back(P(s + rs, b));
         return out;
     };
     switch (kind) {
-    case 1: return {box()};
-    case 2: return {box(), CPolyline{P(s + 8, b), P(s + 8, t)}, CPolyline{P(e - 8, b), P(e - 8, t)}};
-    case 3: return {pointedBoth(64)};
-    case 4:  // the end pushed out by 100 is pointed
-    case 13: return {pointedEnd(true, 100)};
+    case 1:
+        return {box()};
+    case 2:
+        return {box(), CPolyline{P(s + 8, b), P(s + 8, t)}, CPolyline{P(e - 8, b), P(e - 8, t)}};
+    case 3:
+        return {pointedBoth(64)};
+    case 4: // the end pushed out by 100 is pointed
+    case 13:
+        return {pointedEnd(true, 100)};
     case 5:
-    case 14: return {pointedEnd(false, 100)};
-    case 6: return {pointedBoth(100)};
+    case 14:
+        return {pointedEnd(false, 100)};
+    case 6:
+        return {pointedBoth(100)};
     case 7: {
         // An octagon over the grown rectangle.
         const long long cx = (e - s) / 4, cy = (t - b) / 4;
-        return {CPolyline{P(s + cx, b), P(e - cx, b), P(e, b + cy), P(e, t - cy), P(e - cx, t), P(s + cx, t),
-                          P(s, t - cy), P(s, b + cy), P(s + cx, b)}};
+        return {CPolyline{P(s + cx, b), P(e - cx, b), P(e, b + cy), P(e, t - cy), P(e - cx, t),
+                          P(s + cx, t), P(s, t - cy), P(s, b + cy), P(s + cx, b)}};
     }
-    case 8: return {rounded(true, true)};
-    case 9: return {rounded(false, true)};
-    case 10: return {rounded(true, false)};
+    case 8:
+        return {rounded(true, true)};
+    case 9:
+        return {rounded(false, true)};
+    case 10:
+        return {rounded(true, false)};
     case 11:
     case 12: {
         // The side under the text; kind 12 adds one 8 units towards the text.
@@ -253,17 +298,26 @@ std::vector<CPolyline> FrameOutline(const CRect& rect, int kind, uint32_t direct
             out.push_back(CPolyline{P(s, b + 8), P(e, b + 8)});
         return out;
     }
-    default: return {};
+    default:
+        return {};
     }
 }
 
-LOGFONT TextFont(const CText& text, const CString& shown, const CString& fontE, const CString& fontJ)
+LOGFONT TextFont(const CText& text, const CString& shown, const CString& fontE,
+                 const CString& fontJ)
 {
     LOGFONT f;
     if (text.HasOwnFont()) {
         f = text.GetFont();
         f.lfHeight = -text.GetSize();
         f.lfClipPrecision = CLIP_LH_ANGLES;
+        if (shown.HasJapanese() && f.lfCharSet != SHIFTJIS_CHARSET) {
+            // A single-byte face has no glyphs for these characters: the text
+            // takes the Japanese face and keeps its weight and slant.
+            f.lfCharSet = SHIFTJIS_CHARSET;
+            f.lfPitchAndFamily = FF_SWISS;
+            f.SetFaceName(fontJ);
+        }
         return f;
     }
     f.lfHeight = -text.GetSize();
@@ -278,4 +332,18 @@ LOGFONT TextFont(const CText& text, const CString& shown, const CString& fontE, 
         f.SetFaceName(fontE);
     }
     return f;
+}
+
+uint32_t TextDirectionOfEscapement(int escapement)
+{
+    switch (((escapement % 3600) + 3600) % 3600) {
+    case 2700:
+        return dir::k90;
+    case 1800:
+        return dir::k180;
+    case 900:
+        return dir::k270;
+    default:
+        return dir::k0;
+    }
 }

@@ -39,23 +39,23 @@ std::vector<CPoint> ArrowPolygon(const CPoint& tip, const CPoint& toward, int si
 // The marks and the stroke of a displayed pin.
 struct CPinGeometry {
     bool clock = false;
-    CPoint wedge[3];           // clock wedge, apex in the middle
+    CPoint wedge[3]; // clock wedge, apex in the middle
     bool dot = false;
     CPoint dotCentre;
     static constexpr int kDotRadius = 25;
-    CSegment stroke;           // from the body end (or the dot's far side) to the tip
-    CSegment cross[2];         // the not-connected cross through the tip
+    CSegment stroke;   // from the body end (or the dot's far side) to the tip
+    CSegment cross[2]; // the not-connected cross through the tip
 };
 CPinGeometry PinGeometry(const CPin& pin);
 
 // One line of a text as it is put on the output.
 struct CTextRun {
-    CString text;          // the characters shown (overbar markers removed)
-    CPoint anchor;         // the anchor point of this line
-    CPoint baseline;       // the anchor moved onto the baseline
-    CPoint origin;         // the left end of the baseline
-    uint32_t horz = 0;     // horizontal part of the anchor: 0 left, 6 centre, 2 right
-    uint32_t vert = 8;     // vertical part: 0 top, 8 bottom, 24 middle
+    CString text;      // the characters shown (overbar markers removed)
+    CPoint anchor;     // the anchor point of this line
+    CPoint baseline;   // the anchor moved onto the baseline
+    CPoint origin;     // the left end of the baseline
+    uint32_t horz = 0; // horizontal part of the anchor: 0 left, 6 centre, 2 right
+    uint32_t vert = 8; // vertical part: 0 top, 8 bottom, 24 middle
     uint32_t direction = 0;
     int size = 0;
     int width = 0;
@@ -78,7 +78,14 @@ std::vector<CPolyline> FrameOutline(const CRect& rect, int kind, uint32_t direct
 // positions into the returned string).
 CString StripOverbars(const CString& line, std::vector<std::pair<int, int>>* stretches);
 
+// The text direction (0x000..0x300, counter-clockwise quarter turns) that a
+// font escapement stands for: items set 2700 for a text reading upwards and
+// 900 for one reading downwards (tenths of a degree on the y-up mapping).
+// Every surface turns its texts by this, so that they all agree.
+uint32_t TextDirectionOfEscapement(int escapement);
+
 // The font a text is drawn with: its own font, or the default face (FontE,
 // or FontJ with the Japanese character set when the string needs it), at
 // height -size with left-handed angle clipping.
-LOGFONT TextFont(const CText& text, const CString& shown, const CString& fontE, const CString& fontJ);
+LOGFONT TextFont(const CText& text, const CString& shown, const CString& fontE,
+                 const CString& fontJ);

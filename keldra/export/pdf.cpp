@@ -43,8 +43,8 @@ std::vector<uint8_t> Deflate(const std::string& data)
 {
     uLongf size = compressBound(uLong(data.size()));
     std::vector<uint8_t> out(size);
-    if (compress2(out.data(), &size, reinterpret_cast<const Bytef*>(data.data()), uLong(data.size()),
-                  Z_DEFAULT_COMPRESSION) != Z_OK)
+    if (compress2(out.data(), &size, reinterpret_cast<const Bytef*>(data.data()),
+                  uLong(data.size()), Z_DEFAULT_COMPRESSION) != Z_OK)
         throw std::runtime_error("cannot compress a page");
     out.resize(size);
     return out;
@@ -55,10 +55,18 @@ bool IsJapanese(const LOGFONT& f)
     return f.lfCharSet == SHIFTJIS_CHARSET;
 }
 
+// The style of a single-byte face as readers name it after a comma
+// ("Arial,Bold"): they then take the bold or italic member of the family.
+std::string StyleSuffix(const LOGFONT& f)
+{
+    const bool bold = f.lfWeight >= 600, italic = f.lfItalic != 0;
+    return bold && italic ? ",BoldItalic" : bold ? ",Bold" : italic ? ",Italic" : "";
+}
+
 // Built-in metrics in 1/1000 em (see CTextMetrics).
 constexpr int kAscent = 905, kDescent = 212, kLeading = 117;
 
-}  // namespace
+} // namespace
 
 void CPDF::Init()
 {
@@ -74,7 +82,8 @@ void CPDF::Init()
     m_fonts.clear();
 }
 
-void CPDF::SetInfo(const CString& title, const CString& subject, const CString& author, std::time_t created)
+void CPDF::SetInfo(const CString& title, const CString& subject, const CString& author,
+                   std::time_t created)
 {
     m_created = created;
     m_title = ConvShiftStr(title);
@@ -179,47 +188,67 @@ std::vector<uint8_t> CPDF::WritePDF() const
         const LOGFONT& f = m_fonts[i].font;
         const int n = fontNumbers[i];
         const std::string fontNo = std::to_string(m_fonts[i].no);
-        const std::string metrics = "/Ascent " + std::to_string(kAscent) + "\n/Descent -" + std::to_string(kDescent) +
-                                    "\n/Leading " + std::to_string(kLeading) + "\n";
+        const std::string metrics = "/Ascent " + std::to_string(kAscent) + "\n/Descent -" +
+                                    std::to_string(kDescent) + "\n/Leading " +
+                                    std::to_string(kLeading) + "\n";
         if (!IsJapanese(f)) {
-            const std::string name = NameToken(f.FaceName(), "Arial");
+            const std::string name = NameToken(f.FaceName(), "Arial") + StyleSuffix(f);
             w.Begin(n);
-            w.Put("/Type /Font\n/Subtype /TrueType\n/Encoding /WinAnsiEncoding\n/FirstChar 32\n/LastChar 255\n");
+            w.Put("/Type /Font\n/Subtype /TrueType\n/Encoding /WinAnsiEncoding\n/FirstChar "
+                  "32\n/LastChar 255\n");
             w.Put("/BaseFont " + name + "\n/Name /F" + fontNo + "\n/Widths [\n");
             std::string widths;
             for (int c = 32; c <= 255; ++c) {
-                widths += std::to_string(CTextMetrics::CharWidth(static_cast<unsigned char>(c))) + " ";
+                widths +=
+                    std::to_string(CTextMetrics::CharWidth(static_cast<unsigned char>(c))) + " ";
                 if (c % 16 == 15)
                     widths += "\n";
             }
             w.Put(widths + "]\n/FontDescriptor " + Ref(n + 1) + "\n");
             w.End();
             w.Begin(n + 1);
-            w.Put("/Type /FontDescriptor\n/Subtype /TrueType\n/Encoding /WinAnsiEncoding\n/Flags 32\n");
+            w.Put("/Type /FontDescriptor\n/Subtype /TrueType\n/Encoding /WinAnsiEncoding\n/Flags " +
+                  std::to_string(f.lfItalic ? 32 + 64 : 32) + "\n");
             w.Put("/FontBBox [ -250 -212 1205 1000 ]\n/MissingWidth 275\n/FontName " + name + "\n");
             w.Put("/StemV 80\n/StemH 80\n/ItalicAngle " + std::string(f.lfItalic ? "-12" : "0") +
-                  "\n/CapHeight " + std::to_string(kAscent) + "\n" + metrics + "/MaxWidth 1004\n/AvgWidth 441\n");
+                  "\n/CapHeight " + std::to_string(kAscent) + "\n" + metrics +
+                  "/MaxWidth 1004\n/AvgWidth 441\n");
             w.End();
         } else {
             const CString face = f.FaceName();
             const std::string name = NameToken(face, DefaultJapaneseFace());
-            const bool fixed = (f.lfPitchAndFamily & 3) == 1;
+            // The fixed-pitch CMap sets single-byte characters half an em wide
+            // (CIDs 231..389 below); the proportional one maps ASCII to CIDs
+            // 1..95, which get the widths of the standard sans face.
+            const bool fixed = !CTextMetrics::IsProportionalFace(f);
             const bool vertical = !face.IsEmpty() && face[0] == '@';
             w.Begin(n);
             w.Put("/Type /Font\n/Subtype /Type0\n/BaseFont " + name + "\n/Name /F" + fontNo + "\n");
             w.Put("/DescendantFonts [" + Ref(n + 1) + "]\n");
-            w.Put(std::string("/Encoding /") + (fixed ? "90ms-RKSJ-" : "90msp-RKSJ-") + (vertical ? "V" : "H") + "\n");
+            w.Put(std::string("/Encoding /") + (fixed ? "90ms-RKSJ-" : "90msp-RKSJ-") +
+                  (vertical ? "V" : "H") + "\n");
             w.End();
             w.Begin(n + 1);
             w.Put("/Type /Font\n/Subtype /CIDFontType2\n/BaseFont " + name + "\n");
             w.Put("/WinCharSet 128/FontDescriptor " + Ref(n + 2) + "\n");
             w.Put("/CIDSystemInfo\n<<\n/Registry(Adobe)\n/Ordering(Japan1)\n/Supplement 2\n>>\n");
-            w.Put("/DW 1000\n/W [\n231 389 500\n]\n");
+            std::string widths = "/DW 1000\n/W [\n";
+            if (!fixed) {
+                widths += "1 [";
+                for (int c = 0x20; c <= 0x7E; ++c)
+                    widths +=
+                        std::to_string(CTextMetrics::CharWidth(static_cast<unsigned char>(c))) +
+                        (c < 0x7E ? " " : "");
+                widths += "]\n";
+            }
+            w.Put(widths + "231 389 500\n]\n");
             w.End();
             w.Begin(n + 2);
-            w.Put("/Type /FontDescriptor\n/FontName " + name + "\n/Flags 7\n/FontBBox [ -100 -141 1100 1000 ]\n");
-            w.Put("/MissingWidth 500\n/StemV 91\n/StemH 91\n/ItalicAngle 0\n/CapHeight " + std::to_string(kAscent) +
-                  "\n/XHeight 430\n" + metrics + "/MaxWidth 1000\n/AvgWidth 500\n");
+            w.Put("/Type /FontDescriptor\n/FontName " + name +
+                  "\n/Flags 7\n/FontBBox [ -100 -141 1100 1000 ]\n");
+            w.Put("/MissingWidth 500\n/StemV 91\n/StemH 91\n/ItalicAngle 0\n/CapHeight " +
+                  std::to_string(kAscent) + "\n/XHeight 430\n" + metrics +
+                  "/MaxWidth 1000\n/AvgWidth 500\n");
             w.End();
         }
     }
@@ -229,7 +258,8 @@ std::vector<uint8_t> CPDF::WritePDF() const
         std::string kids = "/Type /Pages\n/Kids [";
         for (int n : m_pageNumbers)
             kids += Ref(n) + " ";
-        w.Put(kids + "]\n/Count " + std::to_string(m_pageNumbers.size()) + "\n/MediaBox [0 0 842 595 ]\n");
+        w.Put(kids + "]\n/Count " + std::to_string(m_pageNumbers.size()) +
+              "\n/MediaBox [0 0 842 595 ]\n");
         w.End();
     }
 
@@ -244,8 +274,8 @@ std::vector<uint8_t> CPDF::WritePDF() const
     // Japan time whatever the machine's zone: the same input gives the same file.
     const std::tm local = JapanTime(m_created);
     char date[32];
-    std::snprintf(date, sizeof date, "%04d%02d%02d%02d%02d%02d", local.tm_year + 1900, local.tm_mon + 1,
-                  local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);
+    std::snprintf(date, sizeof date, "%04d%02d%02d%02d%02d%02d", local.tm_year + 1900,
+                  local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);
     w.Put(std::string("/CreationDate (D:") + date + ")\n");
     w.End();
 
@@ -267,7 +297,7 @@ std::vector<uint8_t> CPDF::WritePDF() const
         table += entry;
     }
     w.Put(table);
-    w.Put("trailer\n<<\n/Size " + std::to_string(last + 1) + "\n/Root " + Ref(rootNo) + "\n/Info " + Ref(infoNo) +
-          "\n>>\nstartxref\n" + std::to_string(xref) + "\n%%EOF\n");
+    w.Put("trailer\n<<\n/Size " + std::to_string(last + 1) + "\n/Root " + Ref(rootNo) + "\n/Info " +
+          Ref(infoNo) + "\n>>\nstartxref\n" + std::to_string(xref) + "\n%%EOF\n");
     return std::move(w.Bytes());
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "base/textmetrics.h"
+#include "export/itemgeometry.h"
 #include "export/pdf.h"
 #include "export/pdfpage.h"
 #include "items/geometry.h"
@@ -16,19 +17,7 @@ double AngleOf(const CPoint& centre, const CPoint& p)
     return std::atan2(double(p.y) - centre.y, double(p.x) - centre.x) * 180 / 3.14159265358979;
 }
 
-// The text direction of a font's escapement (tenths of a degree on the
-// y-up mapping, as items set it).
-uint32_t DirectionOf(int escapement)
-{
-    switch (((escapement % 3600) + 3600) % 3600) {
-    case 2700: return dir::k90;
-    case 1800: return dir::k180;
-    case 900: return dir::k270;
-    default: return dir::k0;
-    }
-}
-
-}  // namespace
+} // namespace
 
 void CPDFDC::PenSelected()
 {
@@ -41,7 +30,6 @@ void CPDFDC::BrushSelected()
 {
     m_page.SetBrushColor(m_brush.color);
 }
-
 
 CPoint CPDFDC::MoveTo(const CPoint& p)
 {
@@ -94,16 +82,11 @@ void CPDFDC::Polygon(const CPoint* points, int count)
     m_page.WritePolygon(points, count, !m_brush.hollow);
 }
 
-
-
-
-
-
 void CPDFDC::TextOut(const CPoint& p, const CString& text)
 {
     // The page writes text from the left end of the baseline.
     const int size = FontSize();
-    const uint32_t direction = DirectionOf(m_font.lfEscapement);
+    const uint32_t direction = TextDirectionOfEscapement(m_font.lfEscapement);
     const long long width = TextMetrics().TextWidth(text, size, &m_font);
     long long back = 0;
     if ((m_align & TA_CENTER) == TA_CENTER)
@@ -112,16 +95,23 @@ void CPDFDC::TextOut(const CPoint& p, const CString& text)
         back = width;
     long long dx = -back, dy = 0;
     switch (direction) {
-    case dir::k90: dx = 0, dy = -back; break;
-    case dir::k180: dx = back; break;
-    case dir::k270: dx = 0, dy = back; break;
-    default: break;
+    case dir::k90:
+        dx = 0, dy = -back;
+        break;
+    case dir::k180:
+        dx = back;
+        break;
+    case dir::k270:
+        dx = 0, dy = back;
+        break;
+    default:
+        break;
     }
     const CPoint origin(ClampInt32(p.x + dx), ClampInt32(p.y + dy));
     const COLORREF brush = m_page.GetBrushColor();
     m_page.SetBrushColor(m_textColor);
-    m_page.WriteText(text, origin, size, direction, m_pdf.GetFontNo(m_font));
+    const int blank =
+        CTextMetrics::IsHalfWidthSetting(text, &m_font) ? 500 : CTextMetrics::CharWidth(' ');
+    m_page.WriteText(text, origin, size, direction, m_pdf.GetFontNo(m_font), blank);
     m_page.SetBrushColor(brush);
 }
-
-

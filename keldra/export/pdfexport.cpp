@@ -6,7 +6,8 @@
 #include "export/pdfpage.h"
 #include "sheet/sheet.h"
 
-void AddPdfPage(CPDF& pdf, const CPdfSheet& sheet, const CPdfOptions& options, const CDrawContext& base)
+void AddPdfPage(CPDF& pdf, const CPdfSheet& sheet, const CPdfOptions& options,
+                const CDrawContext& base)
 {
     CPDFPage page;
     page.SetPageSize(sheet.sizeIndex);
@@ -24,6 +25,7 @@ void AddPdfPage(CPDF& pdf, const CPdfSheet& sheet, const CPdfOptions& options, c
     // Paper colours: the printer table in colour mode, black otherwise.
     CDrawContext ctx = base;
     ctx.output = CDrawContext::Output::Print;
+    ctx.document = true;
     ctx.printInColor = options.color;
     if (!options.color)
         ctx.printTitleColor = RGB(0, 0, 0);
@@ -42,8 +44,8 @@ void AddPdfPage(CPDF& pdf, const CPdfSheet& sheet, const CPdfOptions& options, c
     pdf.NewPage(page);
 }
 
-std::vector<uint8_t> RenderSheetsToPdf(const std::vector<CPdfSheet>& sheets, const CPdfOptions& options,
-                                       const CDrawContext& base)
+std::vector<uint8_t> RenderSheetsToPdf(const std::vector<CPdfSheet>& sheets,
+                                       const CPdfOptions& options, const CDrawContext& base)
 {
     CPDF pdf;
     pdf.SetInfo(options.title, options.subject, options.author,

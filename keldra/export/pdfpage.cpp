@@ -15,7 +15,7 @@ bool InRange(double v, double low, double high)
     return std::isfinite(v) && v >= low && v <= high;
 }
 
-}  // namespace
+} // namespace
 
 void CPDFPage::PageSizePoints(int index, int& width, int& height)
 {
@@ -75,15 +75,66 @@ std::string CPDFPage::StringToken(const CString& text)
     out = "(";
     for (char c : text.str()) {
         switch (c) {
-        case '\\': out += "\\\\"; break;
-        case '(': out += "\\("; break;
-        case ')': out += "\\)"; break;
-        case '\r': out += "\\r"; break;
-        case '\n': out += "\\n"; break;
-        default: out += c;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '(':
+            out += "\\(";
+            break;
+        case ')':
+            out += "\\)";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        default:
+            out += c;
         }
     }
     return out + ")";
+}
+
+std::string CPDFPage::ShowText(const CString& text, int spaceWidth)
+{
+    if (!text.HasJapanese() || text.Find(' ') < 0)
+        return StringToken(text) + " Tj";
+    std::string out = "[";
+    CString run;
+    int blanks = 0;
+    const auto flush = [&]() {
+        if (!run.IsEmpty()) {
+            // Hex like the whole text, whatever bytes this piece holds.
+            char hex[3];
+            out += "<";
+            for (unsigned char c : run.str()) {
+                std::snprintf(hex, sizeof hex, "%02X", c);
+                out += hex;
+            }
+            out += "> ";
+        }
+        run = CString();
+        if (blanks)
+            out += std::to_string(-blanks * spaceWidth) + " ";
+        blanks = 0;
+    };
+    for (int p = 0; p < text.GetLength(); p += text.CharLengthAt(p)) {
+        const int n = text.CharLengthAt(p);
+        if (n == 1 && text[p] == ' ') {
+            if (!run.IsEmpty())
+                flush();
+            ++blanks;
+            continue;
+        }
+        if (blanks)
+            flush();
+        run += text.Mid(p, n);
+    }
+    flush();
+    out.pop_back();
+    return out + "] TJ";
 }
 
 bool CPDFPage::IsValidScale(double scale)
@@ -115,7 +166,8 @@ void CPDFPage::CheckPen()
         m_writtenWidth = m_penWidth;
     }
     if (m_penStyle != m_writtenStyle) {
-        static const char* const kDash[5] = {"[] 0 d", "[3 4] 0 d", "[1 2] 0 d", "[5 2 1 2] 0 d", "[5 2 1 2 1 2] 0 d"};
+        static const char* const kDash[5] = {"[] 0 d", "[3 4] 0 d", "[1 2] 0 d", "[5 2 1 2] 0 d",
+                                             "[5 2 1 2 1 2] 0 d"};
         Put(kDash[m_penStyle >= 0 && m_penStyle < 5 ? m_penStyle : 0]);
         m_writtenStyle = m_penStyle;
     }
@@ -189,8 +241,10 @@ void CPDFPage::WriteShortArc(double cx, double cy, double r, double a1, double a
     const double t1 = a1 * kPi / 180, t2 = a2 * kPi / 180;
     const double h = (t2 - t1) / 2;
     const double k = 4.0 / 3.0 * (1 - std::cos(h)) / std::sin(h);
-    const double x1 = cx + r * (std::cos(t1) - k * std::sin(t1)), y1 = cy + r * (std::sin(t1) + k * std::cos(t1));
-    const double x2 = cx + r * (std::cos(t2) + k * std::sin(t2)), y2 = cy + r * (std::sin(t2) - k * std::cos(t2));
+    const double x1 = cx + r * (std::cos(t1) - k * std::sin(t1)),
+                 y1 = cy + r * (std::sin(t1) + k * std::cos(t1));
+    const double x2 = cx + r * (std::cos(t2) + k * std::sin(t2)),
+                 y2 = cy + r * (std::sin(t2) - k * std::cos(t2));
     const double x3 = cx + r * std::cos(t2), y3 = cy + r * std::sin(t2);
     Put(Number(x1) + Number(y1) + Number(x2) + Number(y2) + Number(x3) + Number(y3) + "c");
 }
@@ -251,26 +305,39 @@ void CPDFPage::WriteCircle(const CPoint& centre, int radius, bool fill)
     const double cx = centre.x, cy = centre.y, r = radius;
     const double k = 4.0 / 3.0 * (std::sqrt(2.0) - 1) * r;
     Put(Number(cx + r) + Number(cy) + "m");
-    Put(Number(cx + r) + Number(cy + k) + Number(cx + k) + Number(cy + r) + Number(cx) + Number(cy + r) + "c");
-    Put(Number(cx - k) + Number(cy + r) + Number(cx - r) + Number(cy + k) + Number(cx - r) + Number(cy) + "c");
-    Put(Number(cx - r) + Number(cy - k) + Number(cx - k) + Number(cy - r) + Number(cx) + Number(cy - r) + "c");
-    Put(Number(cx + k) + Number(cy - r) + Number(cx + r) + Number(cy - k) + Number(cx + r) + Number(cy) + "c");
+    Put(Number(cx + r) + Number(cy + k) + Number(cx + k) + Number(cy + r) + Number(cx) +
+        Number(cy + r) + "c");
+    Put(Number(cx - k) + Number(cy + r) + Number(cx - r) + Number(cy + k) + Number(cx - r) +
+        Number(cy) + "c");
+    Put(Number(cx - r) + Number(cy - k) + Number(cx - k) + Number(cy - r) + Number(cx) +
+        Number(cy - r) + "c");
+    Put(Number(cx + k) + Number(cy - r) + Number(cx + r) + Number(cy - k) + Number(cx + r) +
+        Number(cy) + "c");
     Put(fill ? "h\nb*" : "S");
 }
 
-void CPDFPage::WriteText(const CString& text, const CPoint& origin, int size, uint32_t direction, int fontNo)
+void CPDFPage::WriteText(const CString& text, const CPoint& origin, int size, uint32_t direction,
+                         int fontNo, int spaceWidth)
 {
     Put("BT");
     const std::string at = Number(origin.x) + Number(origin.y);
     switch (direction & 0x300) {
-    case 0x100: Put("0 1 -1 0 " + at + "Tm"); break;
-    case 0x200: Put("-1 0 0 -1 " + at + "Tm"); break;
-    case 0x300: Put("0 -1 1 0 " + at + "Tm"); break;
-    default: Put(at + "TD"); break;
+    case 0x100:
+        Put("0 1 -1 0 " + at + "Tm");
+        break;
+    case 0x200:
+        Put("-1 0 0 -1 " + at + "Tm");
+        break;
+    case 0x300:
+        Put("0 -1 1 0 " + at + "Tm");
+        break;
+    default:
+        Put(at + "TD");
+        break;
     }
     CheckBrush();
     Put("/F" + std::to_string(fontNo) + " " + Number(size) + "Tf");
-    Put("0 Tc 0 Tw " + StringToken(text) + " Tj");
+    Put("0 Tc 0 Tw " + ShowText(text, spaceWidth));
     Put("ET");
 }
 

@@ -32,6 +32,9 @@ public:
     // A string as a PDF string: hex for text with Japanese bytes, else a
     // literal with "\", "(" and ")" escaped.
     static std::string StringToken(const CString& text);
+    // The operand and operator that show a text: "<hex> Tj", "(literal) Tj",
+    // or for a Japanese text with blanks "[<hex> -gap <hex>] TJ".
+    static std::string ShowText(const CString& text, int spaceWidth);
 
     void SetPageSize(int index) { m_pageSize = index >= 0 && index < kPageSizes ? index : 2; }
     int GetPageSize() const { return m_pageSize; }
@@ -64,8 +67,11 @@ public:
     void WriteArc(const CPoint& centre, int radius, double start, double end, bool fill);
     void WriteArc(const CPoint& centre, int radius, int64_t start, int64_t end, bool fill);
     void WriteCircle(const CPoint& centre, int radius, bool fill);
-    // Text at the left end of its baseline.
-    void WriteText(const CString& text, const CPoint& origin, int size, uint32_t direction, int fontNo);
+    // Text at the left end of its baseline.  In a Japanese text, blanks are
+    // written as gaps of spaceWidth (1/1000 em) rather than as glyphs: common
+    // readers draw the Japanese font's half-width blank as a box.
+    void WriteText(const CString& text, const CPoint& origin, int size, uint32_t direction,
+                   int fontNo, int spaceWidth = 500);
 
 private:
     void Put(const std::string& line) { m_stream += line + "\n"; }

@@ -8,9 +8,10 @@ void CSheet::DrawSheet(CDC& dc, CDrawContext& ctx, bool ccw)
 {
     if (m_type == kScratch || m_count == 0)
         return;
-    // The open-pin crosses on the screen follow the wiring as it is now,
-    // except while attribute texts are being moved (nothing connects then).
-    if (!ctx.IsPrinting() && m_type == kDrawing && !ctx.movingAttribute)
+    // The open-pin crosses follow the wiring as it is now, wherever they are
+    // drawn, except while attribute texts are being moved (nothing connects then).
+    const bool crosses = ctx.DrawsPinCrosses();
+    if (crosses && m_type == kDrawing && !ctx.movingAttribute)
         CalcPinOpen();
     ctx.SelectSheet(m_type, m_highLight);
     const bool title = m_type == kTitle;
@@ -19,7 +20,8 @@ void CSheet::DrawSheet(CDC& dc, CDrawContext& ctx, bool ccw)
     const int bkMode = dc.SetBkMode(TRANSPARENT);
     const int arcDirection = dc.SetArcDirection(ccw ? AD_COUNTERCLOCKWISE : AD_CLOCKWISE);
 
-    const auto lineGroup = [&](const CItemList<CLine>& list, int width, int pen, int text, bool names) {
+    const auto lineGroup = [&](const CItemList<CLine>& list, int width, int pen, int text,
+                               bool names) {
         dc.SelectPen(CPen{PS_SOLID, width, ctx.Color(pen)});
         for (const CLine& line : list)
             line.DrawLine(dc, ctx);
@@ -73,7 +75,7 @@ void CSheet::DrawSheet(CDC& dc, CDrawContext& ctx, bool ccw)
     if (show.parts || title) {
         for (const CPart& part : m_parts)
             part.DrawPart(dc, ctx);
-        if (!ctx.IsPrinting() || ctx.printPinX) {
+        if (crosses) {
             dc.SelectPen(CPen{PS_SOLID, 8, ctx.Color(colorindex::kLine)});
             for (const CPart& part : m_parts)
                 for (const CPin& pin : part.Pins())

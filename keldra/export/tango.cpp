@@ -13,14 +13,18 @@ std::vector<uint8_t> WriteTango(const CSheet& sheet, const CTangoSheet& header)
     CArchive ar;
     ar.WriteString(";Tango-Schematic 1.42J Series II\n");
     ar.WriteString("TANGO_SCHEMATIC 1 1 A\n");
-    const int code = header.sizeIndex == 0 ? 8 : header.sizeIndex == 1 ? 7 : header.sizeIndex == 2 ? 6 : 10;
+    const int code = header.sizeIndex == 0   ? 8
+                     : header.sizeIndex == 1 ? 7
+                     : header.sizeIndex == 2 ? 6
+                                             : 10;
     ar.WriteString(CString::Formatted("SHEET 0 0 %d %d %d\n", header.width, header.height, code));
     const CRect& v = header.visibleArea;
     const int left = std::max(std::min(v.left, v.right), 1);
     const int bottom = std::max(std::min(v.top, v.bottom), 1);
     const int right = std::min(std::max(v.left, v.right), header.width - 1);
     const int top = std::min(std::max(v.top, v.bottom), header.height - 1);
-    ar.WriteString(CString::Formatted("SIZE %d %d %d %d %d %d\n", left, bottom, right, top, left, bottom));
+    ar.WriteString(
+        CString::Formatted("SIZE %d %d %d %d %d %d\n", left, bottom, right, top, left, bottom));
     sheet.SerializeTango(ar);
     return ar.Bytes();
 }
@@ -32,7 +36,7 @@ namespace {
 struct Record {
     std::string word;
     std::vector<CString> quoted;
-    std::string rest;  // the line after the word, quoted strings removed
+    std::string rest; // the line after the word, quoted strings removed
 
     // Up to count numbers; the ones missing stay 0.  Values are clamped.
     std::vector<int64_t> Numbers(int count) const
@@ -91,11 +95,18 @@ CString HalveBackslashes(const CString& s)
 uint32_t DirectionOfRotation(int64_t rotation)
 {
     switch (rotation) {
-    case 90: return 0x100;
-    case 180: return 0x200;
-    case 270: return 0x300;
-    case 0x100: case 0x200: case 0x300: return uint32_t(rotation);
-    default: return 0;
+    case 90:
+        return 0x100;
+    case 180:
+        return 0x200;
+    case 270:
+        return 0x300;
+    case 0x100:
+    case 0x200:
+    case 0x300:
+        return uint32_t(rotation);
+    default:
+        return 0;
     }
 }
 
@@ -111,20 +122,34 @@ public:
             r = Split(line, 2);
         else if (line.find('"') != std::string::npos)
             r = Split(line, 1);
-        if (w == "SHEET") Sheet(r);
-        else if (w == "WIRE" || w == "BUS") Wire(r, w == "BUS");
-        else if (w == "LINE") PlainLine(r);
-        else if (w == "RECTAN") Rectangle(r);
-        else if (w == "TEXT") Text(r);
-        else if (w == "JUNC") Junc(r);
-        else if (w == "ATTR") Attr(r);
-        else if (w == "PIN") Pin(r);
-        else if (w == "PINDES") PinDes(r);
-        else if (w == "ARC") Arc(r);
-        else if (w == "PART") Part(r);
-        else if (w == "PARTEND") ClosePart();
-        else if (w == "MODULE") Module(r);
-        else if (w == "PORT") Port(r);
+        if (w == "SHEET")
+            Sheet(r);
+        else if (w == "WIRE" || w == "BUS")
+            Wire(r, w == "BUS");
+        else if (w == "LINE")
+            PlainLine(r);
+        else if (w == "RECTAN")
+            Rectangle(r);
+        else if (w == "TEXT")
+            Text(r);
+        else if (w == "JUNC")
+            Junc(r);
+        else if (w == "ATTR")
+            Attr(r);
+        else if (w == "PIN")
+            Pin(r);
+        else if (w == "PINDES")
+            PinDes(r);
+        else if (w == "ARC")
+            Arc(r);
+        else if (w == "PART")
+            Part(r);
+        else if (w == "PARTEND")
+            ClosePart();
+        else if (w == "MODULE")
+            Module(r);
+        else if (w == "PORT")
+            Port(r);
     }
 
     void Finish() { ClosePart(); }
@@ -132,10 +157,33 @@ public:
 private:
     void Sheet(const Record& r)
     {
-        const auto n = r.Numbers(4);
+        const auto n = r.Numbers(5);
         m_header.width = Coord(n[2]);
         m_header.height = Coord(n[3]);
         m_header.hasSize = true;
+        m_header.hasSizeIndex = true;
+        switch (n[4]) {
+        case 8:
+            m_header.sizeIndex = 0;
+            break;
+        case 7:
+            m_header.sizeIndex = 1;
+            break;
+        case 6:
+            m_header.sizeIndex = 2;
+            break;
+        case 10:
+            // Every portrait size has this code: the sheet's long side tells
+            // A2 (594 mm), A3 (420 mm) and A4 (297 mm) apart.
+            {
+                const int longSide = std::max(m_header.width, m_header.height);
+                m_header.sizeIndex = longSide >= 20000 ? 3 : longSide >= 14000 ? 4 : 5;
+            }
+            break;
+        default:
+            m_header.hasSizeIndex = false;
+            break;
+        }
     }
     void Wire(const Record& r, bool bus)
     {
@@ -173,7 +221,7 @@ private:
             return;
         std::vector<int64_t> n(6, 0);
         if (ScanRecordNumbers(r.rest.c_str(), n.data(), 6) < 6)
-            n[5] = 3;  // a record without the visibility field shows its text
+            n[5] = 3; // a record without the visibility field shows its text
         uint32_t attr = CText::AttrFromTangoAngle(int(n[3] & 0xFF));
         if (!(n[5] & 2))
             attr |= CText::kHidden;
@@ -245,17 +293,19 @@ private:
             if (m_wire && name == "NAME")
                 Place(m_wire->GetNameText(), value, n);
             break;
-        case 3:  // the name of a bus or a plain line, as the writer gives it
+        case 3: // the name of a bus or a plain line, as the writer gives it
             if (m_named && name == "NAME")
                 Place(m_named->GetNameText(), value, n);
             break;
-        default: break;
+        default:
+            break;
         }
     }
     static uint32_t ElectFromNumbers(const std::vector<int64_t>& n, size_t first)
     {
         uint32_t e = CPin::TypeFromTango(int(n[first] & 0xFF));
-        const int64_t dot = n[first + 2], angle = n[first + 3], clock = n[first + 4], extra = n[first + 5];
+        const int64_t dot = n[first + 2], angle = n[first + 3], clock = n[first + 4],
+                      extra = n[first + 5];
         if (dot >= 1 && dot <= 3)
             e |= uint32_t(0x10 * dot);
         if (angle >= 1 && angle <= 6)
@@ -335,10 +385,17 @@ private:
         const CPoint p = Point(n[0], n[1]);
         CPoint tip(ClampCoord(int64_t(p.x) + 150), p.y);
         switch (n[3]) {
-        case 1: tip = CPoint(ClampCoord(int64_t(p.x) - 150), p.y); break;
-        case 2: tip = CPoint(p.x, ClampCoord(int64_t(p.y) - 150)); break;
-        case 3: tip = CPoint(p.x, ClampCoord(int64_t(p.y) + 150)); break;
-        default: break;
+        case 1:
+            tip = CPoint(ClampCoord(int64_t(p.x) - 150), p.y);
+            break;
+        case 2:
+            tip = CPoint(p.x, ClampCoord(int64_t(p.y) - 150));
+            break;
+        case 3:
+            tip = CPoint(p.x, ClampCoord(int64_t(p.y) + 150));
+            break;
+        default:
+            break;
         }
         m_pin = m_part->NewPin(p, tip, CPin::TypeFromTango(int(n[2] & 0xFF)));
     }
@@ -361,7 +418,7 @@ private:
     CLine* m_named = nullptr;
 };
 
-}  // namespace
+} // namespace
 
 void ReadTango(const std::vector<uint8_t>& bytes, CSheet& sheet, CTangoSheet& header)
 {

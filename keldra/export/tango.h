@@ -22,7 +22,8 @@ struct CTangoSheet {
     int height = 0;
     int sizeIndex = 2;
     CRect visibleArea;
-    bool hasSize = false;  // a SHEET record was read
+    bool hasSize = false;      // a SHEET record was read
+    bool hasSizeIndex = false; // ... with a size code the writer writes
 };
 
 // The whole file for a sheet.

@@ -243,3 +243,55 @@ TEST(JobDocuments, OpensEveryFormAndNamesTheProject)
     ASSERT_TRUE(docs.Open({env / "p.dpj", env / "q.dpj"}, false));
     EXPECT_EQ(docs.Project(), std::filesystem::path());
 }
+
+TEST(ExportJobs, EverySheetVersionGoesThroughEveryExport)
+{
+    // Version 1's header line reads "Ver 0.01", as the first text form's did:
+    // the binary word after the line tells them apart.
+    ProjectFixture f;
+    CAppTestEnv::WriteFile(f.env.data() / "DXF_HDR.DAT", "[HEADER]\n");
+    for (int version = 0; version <= 8; ++version) {
+        SCOPED_TRACE(version);
+        const std::vector<uint8_t> bytes = SampleSchematic(version);
+        const std::filesystem::path in = f.env / ("v" + std::to_string(version) + ".dcd");
+        CAppTestEnv::WriteFile(in, std::string(bytes.begin(), bytes.end()));
+        f.env->messages.clear();
+        EXPECT_TRUE(f.Run(CPdfJobOptions::FromSettings(), {in}).ok);
+        EXPECT_TRUE(RunDxfJob(in, f.env / "v.dxf"));
+        EXPECT_TRUE(RunTangoJob(in, f.env / "v.sch"));
+        EXPECT_TRUE(f.env->messages.empty()) << f.env->messages[0].text.c_str();
+        EXPECT_NE(CAppTestEnv::ReadFile(f.env / "v.sch").find("\"CLK\""), npos);
+    }
+    // The first text form itself is still refused.
+    CAppTestEnv::WriteFile(f.env / "old.dcd", "VIREO DATA FILE Ver 0.01\nsomething\n");
+    f.env->messages.clear();
+    EXPECT_FALSE(RunTangoJob(f.env / "old.dcd", f.env / "old.sch"));
+    EXPECT_FALSE(f.env->messages.empty());
+}
+
+TEST(SaveOtherFormat, TangoKeepsTheSheetSize)
+{
+    // Each size written as its code reads back as that size, portrait ones by
+    // their long side.
+    ProjectFixture f;
+    const int sizes[6][2] = {{23386, 16535}, {16535, 11693}, {11693, 8268},
+                             {16535, 23386}, {11693, 16535}, {8268, 11693}};
+    for (int index = 0; index < 6; ++index) {
+        SCOPED_TRACE(index);
+        CSheet sheet;
+        sheet.NewWire(CPoint(1000, 1000), CPoint(3000, 1000));
+        CDocumentHeader header = CSchematicFile::NewDocumentHeader();
+        header.sizeCode = index;
+        header.width = sizes[index][0];
+        header.height = sizes[index][1];
+        CArchive ar;
+        CSchematicFile::Write(ar, header, sheet, nullptr);
+        CAppTestEnv::WriteFile(f.env / "s.dcd", std::string(ar.Bytes().begin(), ar.Bytes().end()));
+        ASSERT_TRUE(RunTangoJob(f.env / "s.dcd", f.env / "s.sch"));
+        CVIREODoc back;
+        ASSERT_TRUE(back.OnOpenDocument(f.env / "s.sch"));
+        EXPECT_EQ(back.Header().sizeCode, index);
+        EXPECT_EQ(back.Header().width, sizes[index][0]);
+        EXPECT_EQ(back.Header().height, sizes[index][1]);
+    }
+}

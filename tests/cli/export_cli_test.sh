@@ -137,6 +137,16 @@ cp "$work/sample.dcd" "$work/before.dcd"
 exit_status 1 "tango over its input" "$cli" tango "$work/sample.dcd" "$work/sample.dcd"
 cmp -s "$work/sample.dcd" "$work/before.dcd" || fail "tango wrote over its input"
 
+# 6. SVG: one picture per sheet, read by a real reader where it is installed.
+expect "svg sheet" "pictures: 1" "$("$cli" svg "$work/sample.dcd" -o "$work/pic")"
+grep -q '<text ' "$work/pic.svg" || fail "svg: no texts"
+expect "svg project" "pictures: 2" "$("$cli" svg --bw "$work/p/p.dpj" -o "$work/proj")"
+[ -s "$work/proj-1.svg" ] && [ -s "$work/proj-2.svg" ] || fail "svg: one file per project sheet"
+if have rsvg-convert; then
+    rsvg-convert "$work/pic.svg" -o "$work/pic.png" || fail "rsvg-convert reads our SVG"
+fi
+exit_status 1 "svg of a missing file" "$cli" svg "$work/nothere.dcd"
+
 if [ $failures -ne 0 ]; then
     echo "$failures failure(s)"
     exit 1

@@ -103,11 +103,16 @@ TEST(QtDC, TextsSitOnTheirAnchor)
     EXPECT_NEAR(centre.center().x(), 100, 2);
     const QRect right = ink(TA_RIGHT | TA_BASELINE, 0);
     EXPECT_NEAR(right.right(), 100, 3);
-    // Turned by 90 degrees (escapement 900 on the y-up sheet): reads upwards.
-    const QRect up = ink(TA_LEFT | TA_BASELINE, 900);
+    // A text of direction 0x100 (escapement 2700, as items set it) reads
+    // upwards: it starts at the anchor and its glyphs stand left of the baseline.
+    const QRect up = ink(TA_LEFT | TA_BASELINE, 2700);
     EXPECT_NEAR(up.bottom(), 100, 3);
     EXPECT_NEAR(up.right(), 100, 2);
     EXPECT_GT(up.height(), up.width());
+    // Escapement 900 (direction 0x300) reads downwards, glyphs right of the baseline.
+    const QRect down = ink(TA_LEFT | TA_BASELINE, 900);
+    EXPECT_NEAR(down.top(), 100, 3);
+    EXPECT_NEAR(down.left(), 100, 2);
 }
 
 TEST(QtDC, PenAndBrushChangesReachThePainterAndHiddenItemsAreSkipped)

@@ -36,6 +36,8 @@ QImage RenderSheet(CEditorEnv& env, const std::string& sheet, const CRect& area,
     view.show();
     QApplication::processEvents();
     view.resize(size + (size - view.viewport()->size()));
+    // Shown at its first size, the view already stored what it showed there.
+    doc->Header().visibleArea = area;
     view.OnInitialUpdate();
     QImage image(view.viewport()->size(), QImage::Format_RGB32);
     QPainter painter(&image);

@@ -6,9 +6,9 @@
 
 #include "export/drawcontext.h"
 #include "export/dxf.h"
+#include "export/exportsheet.h"
 #include "export/itemgeometry.h"
 #include "sheet/sheet.h"
-#include "export/exportsheet.h"
 #include "support/toolrun.h"
 
 namespace {
@@ -20,7 +20,7 @@ std::string Entities(const CSheet& sheet, const CDxfHeader& header = CDxfHeader(
     return w.Output();
 }
 
-}  // namespace
+} // namespace
 
 TEST(DxfHeader, KeywordsDefaultsAndCopiedLines)
 {
@@ -31,11 +31,12 @@ TEST(DxfHeader, KeywordsDefaultsAndCopiedLines)
     EXPECT_FALSE(defaults.marker);
     EXPECT_TRUE(defaults.comment);
 
-    const CDxfHeader h = CDxfHeader::Parse("# comment [APOINT] 1\n  [layer] 11 12 13 -14 15 16 17 99999999999\r\n"
-                                           "x[Title]9\n[APOINT] 1\n[cmd999] 0\n[LAYER] junk\n[HEADER]\n  0\n# kept\n");
+    const CDxfHeader h = CDxfHeader::Parse(
+        "# comment [APOINT] 1\n  [layer] 11 12 13 -14 15 16 17 99999999999\r\n"
+        "x[Title]9\n[APOINT] 1\n[cmd999] 0\n[LAYER] junk\n[HEADER]\n  0\n# kept\n");
     EXPECT_EQ(h.layers.wire, 11);
     EXPECT_EQ(h.layers.junc, -14);
-    EXPECT_EQ(h.layers.part, INT32_MAX);  // clamped, never overflowing
+    EXPECT_EQ(h.layers.part, INT32_MAX); // clamped, never overflowing
     EXPECT_EQ(h.layers.title, 9);
     EXPECT_TRUE(h.marker);
     EXPECT_FALSE(h.comment);
@@ -52,7 +53,8 @@ TEST(Dxf, EntitiesAsWritten)
 {
     CSheet sheet(CSheet::kDrawing);
     sheet.NewWire(CPoint(0, 0), CPoint(1000, 0));
-    EXPECT_EQ(Entities(sheet), "  0\nLINE\n  8\n1\n 10\n0.0000\n 20\n0.0000\n 11\n1.0000\n 21\n0.0000\n");
+    EXPECT_EQ(Entities(sheet),
+              "  0\nLINE\n  8\n1\n 10\n0.0000\n 20\n0.0000\n 11\n1.0000\n 21\n0.0000\n");
 
     CSheet circle(CSheet::kDrawing);
     circle.NewArc(CPoint(1000, -500), 250, 90, 90, 0, 8);
@@ -64,17 +66,31 @@ TEST(Dxf, EntitiesAsWritten)
     junc.NewJunc(CPoint(100, 200));
     junc.NewWire(CPoint(0, 0), CPoint(1000, 0));
     const std::string out = Entities(junc, marked);
-    const std::string insert0 = "0\nINSERT\n  8\n0\n  2\n32767\n 10\n0.0000\n 20\n0.0000\n 41\n0.0010\n 42\n0.0010\n";
-    EXPECT_EQ(out, "0\nINSERT\n  8\n0\n  2\n32767\n 10\n0.1000\n 20\n0.2000\n 41\n0.0400\n 42\n0.0400\n"
-                   "  0\nCIRCLE\n  8\n4\n 10\n0.1000\n 20\n0.2000\n 40\n0.0200\n" +
-                       insert0 + "  0\nLINE\n  8\n1\n 10\n0.0000\n 20\n0.0000\n 11\n1.0000\n 21\n0.0000\n" + insert0);
+    const std::string insert0 =
+        "0\nINSERT\n  8\n0\n  2\n32767\n 10\n0.0000\n 20\n0.0000\n 41\n0.0010\n 42\n0.0010\n";
+    EXPECT_EQ(out,
+              "0\nINSERT\n  8\n0\n  2\n32767\n 10\n0.1000\n 20\n0.2000\n 41\n0.0400\n 42\n0.0400\n"
+              "  0\nCIRCLE\n  8\n4\n 10\n0.1000\n 20\n0.2000\n 40\n0.0200\n" +
+                  insert0 +
+                  "  0\nLINE\n  8\n1\n 10\n0.0000\n 20\n0.0000\n 11\n1.0000\n 21\n0.0000\n" +
+                  insert0);
 
     // A text: insertion at the baseline's left end, alignment by anchor; a
     // raw line break in the string cannot start a new group.
     CSheet text(CSheet::kTitle);
     text.NewText("A\nB", CPoint(1000, 2000), 100, 10);
-    EXPECT_EQ(Entities(text), "  0\nTEXT\n  8\n15\n 10\n0.8670\n 20\n2.0210\n 40\n0.1000\n  1\nA B\n 50\n0.0000\n"
-                              " 71\n0\n 72\n2\n 73\n1\n 11\n1.0000\n 21\n2.0000\n");
+    EXPECT_EQ(Entities(text),
+              "  0\nTEXT\n  8\n15\n 10\n0.8670\n 20\n2.0210\n 40\n0.1000\n  1\nA B\n 50\n0.0000\n"
+              " 71\n0\n 72\n2\n 73\n1\n 11\n1.0000\n 21\n2.0000\n");
+
+    // Overbars are lines on the text's layer along the ascent line: "~RST~"
+    // at (0, 0), size 100: the bar from x 0 to the width of RST (722+667+611).
+    CSheet bar(CSheet::kDrawing);
+    bar.NewText("~RST~", CPoint(0, 0), 100, 8);
+    EXPECT_EQ(Entities(bar),
+              "  0\nTEXT\n  8\n5\n 10\n0.0000\n 20\n0.0210\n 40\n0.1000\n  1\nRST\n 50\n0.0000\n"
+              " 71\n0\n 72\n0\n 73\n1\n 11\n0.0000\n 21\n0.0000\n"
+              "  0\nLINE\n  8\n5\n 10\n0.0000\n 20\n0.1120\n 11\n0.2000\n 21\n0.1120\n");
 }
 
 TEST(Dxf, ReadsBackInEzdxf)
@@ -109,6 +125,7 @@ TEST(Dxf, ReadsBackInEzdxf)
     // Markers before and after the wire, bus and plain line, and on the
     // junction.
     EXPECT_EQ(r.out, "errors 0\nARC=1 CIRCLE=3 INSERT=7 LINE=11 TEXT=5\n"
-                     "3|Hello \\(world)|NET(1)|U1|\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E \xEF\xBD\xB1\xEF\xBD\xB2\n")
+                     "3|Hello \\(world)|NET(1)|U1|\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E "
+                     "\xEF\xBD\xB1\xEF\xBD\xB2\n")
         << r.err;
 }

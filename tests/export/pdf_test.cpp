@@ -5,16 +5,18 @@
 #include <cmath>
 #include <string>
 
-
 #include "base/archive.h"
+#include "base/memoryprofile.h"
+#include "base/profile.h"
+#include "base/textmetrics.h"
 #include "export/drawcontext.h"
+#include "export/exportsheet.h"
 #include "export/pdf.h"
 #include "export/pdfexport.h"
 #include "export/pdfpage.h"
 #include "export/tango.h"
 #include "sheet/schematicfile.h"
 #include "sheet/sheet.h"
-#include "export/exportsheet.h"
 #include "support/pdfstreams.h"
 #include "support/toolrun.h"
 
@@ -35,12 +37,12 @@ std::vector<uint8_t> SmallPdf()
     page.width = 11000;
     page.height = 8000;
     CPdfOptions options;
-    options.title = "\x83\x65\x83\x58\x83\x67";  // テスト
+    options.title = "\x83\x65\x83\x58\x83\x67"; // テスト
     options.created = 1700000000;
     return RenderSheetsToPdf({page, page}, options, CDrawContext());
 }
 
-}  // namespace
+} // namespace
 
 TEST(PdfPage, NumbersColoursAndStrings)
 {
@@ -51,7 +53,7 @@ TEST(PdfPage, NumbersColoursAndStrings)
     EXPECT_EQ(CPDFPage::Number(0), "0 ");
     EXPECT_EQ(CPDFPage::ColorText(RGB(128, 255, 0)), "0.5000 1 0 ");
     EXPECT_EQ(CPDFPage::StringToken("a(b)\\c"), "(a\\(b\\)\\\\c)");
-    EXPECT_EQ(CPDFPage::StringToken("\x83\x5C"), "<835C>");  // a trail byte like '\' stays in hex
+    EXPECT_EQ(CPDFPage::StringToken("\x83\x5C"), "<835C>"); // a trail byte like '\' stays in hex
 
     EXPECT_EQ(ParsePdfScale("0.5"), 0.5);
     for (const char* bad : {"abc", "nan", "inf", "1e400", "0", "-1", "200", "1.0x", ""})
@@ -66,7 +68,7 @@ TEST(PdfPage, OperatorsAndLazyPen)
     CPDFPage page;
     page.SetPenWidth(1000);
     page.WriteLine(CPoint(0, 0), CPoint(1000, 500));
-    page.WriteLine(CPoint(0, 0), CPoint(10, 0));  // same pen: nothing more before it
+    page.WriteLine(CPoint(0, 0), CPoint(10, 0)); // same pen: nothing more before it
     page.SetPenStyle(2);
     page.SetBrushColor(RGB(255, 0, 0));
     const CPoint tri[3] = {CPoint(0, 0), CPoint(1000, 0), CPoint(0, 1000)};
@@ -113,7 +115,8 @@ TEST(Pdf, ObjectNumbersFontsAndCrossReference)
     EXPECT_EQ(file.rfind("%PDF-1.2 \n", 0), 0u);
     EXPECT_NE(file.find("1 0 obj\n<<\n/Type /Page\n/Parent 2 0 R\n"), std::string::npos);
     EXPECT_NE(file.find("/Contents 3 0 R"), std::string::npos);
-    EXPECT_NE(file.find("4 0 obj\n<<\n/Subject <FEFF0053>\n/Creator (Tarnell)\n"), std::string::npos);
+    EXPECT_NE(file.find("4 0 obj\n<<\n/Subject <FEFF0053>\n/Creator (Tarnell)\n"),
+              std::string::npos);
     EXPECT_EQ(file.find("/Title"), std::string::npos);
     EXPECT_NE(file.find("trailer\n<<\n/Size 6\n/Root 5 0 R\n/Info 4 0 R\n"), std::string::npos);
     // Every offset in the table points at its object.
@@ -121,7 +124,9 @@ TEST(Pdf, ObjectNumbersFontsAndCrossReference)
     ASSERT_NE(xref, std::string::npos);
     for (int n = 1; n <= 5; ++n) {
         const size_t offset = std::stoul(file.substr(xref + 9 + 20 * size_t(n), 10));
-        EXPECT_EQ(file.compare(offset, std::to_string(n).size() + 6, std::to_string(n) + " 0 obj"), 0) << n;
+        EXPECT_EQ(file.compare(offset, std::to_string(n).size() + 6, std::to_string(n) + " 0 obj"),
+                  0)
+            << n;
     }
     EXPECT_NE(file.find("startxref\n" + std::to_string(xref) + "\n%%EOF\n"), std::string::npos);
 
@@ -136,14 +141,19 @@ TEST(Pdf, ObjectNumbersFontsAndCrossReference)
     EXPECT_EQ(two.GetFontNo(ascii), 0);
     EXPECT_EQ(two.GetFontNo(jis), 1);
     LOGFONT again = ascii;
-    again.lfHeight = -300;  // size is no part of a font's identity
+    again.lfHeight = -300; // size is no part of a font's identity
     EXPECT_EQ(two.GetFontNo(again), 0);
     file = Text(two.WritePDF());
     EXPECT_NE(file.find("4 0 obj\n<<\n/Type /Font\n/Subtype /TrueType\n"), std::string::npos);
     EXPECT_NE(file.find("/FontDescriptor 5 0 R"), std::string::npos);
-    EXPECT_NE(file.find("6 0 obj\n<<\n/Type /Font\n/Subtype /Type0\n/BaseFont /#82l#82r#83S#83V#83b#83N\n"),
-              std::string::npos);
-    EXPECT_NE(file.find("/DescendantFonts [7 0 R]\n/Encoding /90msp-RKSJ-H\n"), std::string::npos);
+    EXPECT_NE(
+        file.find(
+            "6 0 obj\n<<\n/Type /Font\n/Subtype /Type0\n/BaseFont /#82l#82r#83S#83V#83b#83N\n"),
+        std::string::npos);
+    // The default Japanese face is fixed-pitch: the CMap whose single-byte
+    // characters are the half-em CIDs that /W gives.
+    EXPECT_NE(file.find("/DescendantFonts [7 0 R]\n/Encoding /90ms-RKSJ-H\n"), std::string::npos);
+    EXPECT_NE(file.find("/DW 1000\n/W [\n231 389 500\n]\n"), std::string::npos);
     EXPECT_NE(file.find("/WinCharSet 128/FontDescriptor 8 0 R\n"), std::string::npos);
     EXPECT_NE(file.find("/Size 11\n"), std::string::npos);
 
@@ -161,10 +171,10 @@ TEST(Pdf, ObjectNumbersFontsAndCrossReference)
 TEST(Pdf, InformationStringsAreUtf16OfTheCp932Text)
 {
     EXPECT_EQ(CPDF::ConvShiftStr(""), "");
-    EXPECT_EQ(CPDF::ConvShiftStr("A\x82\xA0"), "<FEFF00413042>");  // A あ
-    EXPECT_EQ(CPDF::ConvShiftStr("\xB1\x41"), "<FEFFFF710041>");    // half-width ｱ then A
-    EXPECT_EQ(CPDF::ConvShiftStr("A\x82"), "<FEFF0041FFFD>");       // lone lead byte at the end
-    EXPECT_EQ(CPDF::ConvShiftStr("\x82\x20"), "<FEFFFFFD0020>");    // invalid trail
+    EXPECT_EQ(CPDF::ConvShiftStr("A\x82\xA0"), "<FEFF00413042>"); // A あ
+    EXPECT_EQ(CPDF::ConvShiftStr("\xB1\x41"), "<FEFFFF710041>");  // half-width ｱ then A
+    EXPECT_EQ(CPDF::ConvShiftStr("A\x82"), "<FEFF0041FFFD>");     // lone lead byte at the end
+    EXPECT_EQ(CPDF::ConvShiftStr("\x82\x20"), "<FEFFFFFD0020>");  // invalid trail
 }
 
 TEST(Pdf, SheetsDrawnAsOnPaper)
@@ -179,13 +189,14 @@ TEST(Pdf, SheetsDrawnAsOnPaper)
     EXPECT_EQ(s.rfind("1 0 0 1 42.52 -23.52 cm\n0 0 0 RG\n1 J\n1 j\n", 0), 0u);
     EXPECT_NE(s.find("(NET\\(1\\)) Tj"), std::string::npos);
     EXPECT_NE(s.find("(Hello \\\\\\(world\\)) Tj"), std::string::npos);
-    EXPECT_NE(s.find("<93FA967B8CEA20B1B2> Tj"), std::string::npos);
+    EXPECT_NE(s.find("[<93FA967B8CEA> -500 <B1B2>] TJ"), std::string::npos);
     EXPECT_NE(file.find("/MediaBox [0 0 842 595 ]\n/Contents"), std::string::npos);
 }
 
 TEST(Pdf, RealReadersAcceptOurFiles)
 {
-    if (!HaveTool("/usr/bin/qpdf") || !HaveTool("/usr/bin/pdftotext") || !HaveTool("/usr/bin/pdffonts"))
+    if (!HaveTool("/usr/bin/qpdf") || !HaveTool("/usr/bin/pdftotext") ||
+        !HaveTool("/usr/bin/pdffonts"))
         GTEST_SKIP() << "qpdf or poppler-utils missing (scripts/install-deps.sh installs them)";
     CTempDir dir;
     const std::string path = (dir / "small.pdf").string();
@@ -194,12 +205,14 @@ TEST(Pdf, RealReadersAcceptOurFiles)
     const CToolResult check = RunTool("/usr/bin/qpdf --check '" + path + "'");
     EXPECT_EQ(check.status, 0) << check.out << check.err;
     EXPECT_EQ(check.err, "");
-    EXPECT_NE(check.out.find("No syntax or stream encoding errors"), std::string::npos) << check.out;
+    EXPECT_NE(check.out.find("No syntax or stream encoding errors"), std::string::npos)
+        << check.out;
 
     const CToolResult text = RunTool("/usr/bin/pdftotext -enc UTF-8 '" + path + "' -");
     EXPECT_EQ(text.status, 0);
     EXPECT_EQ(text.err, "");
-    for (const char* expected : {"NET(1)", "Hello \\(world)", "U1", "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E"})
+    for (const char* expected :
+         {"NET(1)", "Hello \\(world)", "U1", "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E"})
         EXPECT_NE(text.out.find(expected), std::string::npos) << expected << " in\n" << text.out;
 
     const CToolResult fonts = RunTool("/usr/bin/pdffonts '" + path + "'");
@@ -208,7 +221,8 @@ TEST(Pdf, RealReadersAcceptOurFiles)
     EXPECT_NE(fonts.out.find("CID TrueType"), std::string::npos) << fonts.out;
 
     const CToolResult info = RunTool("/usr/bin/pdfinfo '" + path + "'");
-    EXPECT_NE(info.out.find("\xE3\x83\x86\xE3\x82\xB9\xE3\x83\x88"), std::string::npos) << info.out;  // テスト
+    EXPECT_NE(info.out.find("\xE3\x83\x86\xE3\x82\xB9\xE3\x83\x88"), std::string::npos)
+        << info.out; // テスト
     EXPECT_NE(info.out.find("Pages:           2"), std::string::npos) << info.out;
 }
 
@@ -238,4 +252,108 @@ TEST(Pdf, ExampleSheetRendersAndChecks)
     EXPECT_EQ(check.status, 0) << check.out << check.err;
     if (const char* keep = std::getenv("VIREO_KEEP_PDF"))
         std::filesystem::copy_file(path, keep, std::filesystem::copy_options::overwrite_existing);
+}
+
+namespace {
+
+// One page of a sheet holding what the test puts in; the decoded content
+// stream and the whole file.
+struct OnePage {
+    std::string file, stream;
+    explicit OnePage(const CSheet& sheet)
+    {
+        CPdfSheet page{&sheet, nullptr, 2, 11000, 8000};
+        CPdfOptions options;
+        options.created = 1700000000;
+        options.left = options.up = 0;
+        const std::vector<uint8_t> bytes = RenderSheetsToPdf({page}, options, CDrawContext());
+        file.assign(bytes.begin(), bytes.end());
+        stream = ContentStreams(file).at(0);
+    }
+    bool Has(const std::string& s) const { return stream.find(s) != std::string::npos; }
+};
+
+LOGFONT Face(const char* face, int weight = 400, bool italic = false, int pitch = 0)
+{
+    LOGFONT f;
+    f.lfWeight = weight;
+    f.lfItalic = italic ? 1 : 0;
+    f.lfPitchAndFamily = uint8_t(pitch);
+    f.SetFaceName(face);
+    return f;
+}
+
+} // namespace
+
+TEST(Pdf, JapaneseTextsAreSetInTheJapaneseFaceWithTheWidthsThePdfUses)
+{
+    // "Mixed ASCII 123 テスト", right-anchored at x 5000: 16 single-byte
+    // characters at half an em and 3 at one em, size 100: 1100 units.
+    const CString mixed("Mixed ASCII 123 \x83\x65\x83\x58\x83\x67");
+    EXPECT_EQ(TextMetrics().TextWidth(mixed, 100, nullptr), 1100);
+    CSheet sheet(CSheet::kDrawing);
+    sheet.NewText(mixed.c_str(), CPoint(5000, 1000), 100, 10);
+    // A text with its own single-byte face but Japanese characters.
+    CText* own = sheet.NewText("\x93\xFA\x96\x7B", CPoint(1000, 3000), 100, 8 | 0x2000);
+    own->SetFont(Face("Arial", 700));
+    const OnePage page(sheet);
+    // (5000 - 1100) * 0.072 = 280.8: the text ends on its anchor.  Its
+    // blanks are gaps of half an em, not glyphs.
+    EXPECT_TRUE(page.Has("280.8 73.512 TD")) << page.stream;
+    EXPECT_TRUE(
+        page.Has("0 Tc 0 Tw [<4D69786564> -500 <4153434949> -500 <313233> -500 <836583588367>] TJ"))
+        << page.stream;
+    EXPECT_EQ(CPDFPage::ShowText("  \x93\xFA  ", 278), "[-556 <93FA> -556] TJ");
+    // Both texts use one Japanese font (bold kept apart): no WinAnsi font.
+    EXPECT_EQ(page.file.find("/WinAnsiEncoding"), std::string::npos);
+    EXPECT_NE(page.file.find("/Encoding /90ms-RKSJ-H"), std::string::npos);
+
+    // A proportional face takes the proportional CMap, with widths for its ASCII.
+    CPDF pdf;
+    LOGFONT p =
+        Face("\x82\x6C\x82\x72 \x82\x6F\x83\x53\x83\x56\x83\x62\x83\x4E"); // ＭＳ Ｐゴシック
+    p.lfCharSet = SHIFTJIS_CHARSET;
+    pdf.GetFontNo(p);
+    const std::vector<uint8_t> bytes = pdf.WritePDF();
+    const std::string file(bytes.begin(), bytes.end());
+    EXPECT_NE(file.find("/Encoding /90msp-RKSJ-H"), std::string::npos);
+    EXPECT_NE(file.find("/W [\n1 [278 278 355 "), std::string::npos);
+    EXPECT_FALSE(CTextMetrics::IsProportionalFace(Face("IPAGothic")));
+    EXPECT_TRUE(CTextMetrics::IsProportionalFace(Face("IPAPGothic")));
+    EXPECT_TRUE(CTextMetrics::IsProportionalFace(
+        Face("\x82\x6C\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4E", 400, false, 2)));
+}
+
+TEST(Pdf, OwnFontsKeepTheirStyleArrowsAreFilledAndOpenPinsCrossed)
+{
+    CScopedProfile profile{std::make_unique<MemoryProfile>()};
+    Profile().WriteInt("Default", "Pin OpenX", 1);
+    CSheet sheet(CSheet::kDrawing);
+    sheet.NewText("Bold", CPoint(1000, 1000), 100, 8 | 0x2000)->SetFont(Face("Arial", 700));
+    sheet.NewText("Slanted", CPoint(1000, 2000), 100, 8 | 0x2000)
+        ->SetFont(Face("Arial", 400, true));
+    sheet.NewText("Plain", CPoint(1000, 3000), 100, 8);
+    // A dashed line with an end arrow at (3000, 5000).
+    CLine* line = sheet.NewLine(CPoint(1000, 5000), CPoint(3000, 5000));
+    line->SetType(line->GetType() | (2u << 9));
+    line->SetArrow(0, 100);
+    // A part whose pin touches nothing: its tip at (5900, 4300).
+    CPart part(CPoint(5000, 4000), CPoint(5000, 4000), CPoint(5600, 4600), 1, 1, 0, 0);
+    part.NewPin(CPoint(5600, 4300), CPoint(5900, 4300), 0)->SetNo("1");
+    part.CalcBoundRect(1);
+    sheet.NewPart(part);
+    const OnePage page(sheet);
+    EXPECT_NE(page.file.find("/BaseFont /Arial,Bold\n"), std::string::npos);
+    EXPECT_NE(page.file.find("/BaseFont /Arial,Italic\n"), std::string::npos);
+    EXPECT_NE(page.file.find("/BaseFont /Arial\n"), std::string::npos);
+    // The head: notch 70 into the line (2930 -> 210.96), wing, tip, wing, filled.
+    const size_t notch = page.stream.find("210.96 360 m\n");
+    ASSERT_NE(notch, std::string::npos) << page.stream;
+    const size_t fill = page.stream.find("h\nb*\n", notch);
+    ASSERT_NE(fill, std::string::npos);
+    EXPECT_NE(page.stream.substr(notch, fill - notch).find("216 360 l\n"),
+              std::string::npos);                                                         // the tip
+    EXPECT_GT(page.stream.rfind("[] 0 d", notch), page.stream.rfind("[3 4] 0 d", notch)); // solid
+    // The cross through the open tip: (5875, 4275) - (5925, 4325).
+    EXPECT_TRUE(page.Has("423 307.8 m\n426.6 311.4 l\n")) << page.stream;
 }

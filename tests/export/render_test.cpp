@@ -38,7 +38,7 @@ std::string Kinds(const Records& records)
     return out;
 }
 
-}  // namespace
+} // namespace
 
 TEST(Render, LinesTakeTheCallersPenUnlessTheyNeedTheirOwn)
 {
@@ -59,17 +59,21 @@ TEST(Render, LinesTakeTheCallersPenUnlessTheyNeedTheirOwn)
 
     const COLORREF wireColor = ctx.Color(colorindex::kWire);
     char own[64];
-    std::snprintf(own, sizeof own, "pen=0/16/#%02X%02X%02X", GetRValue(wireColor), GetGValue(wireColor),
-                  GetBValue(wireColor));
+    std::snprintf(own, sizeof own, "pen=0/16/#%02X%02X%02X", GetRValue(wireColor),
+                  GetGValue(wireColor), GetBValue(wireColor));
     const Records expected = {
-        "MoveTo 0 0", "LineTo 1000 0 pen=0/8/#010203",
-        "MoveTo 0 0", std::string("LineTo 1000 0 ") + own,
+        "MoveTo 0 0",
+        "LineTo 1000 0 pen=0/8/#010203",
+        "MoveTo 0 0",
+        std::string("LineTo 1000 0 ") + own,
         // Dash code 2 (dashed) is pen style 1, always one device pixel wide.
-        "MoveTo 0 0", "LineTo 0 500 pen=1/0/#010203",
-        "MoveTo 0 0", "LineTo 100 0 pen=0/24/#FF00FF",
+        "MoveTo 0 0",
+        "LineTo 0 500 pen=1/0/#010203",
+        "MoveTo 0 0",
+        "LineTo 100 0 pen=0/24/#FF00FF",
     };
     EXPECT_EQ(dc.Records(), expected);
-    EXPECT_EQ(dc.GetCurrentPen(), (CPen{PS_SOLID, 8, RGB(1, 2, 3)}));  // put back
+    EXPECT_EQ(dc.GetCurrentPen(), (CPen{PS_SOLID, 8, RGB(1, 2, 3)})); // put back
 }
 
 TEST(Render, ArrowHeadsAreStrokesAtFifteenDegrees)
@@ -78,9 +82,11 @@ TEST(Render, ArrowHeadsAreStrokesAtFifteenDegrees)
     line.SetArrow(0, 100);
     // From the end into the line (180 degrees) +-15: 100 cos 195 = -96.59,
     // 100 sin 195 = -25.88, truncated.
-    const std::vector<CSegment> expected = {{CPoint(1000, 0), CPoint(904, -25)}, {CPoint(1000, 0), CPoint(904, 25)}};
+    const std::vector<CSegment> expected = {{CPoint(1000, 0), CPoint(904, -25)},
+                                            {CPoint(1000, 0), CPoint(904, 25)}};
     EXPECT_EQ(LineArrowStrokes(line), expected);
-    const std::vector<CPoint> filled = {CPoint(930, 0), CPoint(904, -25), CPoint(1000, 0), CPoint(904, 25)};
+    const std::vector<CPoint> filled = {CPoint(930, 0), CPoint(904, -25), CPoint(1000, 0),
+                                        CPoint(904, 25)};
     EXPECT_EQ(ArrowPolygon(CPoint(1000, 0), CPoint(0, 0), 100), filled);
 
     CRecordingDC dc;
@@ -98,9 +104,10 @@ TEST(Render, ArcsJunctionsAndPinMarks)
     CArc pie(CPoint(0, 0), 100, 90, 180, CArc::kFilled);
     pie.DrawArc(dc, ctx);
     CJunc(CPoint(50, 50)).DrawJunc(dc);
-    EXPECT_EQ(dc.Records(), (Records{"Arc -100 100 100 -100 100 0 0 100 pen=0/0/#000000 ccw",
-                                     "Pie -100 100 100 -100 0 100 -100 0 pen=0/0/#000000 brush=#000000",
-                                     "Ellipse 30 30 70 70 pen=0/0/#000000 brush=#000000"}));
+    EXPECT_EQ(dc.Records(),
+              (Records{"Arc -100 100 100 -100 100 0 0 100 pen=0/0/#000000 ccw",
+                       "Pie -100 100 100 -100 0 100 -100 0 pen=0/0/#000000 brush=#000000",
+                       "Ellipse 30 30 70 70 pen=0/0/#000000 brush=#000000"}));
 
     // Clock wedge with its apex 35 inside the symbol, dot of diameter 50
     // touching the body end, stroke from the dot's far side.
@@ -108,12 +115,15 @@ TEST(Render, ArcsJunctionsAndPinMarks)
     dc.Clear();
     pin.DrawPin(dc, ctx);
     pin.DrawPinX(dc);
-    EXPECT_EQ(dc.Records(), (Records{"MoveTo 0 -35", "LineTo -35 0 pen=0/0/#000000", "LineTo 0 35 pen=0/0/#000000",
-                                     "Ellipse 0 25 50 -25 pen=0/0/#000000 brush=#000000", "FocusRect 0 25 50 -25",
-                                     "MoveTo 50 0", "LineTo 300 0 pen=0/0/#000000", "MoveTo 275 -25",
-                                     "LineTo 325 25 pen=0/0/#000000", "MoveTo 275 25", "LineTo 325 -25 pen=0/0/#000000"}));
+    EXPECT_EQ(
+        dc.Records(),
+        (Records{"MoveTo 0 -35", "LineTo -35 0 pen=0/0/#000000", "LineTo 0 35 pen=0/0/#000000",
+                 "Ellipse 0 25 50 -25 pen=0/0/#000000 brush=#000000", "FocusRect 0 25 50 -25",
+                 "MoveTo 50 0", "LineTo 300 0 pen=0/0/#000000", "MoveTo 275 -25",
+                 "LineTo 325 25 pen=0/0/#000000", "MoveTo 275 25",
+                 "LineTo 325 -25 pen=0/0/#000000"}));
     const CPinGeometry down = PinGeometry(CPin(CPoint(0, 0), CPoint(0, -300), CPin::kClock));
-    EXPECT_EQ(down.wedge[1], CPoint(0, 35));  // the symbol lies above a pin pointing down
+    EXPECT_EQ(down.wedge[1], CPoint(0, 35)); // the symbol lies above a pin pointing down
 
     // A hidden pin draws nothing at all, not even its number or its cross.
     CPin hidden(CPoint(0, 0), CPoint(300, 0), CPin::kHidden | CPin::kOpenMark);
@@ -130,8 +140,8 @@ TEST(Render, TextLinesAnchorsOverbarsAndFonts)
     // Bottom-left anchor: baseline one descent above the anchor; "~RST~"
     // draws RST with a bar along the ascent line over its 140 units.
     EXPECT_EQ(Draw(CText("~RST~", CPoint(0, 0), 70, 8)),
-              (Records{"TextOut 0 15 \"RST\" align=24 color=#000000 esc=0 height=-70", "MoveTo 0 78",
-                       "LineTo 140 78 pen=0/4/#000000"}));
+              (Records{"TextOut 0 15 \"RST\" align=24 color=#000000 esc=0 height=-70",
+                       "MoveTo 0 78", "LineTo 140 78 pen=0/4/#000000"}));
     // "A~B": the bar over B only (A is 47 wide, AB 93).
     EXPECT_EQ(Draw(CText("A~B", CPoint(0, 0), 70, 8))[2], "LineTo 93 78 pen=0/4/#000000");
     EXPECT_EQ(Draw(CText("A~B", CPoint(0, 0), 70, 8))[1], "MoveTo 47 78");
@@ -173,6 +183,24 @@ TEST(Render, TextLinesAnchorsOverbarsAndFonts)
     EXPECT_TRUE(Draw(hidden).empty());
     EXPECT_TRUE(Draw(CText("", CPoint(0, 0), 70, 8)).empty());
 
+    // A framed text stands 4 units clearer of its frame: up for a bottom
+    // anchor, down for a top one (turned with the text).
+    EXPECT_EQ(Draw(CText("F", CPoint(0, 0), 70, 8 | (11u << CText::kFrameShift)))[0],
+              "TextOut 0 19 \"F\" align=24 color=#000000 esc=0 height=-70");
+    EXPECT_EQ(Draw(CText("F", CPoint(0, 0), 70, 0x100 | (1u << CText::kFrameShift)))[0],
+              "TextOut 67 0 \"F\" align=24 color=#000000 esc=2700 height=-70");
+    // An own single-byte face gives way to the Japanese one for Japanese
+    // characters, keeping its weight.
+    CText ownFace("\x8A\xBF", CPoint(0, 0), 70, 8 | 0x2000);
+    LOGFONT arialBold;
+    arialBold.lfWeight = 700;
+    arialBold.SetFaceName("Arial");
+    ownFace.SetFont(arialBold);
+    const LOGFONT of = ownFace.CreateFontA(CDrawContext(), false, 0);
+    EXPECT_EQ(of.lfCharSet, SHIFTJIS_CHARSET);
+    EXPECT_EQ(of.FaceName(), DefaultJapaneseFace());
+    EXPECT_EQ(of.lfWeight, 700);
+
     // Metafile players with the quarter-turn fault get the other escapement.
     CDrawContext bug;
     bug.emfTextBug = true;
@@ -182,8 +210,9 @@ TEST(Render, TextLinesAnchorsOverbarsAndFonts)
 TEST(Render, FrameShapes)
 {
     const CRect r(0, 0, 400, 100);
-    EXPECT_EQ(FrameOutline(r, 1, 0), (std::vector<CPolyline>{{CPoint(0, 0), CPoint(400, 0), CPoint(400, 100),
-                                                              CPoint(0, 100), CPoint(0, 0)}}));
+    EXPECT_EQ(FrameOutline(r, 1, 0),
+              (std::vector<CPolyline>{
+                  {CPoint(0, 0), CPoint(400, 0), CPoint(400, 100), CPoint(0, 100), CPoint(0, 0)}}));
     // Kind 2: two more lines 8 inside the ends across the text.
     EXPECT_EQ(FrameOutline(r, 2, 0)[1], (CPolyline{CPoint(8, 0), CPoint(8, 100)}));
     EXPECT_EQ(FrameOutline(r, 2, 0x100)[1], (CPolyline{CPoint(400, 8), CPoint(0, 8)}));
@@ -207,7 +236,8 @@ TEST(Render, FrameShapes)
     const Records records = Draw(framed);
     ASSERT_EQ(records.size(), 6u);
     EXPECT_EQ(records[2], "LineTo " + std::to_string(framed.GetFrameBoundingRect().right) + " " +
-                              std::to_string(framed.GetFrameBoundingRect().top) + " pen=0/4/#000000");
+                              std::to_string(framed.GetFrameBoundingRect().top) +
+                              " pen=0/4/#000000");
 }
 
 TEST(Render, ColourModes)
@@ -218,7 +248,7 @@ TEST(Render, ColourModes)
     ctx.printColors[1] = RGB(0, 0, 200);
     ctx.SelectSheet(0, false);
     EXPECT_EQ(ctx.Color(1), RGB(200, 100, 50));
-    ctx.SelectSheet(0, true);  // net highlight: all but the highlight colour dimmed
+    ctx.SelectSheet(0, true); // net highlight: all but the highlight colour dimmed
     EXPECT_EQ(ctx.Color(1), RGB(100, 50, 25));
     EXPECT_EQ(ctx.Color(19), RGB(255, 0, 0));
     ctx.SelectSheet(1, false);
@@ -228,7 +258,7 @@ TEST(Render, ColourModes)
     EXPECT_EQ(ctx.Color(5), RGB(255, 255, 255));
 
     ctx.output = CDrawContext::Output::Print;
-    ctx.SelectSheet(0, true);  // no dimming on paper
+    ctx.SelectSheet(0, true); // no dimming on paper
     EXPECT_EQ(ctx.Color(1), RGB(0, 0, 0));
     ctx.printInColor = true;
     EXPECT_EQ(ctx.Color(1), RGB(0, 0, 200));
@@ -251,7 +281,8 @@ TEST(Render, PartsDrawNamesPinsOutlineAndFrames)
     CRecordingDC dc;
     part.DrawPart(dc, ctx);
     // Reference, pin stroke, pin number, outline line, FRAME rectangle.
-    EXPECT_EQ(Kinds(dc.Records()), "TextOut;MoveTo;LineTo;TextOut;MoveTo;LineTo;MoveTo;LineTo;LineTo;LineTo;LineTo;");
+    EXPECT_EQ(Kinds(dc.Records()),
+              "TextOut;MoveTo;LineTo;TextOut;MoveTo;LineTo;MoveTo;LineTo;LineTo;LineTo;LineTo;");
 
     part.ModifyAttr(0, CPart::kPinsHidden);
     dc.Clear();
@@ -293,7 +324,7 @@ TEST(Render, SheetDrawsGroupsInOrderWithTheirColours)
     sheet.DrawSheet(dc, ctx, true);
     EXPECT_EQ(Kinds(dc.Records()), "MoveTo;LineTo;MoveTo;LineTo;");
 
-    CSheet scratch;  // never drawn
+    CSheet scratch; // never drawn
     scratch.NewWire(CPoint(0, 0), CPoint(1, 0));
     dc.Clear();
     scratch.DrawSheet(dc, ctx, true);
