@@ -170,6 +170,8 @@ void CEditAdapter::MouseMove(QMouseEvent* event)
 
 void CEditAdapter::CursorMoved(const CPoint& sheetPoint)
 {
+    // The keys may have switched the grid since the last mouse event.
+    SyncMapping();
     m_engine->Move(sheetPoint, 0);
 }
 

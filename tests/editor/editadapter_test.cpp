@@ -136,7 +136,7 @@ TEST(EditorEditing, WhatFollowsTheCursorIsDrawnOverTheSheet)
     QApplication::processEvents();
     const QImage shown = vp->grab().toImage();
     const QPoint moved = Pixel(view, CPoint(2000, 4000)), old = Pixel(view, CPoint(2000, 1000));
-    const QColor background = shown.pixelColor(Pixel(view, CPoint(2000, 6000)));
+    const QColor background = shown.pixelColor(Pixel(view, CPoint(2050, 6050)));
     EXPECT_NE(shown.pixelColor(moved), background);
     EXPECT_EQ(shown.pixelColor(old), background);
     QTest::mouseClick(vp, Qt::LeftButton, Qt::NoModifier, Pixel(view, CPoint(2000, 4000)));
