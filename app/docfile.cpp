@@ -61,6 +61,7 @@ void CVIREODoc::ReadTangoFile(const std::vector<uint8_t>& bytes, CDocumentHeader
 
 void CVIREODoc::TakeFileTimes(const std::filesystem::path& path)
 {
+    m_diskIdentity = CFileIdentity::Of(path);
     CFileTimes times;
     if (GetFileTimes(path, times)) {
         creationTime = times.creation;
@@ -238,6 +239,16 @@ bool CVIREODoc::Save()
     if (m_needsSaveAs) {
         Host().Message(docmsg::SaveAsFirst(m_path), CHost::Error);
         return false;
+    }
+    // Another program (or another editor) wrote the sheet since it was read
+    // here: saving now would silently throw that work away.
+    const CFileIdentity now = CFileIdentity::Of(m_path);
+    if (now.exists && !now.Same(m_diskIdentity)) {
+        switch (Host().Ask(docmsg::ChangedOnDisk(m_path), CHost::YesNoCancel, CHost::IDCANCEL)) {
+        case CHost::IDYES: break;
+        case CHost::IDNO: m_saveAsRequested = true; return false;
+        default: return false;
+        }
     }
     return OnSaveDocument(m_path);
 }

@@ -57,6 +57,15 @@ CString SaveAsFirst(const std::filesystem::path& path)
                                  "\n別形式から読み込んだ図面です。名前を付けて保存して下さい。");
 }
 
+CString ChangedOnDisk(const std::filesystem::path& path)
+{
+    return PathText(path) +
+           Pick("\nThis file was changed by another program since it was opened.\n"
+                "Overwrite it (Yes), save under another name (No), or cancel?",
+                "\nこのファイルは開いた後にほかのプログラムで変更されています。\n"
+                "上書き(はい)、名前を付けて保存(いいえ)、取消(キャンセル)のどれにしますか？");
+}
+
 CString NoPath()
 {
     return Pick("The document has no file name yet: save it under a name.",

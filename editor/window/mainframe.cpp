@@ -503,6 +503,9 @@ bool CMainFrame::SaveDocument(CVIREODoc& doc)
     if (doc.GetPathName().empty() || doc.NeedsSaveAs())
         return SaveDocumentAs(doc);
     const bool ok = doc.Save();
+    // The file changed on disk and the user chose another name for this version.
+    if (!ok && doc.TakeSaveAsRequest())
+        return SaveDocumentAs(doc);
     RefreshTitles();
     return ok;
 }

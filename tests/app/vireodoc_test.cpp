@@ -181,6 +181,41 @@ TEST(Document, SaveWritesTheFileAndItsBackup)
     EXPECT_EQ(CAppTestEnv::ReadFile(path), before);
 }
 
+TEST(Document, SaveAsksBeforeOverwritingAnOutsideChange)
+{
+    CAppTestEnv env;
+    const auto path = env / "shared.dcd";
+    WriteBytes(path, SampleSchematic(6));
+    CVIREODoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    // Unchanged on disk: no question.
+    ASSERT_TRUE(doc.Save());
+    EXPECT_TRUE(env->questions.empty());
+
+    // Another program writes the sheet (a rename, as careful writers do).
+    const auto outside = env / "outside.dcd";
+    CAppTestEnv::WriteFile(outside, "changed elsewhere");
+    std::filesystem::rename(outside, path);
+    env->answers = {CHost::IDCANCEL, CHost::IDNO, CHost::IDYES};
+    EXPECT_FALSE(doc.Save());  // cancel
+    EXPECT_FALSE(doc.TakeSaveAsRequest());
+    EXPECT_EQ(CAppTestEnv::ReadFile(path), "changed elsewhere");
+    EXPECT_FALSE(doc.Save());  // save under another name
+    EXPECT_TRUE(doc.TakeSaveAsRequest());
+    EXPECT_FALSE(doc.TakeSaveAsRequest());
+    EXPECT_EQ(CAppTestEnv::ReadFile(path), "changed elsewhere");
+    ASSERT_TRUE(doc.Save());  // overwrite
+    ASSERT_EQ(env->questions.size(), 3u);
+    EXPECT_EQ(env->questions[0].buttons, CHost::YesNoCancel);
+    EXPECT_EQ(env->questions[0].defaultAnswer, CHost::IDCANCEL);
+    CVIREODoc again;
+    ASSERT_TRUE(again.OnOpenDocument(path));
+    EXPECT_TRUE(again.MainSheet() == doc.MainSheet());
+    // After its own save the document knows the file again.
+    ASSERT_TRUE(doc.Save());
+    EXPECT_EQ(env->questions.size(), 3u);
+}
+
 TEST(Document, AutosaveGoesToItsOwnFiles)
 {
     CAppTestEnv env;
