@@ -1,4 +1,5 @@
 // The document's files: open, title block, save and autosave.
+#include <cstdio>
 #include <cstring>
 #include <strings.h>
 #include <unistd.h>
@@ -144,7 +145,7 @@ bool CVIREODoc::OnOpenDocument(const std::filesystem::path& path, bool* autosave
     }
     m_titleFile = TitleFileOf(m_header);
     if (m_title.GetItemCount() == 0)
-        LoadTitleBlock();
+        LoadTitleBlock(true);
     m_path = path;
     MarkSaved();
     return true;
@@ -174,7 +175,7 @@ bool CVIREODoc::OpenTextForm(const std::filesystem::path& path)
     return true;
 }
 
-bool CVIREODoc::LoadTitleBlock()
+bool CVIREODoc::LoadTitleBlock(bool opening)
 {
     m_title.DeleteContents();
     if (!IsValidTitleFileName(m_titleFile)) {
@@ -189,13 +190,31 @@ bool CVIREODoc::LoadTitleBlock()
         return false;
     }
     try {
+        // The title block brings its sheet size with it.  A sheet being opened
+        // keeps the size it was stored with: its items may reach beyond the
+        // title block's size, and opening must never change what a save
+        // writes.  The title block is then drawn at its own size.
+        CDocumentHeader titleHeader = m_header;
+        bool read = false;
         switch (FormOf(bytes)) {
         case FileForm::Tango:
-            ReadTangoFile(bytes, m_header, m_title);
-            return true;
-        case FileForm::Sheet: return ReadSheetFile(bytes, m_title, true);
+            ReadTangoFile(bytes, titleHeader, m_title);
+            read = true;
+            break;
+        case FileForm::Sheet: {
+            CArchive ar(bytes.data(), bytes.size());
+            read = CSchematicFile::Read(ar, titleHeader, m_title, nullptr) == CSchematicFile::ReadStatus::Ok;
+            break;
+        }
         default: return false;
         }
+        const bool keepStoredSize = opening && m_header.width > 0 && m_header.height > 0;
+        if (read && !keepStoredSize) {
+            m_header.width = titleHeader.width;
+            m_header.height = titleHeader.height;
+            m_header.sizeCode = titleHeader.sizeCode;
+        }
+        return read;
     } catch (const CArchiveException&) {
         m_title.DeleteContents();
         Host().Message(docmsg::CannotOpen(path), CHost::Warning);
@@ -221,10 +240,12 @@ bool CVIREODoc::OnSaveDocument(const std::filesystem::path& path)
     // The drawing is older than its latest file: it keeps its creation time.
     if (result.backupMade && created != 0)
         creationTime = created;
+    // A crash autosave is stale once the document itself is saved, also the
+    // one of the name it had before a save under another name.
+    DiscardAutosave();
     m_path = path;
     m_needsSaveAs = false;
     MarkSaved();
-    // A crash autosave is stale once the document itself is saved.
     std::error_code ec;
     std::filesystem::remove(AutosavePathFor(path), ec);
     return true;
@@ -276,6 +297,35 @@ bool CVIREODoc::IsAutosaveDue() const
     return m_selection.GetItemCount() == 0 && m_editCount >= SettingInt("FileSave", "UndoCount");
 }
 
+namespace {
+
+// A short fingerprint of a document's full path: copies of /a/top.dcd and
+// /b/top.dcd in one folder get different names.
+std::string PathHash(const std::filesystem::path& path)
+{
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+    const std::string s = (ec ? path : absolute).lexically_normal().string();
+    uint64_t h = 1469598103934665603ull;
+    for (unsigned char c : s) {
+        h ^= c;
+        h *= 1099511628211ull;
+    }
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(h));
+    return text;
+}
+
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b)
+{
+    std::error_code ec;
+    if (std::filesystem::equivalent(a, b, ec))
+        return true;
+    return std::filesystem::weakly_canonical(a, ec) == std::filesystem::weakly_canonical(b, ec);
+}
+
+}  // namespace
+
 CAutosavePlan CVIREODoc::PlanAutosave() const
 {
     CAutosavePlan plan;
@@ -287,8 +337,9 @@ CAutosavePlan CVIREODoc::PlanAutosave() const
         }
         target = AutosavePathFor(m_path);
     } else {
-        // Unnamed drawings of every user and session share the data folder:
-        // the name carries the user, the process and the document.
+        // Unnamed drawings go to the user's own state folder (the data folder
+        // may be installed and shared); the name carries the user, the
+        // process and the document.
         CString title = m_defaultTitle;
         const CString mark = docmsg::ModifiedMark();
         if (title.Right(mark.GetLength()) == mark)
@@ -299,17 +350,25 @@ CAutosavePlan CVIREODoc::PlanAutosave() const
                 c = '_';
         name = "Sav_" + std::to_string(getuid()) + "_" + std::to_string(getpid()) + "_" +
                std::to_string(m_serial) + (name.empty() ? "" : "_" + name) + ".dcd";
-        target = DataFolder() / name;
+        target = UserStateFolder() / name;
     }
     if (SettingInt("FileSave", "FileUpdate") != 0) {
         // The copies go to a folder of their own; an empty setting means the
-        // data folder, never the root of the file system.
+        // user's state folder, never the root of the file system.  The name
+        // carries a fingerprint of the document's full path, so that copies
+        // of equally named sheets, and files of the user's own, are never
+        // overwritten.
         std::string folder = SettingString("FileSave", "SaveFolder").str();
-        std::filesystem::path dir = folder.empty() ? DataFolder() : std::filesystem::path(folder);
-        std::string name = m_path.empty() ? target.filename().string() : m_path.filename().string();
-        if (!EndsWithNoCase(name, ".dcd"))
-            name += ".dcd";
-        target = dir / name;
+        std::filesystem::path dir = folder.empty() ? UserStateFolder() : std::filesystem::path(folder);
+        const std::filesystem::path source = m_path.empty() ? target : m_path;
+        std::string stem = source.filename().string();
+        if (EndsWithNoCase(stem, ".dcd"))
+            stem.resize(stem.size() - 4);
+        target = dir / (stem + "." + PathHash(source) + ".autosave.dcd");
+    }
+    if (!m_path.empty() && SameFile(target, m_path)) {
+        plan.skipReason = "the autosave copy would be the document itself";
+        return plan;
     }
     if (IsReadOnlyPath(target) || IsReadOnlyPath(target.parent_path())) {
         plan.skipReason = "the autosave file or its folder is read-only";
@@ -318,6 +377,16 @@ CAutosavePlan CVIREODoc::PlanAutosave() const
     plan.target = target;
     plan.countsAsSaved = false;
     return plan;
+}
+
+void CVIREODoc::DiscardAutosave()
+{
+    std::error_code ec;
+    if (!m_lastAutosave.empty())
+        std::filesystem::remove(m_lastAutosave, ec);
+    m_lastAutosave.clear();
+    if (!m_path.empty())
+        std::filesystem::remove(AutosavePathFor(m_path), ec);
 }
 
 bool CVIREODoc::Autosave()
@@ -338,6 +407,7 @@ bool CVIREODoc::Autosave()
         Host().Message(docmsg::FailedToSave(plan.target, result.detail), CHost::Error);
         return false;
     }
+    m_lastAutosave = plan.target;
     // The document's own file was not written: it stays modified, so that
     // closing still asks.
     return true;

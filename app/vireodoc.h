@@ -160,8 +160,9 @@ public:
 
     // --- title block ------------------------------------------------------------------------
     // Loads the title file from the data folder into the title-block sheet;
-    // false (host told) when it cannot be read.
-    bool LoadTitleBlock();
+    // false (host told) when it cannot be read.  The sheet takes the title
+    // block's size, except while opening a file that stored a size of its own.
+    bool LoadTitleBlock(bool opening = false);
     // A title file name is a bare file name: no folder part, not "." or "..".
     static bool IsValidTitleFileName(const CString& name);
     // The title file a document's properties name, or the size's default.
@@ -178,6 +179,8 @@ public:
     bool Autosave();
     // The side file an autosave of a named document goes to.
     static std::filesystem::path AutosavePathFor(const std::filesystem::path& document);
+    // Removes this document's autosave copies: the user discarded the changes.
+    void DiscardAutosave();
     // The autosave left by a crash, when it is newer than the document itself.
     static std::optional<std::filesystem::path> FindNewerAutosave(const std::filesystem::path& document);
 
@@ -266,4 +269,5 @@ private:
     // The file as this document last read or wrote it.
     CFileIdentity m_diskIdentity;
     bool m_saveAsRequested = false;
+    std::filesystem::path m_lastAutosave;  // the copy Autosave last wrote
 };

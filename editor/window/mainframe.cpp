@@ -543,6 +543,8 @@ bool CMainFrame::CanCloseDocument(CVIREODoc& doc)
     case CHost::IDYES:
         return SaveDocument(doc);
     case CHost::IDNO:
+        // The changes are given up: their autosave copy must not be offered later.
+        doc.DiscardAutosave();
         return true;
     default:
         return false;

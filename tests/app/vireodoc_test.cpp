@@ -181,6 +181,37 @@ TEST(Document, SaveWritesTheFileAndItsBackup)
     EXPECT_EQ(CAppTestEnv::ReadFile(path), before);
 }
 
+TEST(Document, OpeningKeepsTheStoredSheetSize)
+{
+    // A big sheet whose size code names a smaller title block: opening it
+    // keeps its size, and saving without an edit writes the same header.
+    CAppTestEnv env;
+    WriteTitleBlock(env.data() / "Title.A2");
+    CDocumentHeader header = CSchematicFile::NewDocumentHeader();
+    header.sizeCode = 0;
+    header.width = 200000;
+    header.height = 150000;
+    CSheet main(CSheet::kDrawing);
+    main.NewLine(CPoint(190000, 140000), CPoint(199000, 140000));
+    CArchive ar;
+    CSchematicFile::Write(ar, header, main, nullptr);
+    const auto path = env / "big.dcd";
+    WriteBytes(path, ar.Bytes());
+
+    CVIREODoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    EXPECT_GT(doc.TitleSheet().GetItemCount(), 0);
+    EXPECT_EQ(doc.Header().width, 200000);
+    EXPECT_EQ(doc.Header().height, 150000);
+    EXPECT_FALSE(doc.IsModified());
+    ASSERT_TRUE(doc.Save());
+    CVIREODoc again;
+    ASSERT_TRUE(again.OnOpenDocument(path));
+    EXPECT_EQ(again.Header().width, 200000);
+    EXPECT_EQ(again.Header().height, 150000);
+    EXPECT_EQ(again.Header().sizeCode, 0);
+}
+
 TEST(Document, SaveAsksBeforeOverwritingAnOutsideChange)
 {
     CAppTestEnv env;
@@ -228,7 +259,8 @@ TEST(Document, AutosaveGoesToItsOwnFiles)
     other.OnNewDocument(1);
     // Two unnamed documents with one title never share a file.
     const CAutosavePlan p1 = unnamed.PlanAutosave(), p2 = other.PlanAutosave();
-    EXPECT_EQ(p1.target.parent_path(), env.data());
+    // ... and never in the data folder, which may be shared: the user's own.
+    EXPECT_EQ(p1.target.parent_path(), env.state());
     EXPECT_NE(p1.target, p2.target);
 
     CSheet wire;
@@ -261,17 +293,45 @@ TEST(Document, AutosaveGoesToItsOwnFiles)
     ASSERT_TRUE(named.Save());
     EXPECT_FALSE(CVIREODoc::FindNewerAutosave(path).has_value());
 
-    // FileUpdate with an empty folder: the data folder, not the root.
+    // FileUpdate: copies of equally named sheets, a user's file of that name
+    // and the document itself are never written over.  An empty folder means
+    // the user's state folder, not the root.
     Profile().WriteInt("FileSave", "FileUpdate", 1);
-    EXPECT_EQ(named.PlanAutosave().target, env.data() / "n.dcd");
+    const std::filesystem::path copy = named.PlanAutosave().target;
+    EXPECT_EQ(copy.parent_path(), env.state());
+    std::filesystem::create_directories(env / "b");
+    WriteBytes(env / "b" / "n.dcd", SampleSchematic(8));
+    CVIREODoc twin;
+    ASSERT_TRUE(twin.OnOpenDocument(env / "b" / "n.dcd"));
+    EXPECT_NE(twin.PlanAutosave().target, copy);
+    EXPECT_NE(copy.filename(), "n.dcd");
+    Profile().WriteString("FileSave", "SaveFolder", CString((env / "").string()));
+    EXPECT_NE(named.PlanAutosave().target, path);
+    EXPECT_EQ(named.PlanAutosave().target.parent_path(), path.parent_path());
+    // Saving, also under another name, and discarding remove the copies.
+    named.AddItems(wire);
+    named.AddItems(wire);
+    ASSERT_TRUE(named.Autosave());
+    const std::filesystem::path written = named.PlanAutosave().target;
+    ASSERT_TRUE(std::filesystem::exists(written));
+    ASSERT_TRUE(named.OnSaveDocument(env / "renamed.dcd"));
+    EXPECT_FALSE(std::filesystem::exists(written));
+    unnamed.AddItems(wire);
+    unnamed.AddItems(wire);
+    ASSERT_TRUE(unnamed.Autosave());
+    const std::filesystem::path unnamedCopy = unnamed.PlanAutosave().target;
+    ASSERT_TRUE(std::filesystem::exists(unnamedCopy));
+    unnamed.DiscardAutosave();
+    EXPECT_FALSE(std::filesystem::exists(unnamedCopy));
+    Profile().WriteString("FileSave", "SaveFolder", CString());
     // Read-only documents and folders are skipped.
     Profile().WriteInt("FileSave", "FileUpdate", 0);
-    chmod(path.c_str(), 0444);
+    chmod(named.GetPathName().c_str(), 0444);
     EXPECT_TRUE(named.PlanAutosave().target.empty());
-    chmod(path.c_str(), 0644);
-    chmod(env.data().c_str(), 0555);
+    chmod(named.GetPathName().c_str(), 0644);
+    chmod(env.state().c_str(), 0555);
     EXPECT_TRUE(unnamed.PlanAutosave().target.empty());
-    chmod(env.data().c_str(), 0755);
+    chmod(env.state().c_str(), 0755);
 }
 
 TEST(Document, OpeningAReadOnlyFileWithAutosaveTellsOnce)
