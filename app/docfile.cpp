@@ -11,6 +11,7 @@
 #include "app/settings.h"
 #include "app/vireodoc.h"
 #include "base/archive.h"
+#include "base/codepage.h"
 #include "base/host.h"
 #include "export/tango.h"
 
@@ -182,7 +183,8 @@ bool CVIREODoc::LoadTitleBlock(bool opening)
         Host().Message(docmsg::BadTitleFileName(m_titleFile), CHost::Warning);
         return false;
     }
-    const std::filesystem::path path = DataFolder() / m_titleFile.str();
+    // The name is stored text (CP932); the file system's names are UTF-8.
+    const std::filesystem::path path = DataFolder() / ToUtf8(m_titleFile);
     std::vector<uint8_t> bytes;
     std::string error;
     if (!ReadRegularFile(path, bytes, error)) {

@@ -100,6 +100,13 @@ TEST(Document, TitleFilesAreBareNamesInTheDataFolder)
     for (const char* bad : {"../Outside.A3", "/etc/passwd", "sub\\x.A3", "..", "", "C:x"})
         EXPECT_FALSE(CVIREODoc::IsValidTitleFileName(bad)) << bad;
     EXPECT_TRUE(CVIREODoc::IsValidTitleFileName(FromUtf8("図枠.A3")));
+    // A title file with a Japanese name in the data folder loads.
+    WriteTitleBlock(env.data() / "図枠.A3");
+    {
+        CVIREODoc doc;
+        doc.OnNewDocument(1, FromUtf8("図枠.A3"));
+        EXPECT_GT(doc.TitleSheet().GetItemCount(), 0);
+    }
 
     CVIREODoc doc;
     doc.OnNewDocument(1, "Mine.A3");
