@@ -7,7 +7,8 @@ namespace {
 
 CString PathText(const std::filesystem::path& path)
 {
-    return CString(path.string());
+    // Shown text is CP932 inside; the path's name is UTF-8.
+    return FromUtf8(path.string());
 }
 
 bool Japanese()

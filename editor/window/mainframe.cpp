@@ -1,4 +1,5 @@
 #include "editor/window/mainframe.h"
+#include "editor/window/pathtext.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -256,7 +257,7 @@ void CMainFrame::RebuildRecentMenus()
     const auto fill = [this](QMenu* menu, CRecentList& list, bool projects) {
         menu->clear();
         for (int n = 1; n <= list.Size(); ++n) {
-            const QString path = ToQString(list.Entry(n));
+            const QString path = PathToQString(list.Entry(n));
             QAction* act = menu->addAction(
                 QStringLiteral("&%1 %2").arg(n).arg(DisplayName(path).replace('&', "&&")));
             act->setStatusTip(projects ? tr("Open this project file") : tr("Open this document"));
@@ -633,18 +634,18 @@ void CMainFrame::OnProjectDialog()
 
 void CMainFrame::OnRecentFile(int n)
 {
-    const QString path = ToQString(m_app.RecentSheets().Entry(n));
+    const QString path = PathToQString(m_app.RecentSheets().Entry(n));
     if (path.isEmpty())
         return;
     if (!OpenFile(path) && !QFileInfo::exists(path)) {
-        m_app.RecentSheets().Remove(ToCString(path));
+        m_app.RecentSheets().Remove(PathFromQString(path));
         m_app.RecentSheets().Store();
     }
 }
 
 void CMainFrame::OnRecentProject(int n)
 {
-    const QString path = ToQString(m_app.RecentProjects().Entry(n));
+    const QString path = PathToQString(m_app.RecentProjects().Entry(n));
     if (path.isEmpty() || !CanCloseAll())
         return;
     m_autosaveNotice = true;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "app/projectfile.h"
 #include "app/vireodoc.h"
 #include "apptestenv.h"
 #include "base/archive.h"
@@ -186,6 +187,32 @@ TEST(Document, SaveWritesTheFileAndItsBackup)
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(env->messages.size(), 1u);
     EXPECT_EQ(CAppTestEnv::ReadFile(path), before);
+}
+
+TEST(Document, JapaneseFolderAndFileNames)
+{
+    // Paths are UTF-8 on the file system and shown as text (CP932 inside):
+    // opening, saving, titles, messages and the project in such a folder.
+    CAppTestEnv env;
+    std::filesystem::create_directories(env / "回路");
+    const auto path = env / "回路" / "図面.dcd";
+    WriteBytes(path, SampleSchematic(8));
+    CVIREODoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    EXPECT_EQ(doc.TitleText(true), FromUtf8("図面.dcd"));
+    ASSERT_TRUE(doc.Save());
+    EXPECT_TRUE(std::filesystem::exists(env / "回路" / "図面.bak"));
+    CVIREODoc missing;
+    EXPECT_FALSE(missing.OnOpenDocument(env / "回路" / "無い.dcd"));
+    ASSERT_FALSE(env->messages.empty());
+    EXPECT_GE(env->messages.back().text.Find(FromUtf8("回路/無い.dcd")), 0);
+
+    const auto project = env / "回路" / "設計.dpj";
+    std::string error;
+    ASSERT_TRUE(CProjectFile::Write(project, {{path.string(), true}}, error)) << error;
+    std::vector<std::string> sheets;
+    ASSERT_EQ(CProjectFile::ReadFileList(project, false, false, sheets), 1);
+    EXPECT_EQ(sheets[0], path.string());
 }
 
 TEST(Document, OpeningKeepsTheStoredSheetSize)
