@@ -209,9 +209,11 @@ run 0 "$cli" lib list "$lib"
 grep -q NEWER "$work/out" && fail "a library put back with mv was listed from a stale index"
 
 # 9. Deleting from a damaged library reports the damage before any question.
-head -c 120 "$lib" >"$work/damaged.lib"
+# The first package is whole, the last one cut short.
+head -c $(($(stat -c %s "$lib") - 20)) "$lib" >"$work/damaged.lib"
 run 1 "$cli" --yes lib delete "$work/damaged.lib" P0
 grep -q -- "->" "$work/err" && fail "lib delete asked before reporting the damage"
+grep -q "damaged.lib" "$work/err" || fail "lib delete on a damaged library: no report"
 
 [ "$failures" -eq 0 ] || { echo "$failures failure(s)"; exit 1; }
 echo "all data safety checks passed"
