@@ -72,3 +72,19 @@ std::filesystem::path DataFolder()
 {
     return ResolveDataFolder(DataFolderInputsFromEnvironment());
 }
+
+std::filesystem::path UserStateFolder()
+{
+    std::filesystem::path base;
+    if (const char* state = std::getenv("XDG_STATE_HOME"); state && *state == '/')
+        base = state;
+    else if (const char* home = std::getenv("HOME"); home && *home)
+        base = std::filesystem::path(home) / ".local/state";
+    else
+        base = std::filesystem::temp_directory_path() / ("vireo-" + std::to_string(::getuid()));
+    const std::filesystem::path folder = base / "vireo";
+    std::error_code ec;
+    if (std::filesystem::create_directories(folder, ec))
+        std::filesystem::permissions(folder, std::filesystem::perms::owner_all, ec);
+    return folder;
+}

@@ -27,3 +27,7 @@ CDataFolderInputs DataFolderInputsFromEnvironment();
 std::filesystem::path ResolveDataFolder(const CDataFolderInputs& inputs);
 // The data folder of this process.
 std::filesystem::path DataFolder();
+// The user's own folder for the autosave copies of unnamed sheets:
+// $XDG_STATE_HOME/vireo, else ~/.local/state/vireo (made, private, when
+// missing).  Never the data folder, which may be installed and shared.
+std::filesystem::path UserStateFolder();

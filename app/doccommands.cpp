@@ -283,7 +283,8 @@ bool CVIREODoc::RegisterLibrary(const std::function<bool(CLibraryRegisterInput&)
     CLibrary library;
     library.SetLibraryName(input.library);
     library.SetPackageName(input.packageName);
-    if (!library.ReadFile() || !library.DelPart(true, false) || !library.WritePart(&copy))
+    if (!library.LockForUpdate() || !library.ReadFile() || !library.DelPart(true, false) ||
+        !library.WritePart(&copy))
         return false;
     m_selection = copy;
     m_partBuffer = copy;

@@ -1,4 +1,5 @@
 // The document's files: open, title block, save and autosave.
+#include <cstdio>
 #include <cstring>
 #include <strings.h>
 #include <unistd.h>
@@ -10,8 +11,8 @@
 #include "app/settings.h"
 #include "app/vireodoc.h"
 #include "base/archive.h"
-#include "base/exception.h"
 #include "base/codepage.h"
+#include "base/exception.h"
 #include "base/messages.h"
 #include "base/host.h"
 #include "export/tango.h"
@@ -90,6 +91,7 @@ void CVIREODoc::ReadTangoFile(const std::vector<uint8_t>& bytes, CDocumentHeader
 
 void CVIREODoc::TakeFileTimes(const std::filesystem::path& path)
 {
+    m_diskIdentity = CFileIdentity::Of(path);
     CFileTimes times;
     if (GetFileTimes(path, times)) {
         creationTime = times.creation;
@@ -172,7 +174,7 @@ bool CVIREODoc::OnOpenDocument(const std::filesystem::path& path, bool* autosave
     }
     m_titleFile = TitleFileOf(m_header);
     if (m_title.GetItemCount() == 0)
-        LoadTitleBlock();
+        LoadTitleBlock(true);
     m_path = path;
     MarkSaved();
     return true;
@@ -202,14 +204,15 @@ bool CVIREODoc::OpenTextForm(const std::filesystem::path& path)
     return true;
 }
 
-bool CVIREODoc::LoadTitleBlock()
+bool CVIREODoc::LoadTitleBlock(bool opening)
 {
     m_title.DeleteContents();
     if (!IsValidTitleFileName(m_titleFile)) {
         Host().Message(docmsg::BadTitleFileName(m_titleFile), CHost::Warning);
         return false;
     }
-    const std::filesystem::path path = DataFolder() / m_titleFile.str();
+    // The name is stored text (CP932); the file system's names are UTF-8.
+    const std::filesystem::path path = DataFolder() / ToUtf8(m_titleFile);
     std::vector<uint8_t> bytes;
     std::string error;
     if (!ReadRegularFile(path, bytes, error)) {
@@ -217,13 +220,31 @@ bool CVIREODoc::LoadTitleBlock()
         return false;
     }
     try {
+        // The title block brings its sheet size with it.  A sheet being opened
+        // keeps the size it was stored with: its items may reach beyond the
+        // title block's size, and opening must never change what a save
+        // writes.  The title block is then drawn at its own size.
+        CDocumentHeader titleHeader = m_header;
+        bool read = false;
         switch (FormOf(bytes)) {
         case FileForm::Tango:
-            ReadTangoFile(bytes, m_header, m_title);
-            return true;
-        case FileForm::Sheet: return ReadSheetFile(bytes, m_title, true);
+            ReadTangoFile(bytes, titleHeader, m_title);
+            read = true;
+            break;
+        case FileForm::Sheet: {
+            CArchive ar(bytes.data(), bytes.size());
+            read = CSchematicFile::Read(ar, titleHeader, m_title, nullptr) == CSchematicFile::ReadStatus::Ok;
+            break;
+        }
         default: return false;
         }
+        const bool keepStoredSize = opening && m_header.width > 0 && m_header.height > 0;
+        if (read && !keepStoredSize) {
+            m_header.width = titleHeader.width;
+            m_header.height = titleHeader.height;
+            m_header.sizeCode = titleHeader.sizeCode;
+        }
+        return read;
     } catch (const CArchiveException&) {
         m_title.DeleteContents();
         Host().Message(docmsg::CannotOpen(path), CHost::Warning);
@@ -249,10 +270,12 @@ bool CVIREODoc::OnSaveDocument(const std::filesystem::path& path)
     // The drawing is older than its latest file: it keeps its creation time.
     if (result.backupMade && created != 0)
         creationTime = created;
+    // A crash autosave is stale once the document itself is saved, also the
+    // one of the name it had before a save under another name.
+    DiscardAutosave();
     m_path = path;
     m_needsSaveAs = false;
     MarkSaved();
-    // A crash autosave is stale once the document itself is saved.
     std::error_code ec;
     std::filesystem::remove(AutosavePathFor(path), ec);
     return true;
@@ -267,6 +290,16 @@ bool CVIREODoc::Save()
     if (m_needsSaveAs) {
         Host().Message(docmsg::SaveAsFirst(m_path), CHost::Error);
         return false;
+    }
+    // Another program (or another editor) wrote the sheet since it was read
+    // here: saving now would silently throw that work away.
+    const CFileIdentity now = CFileIdentity::Of(m_path);
+    if (now.exists && !now.Same(m_diskIdentity)) {
+        switch (Host().Ask(docmsg::ChangedOnDisk(m_path), CHost::YesNoCancel, CHost::IDCANCEL)) {
+        case CHost::IDYES: break;
+        case CHost::IDNO: m_saveAsRequested = true; return false;
+        default: return false;
+        }
     }
     return OnSaveDocument(m_path);
 }
@@ -294,6 +327,35 @@ bool CVIREODoc::IsAutosaveDue() const
     return m_selection.GetItemCount() == 0 && m_editCount >= SettingInt("FileSave", "UndoCount");
 }
 
+namespace {
+
+// A short fingerprint of a document's full path: copies of /a/top.dcd and
+// /b/top.dcd in one folder get different names.
+std::string PathHash(const std::filesystem::path& path)
+{
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+    const std::string s = (ec ? path : absolute).lexically_normal().string();
+    uint64_t h = 1469598103934665603ull;
+    for (unsigned char c : s) {
+        h ^= c;
+        h *= 1099511628211ull;
+    }
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(h));
+    return text;
+}
+
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b)
+{
+    std::error_code ec;
+    if (std::filesystem::equivalent(a, b, ec))
+        return true;
+    return std::filesystem::weakly_canonical(a, ec) == std::filesystem::weakly_canonical(b, ec);
+}
+
+}  // namespace
+
 CAutosavePlan CVIREODoc::PlanAutosave() const
 {
     CAutosavePlan plan;
@@ -305,8 +367,9 @@ CAutosavePlan CVIREODoc::PlanAutosave() const
         }
         target = AutosavePathFor(m_path);
     } else {
-        // Unnamed drawings of every user and session share the data folder:
-        // the name carries the user, the process and the document.
+        // Unnamed drawings go to the user's own state folder (the data folder
+        // may be installed and shared); the name carries the user, the
+        // process and the document.
         CString title = m_defaultTitle;
         const CString mark = docmsg::ModifiedMark();
         if (title.Right(mark.GetLength()) == mark)
@@ -317,17 +380,25 @@ CAutosavePlan CVIREODoc::PlanAutosave() const
                 c = '_';
         name = "Sav_" + std::to_string(getuid()) + "_" + std::to_string(getpid()) + "_" +
                std::to_string(m_serial) + (name.empty() ? "" : "_" + name) + ".dcd";
-        target = DataFolder() / name;
+        target = UserStateFolder() / name;
     }
     if (SettingInt("FileSave", "FileUpdate") != 0) {
         // The copies go to a folder of their own; an empty setting means the
-        // data folder, never the root of the file system.
+        // user's state folder, never the root of the file system.  The name
+        // carries a fingerprint of the document's full path, so that copies
+        // of equally named sheets, and files of the user's own, are never
+        // overwritten.
         std::string folder = SettingString("FileSave", "SaveFolder").str();
-        std::filesystem::path dir = folder.empty() ? DataFolder() : std::filesystem::path(folder);
-        std::string name = m_path.empty() ? target.filename().string() : m_path.filename().string();
-        if (!EndsWithNoCase(name, ".dcd"))
-            name += ".dcd";
-        target = dir / name;
+        std::filesystem::path dir = folder.empty() ? UserStateFolder() : std::filesystem::path(folder);
+        const std::filesystem::path source = m_path.empty() ? target : m_path;
+        std::string stem = source.filename().string();
+        if (EndsWithNoCase(stem, ".dcd"))
+            stem.resize(stem.size() - 4);
+        target = dir / (stem + "." + PathHash(source) + ".autosave.dcd");
+    }
+    if (!m_path.empty() && SameFile(target, m_path)) {
+        plan.skipReason = "the autosave copy would be the document itself";
+        return plan;
     }
     if (IsReadOnlyPath(target) || IsReadOnlyPath(target.parent_path())) {
         plan.skipReason = "the autosave file or its folder is read-only";
@@ -336,6 +407,16 @@ CAutosavePlan CVIREODoc::PlanAutosave() const
     plan.target = target;
     plan.countsAsSaved = false;
     return plan;
+}
+
+void CVIREODoc::DiscardAutosave()
+{
+    std::error_code ec;
+    if (!m_lastAutosave.empty())
+        std::filesystem::remove(m_lastAutosave, ec);
+    m_lastAutosave.clear();
+    if (!m_path.empty())
+        std::filesystem::remove(AutosavePathFor(m_path), ec);
 }
 
 bool CVIREODoc::Autosave()
@@ -356,6 +437,7 @@ bool CVIREODoc::Autosave()
         Host().Message(docmsg::FailedToSave(plan.target, result.detail), CHost::Error);
         return false;
     }
+    m_lastAutosave = plan.target;
     // The document's own file was not written: it stays modified, so that
     // closing still asks.
     return true;

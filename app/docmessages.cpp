@@ -7,7 +7,8 @@ namespace {
 
 CString PathText(const std::filesystem::path& path)
 {
-    return CString(path.string());
+    // Shown text is CP932 inside; the path's name is UTF-8.
+    return FromUtf8(path.string());
 }
 
 bool Japanese()
@@ -55,6 +56,15 @@ CString SaveAsFirst(const std::filesystem::path& path)
 {
     return PathText(path) + Pick("\nThis document was read from another format: save it under a new name.",
                                  "\n別形式から読み込んだ図面です。名前を付けて保存して下さい。");
+}
+
+CString ChangedOnDisk(const std::filesystem::path& path)
+{
+    return PathText(path) +
+           Pick("\nThis file was changed by another program since it was opened.\n"
+                "Overwrite it (Yes), save under another name (No), or cancel?",
+                "\nこのファイルは開いた後にほかのプログラムで変更されています。\n"
+                "上書き(はい)、名前を付けて保存(いいえ)、取消(キャンセル)のどれにしますか？");
 }
 
 CString NoPath()

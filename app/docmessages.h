@@ -14,6 +14,7 @@ CString CannotCreate(const std::filesystem::path& path);    // invalid name, rea
 CString FailedToSave(const std::filesystem::path& path, const std::string& reason);
 CString OldTextForm(const std::filesystem::path& path);     // the first text form, "0.01"
 CString SaveAsFirst(const std::filesystem::path& path);     // opened from another format
+CString ChangedOnDisk(const std::filesystem::path& path);   // the save question after an outside change
 CString NoPath();                                           // Save of an unnamed document
 CString ReadOnlyNotAutosaved();
 CString AskDecompose();

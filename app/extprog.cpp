@@ -108,12 +108,16 @@ CExtProgCommand ExpandExternalProgram(int index, const CString& entry, const CEx
     if (line[0] == '*')
         line = line.Mid(1);
     line.Trim();
-    std::string text = line.str();
-    if (text.starts_with(".\\") || text.starts_with("./"))
-        text = context.dataFolder + text.substr(2);
-    const std::vector<std::string> words = SplitWords(text);
+    // The entry is stored text (CP932); the command runs on this system,
+    // whose names and arguments are UTF-8.
+    std::vector<std::string> words = SplitWords(Cp932ToUtf8(line.str()).text);
     if (words.empty())
         return command;
+    // The data-folder prefix is expanded once the words are split, so that a
+    // data folder with a blank in its path stays one word.
+    std::string& first = words.front();
+    if (first.starts_with(".\\") || first.starts_with("./"))
+        first = context.dataFolder + first.substr(2);
     for (const std::string& word : words) {
         const std::string value = Substitute(word, context, command.copySheetText);
         // A word that was only "%C" leaves no empty argument behind.

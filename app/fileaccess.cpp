@@ -1,5 +1,8 @@
 #include "app/fileaccess.h"
 
+#include "base/exception.h"
+#include "base/fileio.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -7,43 +10,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-bool ReadRegularFile(const std::filesystem::path& path, std::vector<uint8_t>& bytes, std::string& error)
+bool ReadRegularFile(const std::filesystem::path& path, std::vector<uint8_t>& bytes,
+                     std::string& error)
 {
-    // O_NONBLOCK: opening a FIFO for reading must not wait for a writer.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        error = std::strerror(errno);
+    try {
+        bytes = ReadFileBytes(path);
+        return true;
+    } catch (const CFileException& e) {
+        error = e.what();
         return false;
     }
-    struct stat st;
-    if (::fstat(fd, &st) != 0) {
-        error = std::strerror(errno);
-        ::close(fd);
-        return false;
-    }
-    if (!S_ISREG(st.st_mode)) {
-        error = S_ISDIR(st.st_mode) ? "is a folder, not a file" : "is not a regular file";
-        ::close(fd);
-        return false;
-    }
-    bytes.clear();
-    bytes.reserve(size_t(st.st_size));
-    uint8_t buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            error = std::strerror(errno);
-            ::close(fd);
-            return false;
-        }
-        if (n == 0)
-            break;
-        bytes.insert(bytes.end(), buffer, buffer + n);
-    }
-    ::close(fd);
-    return true;
 }
 
 bool IsReadOnlyPath(const std::filesystem::path& path)

@@ -6,6 +6,7 @@
 #include "base/codepage.h"
 #include "base/exception.h"
 #include "base/fileio.h"
+#include "base/filelock.h"
 
 namespace {
 
@@ -72,9 +73,15 @@ bool HasLineBreak(const CString& s)
 std::vector<CString> PropertyLines(std::string_view text)
 {
     std::vector<CString> lines;
-    bool inList = false;
-    for (const std::string& raw : SplitLines(text)) {
-        const CString line = TrimmedLeft(raw);
+    bool inList = false, inFreePart = false;
+    const std::vector<std::string> all = SplitLines(text);
+    for (size_t i = 1; i < all.size(); ++i) {
+        const CString line = TrimmedLeft(all[i]);
+        // The property list is part of what follows the sheet list.
+        if (!inFreePart) {
+            inFreePart = BeginsWith(line, "EndFileList");
+            continue;
+        }
         if (!inList) {
             inList = IsPropertyListStart(line);
             continue;
@@ -99,31 +106,20 @@ bool ReadText(const std::filesystem::path& path, std::string& text, std::string&
     return true;
 }
 
-bool WriteText(const std::filesystem::path& path, const std::string& text, std::string& error)
-{
-    try {
-        WriteFileAtomically(path, std::vector<uint8_t>(text.begin(), text.end()));
-        return true;
-    } catch (const CFileException& e) {
-        error = e.what();
-        return false;
-    }
-}
-
 bool IsDriveLetterPath(std::string_view p)
 {
     return p.size() >= 2 && p[1] == ':' &&
            ((p[0] >= 'A' && p[0] <= 'Z') || (p[0] >= 'a' && p[0] <= 'z'));
 }
 
-}  // namespace
+} // namespace
 
 std::string CProjectFile::ToSlashes(std::string_view path)
 {
     std::string out(path);
     for (size_t i = 0; i < out.size(); ++i) {
         if (IsCp932LeadByte((unsigned char)out[i]) && i + 1 < out.size())
-            ++i;  // the trail byte may look like "\"
+            ++i; // the trail byte may look like "\"
         else if (out[i] == '\\')
             out[i] = '/';
     }
@@ -136,7 +132,8 @@ std::string CProjectFile::FolderOf(const std::string& project)
     return slash == std::string::npos ? std::string() : project.substr(0, slash + 1);
 }
 
-std::string CProjectFile::ResolveSheetPath(const std::string& stored, const std::string& projectFolder)
+std::string CProjectFile::ResolveSheetPath(const std::string& stored,
+                                           const std::string& projectFolder)
 {
     // Stored text is CP932; paths of this system are UTF-8.
     const std::string path = Cp932ToUtf8(ToSlashes(stored)).text;
@@ -145,7 +142,8 @@ std::string CProjectFile::ResolveSheetPath(const std::string& stored, const std:
     return projectFolder + path;
 }
 
-std::string CProjectFile::StoredSheetPath(const std::string& sheet, const std::string& projectFolder)
+std::string CProjectFile::StoredSheetPath(const std::string& sheet,
+                                          const std::string& projectFolder)
 {
     const std::filesystem::path folder = std::filesystem::path(projectFolder).lexically_normal();
     const std::filesystem::path file = std::filesystem::path(sheet).lexically_normal();
@@ -161,7 +159,8 @@ std::string CProjectFile::StoredSheetPath(const std::string& sheet, const std::s
     return file.lexically_relative(folder).string();
 }
 
-bool CProjectFile::Parse(std::string_view text, const std::string& projectFolder, CProjectContents& out)
+bool CProjectFile::Parse(std::string_view text, const std::string& projectFolder,
+                         CProjectContents& out)
 {
     out = CProjectContents();
     const std::vector<std::string> lines = SplitLines(text);
@@ -256,6 +255,11 @@ CString CProjectFile::ReadProperty(const std::filesystem::path& project, const C
     return CString();
 }
 
+std::vector<CString> CProjectFile::PropertyLinesOf(std::string_view text)
+{
+    return PropertyLines(text);
+}
+
 std::vector<CString> CProjectFile::ListProperties(const std::filesystem::path& project)
 {
     std::string text, error;
@@ -265,7 +269,8 @@ std::vector<CString> CProjectFile::ListProperties(const std::filesystem::path& p
     return PropertyLines(text);
 }
 
-std::string CProjectFile::SetPropertyText(std::string_view text, const CString& name, const CString& value)
+std::string CProjectFile::SetPropertyText(std::string_view text, const CString& name,
+                                          const CString& value)
 {
     std::string out;
     auto put = [&out](const CString& line) {
@@ -273,8 +278,23 @@ std::string CProjectFile::SetPropertyText(std::string_view text, const CString& 
         out += '\n';
     };
     const std::vector<std::string> lines = SplitLines(text);
-    bool inList = false, sawList = false, sawProperty = false;
+    // The header and the sheet list stay as they are, byte for byte: only
+    // what follows the list is the property part.  A list without its end
+    // line runs to the end of the file, so the end line is added before the
+    // properties; otherwise they would be read as sheets.
     size_t i = 0;
+    bool listEnded = false;
+    for (; i < lines.size(); ++i) {
+        put(CString(lines[i]));
+        if (i > 0 && BeginsWith(TrimmedLeft(lines[i]), "EndFileList")) {
+            listEnded = true;
+            ++i;
+            break;
+        }
+    }
+    if (!listEnded)
+        put("EndFileList");
+    bool inList = false, sawList = false, sawProperty = false;
     for (; i < lines.size(); ++i) {
         CString line(lines[i]);
         line.Trim();
@@ -314,18 +334,67 @@ bool CProjectFile::SetProperty(const std::filesystem::path& project, const CStri
         error = "a property name must not be empty and no name or value may hold a line break";
         return false;
     }
-    std::string text;
-    if (!ReadText(project, text, error))
-        return false;
-    CProjectContents contents;
-    if (!Parse(text, std::string(), contents)) {
-        error = "not a project file";
+    // "\&" stands for an ampersand inside a name: a name ending in a
+    // backslash would swallow the separator before its value.
+    if (name.GetLength() > 0 && name.CharLengthAt(name.GetLength() - 1) == 1 &&
+        name.Right(1) == "\\") {
+        error = "a property name must not end in a backslash";
         return false;
     }
-    return WriteText(project, SetPropertyText(text, name, value), error);
+    return Update(project, error, [&](const std::string* text, std::string& updated) {
+        CProjectContents before, after;
+        if (!text) {
+            error = "no such file";
+            return false;
+        }
+        if (!Parse(*text, std::string(), before)) {
+            error = "not a project file";
+            return false;
+        }
+        updated = SetPropertyText(*text, name, value);
+        // The file stays a project with the same sheets and the new value,
+        // or it is not written at all.
+        CString readBack;
+        for (const CString& line : PropertyLines(updated)) {
+            CString n, v;
+            if (SplitPropertyLine(line, n, v) && n.CompareNoCase(name) == 0) {
+                readBack = v;
+                break;
+            }
+        }
+        if (!Parse(updated, std::string(), after) || after.sheets != before.sheets ||
+            !(readBack == value)) {
+            error =
+                "the project's layout does not allow the property to be set safely; not changed";
+            return false;
+        }
+        return true;
+    });
 }
 
-std::string CProjectFile::Render(const std::string& projectFolder, const std::vector<CProjectSheet>& sheets,
+bool CProjectFile::Update(const std::filesystem::path& project, std::string& error,
+                          const std::function<bool(const std::string*, std::string&)>& change)
+{
+    try {
+        CFileLock lock;
+        lock.Lock(project);
+        std::string text;
+        const bool exists = lock.Identity().exists;
+        if (exists && !ReadText(project, text, error))
+            return false;
+        std::string updated;
+        if (!change(exists ? &text : nullptr, updated))
+            return false;
+        lock.Replace(std::vector<uint8_t>(updated.begin(), updated.end()));
+        return true;
+    } catch (const CFileException& e) {
+        error = e.what();
+        return false;
+    }
+}
+
+std::string CProjectFile::Render(const std::string& projectFolder,
+                                 const std::vector<CProjectSheet>& sheets,
                                  const std::vector<CString>& tail)
 {
     std::string out = std::string(kHeader) + "\n";
@@ -340,30 +409,29 @@ std::string CProjectFile::Render(const std::string& projectFolder, const std::ve
     return out;
 }
 
-bool CProjectFile::Write(const std::filesystem::path& project, const std::vector<CProjectSheet>& sheets,
-                         std::string& error)
+bool CProjectFile::Write(const std::filesystem::path& project,
+                         const std::vector<CProjectSheet>& sheets, std::string& error)
 {
     for (const CProjectSheet& sheet : sheets) {
         if (sheet.path.find_first_of("\r\n") != std::string::npos) {
             error = "a sheet path holds a line break";
             return false;
         }
-        if (!Utf8ToCp932(sheet.path).Ok()) {
+        std::string stored;
+        if (!Utf8ToCp932Exact(sheet.path, stored)) {
             error = "the sheet path " + sheet.path + " cannot be stored in the project's code page";
             return false;
         }
     }
-    CProjectContents old;
-    if (PathExists(project)) {
+    return Update(project, error, [&](const std::string* text, std::string& updated) {
         // The lines after the file list belong to the project; a file that
         // cannot be read would lose them, so it is not replaced.
-        std::string text;
-        if (!ReadText(project, text, error))
-            return false;
-        if (!Parse(text, std::string(), old)) {
+        CProjectContents old;
+        if (text && !Parse(*text, std::string(), old)) {
             error = "not a project file; not replaced";
             return false;
         }
-    }
-    return WriteText(project, Render(FolderOf(project.string()), sheets, old.tail), error);
+        updated = Render(FolderOf(project.string()), sheets, old.tail);
+        return true;
+    });
 }

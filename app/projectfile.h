@@ -15,6 +15,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,7 +23,7 @@
 #include "base/string.h"
 
 struct CProjectSheet {
-    std::string path;  // as resolved against the project folder
+    std::string path; // as resolved against the project folder
     bool checked = true;
     friend bool operator==(const CProjectSheet&, const CProjectSheet&) = default;
 };
@@ -30,7 +31,7 @@ struct CProjectSheet {
 struct CProjectContents {
     int version = 0;
     std::vector<CProjectSheet> sheets;
-    std::vector<CString> tail;  // every line after "EndFileList"
+    std::vector<CString> tail; // every line after "EndFileList"
 };
 
 class CProjectFile {
@@ -39,7 +40,8 @@ public:
 
     // Parses a project's text; false when it is no project file (no header,
     // or a version below 1).  Relative paths resolve against projectFolder.
-    static bool Parse(std::string_view text, const std::string& projectFolder, CProjectContents& out);
+    static bool Parse(std::string_view text, const std::string& projectFolder,
+                      CProjectContents& out);
     // Reads a project file; false when it cannot be read or is no project file.
     static bool Read(const std::filesystem::path& project, CProjectContents& out);
 
@@ -53,20 +55,30 @@ public:
     static CString ReadProperty(const std::filesystem::path& project, const CString& name);
     // The property lines, as stored.
     static std::vector<CString> ListProperties(const std::filesystem::path& project);
+    // The property lines of a project's text (those of the list after the sheets).
+    static std::vector<CString> PropertyLinesOf(std::string_view text);
     // Sets a property (an empty value removes it).  A value holding a line
     // break is refused; false with error set when refused or not written.
     static bool SetProperty(const std::filesystem::path& project, const CString& name,
                             const CString& value, std::string& error);
     // The text of a project after setting a property in text.
-    static std::string SetPropertyText(std::string_view text, const CString& name, const CString& value);
+    static std::string SetPropertyText(std::string_view text, const CString& name,
+                                       const CString& value);
 
     // Writes the sheet list, keeping what followed "EndFileList" in the file
     // that is replaced.  False with error set when it could not be written.
-    static bool Write(const std::filesystem::path& project, const std::vector<CProjectSheet>& sheets,
-                      std::string& error);
+    static bool Write(const std::filesystem::path& project,
+                      const std::vector<CProjectSheet>& sheets, std::string& error);
     // The text Write produces for a given tail.
-    static std::string Render(const std::string& projectFolder, const std::vector<CProjectSheet>& sheets,
+    static std::string Render(const std::string& projectFolder,
+                              const std::vector<CProjectSheet>& sheets,
                               const std::vector<CString>& tail);
+
+    // One locked read-modify-write of a project file (see CFileLock): change
+    // gets the current text (null for a file not there yet) and gives the new
+    // one, or refuses with error set.  False with error set when not written.
+    static bool Update(const std::filesystem::path& project, std::string& error,
+                       const std::function<bool(const std::string*, std::string&)>& change);
 
     // --- paths -----------------------------------------------------------------------
     // The folder of a project path (with a trailing "/").
@@ -74,7 +86,8 @@ public:
     // A stored path as a path of this system: "\" becomes "/" (never inside a
     // double-byte character); a path that is not absolute, has no drive letter
     // and does not start with two separators is put below projectFolder.
-    static std::string ResolveSheetPath(const std::string& stored, const std::string& projectFolder);
+    static std::string ResolveSheetPath(const std::string& stored,
+                                        const std::string& projectFolder);
     // How a sheet path is stored: the bare name for a sheet in the project's
     // folder, the path below it for a sheet in a subfolder, else the full path.
     // Folders compare by whole components, with case.

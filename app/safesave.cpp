@@ -42,7 +42,7 @@ void SyncFolder(const std::filesystem::path& dir)
 {
     const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
-        return;  // not every file system lets a folder be opened; the renames are done
+        return; // not every file system lets a folder be opened; the renames are done
     ::fsync(fd);
     ::close(fd);
 }
@@ -93,19 +93,18 @@ void MakeBackup(const std::filesystem::path& path, const std::filesystem::path& 
     }
 }
 
-}  // namespace
+} // namespace
 
 std::filesystem::path BackupPathFor(const std::filesystem::path& path)
 {
     const std::string s = path.string();
-    if (s.size() > 4 && strcasecmp(s.c_str() + s.size() - 4, ".dcd") == 0 &&
-        s[s.size() - 5] != '/')
+    if (s.size() > 4 && strcasecmp(s.c_str() + s.size() - 4, ".dcd") == 0 && s[s.size() - 5] != '/')
         return s.substr(0, s.size() - 4) + ".bak";
     return s + ".bak";
 }
 
-CSafeSaveResult SaveFileSafely(const std::filesystem::path& target, const std::vector<uint8_t>& bytes,
-                               const CSafeSaveOptions& options)
+CSafeSaveResult SaveFileSafely(const std::filesystem::path& target,
+                               const std::vector<uint8_t>& bytes, const CSafeSaveOptions& options)
 {
     CSafeSaveResult result;
     std::error_code ec;
@@ -142,6 +141,13 @@ CSafeSaveResult SaveFileSafely(const std::filesystem::path& target, const std::v
         // A replaced file keeps its permissions; a new one gets the usual ones
         // rather than mkstemp's 0600.
         if (exists) {
+            // The owner and group stay (a privileged writer saving a user's
+            // file must not take it over); the mode after them, as changing
+            // the owner may clear set-id bits.
+            if ((old.st_uid != ::geteuid() || old.st_gid != ::getegid()) &&
+                ::fchown(fd, old.st_uid, old.st_gid) != 0) {
+                // Not permitted: the new file stays the writer's own.
+            }
             ::fchmod(fd, old.st_mode & 07777);
         } else {
             const mode_t mask = ::umask(0);

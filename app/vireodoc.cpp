@@ -3,6 +3,7 @@
 #include <atomic>
 
 #include "app/docmessages.h"
+#include "base/codepage.h"
 #include "app/settings.h"
 #include "base/profile.h"
 #include "sheet/cleanup.h"
@@ -39,8 +40,8 @@ CString CVIREODoc::TitleText(bool minimised) const
 {
     CString name = m_defaultTitle;
     if (!m_path.empty())
-        name = CString(minimised || SettingInt("Sheet", "FullPath") == 0 ? m_path.filename().string()
-                                                                          : m_path.string());
+        name = FromUtf8(minimised || SettingInt("Sheet", "FullPath") == 0 ? m_path.filename().string()
+                                                                           : m_path.string());
     if (minimised)
         return name;
     const CString mark = docmsg::ModifiedMark();

@@ -20,10 +20,12 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/safesave.h"
 #include "app/undohistory.h"
+#include "base/filelock.h"
 #include "items/part.h"
 #include "sheet/schematicfile.h"
 #include "sheet/sheet.h"
@@ -113,8 +115,13 @@ public:
     // success path becomes the document's and it is saved.
     bool OnSaveDocument(const std::filesystem::path& path);
     // Save: to the document's own path; refused (false, host told) while the
-    // document has none or must be saved under a new name.
+    // document has none or must be saved under a new name.  When the file
+    // was changed on disk since it was opened or saved here, the host is
+    // asked first (Yes: overwrite, No: save under another name, Cancel);
+    // No returns false and sets SaveAsRequested.
     bool Save();
+    // True once after Save declined because the user chose another name.
+    bool TakeSaveAsRequest() { return std::exchange(m_saveAsRequested, false); }
     // True after an open that failed because the file is in no known form
     // (the one failure the host is not told about).
     bool WasUnknownForm() const { return m_unknownForm; }
@@ -153,8 +160,9 @@ public:
 
     // --- title block ------------------------------------------------------------------------
     // Loads the title file from the data folder into the title-block sheet;
-    // false (host told) when it cannot be read.
-    bool LoadTitleBlock();
+    // false (host told) when it cannot be read.  The sheet takes the title
+    // block's size, except while opening a file that stored a size of its own.
+    bool LoadTitleBlock(bool opening = false);
     // A title file name is a bare file name: no folder part, not "." or "..".
     static bool IsValidTitleFileName(const CString& name);
     // The title file a document's properties name, or the size's default.
@@ -171,6 +179,8 @@ public:
     bool Autosave();
     // The side file an autosave of a named document goes to.
     static std::filesystem::path AutosavePathFor(const std::filesystem::path& document);
+    // Removes this document's autosave copies: the user discarded the changes.
+    void DiscardAutosave();
     // The autosave left by a crash, when it is newer than the document itself.
     static std::optional<std::filesystem::path> FindNewerAutosave(const std::filesystem::path& document);
 
@@ -256,4 +266,8 @@ private:
     uint64_t m_savedState = 0;
     uint64_t m_serial;  // tells unnamed documents of one session apart
     std::function<void(SaveStep)> m_saveHook;
+    // The file as this document last read or wrote it.
+    CFileIdentity m_diskIdentity;
+    bool m_saveAsRequested = false;
+    std::filesystem::path m_lastAutosave;  // the copy Autosave last wrote
 };

@@ -9,9 +9,11 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "base/codepage.h"
+#include "base/profile.h"
 #include "library/library.h"
 #include "library/librarybrowser.h"
 #include "library/libraryconvert.h"
@@ -27,7 +29,7 @@ namespace {
 // The words of a lib command: positional arguments and the options.
 struct Words {
     std::vector<std::string> positional;
-    int gate = 0;  // 0: not given
+    int gate = 0; // 0: not given
     std::string output;
     bool move = false;
 };
@@ -66,14 +68,22 @@ bool ParseWords(const std::vector<std::string>& args, Words& w, std::string& pro
     return true;
 }
 
-// Command-line text (UTF-8) as the CP932 the library keeps.
+// Command-line text (UTF-8) as the CP932 the library keeps.  Only a text
+// that comes back unchanged is taken: a file name that converts into
+// another's ("〜" and "～", "¥" and "\\") would act on that other file.
 bool ToCp932(const std::string& utf8, CString& out)
 {
-    const CodepageResult r = Utf8ToCp932(utf8);
-    out = CString(r.text);
-    if (!r.Ok())
-        std::fprintf(stderr, "vireo-cli: %s: cannot be written in the Japanese code page\n", utf8.c_str());
-    return r.Ok();
+    std::string cp932;
+    if (!Utf8ToCp932Exact(utf8, cp932)) {
+        std::fprintf(
+            stderr,
+            "vireo-cli: %s: cannot be written in the Japanese code page without changing it; "
+            "not used\n",
+            utf8.c_str());
+        return false;
+    }
+    out = CString(cp932);
+    return true;
 }
 
 bool ToCp932(const std::vector<std::string>& in, std::vector<CString>& out)
@@ -91,12 +101,18 @@ bool ToCp932(const std::vector<std::string>& in, std::vector<CString>& out)
 int Outcome(libbrowser::Result r, const std::string& library, const std::string& package)
 {
     switch (r) {
-    case libbrowser::Result::Done: return kExitOk;
-    case libbrowser::Result::Cancelled: return Fail(library, "not changed (answer yes with --yes)");
-    case libbrowser::Result::NotFound: return Fail(library, "no package or gate " + package);
-    case libbrowser::Result::Exists: return Fail(library, "a package " + package + " exists already");
-    case libbrowser::Result::SameLibrary: return Fail(library, "source and destination are the same library");
-    case libbrowser::Result::Failed: return kExitFailure;
+    case libbrowser::Result::Done:
+        return kExitOk;
+    case libbrowser::Result::Cancelled:
+        return Fail(library, "not changed (answer yes with --yes)");
+    case libbrowser::Result::NotFound:
+        return Fail(library, "no package or gate " + package);
+    case libbrowser::Result::Exists:
+        return Fail(library, "a package " + package + " exists already");
+    case libbrowser::Result::SameLibrary:
+        return Fail(library, "source and destination are the same library");
+    case libbrowser::Result::Failed:
+        return kExitFailure;
     }
     return kExitFailure;
 }
@@ -152,11 +168,13 @@ int Get(const Words& w)
     // Placing a part: alias names resolve as they do in the editor.
     library.SetPackageName(a[1]);
     if (!library.ReadPart(&doc.main, 1))
-        return library.Failed() ? kExitFailure : Fail(w.positional[0], "no package " + w.positional[1]);
+        return library.Failed() ? kExitFailure
+                                : Fail(w.positional[0], "no package " + w.positional[1]);
     if (w.gate) {
         const int count = doc.main.GetCount(kind::kPart);
         if (w.gate > count)
-            return Fail(w.positional[0], w.positional[1] + " has " + std::to_string(count) + " gate(s)");
+            return Fail(w.positional[0],
+                        w.positional[1] + " has " + std::to_string(count) + " gate(s)");
         CPart gate;
         POSITION pos = doc.main.GetFirstPartPos();
         for (int i = 1; i <= w.gate; ++i)
@@ -191,10 +209,14 @@ int Put(const Words& w)
     CLibrary library;
     library.SetLibraryName(a[0]);
     library.SetPackageName(a[1]);
+    if (!library.LockForUpdate())
+        return kExitFailure;
     if (!library.ReadFile())
-        return library.Failed() ? kExitFailure : Fail(w.positional[0], "not created (answer yes with --yes)");
+        return library.Failed() ? kExitFailure
+                                : Fail(w.positional[0], "not created (answer yes with --yes)");
     if (!library.DelPart(true, false))
-        return library.Failed() ? kExitFailure : Fail(w.positional[0], "not changed (answer yes with --yes)");
+        return library.Failed() ? kExitFailure
+                                : Fail(w.positional[0], "not changed (answer yes with --yes)");
     return library.WritePart(&doc.main) ? kExitOk : kExitFailure;
 }
 
@@ -222,7 +244,8 @@ int Rename(const Words& w)
     if (a[2].IsEmpty())
         return Usage("the new name is empty");
     const libbrowser::Result r = libbrowser::RenamePackage(a[0], a[1], a[2]);
-    return Outcome(r, w.positional[0], r == libbrowser::Result::Exists ? w.positional[2] : w.positional[1]);
+    return Outcome(r, w.positional[0],
+                   r == libbrowser::Result::Exists ? w.positional[2] : w.positional[1]);
 }
 
 // lib copy SRC DST PKG [--move]
@@ -233,7 +256,8 @@ int Copy(const Words& w)
     std::vector<CString> a;
     if (!ToCp932(w.positional, a))
         return kExitFailure;
-    return Outcome(libbrowser::CopyPackage(a[0], a[1], a[2], w.move), w.positional[0], w.positional[2]);
+    return Outcome(libbrowser::CopyPackage(a[0], a[1], a[2], w.move), w.positional[0],
+                   w.positional[2]);
 }
 
 // lib index LIB
@@ -250,7 +274,8 @@ int Index(const Words& w)
         return kExitFailure;
     if (!library.MakeIndex(outline))
         return Fail(ToUtf8(library.GetIndexName()), "cannot write the index");
-    std::printf("%s: %d gate(s)\n", ToUtf8(library.GetIndexName()).c_str(), outline.GetCount(kind::kPart));
+    std::printf("%s: %d gate(s)\n", ToUtf8(library.GetIndexName()).c_str(),
+                outline.GetCount(kind::kPart));
     return kExitOk;
 }
 
@@ -259,31 +284,61 @@ int Libs(const Words& w)
 {
     if (w.gate || !w.output.empty() || w.move)
         return Usage("lib libs takes no options");
-    CLibrary library;
-    CLibraryListEditor editor(library.ReadLibraryList());
+    std::vector<CString> paths;
     if (!w.positional.empty()) {
         const std::string& action = w.positional[0];
         if ((action != "add" && action != "remove") || w.positional.size() < 2)
             return Usage("lib libs takes add PATH... or remove PATH...");
         for (size_t i = 1; i < w.positional.size(); ++i) {
-            CString path;
-            if (!ToCp932(w.positional[i], path))
+            // A relative name means the current folder now; stored as it is,
+            // it would mean whatever folder a later program runs in.
+            std::error_code ec;
+            std::filesystem::path path(w.positional[i]);
+            if (action == "add" && !path.is_absolute())
+                path = std::filesystem::absolute(path, ec).lexically_normal();
+            CString name;
+            if (!ToCp932(path.string(), name))
                 return kExitFailure;
-            if (action == "remove") {
-                if (!editor.Remove(path))
-                    return Fail(w.positional[i], "not in the library list");
-                continue;
-            }
-            switch (editor.Add(path)) {
-            case CLibraryListEditor::AddResult::Added: break;
-            case CLibraryListEditor::AddResult::Backup: return Fail(w.positional[i], "a backup file is not a library");
-            case CLibraryListEditor::AddResult::Duplicate: return Fail(w.positional[i], "already in the library list");
-            }
+            paths.push_back(name);
         }
-        if (!editor.Apply())
-            return kExitFailure;
     }
-    for (const CString& path : editor.List())
+    // The list is read, changed and written while no other program can
+    // write the settings, so that two changes at once both arrive.
+    int status = kExitOk;
+    std::vector<CString> list;
+    std::string error;
+    const bool updated = Profile().Update(
+        [&] {
+            CLibrary library;
+            CLibraryListEditor editor(library.ReadLibraryList());
+            for (size_t i = 0; i < paths.size() && status == kExitOk; ++i) {
+                const std::string& shown = w.positional[i + 1];
+                if (w.positional[0] == "remove") {
+                    if (!editor.Remove(paths[i]))
+                        status = Fail(shown, "not in the library list");
+                    continue;
+                }
+                switch (editor.Add(paths[i])) {
+                case CLibraryListEditor::AddResult::Added:
+                    break;
+                case CLibraryListEditor::AddResult::Backup:
+                    status = Fail(shown, "a backup file is not a library");
+                    break;
+                case CLibraryListEditor::AddResult::Duplicate:
+                    status = Fail(shown, "already in the library list");
+                    break;
+                }
+            }
+            if (status == kExitOk && !paths.empty() && !editor.Apply())
+                status = kExitFailure;
+            list = editor.List();
+        },
+        error);
+    if (!updated)
+        return Fail("settings", error);
+    if (status != kExitOk)
+        return status;
+    for (const CString& path : list)
         std::printf("%s\n", ToUtf8(path).c_str());
     return kExitOk;
 }
@@ -291,7 +346,8 @@ int Libs(const Words& w)
 int Convert(const std::vector<std::string>& args, int type)
 {
     if (args.size() != 2)
-        return Usage(type == 0 ? "lib2txt takes a library and a text file" : "txt2lib takes a text file and a library");
+        return Usage(type == 0 ? "lib2txt takes a library and a text file"
+                               : "txt2lib takes a text file and a library");
     CLibConvertJob job;
     job.type = type;
     if (!ToCp932(args[0], job.source) || !ToCp932(args[1], job.destination))
@@ -305,11 +361,11 @@ struct Sub {
 };
 
 const Sub kSubs[] = {
-    {"list", List}, {"get", Get},     {"put", Put},     {"delete", Delete},
+    {"list", List},     {"get", Get},   {"put", Put},     {"delete", Delete},
     {"rename", Rename}, {"copy", Copy}, {"index", Index}, {"libs", Libs},
 };
 
-}  // namespace
+} // namespace
 
 int LibCommand(const std::vector<std::string>& args)
 {

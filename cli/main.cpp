@@ -22,7 +22,9 @@
 // 5 findings (erc and check --fail-on-findings, diff --fail-on-changes).
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -234,8 +236,19 @@ int main(int argc, char** argv)
         return kExitUsage;
     }
     SetHost(std::make_unique<CCliHost>(answerYes));
-    for (const Command& command : kCommands)
-        if (words[0] == command.name)
+    for (const Command& command : kCommands) {
+        if (words[0] != command.name)
+            continue;
+        // Whatever a command lets escape ends it with a message and status 1,
+        // never with an abort: the files it writes are replaced atomically,
+        // so none is left half-written.
+        try {
             return command.run(std::vector<std::string>(words.begin() + 1, words.end()));
+        } catch (const std::bad_alloc&) {
+            return Fail(words[0], "stopped: out of memory");
+        } catch (const std::exception& e) {
+            return Fail(words[0], std::string("stopped: ") + e.what());
+        }
+    }
     return Usage(("unknown command " + words[0]).c_str());
 }

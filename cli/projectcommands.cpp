@@ -13,9 +13,12 @@ namespace {
 // Command-line text is UTF-8; project text is CP932.
 bool ToProjectText(const std::string& utf8, CString& out)
 {
-    const CodepageResult converted = Utf8ToCp932(utf8);
-    out = CString(converted.text);
-    return converted.Ok();
+    // Only text that comes back unchanged: see Utf8ToCp932Exact.
+    std::string cp932;
+    if (!Utf8ToCp932Exact(utf8, cp932))
+        return false;
+    out = CString(cp932);
+    return true;
 }
 
 int List(const std::string& project, const std::vector<std::string>& rest)
@@ -72,7 +75,7 @@ int Set(const std::string& project, const std::vector<std::string>& rest)
     return kExitOk;
 }
 
-}  // namespace
+} // namespace
 
 int ProjectCommand(const std::vector<std::string>& args)
 {

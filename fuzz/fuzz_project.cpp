@@ -2,7 +2,7 @@
 //
 // Besides the sanitizers, two properties are checked: a project written from
 // what was read reads back to the same sheets, and setting a property keeps
-// the file a project file whose property then reads back.
+// the file a project file with the same sheets whose property then reads back.
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
@@ -25,9 +25,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (again.sheets.size() != sheets.size())
         std::abort();
 
+    // Setting a property keeps the project with the same sheets and gives
+    // the value back.
     const std::string updated = CProjectFile::SetPropertyText(text, "FUZZ", "value");
     CProjectContents afterSet;
-    if (!CProjectFile::Parse(updated, "/p/", afterSet))
+    if (!CProjectFile::Parse(updated, "/p/", afterSet) || afterSet.sheets != contents.sheets)
+        std::abort();
+    bool found = false;
+    for (const CString& line : CProjectFile::PropertyLinesOf(updated)) {
+        CString name, value;
+        if (CProjectFile::SplitPropertyLine(line, name, value) && name.CompareNoCase("FUZZ") == 0) {
+            if (!(value == CString("value")))
+                std::abort();
+            found = true;
+            break;
+        }
+    }
+    if (!found)
         std::abort();
     return 0;
 }

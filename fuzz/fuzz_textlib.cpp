@@ -1,5 +1,6 @@
 // Feeds bytes to the text library reader.  Property: a library it builds is
-// never damaged and converts back to text.
+// never damaged and converts back to text (an exception escaping Write
+// ends the run as a failure).
 #include <cstdint>
 #include <cstdlib>
 #include <vector>

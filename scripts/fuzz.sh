@@ -36,6 +36,27 @@ artifacts="$build/artifacts"
 mkdir -p "$corpus" "$artifacts"
 cp -n "$root/fuzz/corpus/$seeds/"* "$corpus/"
 
+# Richer seeds: every file of the target's kind among the test data and the
+# examples (the name carries its folder, so equal names do not collide).
+case "$seeds" in
+    schematic) kinds=('*.dcd') ;;
+    textform) kinds=('*.txt') ;;
+    tango) kinds=('*.s' '*.sch') ;;
+    dxfheader) kinds=('*.dat') ;;
+    project) kinds=('*.dpj') ;;
+    library) kinds=('*.lib') ;;
+    libindex) kinds=('*.dix') ;;
+    textlib) kinds=('*.txt') ;;
+    reporttemplate) kinds=('*.dat' '*.cir') ;;
+    wasis) kinds=('*.dws') ;;
+esac
+for kind in "${kinds[@]}"; do
+    while IFS= read -r -d '' file; do
+        name=${file#"$root"/}
+        cp -n "$file" "$corpus/${name//\//_}"
+    done < <(find "$root/tests/data" "$root/examples" -type f -name "$kind" -print0)
+done
+
 options=(-max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1
          -artifact_prefix="$artifacts/$target-")
 if [ -f "$root/fuzz/$seeds.dict" ]; then

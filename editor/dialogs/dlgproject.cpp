@@ -1,4 +1,5 @@
 #include "editor/dialogs/dlgproject.h"
+#include "editor/window/pathtext.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -32,6 +33,12 @@ bool IsReadableProject(const CString& name)
 QString NoProjectText()
 {
     return ToQString(NoProjectEntry());
+}
+
+// A combo box entry as the core takes it: a path (UTF-8), or the no-project entry.
+CString ComboEntry(const QString& text)
+{
+    return text == NoProjectText() ? NoProjectEntry() : PathFromQString(text);
 }
 
 } // namespace
@@ -164,7 +171,7 @@ CDlgProject::CDlgProject(CVIREOApp& app, QWidget* parent)
     // The history, with the current project when it is not in it.
     m_app.RecentProjects().Load();
     for (const CString& p : m_app.RecentProjects().Entries())
-        m_combo->addItem(ToQString(p));
+        m_combo->addItem(PathToQString(p));
     const QString current = QString::fromStdString(m_app.ProjectPath());
     if (!current.isEmpty() && m_combo->findText(current) < 0)
         m_combo->insertItem(0, current);
@@ -182,13 +189,13 @@ CDlgProject::CDlgProject(CVIREOApp& app, QWidget* parent)
 void CDlgProject::OnProjectChosen()
 {
     const QString name = m_combo->currentText();
-    if (AskToForgetMissingProject(ToCString(name), QFileInfo::exists(name))) {
+    if (AskToForgetMissingProject(ComboEntry(name), QFileInfo::exists(name))) {
         const int answer = Host().Ask(
             ToCString(tr("The project file does not exist.\nRemove it from the history?")),
             CHost::YesNo);
         if (answer == CHost::IDYES) {
             m_combo->removeItem(m_combo->findText(name));
-            m_app.RecentProjects().Remove(ToCString(name));
+            m_app.RecentProjects().Remove(PathFromQString(name));
             m_app.RecentProjects().Store();
         }
         m_list->clear();
@@ -279,8 +286,8 @@ void CDlgProject::accept()
 {
     std::vector<CString> combo;
     for (int i = 0; i < m_combo->count(); ++i)
-        combo.push_back(ToCString(m_combo->itemText(i)));
-    const CString name = ToCString(m_combo->currentText().trimmed());
+        combo.push_back(ComboEntry(m_combo->itemText(i)));
+    const CString name = ComboEntry(m_combo->currentText().trimmed());
     const CProjectDialogOk ok = ProjectDialogOk(name, m_list->count(), combo,
                                                 SettingInt("Sheet", "PMRU"), IsReadableProject);
     if (ok.askNoProject) {
@@ -304,7 +311,7 @@ void CDlgProject::accept()
     if (!CProjectFile::Write(ok.projectPath.str(), sheets, error)) {
         Host().Message(
             ToCString(tr("The project file %1 could not be written: %2")
-                          .arg(ToQString(ok.projectPath), QString::fromStdString(error))),
+                          .arg(PathToQString(ok.projectPath), QString::fromStdString(error))),
             CHost::Error);
         return;
     }

@@ -1,4 +1,5 @@
 #include "editor/window/mainframe.h"
+#include "editor/window/pathtext.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -266,7 +267,7 @@ void CMainFrame::RebuildRecentMenus()
     const auto fill = [this](QMenu* menu, CRecentList& list, bool projects) {
         menu->clear();
         for (int n = 1; n <= list.Size(); ++n) {
-            const QString path = ToQString(list.Entry(n));
+            const QString path = PathToQString(list.Entry(n));
             QAction* act = menu->addAction(
                 QStringLiteral("&%1 %2").arg(n).arg(DisplayName(path).replace('&', "&&")));
             act->setStatusTip(projects ? tr("Open this project file") : tr("Open this document"));
@@ -534,6 +535,9 @@ bool CMainFrame::SaveDocument(CVIREODoc& doc)
     if (doc.GetPathName().empty() || doc.NeedsSaveAs())
         return SaveDocumentAs(doc);
     const bool ok = doc.Save();
+    // The file changed on disk and the user chose another name for this version.
+    if (!ok && doc.TakeSaveAsRequest())
+        return SaveDocumentAs(doc);
     RefreshTitles();
     return ok;
 }
@@ -571,6 +575,8 @@ bool CMainFrame::CanCloseDocument(CVIREODoc& doc)
     case CHost::IDYES:
         return SaveDocument(doc);
     case CHost::IDNO:
+        // The changes are given up: their autosave copy must not be offered later.
+        doc.DiscardAutosave();
         return true;
     default:
         return false;
@@ -659,18 +665,18 @@ void CMainFrame::OnProjectDialog()
 
 void CMainFrame::OnRecentFile(int n)
 {
-    const QString path = ToQString(m_app.RecentSheets().Entry(n));
+    const QString path = PathToQString(m_app.RecentSheets().Entry(n));
     if (path.isEmpty())
         return;
     if (!OpenFile(path) && !QFileInfo::exists(path)) {
-        m_app.RecentSheets().Remove(ToCString(path));
+        m_app.RecentSheets().Remove(PathFromQString(path));
         m_app.RecentSheets().Store();
     }
 }
 
 void CMainFrame::OnRecentProject(int n)
 {
-    const QString path = ToQString(m_app.RecentProjects().Entry(n));
+    const QString path = PathToQString(m_app.RecentProjects().Entry(n));
     if (path.isEmpty() || !CanCloseAll())
         return;
     m_autosaveNotice = true;

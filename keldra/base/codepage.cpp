@@ -40,7 +40,8 @@ CodepageResult Convert(const char* to, const char* from, const char* in, size_t 
         }
         if (skipUnit == 2 && inLeft >= 4) {
             // An unmappable surrogate pair goes as one character.
-            const unsigned unit = static_cast<unsigned char>(src[0]) | (static_cast<unsigned char>(src[1]) << 8);
+            const unsigned unit =
+                static_cast<unsigned char>(src[0]) | (static_cast<unsigned char>(src[1]) << 8);
             if (unit >= 0xD800 && unit <= 0xDBFF)
                 skip = 4;
         }
@@ -63,7 +64,7 @@ CodepageResult Convert(const char* to, const char* from, const char* in, size_t 
     return result;
 }
 
-}  // namespace
+} // namespace
 
 CodepageResult Cp932ToUtf8(std::string_view cp932)
 {
@@ -127,4 +128,16 @@ std::u16string Cp932ToUtf16(std::string_view cp932, int* failures)
     if (failures)
         *failures = bad;
     return out;
+}
+
+bool Utf8ToCp932Exact(std::string_view utf8, std::string& cp932)
+{
+    const CodepageResult there = Utf8ToCp932(utf8);
+    if (!there.Ok())
+        return false;
+    const CodepageResult back = Cp932ToUtf8(there.text);
+    if (!back.Ok() || back.text != utf8)
+        return false;
+    cp932 = there.text;
+    return true;
 }

@@ -10,8 +10,8 @@
 #include "base/string.h"
 
 struct CodepageResult {
-    std::string text;  // converted bytes
-    int failures = 0;  // characters that had no equivalent (replaced)
+    std::string text; // converted bytes
+    int failures = 0; // characters that had no equivalent (replaced)
     bool Ok() const { return failures == 0; }
 };
 
@@ -19,6 +19,11 @@ struct CodepageResult {
 CodepageResult Cp932ToUtf8(std::string_view cp932);
 // UTF-8 to CP932; a character CP932 cannot hold becomes '?'.
 CodepageResult Utf8ToCp932(std::string_view utf8);
+// UTF-8 to CP932 only where the way back gives the same text: two
+// characters that share one CP932 code ("〜" and "～") or one that CP932
+// keeps under another's code ("¥" becomes "\") would name another file.
+// False when the text does not round-trip.
+bool Utf8ToCp932Exact(std::string_view utf8, std::string& cp932);
 // UTF-16 little-endian (byteCount bytes) to CP932; unmappable characters become '?'.
 CodepageResult Utf16LeToCp932(const uint8_t* data, size_t byteCount);
 

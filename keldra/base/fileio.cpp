@@ -6,25 +6,61 @@
 #include <fstream>
 #include <system_error>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "base/exception.h"
 
-std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& path)
+namespace {
+
+std::string TooLarge(uint64_t limit)
 {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
-        throw CFileException(path.string(), "is a folder, not a file");
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    return limit == kMaxStoredFileSize ? "is larger than 2 GiB"
+                                       : "is larger than " + std::to_string(limit) + " bytes";
+}
+
+} // namespace
+
+std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& path, uint64_t limit)
+{
+    // O_NONBLOCK: opening a FIFO must not wait for a writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
         throw CFileException(path.string(), std::strerror(errno));
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const bool folder = S_ISDIR(st.st_mode);
+        ::close(fd);
+        throw CFileException(path.string(),
+                             folder ? "is a folder, not a file" : "is not a regular file");
+    }
+    if (uint64_t(st.st_size) > limit) {
+        ::close(fd);
+        throw CFileException(path.string(), TooLarge(limit));
+    }
     std::vector<uint8_t> bytes;
-    char buffer[65536];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0)
-        bytes.insert(bytes.end(), buffer, buffer + in.gcount());
-    if (in.bad())
-        throw CFileException(path.string(), "read error");
+    bytes.reserve(size_t(st.st_size));
+    uint8_t buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            const std::string error = std::strerror(errno);
+            ::close(fd);
+            throw CFileException(path.string(), error);
+        }
+        if (n == 0)
+            break;
+        // A file that grows while it is read is bounded as well.
+        if (bytes.size() + size_t(n) > limit) {
+            ::close(fd);
+            throw CFileException(path.string(), TooLarge(limit));
+        }
+        bytes.insert(bytes.end(), buffer, buffer + n);
+    }
+    ::close(fd);
     return bytes;
 }
 
@@ -36,21 +72,39 @@ void WriteFileAtomically(const std::filesystem::path& target, const std::vector<
 
 std::filesystem::path WriteTarget(const std::filesystem::path& path)
 {
-    // Writing through a symbolic link replaces the file it points to, not the link.
+    // Writing through a symbolic link replaces the file it points to, not the
+    // link; a link whose file is missing creates that file.
+    std::filesystem::path p = path;
     std::error_code ec;
-    if (std::filesystem::is_symlink(path, ec)) {
-        std::filesystem::path resolved = std::filesystem::weakly_canonical(path, ec);
-        if (!ec)
-            return resolved;
+    for (int hops = 0; hops < 40 && std::filesystem::is_symlink(p, ec); ++hops) {
+        const std::filesystem::path to = std::filesystem::read_symlink(p, ec);
+        if (ec)
+            return p;
+        p = to.is_absolute()
+                ? to
+                : (p.has_parent_path() ? p.parent_path() : std::filesystem::path(".")) / to;
     }
-    return path;
+    if (p == path)
+        return path;
+    const std::filesystem::path resolved = std::filesystem::weakly_canonical(p, ec);
+    return ec ? p.lexically_normal() : resolved;
+}
+
+bool IsReadOnlyByMode(const std::filesystem::path& path)
+{
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
 CPendingFile::CPendingFile(const std::filesystem::path& target, const std::vector<uint8_t>& bytes)
 {
     const std::filesystem::path path = WriteTarget(target);
-    std::error_code ec;
-    const std::filesystem::path dir = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+    const std::filesystem::path dir =
+        path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+    if (IsReadOnlyByMode(path))
+        throw CFileException(path.string(), "the file is read-only");
+    if (IsReadOnlyByMode(dir))
+        throw CFileException(path.string(), "the folder is read-only");
     // The temporary name adds 8 bytes to the file name; a name near the file
     // system's limit would make it too long, so only its start is used.
     std::string stem = path.filename().string();
@@ -79,6 +133,13 @@ CPendingFile::CPendingFile(const std::filesystem::path& target, const std::vecto
     // rather than mkstemp's 0600.
     struct stat old;
     if (::stat(path.c_str(), &old) == 0) {
+        // Owner and group first: changing them may clear set-id bits that
+        // the mode then restores.  Only a privileged writer may give a file
+        // away; for anyone else the call fails harmlessly.
+        if ((old.st_uid != ::geteuid() || old.st_gid != ::getegid()) &&
+            ::fchown(fd, old.st_uid, old.st_gid) != 0) {
+            // Not permitted: the new file stays the writer's own.
+        }
         ::fchmod(fd, old.st_mode & 07777);
     } else {
         const mode_t mask = ::umask(0);

@@ -1,5 +1,7 @@
 #include "base/iniprofile.h"
 
+#include "base/filelock.h"
+
 #include <cstdlib>
 #include <system_error>
 
@@ -47,11 +49,21 @@ std::string QuoteString(const std::string& cp932)
     std::string out = "\"";
     for (unsigned char c : body) {
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
         default:
             if (c < 0x20 || c == 0x7F || (c >= 0x80 && !readable))
                 AppendHexByte(out, c);
@@ -89,9 +101,15 @@ std::string UnquoteString(const std::string& s)
         flush();
         const char e = s[++i];
         switch (e) {
-        case 'n': out += '\n'; break;
-        case 'r': out += '\r'; break;
-        case 't': out += '\t'; break;
+        case 'n':
+            out += '\n';
+            break;
+        case 'r':
+            out += '\r';
+            break;
+        case 't':
+            out += '\t';
+            break;
         case 'x':
             if (i + 2 < s.size() && HexDigit(s[i + 1]) >= 0 && HexDigit(s[i + 2]) >= 0) {
                 out += char(HexDigit(s[i + 1]) * 16 + HexDigit(s[i + 2]));
@@ -100,7 +118,8 @@ std::string UnquoteString(const std::string& s)
                 out += 'x';
             }
             break;
-        default: out += e;
+        default:
+            out += e;
         }
     }
     flush();
@@ -116,7 +135,7 @@ std::string Trimmed(const std::string& s)
     return s.substr(a, b - a + 1);
 }
 
-}  // namespace
+} // namespace
 
 IniProfile::IniProfile(std::filesystem::path path) : m_path(std::move(path))
 {
@@ -144,8 +163,12 @@ std::string IniProfile::Render() const
         for (const auto& [key, value] : keys) {
             out += key + "=";
             switch (value.kind) {
-            case Value::Int: out += std::to_string(value.number); break;
-            case Value::String: out += QuoteString(value.bytes); break;
+            case Value::Int:
+                out += std::to_string(value.number);
+                break;
+            case Value::String:
+                out += QuoteString(value.bytes);
+                break;
             case Value::Binary:
                 out += "hex:";
                 for (unsigned char c : value.bytes) {
@@ -213,9 +236,45 @@ void IniProfile::Parse(const std::string& text)
     }
 }
 
+bool IniProfile::Update(const std::function<void()>& change, std::string& error)
+{
+    if (m_path.empty() || m_unreadable || m_updating) {
+        change();
+        return true;
+    }
+    try {
+        std::error_code ec;
+        if (m_path.has_parent_path())
+            std::filesystem::create_directories(m_path.parent_path(), ec);
+        CFileLock lock;
+        lock.Lock(m_path);
+        if (lock.Identity().exists) {
+            const std::vector<uint8_t> bytes = ReadFileBytes(m_path);
+            Parse(std::string(bytes.begin(), bytes.end()));
+        }
+        m_updating = true;
+        try {
+            change();
+        } catch (...) {
+            m_updating = false;
+            throw;
+        }
+        m_updating = false;
+        const std::string text = Render();
+        lock.Replace(std::vector<uint8_t>(text.begin(), text.end()));
+        m_lastError.clear();
+        return true;
+    } catch (const CFileException& e) {
+        m_updating = false;
+        m_lastError = m_path.string() + ": " + e.what();
+        error = m_lastError;
+        return false;
+    }
+}
+
 void IniProfile::Changed()
 {
-    if (m_path.empty() || m_unreadable)
+    if (m_path.empty() || m_unreadable || m_updating)
         return;
     try {
         std::error_code ec;

@@ -27,6 +27,8 @@ public:
     // Replaces the contents with what the text holds (unreadable lines are skipped).
     void Parse(const std::string& text);
 
+    bool Update(const std::function<void()>& change, std::string& error) override;
+
 protected:
     void Changed() override;
 
@@ -34,6 +36,7 @@ private:
     std::filesystem::path m_path;
     std::string m_lastError;
     bool m_unreadable = false;
+    bool m_updating = false; // inside Update: one write at its end
 };
 
 // The path of the user's settings file (see Profile()).

@@ -7,7 +7,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "base/string.h"
@@ -17,15 +19,28 @@ public:
     virtual ~CProfile() = default;
 
     virtual int GetInt(const char* section, const char* key, int defaultValue) = 0;
-    virtual CString GetString(const char* section, const char* key, const CString& defaultValue = CString()) = 0;
+    virtual CString GetString(const char* section, const char* key,
+                              const CString& defaultValue = CString()) = 0;
     // False (and out untouched) when the key is absent.
     virtual bool GetBinary(const char* section, const char* key, std::vector<uint8_t>& out) = 0;
 
     virtual void WriteInt(const char* section, const char* key, int value) = 0;
     virtual void WriteString(const char* section, const char* key, const CString& value) = 0;
-    virtual void WriteBinary(const char* section, const char* key, const std::vector<uint8_t>& value) = 0;
+    virtual void WriteBinary(const char* section, const char* key,
+                             const std::vector<uint8_t>& value) = 0;
     virtual void DeleteKey(const char* section, const char* key) = 0;
     virtual void DeleteSection(const char* section) = 0;
+
+    // Runs change as one read-modify-write of the store: a store kept in a
+    // file takes the values other programs wrote meanwhile, lets change read
+    // and write them, and writes the result while no other program can.
+    // False with error set when the result could not be written.
+    virtual bool Update(const std::function<void()>& change, std::string& error)
+    {
+        (void)error;
+        change();
+        return true;
+    }
 };
 
 // The process-wide store.

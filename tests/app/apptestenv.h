@@ -17,8 +17,15 @@ public:
     {
         std::filesystem::create_directories(data());
         setenv("VIREO_DATA", data().c_str(), 1);
+        setenv("XDG_STATE_HOME", (m_dir / "state").c_str(), 1);
     }
-    ~CAppTestEnv() { unsetenv("VIREO_DATA"); }
+    ~CAppTestEnv()
+    {
+        unsetenv("VIREO_DATA");
+        unsetenv("XDG_STATE_HOME");
+    }
+    // Where autosave copies of unnamed sheets go.
+    std::filesystem::path state() const { return m_dir / "state" / "vireo"; }
 
     std::filesystem::path data() const { return m_dir / "data"; }
     std::filesystem::path operator/(const std::string& name) const { return m_dir / name; }

@@ -118,6 +118,15 @@ TEST(ProjectFile, Properties)
         // "\&" in a name; lines after the list are kept.
         {head + "Property List\n&X\\&Y&1\nEndPropertyList\nlater\n", "X&Y", "2",
          head + "Property List\n&X\\&Y&2\nEndPropertyList\nlater\n"},
+        // A sheet list without its end line runs to the end of the file: the
+        // end line comes before the properties, whose ":" then adds no sheet.
+        {"Project File Ver 0.03\n1:a.dcd\n", "PCB", "top:1",
+         "Project File Ver 0.03\n1:a.dcd\nEndFileList\nProperty List\n&PCB&top:1\nEndPropertyList\n"},
+        // The header and the sheet lines stay as they are, even when they
+        // look like the property list.
+        {"Propaty List Project File Ver 0.02\nPropaty List\n&A&b\nEndFileList\n", "A", "c",
+         "Propaty List Project File Ver 0.02\nPropaty List\n&A&b\nEndFileList\nProperty List\n&A&c\n"
+         "EndPropertyList\n"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(CProjectFile::SetPropertyText(c.text, c.name, c.value), c.expected) << c.text;
@@ -128,12 +137,29 @@ TEST(ProjectFile, Properties)
     std::string error;
     EXPECT_FALSE(CProjectFile::SetProperty(project, "A", "two\nlines", error));
     EXPECT_FALSE(CProjectFile::SetProperty(project, "A\r", "x", error));
+    // A final backslash would escape the separator before the value.
+    EXPECT_FALSE(CProjectFile::SetProperty(project, "A\\", "x", error));
     EXPECT_EQ(CAppTestEnv::ReadFile(project), head);
     ASSERT_TRUE(CProjectFile::SetProperty(project, "DRAWNO", "D-1&2", error));
     EXPECT_EQ(CProjectFile::ReadProperty(project, "drawno"), "D-1&2");
     EXPECT_EQ(CProjectFile::ListProperties(project), (std::vector<CString>{"&DRAWNO&D-1&2"}));
     EXPECT_FALSE(CProjectFile::SetProperty(env / "missing.dpj", "A", "1", error));
     EXPECT_FALSE(std::filesystem::exists(env / "missing.dpj"));
+
+    // What fuzzing found: a project that setting a property used to destroy.
+    // Either it is refused and left alone, or it keeps its sheets and gets the value.
+    const auto fuzzed = env / "fuzz.dpj";
+    const std::string original = CAppTestEnv::ReadFile(VIREO_TEST_DATA "/regress/fuzz_project-crash.dpj");
+    CAppTestEnv::WriteFile(fuzzed, original);
+    CProjectContents before, after;
+    ASSERT_TRUE(CProjectFile::Read(fuzzed, before));
+    if (CProjectFile::SetProperty(fuzzed, "FUZZ", "value", error)) {
+        ASSERT_TRUE(CProjectFile::Read(fuzzed, after));
+        EXPECT_EQ(after.sheets, before.sheets);
+        EXPECT_EQ(CProjectFile::ReadProperty(fuzzed, "FUZZ"), "value");
+    } else {
+        EXPECT_EQ(CAppTestEnv::ReadFile(fuzzed), original);
+    }
 }
 
 TEST(ProjectDialog, Rules)

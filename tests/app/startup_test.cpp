@@ -219,6 +219,15 @@ TEST(ExternalPrograms, CommandExpansion)
     }
     CExtProgContext none;
     EXPECT_EQ(ExpandExternalProgram(1, "t $P $N", none).arguments, (V{"", ""}));
+    // A data folder with a blank stays one word; stored Japanese text runs as UTF-8.
+    CExtProgContext spaced = ctx;
+    spaced.dataFolder = "/my data/";
+    const CExtProgCommand conv = ExpandExternalProgram(3, ".\\conv.sh x", spaced);
+    EXPECT_EQ(conv.program, "/my data/conv.sh");
+    EXPECT_EQ(conv.arguments, V{"x"});
+    const CExtProgCommand edit = ExpandExternalProgram(1, FromUtf8("編集 \"図面.txt\""), ctx);
+    EXPECT_EQ(edit.program, "編集");
+    EXPECT_EQ(edit.arguments, V{"図面.txt"});
 
     std::array<CString, kExternalPrograms> entries;
     entries[0] = "/usr/bin/gedit.bin \"$D\"";

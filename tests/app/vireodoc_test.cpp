@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "app/projectfile.h"
 #include "app/vireodoc.h"
 #include "apptestenv.h"
 #include "base/archive.h"
@@ -100,6 +101,13 @@ TEST(Document, TitleFilesAreBareNamesInTheDataFolder)
     for (const char* bad : {"../Outside.A3", "/etc/passwd", "sub\\x.A3", "..", "", "C:x"})
         EXPECT_FALSE(CVIREODoc::IsValidTitleFileName(bad)) << bad;
     EXPECT_TRUE(CVIREODoc::IsValidTitleFileName(FromUtf8("図枠.A3")));
+    // A title file with a Japanese name in the data folder loads.
+    WriteTitleBlock(env.data() / "図枠.A3");
+    {
+        CVIREODoc doc;
+        doc.OnNewDocument(1, FromUtf8("図枠.A3"));
+        EXPECT_GT(doc.TitleSheet().GetItemCount(), 0);
+    }
 
     CVIREODoc doc;
     doc.OnNewDocument(1, "Mine.A3");
@@ -181,6 +189,98 @@ TEST(Document, SaveWritesTheFileAndItsBackup)
     EXPECT_EQ(CAppTestEnv::ReadFile(path), before);
 }
 
+TEST(Document, JapaneseFolderAndFileNames)
+{
+    // Paths are UTF-8 on the file system and shown as text (CP932 inside):
+    // opening, saving, titles, messages and the project in such a folder.
+    CAppTestEnv env;
+    std::filesystem::create_directories(env / "回路");
+    const auto path = env / "回路" / "図面.dcd";
+    WriteBytes(path, SampleSchematic(8));
+    CVIREODoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    EXPECT_EQ(doc.TitleText(true), FromUtf8("図面.dcd"));
+    ASSERT_TRUE(doc.Save());
+    EXPECT_TRUE(std::filesystem::exists(env / "回路" / "図面.bak"));
+    CVIREODoc missing;
+    EXPECT_FALSE(missing.OnOpenDocument(env / "回路" / "無い.dcd"));
+    ASSERT_FALSE(env->messages.empty());
+    EXPECT_GE(env->messages.back().text.Find(FromUtf8("回路/無い.dcd")), 0);
+
+    const auto project = env / "回路" / "設計.dpj";
+    std::string error;
+    ASSERT_TRUE(CProjectFile::Write(project, {{path.string(), true}}, error)) << error;
+    std::vector<std::string> sheets;
+    ASSERT_EQ(CProjectFile::ReadFileList(project, false, false, sheets), 1);
+    EXPECT_EQ(sheets[0], path.string());
+}
+
+TEST(Document, OpeningKeepsTheStoredSheetSize)
+{
+    // A big sheet whose size code names a smaller title block: opening it
+    // keeps its size, and saving without an edit writes the same header.
+    CAppTestEnv env;
+    WriteTitleBlock(env.data() / "Title.A2");
+    CDocumentHeader header = CSchematicFile::NewDocumentHeader();
+    header.sizeCode = 0;
+    header.width = 200000;
+    header.height = 150000;
+    CSheet main(CSheet::kDrawing);
+    main.NewLine(CPoint(190000, 140000), CPoint(199000, 140000));
+    CArchive ar;
+    CSchematicFile::Write(ar, header, main, nullptr);
+    const auto path = env / "big.dcd";
+    WriteBytes(path, ar.Bytes());
+
+    CVIREODoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    EXPECT_GT(doc.TitleSheet().GetItemCount(), 0);
+    EXPECT_EQ(doc.Header().width, 200000);
+    EXPECT_EQ(doc.Header().height, 150000);
+    EXPECT_FALSE(doc.IsModified());
+    ASSERT_TRUE(doc.Save());
+    CVIREODoc again;
+    ASSERT_TRUE(again.OnOpenDocument(path));
+    EXPECT_EQ(again.Header().width, 200000);
+    EXPECT_EQ(again.Header().height, 150000);
+    EXPECT_EQ(again.Header().sizeCode, 0);
+}
+
+TEST(Document, SaveAsksBeforeOverwritingAnOutsideChange)
+{
+    CAppTestEnv env;
+    const auto path = env / "shared.dcd";
+    WriteBytes(path, SampleSchematic(6));
+    CVIREODoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    // Unchanged on disk: no question.
+    ASSERT_TRUE(doc.Save());
+    EXPECT_TRUE(env->questions.empty());
+
+    // Another program writes the sheet (a rename, as careful writers do).
+    const auto outside = env / "outside.dcd";
+    CAppTestEnv::WriteFile(outside, "changed elsewhere");
+    std::filesystem::rename(outside, path);
+    env->answers = {CHost::IDCANCEL, CHost::IDNO, CHost::IDYES};
+    EXPECT_FALSE(doc.Save());  // cancel
+    EXPECT_FALSE(doc.TakeSaveAsRequest());
+    EXPECT_EQ(CAppTestEnv::ReadFile(path), "changed elsewhere");
+    EXPECT_FALSE(doc.Save());  // save under another name
+    EXPECT_TRUE(doc.TakeSaveAsRequest());
+    EXPECT_FALSE(doc.TakeSaveAsRequest());
+    EXPECT_EQ(CAppTestEnv::ReadFile(path), "changed elsewhere");
+    ASSERT_TRUE(doc.Save());  // overwrite
+    ASSERT_EQ(env->questions.size(), 3u);
+    EXPECT_EQ(env->questions[0].buttons, CHost::YesNoCancel);
+    EXPECT_EQ(env->questions[0].defaultAnswer, CHost::IDCANCEL);
+    CVIREODoc again;
+    ASSERT_TRUE(again.OnOpenDocument(path));
+    EXPECT_TRUE(again.MainSheet() == doc.MainSheet());
+    // After its own save the document knows the file again.
+    ASSERT_TRUE(doc.Save());
+    EXPECT_EQ(env->questions.size(), 3u);
+}
+
 TEST(Document, AutosaveGoesToItsOwnFiles)
 {
     CAppTestEnv env;
@@ -193,7 +293,8 @@ TEST(Document, AutosaveGoesToItsOwnFiles)
     other.OnNewDocument(1);
     // Two unnamed documents with one title never share a file.
     const CAutosavePlan p1 = unnamed.PlanAutosave(), p2 = other.PlanAutosave();
-    EXPECT_EQ(p1.target.parent_path(), env.data());
+    // ... and never in the data folder, which may be shared: the user's own.
+    EXPECT_EQ(p1.target.parent_path(), env.state());
     EXPECT_NE(p1.target, p2.target);
 
     CSheet wire;
@@ -226,17 +327,45 @@ TEST(Document, AutosaveGoesToItsOwnFiles)
     ASSERT_TRUE(named.Save());
     EXPECT_FALSE(CVIREODoc::FindNewerAutosave(path).has_value());
 
-    // FileUpdate with an empty folder: the data folder, not the root.
+    // FileUpdate: copies of equally named sheets, a user's file of that name
+    // and the document itself are never written over.  An empty folder means
+    // the user's state folder, not the root.
     Profile().WriteInt("FileSave", "FileUpdate", 1);
-    EXPECT_EQ(named.PlanAutosave().target, env.data() / "n.dcd");
+    const std::filesystem::path copy = named.PlanAutosave().target;
+    EXPECT_EQ(copy.parent_path(), env.state());
+    std::filesystem::create_directories(env / "b");
+    WriteBytes(env / "b" / "n.dcd", SampleSchematic(8));
+    CVIREODoc twin;
+    ASSERT_TRUE(twin.OnOpenDocument(env / "b" / "n.dcd"));
+    EXPECT_NE(twin.PlanAutosave().target, copy);
+    EXPECT_NE(copy.filename(), "n.dcd");
+    Profile().WriteString("FileSave", "SaveFolder", CString((env / "").string()));
+    EXPECT_NE(named.PlanAutosave().target, path);
+    EXPECT_EQ(named.PlanAutosave().target.parent_path(), path.parent_path());
+    // Saving, also under another name, and discarding remove the copies.
+    named.AddItems(wire);
+    named.AddItems(wire);
+    ASSERT_TRUE(named.Autosave());
+    const std::filesystem::path written = named.PlanAutosave().target;
+    ASSERT_TRUE(std::filesystem::exists(written));
+    ASSERT_TRUE(named.OnSaveDocument(env / "renamed.dcd"));
+    EXPECT_FALSE(std::filesystem::exists(written));
+    unnamed.AddItems(wire);
+    unnamed.AddItems(wire);
+    ASSERT_TRUE(unnamed.Autosave());
+    const std::filesystem::path unnamedCopy = unnamed.PlanAutosave().target;
+    ASSERT_TRUE(std::filesystem::exists(unnamedCopy));
+    unnamed.DiscardAutosave();
+    EXPECT_FALSE(std::filesystem::exists(unnamedCopy));
+    Profile().WriteString("FileSave", "SaveFolder", CString());
     // Read-only documents and folders are skipped.
     Profile().WriteInt("FileSave", "FileUpdate", 0);
-    chmod(path.c_str(), 0444);
+    chmod(named.GetPathName().c_str(), 0444);
     EXPECT_TRUE(named.PlanAutosave().target.empty());
-    chmod(path.c_str(), 0644);
-    chmod(env.data().c_str(), 0555);
+    chmod(named.GetPathName().c_str(), 0644);
+    chmod(env.state().c_str(), 0555);
     EXPECT_TRUE(unnamed.PlanAutosave().target.empty());
-    chmod(env.data().c_str(), 0755);
+    chmod(env.state().c_str(), 0755);
 }
 
 TEST(Document, OpeningAReadOnlyFileWithAutosaveTellsOnce)

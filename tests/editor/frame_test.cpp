@@ -106,3 +106,41 @@ TEST(EditorFrame, DroppedFilesOpenWithTheProjectFirst)
     EXPECT_EQ(env.app->ProjectPath(), env.Demo("demo.dpj").string());
     EXPECT_EQ(env.frame->ActiveChild()->Document().GetPathName().filename(), "sample.dcd");
 }
+
+TEST(EditorFrame, JapaneseFolderAndFileNames)
+{
+    // File names are UTF-8 on the file system: a sheet and a project in a
+    // Japanese folder open, show their names, enter the recent lists as the
+    // same paths, and the project dialog writes the project itself.
+    CEditorEnv env;
+    const std::filesystem::path folder = env.Dir() / "回路";
+    std::filesystem::create_directories(folder);
+    std::filesystem::copy(env.Demo("power.dcd"), folder / "電源.dcd");
+    const QString sheet = QString::fromStdString((folder / "電源.dcd").string());
+    ASSERT_TRUE(env.frame->OpenFile(sheet));
+    EXPECT_TRUE(env.frame->ActiveChild()->windowTitle().contains(QStringLiteral("電源.dcd")))
+        << env.frame->ActiveChild()->windowTitle().toStdString();
+    env.app->RecentSheets().Load();
+    EXPECT_EQ(env.app->RecentSheets().Newest().str(), sheet.toStdString());
+
+    const std::string project = (folder / "設計.dpj").string();
+    std::string error;
+    ASSERT_TRUE(CProjectFile::Write(project, {{(folder / "電源.dcd").string(), true}}, error)) << error;
+    env.app->RecentProjects().Add(CString(project));
+    env.app->RecentProjects().Store();
+    CDlgProject dialog(*env.app, env.frame.get());
+    EXPECT_EQ(dialog.ProjectCombo()->currentText(), QString::fromStdString(project));
+    ASSERT_EQ(dialog.SheetList()->count(), 1);
+    dialog.SheetList()->item(0)->setCheckState(Qt::Unchecked);
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(env.app->ProjectPath(), project);
+    std::vector<std::string> sheets;
+    ASSERT_EQ(CProjectFile::ReadFileList(project, true, true, sheets), 1);
+    EXPECT_EQ(sheets[0], "0:" + (folder / "電源.dcd").string());
+    // Nothing else was written beside it.
+    int files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder))
+        ++files;
+    EXPECT_EQ(files, 2);
+}

@@ -14,8 +14,8 @@
 
 #include "base/codepage.h"
 #include "base/messages.h"
-#include "library/libraryrecords.h"
 #include "libfixture.h"
+#include "library/libraryrecords.h"
 #include "sheet/sheet.h"
 
 using namespace libbytes;
@@ -47,17 +47,17 @@ Bytes PartBytes(const CPart& part)
     return ar.Bytes();
 }
 
-}  // namespace
+} // namespace
 
 TEST_F(LibraryTest, ReadsRecordsAsLaidDown)
 {
     // A tag 200 record (gates in part format 6), a record of an unknown kind,
     // a multi-gate tag 202 record and a later record whose name differs only
     // in case: the first record of a name wins, names compare without case.
-    Put("parts.lib", Library({Record(200, "OLD", {Part("OLD")}),
-                              RawRecord(300, "JUNK", 3, {1, 2, 3}),
-                              Record(202, "Quad", {Part("GA", 4, 1, 0, "U?A"), Part("GB", 4, 2, 2, "U?B")}),
-                              Record(202, "QUAD", {Part("SHADOW")})}));
+    Put("parts.lib",
+        Library({Record(200, "OLD", {Part("OLD")}), RawRecord(300, "JUNK", 3, {1, 2, 3}),
+                 Record(202, "Quad", {Part("GA", 4, 1, 0, "U?A"), Part("GB", 4, 2, 2, "U?B")}),
+                 Record(202, "QUAD", {Part("SHADOW")})}));
     CLibrary lib;
     lib.SetLibraryName(CString(Path("parts.lib")));
     ASSERT_EQ(lib.ReadFile(), 1);
@@ -65,7 +65,8 @@ TEST_F(LibraryTest, ReadsRecordsAsLaidDown)
     const struct {
         const char* package;
         std::vector<std::string> gates;
-    } cases[] = {{"quad", {"GA", "GB"}}, {"old", {"OLD"}}, {"", {"OLD"}}, {"JUNK", {}}, {"none", {}}};
+    } cases[] = {
+        {"quad", {"GA", "GB"}}, {"old", {"OLD"}}, {"", {"OLD"}}, {"JUNK", {}}, {"none", {}}};
     for (const auto& c : cases) {
         CSheet sheet;
         lib.SetPackageName(c.package);
@@ -76,7 +77,8 @@ TEST_F(LibraryTest, ReadsRecordsAsLaidDown)
 
     // GetPart: index 0 and an index past the package give the first gate.
     CPart part;
-    for (const auto& [index, name] : std::vector<std::pair<int, std::string>>{{2, "GB"}, {0, "GA"}, {9, "GA"}}) {
+    for (const auto& [index, name] :
+         std::vector<std::pair<int, std::string>>{{2, "GB"}, {0, "GA"}, {9, "GA"}}) {
         ASSERT_EQ(lib.GetPart(part, CString(Path("parts.lib")), "Quad", index), 1);
         EXPECT_EQ(part.GetPartName().str(), name);
     }
@@ -134,7 +136,8 @@ TEST_F(LibraryTest, WriterLayout)
     lib.SetPackageName("SECOND");
     ASSERT_TRUE(lib.WritePart(&one));
     const Bytes after = Get("new.lib");
-    const Bytes record = PackageRecordBytes("SECOND", {one.GetNextPart(pos = one.GetFirstPartPos())});
+    const Bytes record =
+        PackageRecordBytes("SECOND", {one.GetNextPart(pos = one.GetFirstPartPos())});
     ASSERT_EQ(after.size(), before + record.size());
     EXPECT_TRUE(std::equal(record.begin(), record.end(), after.begin() + long(before - 4)));
 
@@ -167,7 +170,7 @@ TEST_F(LibraryTest, ReplaceAndDeleteEveryRecordOfTheName)
     // write that keeps the old file as the backup.
     const Bytes old = Get("p.lib");
     ASSERT_TRUE(lib.DelPart(false, false));
-    EXPECT_EQ(Get("p.lib"), old);  // memory only
+    EXPECT_EQ(Get("p.lib"), old); // memory only
     CSheet gates;
     ASSERT_TRUE(lib.WritePart(&SheetOf(gates, {"A-replaced"})));
     EXPECT_EQ(Get("p.lbk"), old);
@@ -190,9 +193,14 @@ TEST_F(LibraryTest, ReplaceAndDeleteEveryRecordOfTheName)
 TEST_F(LibraryTest, MissingLibraryAsksWithNoAsDefault)
 {
     CLibrary lib;
-    lib.SetLibraryName(CString(Path("gone.lib. ")));  // trailing blanks and dots go
+    lib.SetLibraryName(CString(Path("gone.lib  "))); // trailing blanks go
     EXPECT_EQ(lib.GetLibraryName().str(), Path("gone.lib"));
     EXPECT_EQ(lib.GetIndexName().str(), Path("gone.dix"));
+    // A final dot names another file here: it is kept, not stripped to reach "gone.lib".
+    CLibrary dotted;
+    dotted.SetLibraryName(CString(Path("gone.lib.")));
+    EXPECT_EQ(dotted.GetLibraryName().str(), Path("gone.lib."));
+    EXPECT_NE(dotted.GetBackUpName().str(), Path("gone.lbk"));
     EXPECT_EQ(lib.ReadFile(), 0);
     ASSERT_EQ(host->questions.size(), 1u);
     EXPECT_EQ(host->questions[0].defaultAnswer, CHost::IDNO);
@@ -287,7 +295,7 @@ TEST_F(LibraryTest, FilesOver2GiBAreRefused)
     {
         FILE* f = std::fopen(Path("big.lib").c_str(), "w");
         ASSERT_NE(f, nullptr);
-        ASSERT_EQ(::ftruncate(fileno(f), off_t(1) << 31), 0);  // sparse: no disk space used
+        ASSERT_EQ(::ftruncate(fileno(f), off_t(1) << 31), 0); // sparse: no disk space used
         std::fclose(f);
     }
     CLibrary lib;
@@ -348,7 +356,9 @@ TEST_F(LibraryTest, FailedWriteKeepsLibraryBackupAndIndex)
     EXPECT_EQ(Get("f.lbk"), oldBackup);
     EXPECT_TRUE(Exists("f.dix"));
     // No temporary file is left behind.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()), 3);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                            std::filesystem::directory_iterator()),
+              3);
 
     // The same write with room succeeds: backup of the old file, index gone.
     ASSERT_TRUE(lib.WritePart(&gates));
@@ -398,7 +408,7 @@ TEST_F(LibraryTest, ImageCacheFollowsTheFile)
 {
     Put("c.lib", Library({Record(202, "A", {Part("A")})}));
     const auto first = CachedLibraryImage(dir / "c.lib");
-    EXPECT_EQ(CachedLibraryImage(dir / "c.lib"), first);  // not read again
+    EXPECT_EQ(CachedLibraryImage(dir / "c.lib"), first); // not read again
     Put("c.lib", Library({Record(202, "B", {Part("B")}), Record(202, "C", {Part("C")})}));
     const auto second = CachedLibraryImage(dir / "c.lib");
     ASSERT_NE(second, first);
@@ -426,7 +436,8 @@ TEST(LibraryImage, FindAgreesWithALiteralWalk)
         const int n = int(random() % 12);
         for (int i = 0; i < n; ++i) {
             const char* name = names[random() % std::size(names)];
-            records.push_back(random() % 5 == 0 ? RawRecord(77, name, 0, {}) : Record(202, name, {Part(name)}));
+            records.push_back(random() % 5 == 0 ? RawRecord(77, name, 0, {})
+                                                : Record(202, name, {Part(name)}));
         }
         const CLibraryImage image(Library(records));
         for (const char* wanted : names) {

@@ -7,6 +7,9 @@
 #include <cstdlib>
 
 #include "base/codepage.h"
+#include "base/exception.h"
+#include "base/fileio.h"
+#include "library/libraryimage.h"
 #include "library/library.h"
 #include "libfixture.h"
 #include "sheet/sheet.h"
@@ -158,4 +161,31 @@ TEST_F(TextLibraryTest, PackagesWithoutGatesAreNotWritten)
     lib.SetLibraryName(CString(Path("t.lib")));
     ASSERT_EQ(lib.ReadAsciiFile(CString(Path("t.txt"))), 1);
     EXPECT_EQ(Get("t.lib"), Bytes());
+}
+
+// What fuzzing found: both directions of the conversion agree on what the
+// text form can hold.
+TEST(TextLibraryRegressions, WhatOneDirectionAcceptsTheOtherWrites)
+{
+    auto read = [](const char* name) {
+        const std::string path = std::string(VIREO_TEST_DATA) + "/regress/" + name;
+        return ReadFileBytes(path);
+    };
+    // A text ending in half a double-byte character is refused when read,
+    // at its package's "Part" line, instead of failing on the way back.
+    const textlib::ParseResult text = textlib::Parse(read("fuzz_textlib-crash.txt"));
+    if (text.status == textlib::ParseResult::Ok)
+        EXPECT_NO_THROW(textlib::Write(CLibraryImage(text.library), "2000/01/01 00:00:00"));
+    else
+        EXPECT_EQ(text.status, textlib::ParseResult::FormatError);
+
+    // A clean library holding a NUL byte in a text keeps the clear refusal.
+    const CLibraryImage image(read("fuzz_library-crash.lib"));
+    ASSERT_FALSE(image.IsDamaged());
+    try {
+        textlib::Write(image, "2000/01/01 00:00:00");
+        ADD_FAILURE() << "a NUL byte was written into the text form";
+    } catch (const CArchiveException& e) {
+        EXPECT_NE(std::string(e.what()).find("NUL byte"), std::string::npos) << e.what();
+    }
 }

@@ -1,7 +1,7 @@
 #include "library/library.h"
 
-#include <cerrno>
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cstring>
 
@@ -29,13 +29,14 @@ bool EndsWithNoCase(const CString& s, const char* suffix)
 
 const std::shared_ptr<const CLibraryImage>& EmptyImage()
 {
-    static const std::shared_ptr<const CLibraryImage> empty = std::make_shared<const CLibraryImage>();
+    static const std::shared_ptr<const CLibraryImage> empty =
+        std::make_shared<const CLibraryImage>();
     return empty;
 }
 
 constexpr const char* kListSection = "Library File List";
 
-}  // namespace
+} // namespace
 
 std::filesystem::path LibraryFilePath(const CString& name)
 {
@@ -50,7 +51,9 @@ bool IsReadOnlyFile(const std::filesystem::path& path)
     return (st.st_mode & S_IWUSR) == 0 || ::access(path.c_str(), W_OK) != 0;
 }
 
-CLibrary::CLibrary() : m_image(EmptyImage()) {}
+CLibrary::CLibrary() : m_image(EmptyImage())
+{
+}
 
 CLibrary::~CLibrary() = default;
 
@@ -59,20 +62,20 @@ CLibrary::~CLibrary() = default;
 void CLibrary::SetLibraryName(const CString& path)
 {
     CString name = path;
-    while (!name.IsEmpty() && (name.Right(1) == " " || name.Right(1) == "."))
+    // A final dot is part of the name here (a different file than the name
+    // without it); dropping it would read or overwrite that other file.
+    while (!name.IsEmpty() && name.Right(1) == " ")
         name = name.Left(name.GetLength() - 1);
     m_libraryName = name;
-    m_indexName = EndsWithNoCase(name, ".LIB") ? name.Left(name.GetLength() - 4) + ".dix" : name + ".dix";
+    m_indexName =
+        EndsWithNoCase(name, ".LIB") ? name.Left(name.GetLength() - 4) + ".dix" : name + ".dix";
 }
 
 CString CLibrary::GetBackUpName() const
 {
     if (EndsWithNoCase(m_libraryName, ".LIB"))
         return m_libraryName.Left(m_libraryName.GetLength() - 4) + ".lbk";
-    CString name = m_libraryName;
-    if (name.Right(1) == ".")
-        name = name.Left(name.GetLength() - 1);
-    return name + ".lbk";
+    return m_libraryName + ".lbk";
 }
 
 std::filesystem::path CLibrary::LibraryPath() const
@@ -86,12 +89,48 @@ void CLibrary::Report(const CString& text)
     Host().Message(text, CHost::Error);
 }
 
+bool CLibrary::CheckIntact()
+{
+    if (!m_image->IsDamaged())
+        return true;
+    ReportDamaged(m_image->Damage());
+    return false;
+}
+
 void CLibrary::ReportDamaged(const std::string& reason)
 {
     Report(libmsg::Damaged(m_libraryName, reason));
 }
 
 // --- reading -------------------------------------------------------------------------------------
+
+bool CLibrary::HoldsLock() const
+{
+    return m_lock.IsLocked() && m_lock.Target() == WriteTarget(LibraryPath());
+}
+
+bool CLibrary::LockForUpdate()
+{
+    if (HoldsLock())
+        return m_updateLock = true;
+    try {
+        m_lock.Lock(LibraryPath());
+    } catch (const CFileException& e) {
+        ReportFileError(e, false);
+        return false;
+    }
+    return m_updateLock = true;
+}
+
+void CLibrary::ReportFileError(const CFileException& e, bool creating, const CString& name)
+{
+    const CString file = name.IsEmpty() ? m_libraryName : name;
+    if (std::string(e.what()) == kBeingChanged)
+        Report(libmsg::BeingChanged(file));
+    else
+        Report(creating ? libmsg::CannotCreate(file, e.what())
+                        : libmsg::CannotOpen(file, e.what()));
+}
 
 int CLibrary::ReadFile()
 {
@@ -110,14 +149,23 @@ int CLibrary::ReadFile()
             return 0;
         }
         // Only a library that is not there at all may be created here.
-        if (Host().Ask(libmsg::NotFoundCreate(m_libraryName), CHost::YesNo, CHost::IDNO) != CHost::IDYES)
+        if (Host().Ask(libmsg::NotFoundCreate(m_libraryName), CHost::YesNo, CHost::IDNO) !=
+            CHost::IDYES)
             return 0;
-        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
-        if (fd < 0) {
-            Report(libmsg::CannotCreate(m_libraryName, std::strerror(errno)));
+        try {
+            if (HoldsLock()) {
+                m_lock.Replace({});
+            } else {
+                const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
+                if (fd < 0)
+                    throw CFileException(path.string(), std::strerror(errno));
+                ::close(fd);
+            }
+        } catch (const CFileException& e) {
+            ReportFileError(e, true);
             return 0;
         }
-        ::close(fd);
+        m_readIdentity = CFileIdentity::Of(path);
         m_loaded = true;
         return 1;
     }
@@ -125,25 +173,30 @@ int CLibrary::ReadFile()
         Report(libmsg::CannotOpen(m_libraryName, "it is a folder"));
         return 0;
     }
-    if (st.st_size > INT32_MAX) {
-        ReportDamaged("larger than 2 GiB");
-        return 0;
-    }
+    return LoadImage() ? 1 : 0;
+}
+
+bool CLibrary::LoadImage()
+{
+    const std::filesystem::path path = LibraryPath();
+    // Taken before the read: a change between the two is then seen as one.
+    m_readIdentity = CFileIdentity::Of(path);
     try {
         m_image = CachedLibraryImage(path);
     } catch (const CFileException& e) {
-        Report(libmsg::CannotOpen(m_libraryName, e.what()));
-        return 0;
+        ReportFileError(e, false);
+        return false;
     }
     m_loaded = true;
-    return 1;
+    return true;
 }
 
 bool CLibrary::ReadTruePartName(CString& alias)
 {
     if (!EndsWithNoCase(m_libraryName, ".LIB"))
         return false;
-    const std::shared_ptr<const CAliasTable> table = CachedAliasTable(FindAliasTable(LibraryPath()));
+    const std::shared_ptr<const CAliasTable> table =
+        CachedAliasTable(FindAliasTable(LibraryPath()));
     CString trueName;
     if (!table || !table->Resolve(m_packageName, trueName, alias))
         return false;
@@ -243,21 +296,11 @@ bool CLibrary::EnsureImage()
     std::error_code ec;
     if (!std::filesystem::exists(path, ec)) {
         m_image = EmptyImage();
+        m_readIdentity = CFileIdentity();
         m_loaded = true;
         return true;
     }
-    if (std::filesystem::file_size(path, ec) > uintmax_t(INT32_MAX) && !ec) {
-        ReportDamaged("larger than 2 GiB");
-        return false;
-    }
-    try {
-        m_image = CachedLibraryImage(path);
-    } catch (const CFileException& e) {
-        Report(libmsg::CannotOpen(m_libraryName, e.what()));
-        return false;
-    }
-    m_loaded = true;
-    return true;
+    return LoadImage();
 }
 
 bool CLibrary::DelPart(bool ask, bool write)
@@ -333,18 +376,31 @@ bool CLibrary::Commit(std::vector<uint8_t> bytes)
         Report(libmsg::CannotCreate(m_libraryName, "larger than 2 GiB"));
         return false;
     }
+    if (!HoldsLock()) {
+        if (!LockForUpdate())
+            return false;
+        // Taken for this write only.
+        m_updateLock = false;
+        // Read without the lock: another program may have written since.
+        if (m_loaded && !CFileIdentity::Of(path).Same(m_readIdentity)) {
+            Report(libmsg::BeingChanged(m_libraryName));
+            return false;
+        }
+    }
     try {
         // The new content is complete on disk before the backup is taken, and
         // the library is replaced in one rename: a failure at any step leaves
         // the library and its backup as they were.
-        CPendingFile pending(path, bytes);
-        MakeBackUp();
-        pending.Commit();
+        m_lock.Replace(bytes, [this] { MakeBackUp(); });
     } catch (const CFileException& e) {
-        Report(libmsg::CannotCreate(FromUtf8(e.m_path), e.what()));
+        const bool library = e.m_path == path.string() || e.m_path == m_lock.Target().string();
+        ReportFileError(e, true, library ? CString() : FromUtf8(e.m_path));
         return false;
     }
     RemoveIndex();
+    m_readIdentity = m_lock.Identity();
+    if (!m_updateLock)
+        m_lock.Unlock();
     m_image = std::make_shared<const CLibraryImage>(std::move(bytes));
     m_loaded = true;
     RememberLibraryImage(path, m_image);
@@ -399,10 +455,14 @@ bool CLibrary::ReadIndex(std::vector<CLibIndexEntry>& entries) const
     struct stat ist, lst;
     if (::stat(index.c_str(), &ist) != 0 || !S_ISREG(ist.st_mode) || ist.st_size > INT32_MAX)
         return false;
-    // An index older than its library does not describe it.
+    // An index older than its library does not describe it.  The status
+    // change time counts too: a library put back with "mv" or "cp -p" keeps
+    // an old modification time, but its status change time is new.
+    auto older = [](const struct timespec& a, const struct timespec& b) {
+        return a.tv_sec < b.tv_sec || (a.tv_sec == b.tv_sec && a.tv_nsec < b.tv_nsec);
+    };
     if (::stat(LibraryPath().c_str(), &lst) == 0 &&
-        (ist.st_mtim.tv_sec < lst.st_mtim.tv_sec ||
-         (ist.st_mtim.tv_sec == lst.st_mtim.tv_sec && ist.st_mtim.tv_nsec < lst.st_mtim.tv_nsec)))
+        (older(ist.st_mtim, lst.st_mtim) || older(ist.st_mtim, lst.st_ctim)))
         return false;
     std::vector<uint8_t> bytes;
     try {
@@ -438,7 +498,8 @@ int CLibrary::SetPartNameList(CString& line)
     for (const CString& library : ReadLibraryList()) {
         if (!EndsWithNoCase(library, ".LIB"))
             continue;
-        const std::shared_ptr<const CAliasTable> table = CachedAliasTable(FindAliasTable(LibraryFilePath(library)));
+        const std::shared_ptr<const CAliasTable> table =
+            CachedAliasTable(FindAliasTable(LibraryFilePath(library)));
         if (table && table->FindLine(m_packageName, line))
             return 1;
     }
@@ -449,7 +510,8 @@ const std::vector<CString>& CLibrary::ReadLibraryList()
 {
     m_libraryList.clear();
     for (int i = 1;; ++i) {
-        const CString value = Profile().GetString(kListSection, CString::Formatted("File%d", i).c_str());
+        const CString value =
+            Profile().GetString(kListSection, CString::Formatted("File%d", i).c_str());
         if (value.IsEmpty())
             break;
         m_libraryList.push_back(value);
@@ -459,16 +521,25 @@ const std::vector<CString>& CLibrary::ReadLibraryList()
 
 void CLibrary::WriteLibraryList()
 {
-    // The section holds other settings ("Index"): only the file keys go.
-    // Keys after a gap are not read, but would come back once the gap is
-    // filled, so they go too.
-    const CString absent("\x01");
-    const int last = std::max<int>(int(m_libraryList.size()) + 1, 256);
-    for (int i = 1; i <= last; ++i) {
-        const std::string key = CString::Formatted("File%d", i).str();
-        if (!(Profile().GetString(kListSection, key.c_str(), absent) == absent))
-            Profile().DeleteKey(kListSection, key.c_str());
-    }
-    for (size_t i = 0; i < m_libraryList.size(); ++i)
-        Profile().WriteString(kListSection, CString::Formatted("File%d", int(i + 1)).c_str(), m_libraryList[i]);
+    std::string error;
+    const bool written = Profile().Update(
+        [this] {
+            // The section holds other settings ("Index"): only the file keys go.
+            // Keys after a gap are not read, but would come back once the gap is
+            // filled, so they go too.
+            const CString absent("\x01");
+            const int last = std::max<int>(int(m_libraryList.size()) + 1, 256);
+            for (int i = 1; i <= last; ++i) {
+                const std::string key = CString::Formatted("File%d", i).str();
+                if (!(Profile().GetString(kListSection, key.c_str(), absent) == absent))
+                    Profile().DeleteKey(kListSection, key.c_str());
+            }
+            for (size_t i = 0; i < m_libraryList.size(); ++i)
+                Profile().WriteString(kListSection,
+                                      CString::Formatted("File%d", int(i + 1)).c_str(),
+                                      m_libraryList[i]);
+        },
+        error);
+    if (!written)
+        Report(libmsg::CannotCreate(FromUtf8(error)));
 }

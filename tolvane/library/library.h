@@ -9,6 +9,12 @@
 // alias table resolves other names of a package; the text library is the
 // editable form of a whole library.
 //
+// A caller that is going to change a library calls LockForUpdate before it
+// reads it: the library stays locked (see CFileLock) until the object goes,
+// so no other program's write falls between the read and the write, and a
+// second writer waits or fails clearly.  A write without that lock is still
+// checked: when the file is no longer the one that was read, it is refused.
+//
 // Nothing on disk changes until the new content is complete: every write
 // builds the whole new file, puts it beside the library, makes the backup
 // copy, and only then renames it over the library; the index is removed
@@ -22,6 +28,8 @@
 #include <string>
 #include <vector>
 
+#include "base/exception.h"
+#include "base/filelock.h"
 #include "base/string.h"
 #include "library/libraryimage.h"
 #include "library/libraryindex.h"
@@ -37,7 +45,7 @@ public:
     CLibrary& operator=(const CLibrary&) = delete;
 
     // --- names -----------------------------------------------------------------------------
-    // Sets the library file name (trailing blanks and dots removed) and
+    // Sets the library file name (trailing blanks removed) and
     // derives the index file name.
     void SetLibraryName(const CString& path);
     CString GetLibraryName() const { return m_libraryName; }
@@ -47,6 +55,9 @@ public:
     CString GetBackUpName() const;
 
     // --- reading -----------------------------------------------------------------------------
+    // Locks the library (of the name set) for a read-modify-write by this
+    // object; reported, false when another program keeps it.
+    bool LockForUpdate();
     // Loads the library image.  A missing library leads to the create
     // question (default No).  1 when an image is loaded.
     int ReadFile();
@@ -101,6 +112,9 @@ public:
     int ReadAsciiFile(const CString& textPath);
 
     // --- state -----------------------------------------------------------------------------------
+    // False (reported) when the loaded image is damaged: a change must not
+    // be offered on a library whose end is not known.
+    bool CheckIntact();
     const CLibraryImage& Image() const { return *m_image; }
     // True when the last operation failed with a message (damaged or
     // unreadable file, refused write).
@@ -111,6 +125,8 @@ private:
     bool ReadTruePartName(CString& alias);
     // Reads the image from disk for a write when ReadFile was not called.
     bool EnsureImage();
+    // Reads the existing library file into the image.
+    bool LoadImage();
     // Replaces the library file with bytes, with the backup copy, and makes
     // them the image.  Reports and returns false when it cannot.
     bool Commit(std::vector<uint8_t> bytes);
@@ -119,6 +135,9 @@ private:
     void MakeBackUp();
     void RemoveIndex();
     void ReportDamaged(const std::string& reason);
+    // Reports a file error of the library (or, with name, of another file).
+    void ReportFileError(const CFileException& e, bool creating, const CString& name = CString());
+    bool HoldsLock() const;
     void Report(const CString& text);
 
     CString m_libraryName;
@@ -128,6 +147,14 @@ private:
     bool m_loaded = false;
     bool m_failed = false;
     std::vector<CString> m_libraryList;
+    // Held from the read of the library to the end of the object's job, so
+    // that no other writer's change falls between its read and its write.
+    CFileLock m_lock;
+    // Whether the lock was asked for (and is kept to the end of the job) or
+    // only taken for one write.
+    bool m_updateLock = false;
+    // The file the image was read from, for the check before a write.
+    CFileIdentity m_readIdentity;
 };
 
 // The file-system path of a library name (CP932 inside, UTF-8 on disk).

@@ -37,7 +37,7 @@ CString GateLabel(const CPart& gate)
     return gate.GetRefName().IsEmpty() ? gate.GetPartName() : gate.GetRefName();
 }
 
-}  // namespace
+} // namespace
 
 bool OpenLibrary(CLibrary& library, const CString& path, bool mayCreate)
 {
@@ -52,7 +52,9 @@ bool OpenLibrary(CLibrary& library, const CString& path, bool mayCreate)
 
 Result ReadPackage(CLibrary& library, const CString& path, const CString& package, CSheet& gates)
 {
-    if (!OpenLibrary(library, path, false))
+    // Every caller changes the library afterwards: it stays locked from here.
+    library.SetLibraryName(path);
+    if (!library.LockForUpdate() || !OpenLibrary(library, path, false) || !library.CheckIntact())
         return Result::Failed;
     if (package.IsEmpty())
         return Result::NotFound;
@@ -76,8 +78,8 @@ Result DeletePackage(const CString& path, const CString& package)
 }
 
 // The gates of a package when it has the given gate (1-based).
-Result ReadWithGate(CLibrary& library, const CString& path, const CString& package, int gate, CSheet& gates,
-                    std::vector<const CPart*>& all)
+Result ReadWithGate(CLibrary& library, const CString& path, const CString& package, int gate,
+                    CSheet& gates, std::vector<const CPart*>& all)
 {
     if (const Result r = ReadPackage(library, path, package, gates); r != Result::Done)
         return r;
@@ -92,7 +94,8 @@ Result DeleteGate(const CString& path, const CString& package, int gate)
     std::vector<const CPart*> all;
     if (const Result r = ReadWithGate(library, path, package, gate, gates, all); r != Result::Done)
         return r;
-    if (Host().Ask(libmsg::WillDelete(GateLabel(*all[size_t(gate - 1)])), CHost::OKCancel) != CHost::IDOK)
+    if (Host().Ask(libmsg::WillDelete(GateLabel(*all[size_t(gate - 1)])), CHost::OKCancel) !=
+        CHost::IDOK)
         return Result::Cancelled;
     CSheet rest;
     for (size_t i = 0; i < all.size(); ++i)
@@ -101,19 +104,21 @@ Result DeleteGate(const CString& path, const CString& package, int gate)
     return Replace(library, library.GetPackageName(), rest);
 }
 
-Result CopyPackage(const CString& source, const CString& destination, const CString& package, bool move)
+Result CopyPackage(const CString& source, const CString& destination, const CString& package,
+                   bool move)
 {
     CLibrary from;
     from.SetLibraryName(source);
     CLibrary to;
     to.SetLibraryName(destination);
     std::error_code ec;
-    if (std::filesystem::equivalent(LibraryFilePath(from.GetLibraryName()), LibraryFilePath(to.GetLibraryName()), ec))
+    if (std::filesystem::equivalent(LibraryFilePath(from.GetLibraryName()),
+                                    LibraryFilePath(to.GetLibraryName()), ec))
         return Result::SameLibrary;
     CSheet gates;
     if (const Result r = ReadPackage(from, source, package, gates); r != Result::Done)
         return r;
-    if (!OpenLibrary(to, destination, true))
+    if (!to.LockForUpdate() || !OpenLibrary(to, destination, true) || !to.CheckIntact())
         return Result::Failed;
     if (to.Image().Find(package) &&
         Host().Ask(libmsg::AlreadyExists(package), CHost::YesNo) != CHost::IDYES)
@@ -159,4 +164,4 @@ Result WriteBackGate(const CString& path, const CString& package, int gate, cons
     return Replace(library, library.GetPackageName(), updated);
 }
 
-}  // namespace libbrowser
+} // namespace libbrowser

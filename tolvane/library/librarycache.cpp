@@ -16,6 +16,8 @@ struct Entry {
     std::string path;
     off_t size;
     struct timespec mtime;
+    struct timespec ctime;
+    dev_t device;
     ino_t inode;
     std::shared_ptr<const CLibraryImage> image;
 };
@@ -44,20 +46,22 @@ std::string Key(const std::filesystem::path& path)
 
 bool SameStatus(const Entry& e, const struct stat& st)
 {
-    return e.size == st.st_size && e.inode == st.st_ino && e.mtime.tv_sec == st.st_mtim.tv_sec &&
-           e.mtime.tv_nsec == st.st_mtim.tv_nsec;
+    return e.size == st.st_size && e.inode == st.st_ino && e.device == st.st_dev &&
+           e.mtime.tv_sec == st.st_mtim.tv_sec && e.mtime.tv_nsec == st.st_mtim.tv_nsec &&
+           e.ctime.tv_sec == st.st_ctim.tv_sec && e.ctime.tv_nsec == st.st_ctim.tv_nsec;
 }
 
 void Put(const std::string& key, const struct stat& st, std::shared_ptr<const CLibraryImage> image)
 {
     std::list<Entry>& entries = Entries();
     entries.remove_if([&](const Entry& e) { return e.path == key; });
-    entries.push_front({key, st.st_size, st.st_mtim, st.st_ino, std::move(image)});
+    entries.push_front(
+        {key, st.st_size, st.st_mtim, st.st_ctim, st.st_dev, st.st_ino, std::move(image)});
     if (entries.size() > kMaxEntries)
         entries.pop_back();
 }
 
-}  // namespace
+} // namespace
 
 std::shared_ptr<const CLibraryImage> CachedLibraryImage(const std::filesystem::path& path)
 {
@@ -86,7 +90,8 @@ std::shared_ptr<const CLibraryImage> CachedLibraryImage(const std::filesystem::p
     return image;
 }
 
-void RememberLibraryImage(const std::filesystem::path& path, std::shared_ptr<const CLibraryImage> image)
+void RememberLibraryImage(const std::filesystem::path& path,
+                          std::shared_ptr<const CLibraryImage> image)
 {
     struct stat st;
     const std::lock_guard<std::mutex> guard(Lock());

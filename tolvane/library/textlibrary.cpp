@@ -135,6 +135,17 @@ ParseResult Parse(const std::vector<uint8_t>& text)
                 gates.push_back(scratch.GetNextPart(pos));
             if (total >= 0 && size_t(total) != gates.size())
                 return fail(totalLine);
+            // What is read here must write back to text: a text the form
+            // cannot hold (one ending in half a double-byte character) is
+            // refused at its package rather than found by the way back.
+            for (const CPart* gate : gates) {
+                try {
+                    CArchive probe;
+                    gate->SerializeText(probe);
+                } catch (const CArchiveException&) {
+                    return fail(partLine);
+                }
+            }
             // A package without gates is never written.
             if (!gates.empty()) {
                 const std::vector<uint8_t> record = PackageRecordBytes(package, gates);
