@@ -116,7 +116,9 @@ bool CPartListOptions::Store(const std::filesystem::path& project, std::string& 
     if (project.empty())
         return true;
     const std::pair<const char*, CString> values[] = {
-        {"SHEETNO", sheetNo}, {"SETNAME", setName}, {"PCBMAKE", CString::Formatted("%d", quantity)}};
+        {"SHEETNO", sheetNo},
+        {"SETNAME", setName},
+        {"PCBMAKE", CString::Formatted("%d", quantity)}};
     for (const auto& [name, value] : values)
         if (CProjectFile::ReadProperty(project, name) != value &&
             !CProjectFile::SetProperty(project, name, value, error))
@@ -281,7 +283,8 @@ CString FormatPartList(const CPartList& list, const CPartListOptions& options)
     // A record longer than 250 fields goes on over further lines, each
     // repeating the part name and value and leaving the property columns empty.
     for (const CPartListRecord& record : list.records) {
-        const std::string head = CsvField(record.key[0]).str() + "," + CsvField(record.key[1]).str();
+        const std::string head =
+            CsvField(record.key[0]).str() + "," + CsvField(record.key[1]).str();
         out += head;
         for (size_t i = 2; i < record.key.size(); ++i)
             out += "," + CsvField(record.key[i]).str();
@@ -317,7 +320,7 @@ CPartListResult RunPartListJob(const CPartListOptions& options, const CProjectJo
     }
     const std::filesystem::path path = OutputName(job.outputBase, ".csv");
     const CString text = FormatPartList(list, options);
-    if (!CommitJobOutputs({{path, TextFileBytes(text, false)}}))
+    if (!CommitJobOutputs({{path, TextFileBytes(text, false)}}, JobInputs(job)))
         return result;
     result.status = CPartListResult::Done;
     result.usedParts = list.usedParts;

@@ -189,7 +189,8 @@ Numbered NumberParts(std::vector<Item>& items, const CPartNoOptions& options, in
         CString prefix, suffix;
         int number;
         item.part->GetRefName(prefix, suffix, number);
-        auto [at, added] = table.try_emplace(keyOf(prefix, item.group), Counter{item.group, number});
+        auto [at, added] =
+            table.try_emplace(keyOf(prefix, item.group), Counter{item.group, number});
         if (!added && number > at->second.number)
             at->second.number = number;
         if (number > 0 && item.part->GetRefName().Find('?') < 0 && item.part->GetPackageMax() >= 2)
@@ -369,8 +370,7 @@ bool ResolveFull(const std::vector<CWasIsRecord>& records, DocumentFinder& finde
     int step = 0;
     const auto fault = [](const CWasIsRecord& r, const CString& detail) {
         Host().ProgressEnd();
-        Host().Message(CWasIsFault{CWasIsFault::Irregular, r.line, detail}.Message(),
-                       CHost::Error);
+        Host().Message(CWasIsFault{CWasIsFault::Irregular, r.line, detail}.Message(), CHost::Error);
         return false;
     };
     for (const CWasIsRecord& r : records) {
@@ -415,10 +415,10 @@ bool ResolveSimple(const std::vector<CWasIsPair>& pairs, DocumentFinder& finder,
         if (pair.before.CompareNoCase(pair.after) == 0)
             continue;
         if (!renamed.emplace(Cp932Upper(pair.before).str(), &pair).second) {
-            Host().Message(CWasIsFault{CWasIsFault::Irregular, pair.line,
-                                       pair.before + " is renamed twice"}
-                               .Message(),
-                           CHost::Error);
+            Host().Message(
+                CWasIsFault{CWasIsFault::Irregular, pair.line, pair.before + " is renamed twice"}
+                    .Message(),
+                CHost::Error);
             return false;
         }
     }
@@ -441,9 +441,9 @@ bool ResolveSimple(const std::vector<CWasIsPair>& pairs, DocumentFinder& finder,
         }
     for (const CWasIsPair& pair : pairs)
         if (pair.before.CompareNoCase(pair.after) != 0 && used.count(&pair) == 0)
-            Host().Message(CString::Formatted("line %d: no part is %s", pair.line,
-                                              pair.before.c_str()),
-                           CHost::Warning);
+            Host().Message(
+                CString::Formatted("line %d: no part is %s", pair.line, pair.before.c_str()),
+                CHost::Warning);
     return true;
 }
 
@@ -613,16 +613,20 @@ CPartNoResult RunPartNoJob(const CPartNoOptions& given, const CPartNoJob& job)
     if (options.mode == CPartNoOptions::kWriteTemplate) {
         const CString text = MakeTemplate(combined, job, options.simpleWasIs);
         result.status = CPartNoResult::Failed;
-        if (!job.dryRun && !CommitJobOutputs({{wasIs, TextFileBytes(text, true)}}))
+        if (!job.dryRun && !CommitJobOutputs({{wasIs, TextFileBytes(text, true)}}, JobInputs(job)))
             return result;
         result.status = CPartNoResult::Done;
         result.written = job.dryRun ? std::filesystem::path() : wasIs;
         return result;
     }
     switch (NumberParts(combined.items, options, result.counters)) {
-    case Numbered::Cancelled: return result;
-    case Numbered::Overflow: result.status = CPartNoResult::Failed; return result;
-    case Numbered::Done: break;
+    case Numbered::Cancelled:
+        return result;
+    case Numbered::Overflow:
+        result.status = CPartNoResult::Failed;
+        return result;
+    case Numbered::Done:
+        break;
     }
     // Write back in the order of the combined sheet.
     std::vector<Item> inSheetOrder = combined.items;

@@ -198,7 +198,28 @@ unnumbered parts not compared: 3 before, 3 after'
 [ "$(tr -d '\r' <changes.dws | tail -1)" = $'R10\tR1' ] || fail "diff --wasis"
 "$cli" diff --fail-on-changes p.dpj p.dpj >/dev/null || fail "diff of a design with itself"
 
-# 7. Usage errors and missing files.
+# 7. No command writes over what it reads, however the paths are spelt.
+fresh
+for args in "annotate --mode wasis-template --wasis b.txt p.dpj" \
+    "annotate --mode wasis-template --wasis $work/p/a.txt p.dpj" \
+    "diff --wasis ../p/b.txt p.dpj p.dpj" "netlist --format PADS-PCB --compo txt a.txt b.txt"; do
+    # shellcheck disable=SC2086
+    "$cli" $args >/dev/null 2>"$work/err"
+    [ $? -ne 0 ] || fail "'$args' reported success"
+    unchanged "$args"
+    cmp -s "$fixture/p.dpj" p.dpj || fail "'$args': the project was changed"
+done
+# Sheets whose names are those of the outputs.
+for args in "partlist a.csv" "netlist --format PADS-PCB a.net" "check a.log"; do
+    sheet=${args##* }
+    cp a.txt "$sheet"
+    # shellcheck disable=SC2086
+    "$cli" $args >/dev/null 2>"$work/err" && fail "'$args' wrote over its own sheet"
+    grep -q "$sheet" "$work/err" || fail "'$args': the message does not name the file"
+    cmp -s a.txt "$sheet" || fail "'$args': the sheet was replaced"
+done
+
+# 8. Usage errors and missing files.
 for args in "partlist" "partlist --bogus p.dpj" "annotate --mode nine p.dpj" \
     "annotate --start 0 p.dpj" "netindex" "check --bogus p.dpj" "diff p.dpj"; do
     # shellcheck disable=SC2086
