@@ -292,14 +292,15 @@ namespace {
 
 using Nets = CNetEngine::Nets;
 
-// A cheap test before the property look-up: a "FILE" property text starts
-// with "&FILE&" in some case.
+// Whether a part has a "FILE" property: its name is compared trimmed, as
+// every reader of properties compares it.  Only texts starting with '&' are
+// split.
 bool MayHaveFileProperty(const CPart& part)
 {
     for (const CText& text : part.Texts()) {
         const CString& s = text.GetName();
-        if (s.GetLength() > 6 && s[0] == '&' && s[5] == '&' &&
-            s.Mid(1, 4).CompareNoCase("FILE") == 0)
+        if (s.GetLength() > 5 && s[0] == '&' && text.IsProperty() &&
+            text.GetPropertyName().CompareNoCase("FILE") == 0)
             return true;
     }
     return false;
