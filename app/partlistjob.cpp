@@ -169,11 +169,17 @@ bool BuildPartList(const CSheet& parts, const CPartListOptions& options, CPartLi
     // First pass: who stays out, who is not mounted.
     Host().ProgressBegin(FromUtf8("部品表を作成中"), count * 2);
     std::unordered_set<std::string> noPartList, noMount;
+    // An unnumbered reference ("R?") names no package: only the part that
+    // carries NOPARTLIST stays out, not every other "R?".
+    std::unordered_set<const CPart*> unlisted;
     int step = 0;
     for (const CPart& part : parts.Parts()) {
         const CString ref = Cp932Upper(PartListReference(part));
-        if (!options.force && part.IsProperty("NOPARTLIST"))
+        if (!options.force && part.IsProperty("NOPARTLIST")) {
             AddDistinct(out.noPartList, noPartList, ref);
+            if (ref.Find('?') >= 0)
+                unlisted.insert(&part);
+        }
         if (NotMounted(part, options.variant))
             AddDistinct(out.noMount, noMount, ref);
         if (JobStep(step++)) {
@@ -195,7 +201,9 @@ bool BuildPartList(const CSheet& parts, const CPartListOptions& options, CPartLi
         const bool cancelled = JobStep(step++);
         const CString ref = PartListReference(part);
         const CString upper = Cp932Upper(ref);
-        if (noPartList.count(upper.str()) == 0) {
+        const bool left =
+            upper.Find('?') >= 0 ? unlisted.count(&part) != 0 : noPartList.count(upper.str()) != 0;
+        if (!left) {
             std::vector<CString> key = {part.GetPartName(), part.GetValName()};
             for (const CString& column : columns)
                 key.push_back(part.GetProperty(column));

@@ -19,8 +19,8 @@ CString RandomText(std::mt19937& rng)
 {
     // Quotes, blanks, "x=" and "y=", CP932 lead bytes followed by 'x' or '=':
     // everything a reader could mistake for the file's own syntax.
-    static const char* const pieces[] = {"R", "x=", "y=5", "\"", " ", "=", ",", "\x83x",
-                                         "\x81=", "Ref=", "10k", "\t"};
+    static const char* const pieces[] = {"R", "x=",    "y=5",   "\"",   " ",   "=",
+                                         ",", "\x83x", "\x81=", "Ref=", "10k", "\t"};
     std::string s;
     for (int n = int(rng() % 6); n > 0; --n)
         s += pieces[rng() % std::size(pieces)];
@@ -97,8 +97,8 @@ TEST(WasIsFile, SimplePairs)
 {
     std::vector<CWasIsPair> pairs;
     CWasIsFault fault;
-    ASSERT_TRUE(CWasIsFile::ParseSimple("# c\n; c\n/ c\nR1\tR2\nU1 ,, U7#x\n\nC1,C9;y\n", pairs,
-                                        fault));
+    ASSERT_TRUE(
+        CWasIsFile::ParseSimple("# c\n; c\n/ c\nR1\tR2\nU1 ,, U7#x\n\nC1,C9;y\n", pairs, fault));
     ASSERT_EQ(pairs.size(), 3u);
     EXPECT_EQ(pairs[1].before, "U1");
     EXPECT_EQ(pairs[1].after, "U7");
@@ -218,8 +218,7 @@ std::vector<std::string> LiteralNumbering(std::vector<CPart> parts, const CPartN
                 bool taken = false;
                 for (const CPart& gate : parts)
                     if (numbered(gate) && gate.GetPackageMax() >= 2 &&
-                        split(gate).prefix == s.prefix &&
-                        split(gate).number == t.number &&
+                        split(gate).prefix == s.prefix && split(gate).number == t.number &&
                         gate.GetPartName() == part.GetPartName() &&
                         gate.GetValName() == part.GetValName()) {
                         ++gates;
@@ -303,6 +302,12 @@ CPartList LiteralPartList(const std::vector<CPart>& parts, const CPartListOption
         if (part.IsProperty("NOMOUNT") && !listed(out.noMount, ref))
             out.noMount.push_back(ref);
     }
+    // A numbered reference stays out with every gate; "R?" only where it is marked.
+    const auto leftOut = [&](const CPart& part) {
+        const CString ref = PartListReference(part);
+        return ref.Find('?') >= 0 ? !options.force && part.IsProperty("NOPARTLIST")
+                                  : listed(out.noPartList, ref);
+    };
     const auto keyOf = [&options](const CPart& part) {
         std::vector<CString> key{part.GetPartName(), part.GetValName()};
         for (const CString& column : options.Columns())
@@ -313,8 +318,7 @@ CPartList LiteralPartList(const std::vector<CPart>& parts, const CPartListOption
     for (size_t i = 0; i < parts.size(); ++i) {
         const std::vector<CString> key = keyOf(parts[i]);
         const CString ref = PartListReference(parts[i]);
-        if (listed(out.noPartList, ref) ||
-            std::find(written.begin(), written.end(), key) != written.end())
+        if (leftOut(parts[i]) || std::find(written.begin(), written.end(), key) != written.end())
             continue;
         written.push_back(key);
         CPartListRecord record{key, {ref}};
@@ -322,7 +326,7 @@ CPartList LiteralPartList(const std::vector<CPart>& parts, const CPartListOption
         ++out.usedParts;
         for (size_t j = i + 1; j < parts.size(); ++j) {
             const CString other = PartListReference(parts[j]);
-            if (keyOf(parts[j]) != key || listed(out.noPartList, other))
+            if (keyOf(parts[j]) != key || leftOut(parts[j]))
                 continue;
             const std::string mark = "," + upper(other).str() + ",";
             if (other.Find('?') < 0 && line.find(mark) != std::string::npos)
@@ -362,11 +366,31 @@ CPartList LiteralPartList(const std::vector<CPart>& parts, const CPartListOption
 
 } // namespace
 
+TEST(PartList, NoPartListLeavesOutOnlyTheUnnumberedPartThatCarriesIt)
+{
+    CAppTestEnv env;
+    CSheet sheet;
+    for (const char* ref : {"R?", "R?", "R1"}) {
+        CPart& part = AddPart(sheet, ref, {});
+        part.SetPartName("RES");
+        if (sheet.Parts().GetCount() == 1) {
+            CText text;
+            text.SetProperty("NOPARTLIST", "1");
+            part.NewText(text);
+        }
+    }
+    CPartList list;
+    ASSERT_FALSE(BuildPartList(sheet, CPartListOptions(), list));
+    EXPECT_EQ(list.noPartList, std::vector<CString>{"R?"});
+    EXPECT_EQ(list.usedParts, 2);
+}
+
 TEST(PartList, ListsAsTheLiteralPassesDo)
 {
     CAppTestEnv env;
     std::mt19937 rng(5);
-    const char* const refs[] = {"R1", "R2", "r2", "R10", "R?", "C3", "U1A", "U1B", "u1a", "U2A", "U?"};
+    const char* const refs[] = {"R1",  "R2",  "r2",  "R10", "R?", "C3",
+                                "U1A", "U1B", "u1a", "U2A", "U?"};
     for (int round = 0; round < 300; ++round) {
         CSheet sheet;
         std::vector<CPart> parts;
