@@ -75,6 +75,11 @@ TEST(NetFormat, UpperCaseOptionsSpellNodesNamesAndPartsAlike)
     CString parts;
     ASSERT_FALSE(d.parts.NetWrite(13, parts, style));
     EXPECT_EQ(parts.str(), "*PART*\nR1     PART\nU1     PART\n\n*NET*\n");
+    // The symbol blocks of code 11 label the pins as its node lines do.
+    CString symbols;
+    ASSERT_FALSE(d.parts.NetWrite(11, symbols, style));
+    EXPECT_NE(symbols.Find("DATA,2,U1\nDATA,3,PART\nDATA,4,PART\nDATA,21,A\nDATA,23,B\n"), -1)
+        << symbols.str();
 }
 
 TEST(NetFormat, CutsNeverSplitADoubleByteCharacter)
