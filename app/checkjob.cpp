@@ -291,7 +291,8 @@ CCheckResult RunCheckJob(const CCheckOptions& options, const CProjectJob& job)
         }
     // The template is read before any sheet is touched.
     CHtmlTemplate html;
-    if (options.html) {
+    const bool htmlLog = UseHtmlReport(options.html, options.htmlAsked, job.dataFolder);
+    if (htmlLog) {
         CString error;
         CHtmlTemplate::ListBlock block;
         if (!LoadReportTemplate(job.dataFolder, html, error) || !html.List("$LOG$", block, error)) {
@@ -332,7 +333,7 @@ CCheckResult RunCheckJob(const CCheckOptions& options, const CProjectJob& job)
 
     result.status = CCheckResult::Failed;
     CJobOutput output;
-    if (options.html) {
+    if (htmlLog) {
         CString page, error;
         if (!CheckLogHtml(result.report, html, job.fileList, job.date, page, error)) {
             Host().Message(error, CHost::Error);

@@ -78,6 +78,21 @@ bool CommitJobOutputs(const std::vector<CJobOutput>& outputs,
     return true;
 }
 
+bool UseHtmlReport(bool html, bool asked, const std::filesystem::path& dataFolder)
+{
+    if (!html || asked)
+        return html;
+    std::error_code ec;
+    if (std::filesystem::exists(dataFolder / "vireohtml.dat", ec))
+        return true;
+    const bool japanese = GetMessageLanguage() == MessageLanguage::Japanese;
+    Host().Message(FromUtf8((dataFolder / "vireohtml.dat").string()) +
+                       (japanese ? FromUtf8("\nがありません。テキスト形式で出力します。")
+                                 : CString("\nis missing: the report is written as text.")),
+                   CHost::Warning);
+    return false;
+}
+
 bool LoadReportTemplate(const std::filesystem::path& dataFolder, CHtmlTemplate& html,
                         CString& error)
 {

@@ -35,6 +35,12 @@ bool CommitJobOutputs(const std::vector<CJobOutput>& outputs,
                       const std::vector<std::filesystem::path>& inputs,
                       std::vector<std::filesystem::path>* written = nullptr);
 
+// Whether a report goes through the template "vireohtml.dat": when html is
+// on and the template is in the data folder.  A stored choice (not asked for
+// on this run) with the template gone falls back to the text report, told
+// as a warning; one asked for explicitly goes ahead (and fails on it).
+bool UseHtmlReport(bool html, bool asked, const std::filesystem::path& dataFolder);
+
 // Reads and parses "vireohtml.dat" of the data folder; false with the
 // reason (the file named) when it is missing or damaged.
 bool LoadReportTemplate(const std::filesystem::path& dataFolder, CHtmlTemplate& html,

@@ -172,7 +172,8 @@ CNetIndexResult RunNetIndexJob(const CNetIndexOptions& options, const CProjectJo
 {
     CNetIndexResult result;
     CHtmlTemplate html;
-    if (options.html) {
+    const bool htmlPage = UseHtmlReport(options.html, options.htmlAsked, job.dataFolder);
+    if (htmlPage) {
         CString error;
         CHtmlTemplate::ListBlock block;
         if (!LoadReportTemplate(job.dataFolder, html, error) || !html.List("$NET$", block, error)) {
@@ -190,7 +191,7 @@ CNetIndexResult RunNetIndexJob(const CNetIndexOptions& options, const CProjectJo
     }
     Host().ProgressBegin(FromUtf8("ファイル出力中"), 1);
     CJobOutput output;
-    if (options.html) {
+    if (htmlPage) {
         CString page, error;
         if (!NetIndexHtml(index, html, job.date, page, error)) {
             Host().ProgressEnd();

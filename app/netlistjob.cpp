@@ -167,7 +167,9 @@ CNetlistResult RunNetlistJob(const CNetlistOptions& options, const CNetlistJob& 
     // Everything read from files comes first, so that a missing file stops
     // the job before anything is written.
     CHtmlTemplate html;
-    if (options.report && options.html) {
+    const bool htmlReport =
+        options.report && UseHtmlReport(options.html, options.htmlAsked, job.dataFolder);
+    if (htmlReport) {
         const std::filesystem::path path = job.dataFolder / kTemplateFile;
         std::string bytes;
         CString damage;
@@ -242,7 +244,7 @@ CNetlistResult RunNetlistJob(const CNetlistOptions& options, const CNetlistJob& 
         info.context = &context;
         info.fileList = job.fileList;
         info.warnings = result.warnings;
-        if (options.html) {
+        if (htmlReport) {
             CString page, damage;
             if (!MakeNetReportHtml(nets, info, html, page, damage))
                 return Fail(damage);

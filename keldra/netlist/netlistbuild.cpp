@@ -288,7 +288,8 @@ std::vector<CString> PreflightWarnings(const CItemList<CNet>& nets, const CNetli
         // One shown pin in two nets: two parts carry one reference.  (The
         // gates of a package share their hidden pins.)
         for (const CNetName& node : net.Nodes()) {
-            if (!node.GetPin().IsDisp())
+            // Unnumbered parts ("R?") share their reference by nature.
+            if (!node.GetPin().IsDisp() || node.GetRefName().Find('?') >= 0)
                 continue;
             const std::string pin = Cp932Upper(node.GetRefName() + "-" + node.GetPinNo()).str();
             auto [it, fresh] = pinNet.emplace(pin, netIndex);

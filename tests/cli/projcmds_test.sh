@@ -219,6 +219,23 @@ for args in "partlist a.csv" "netlist --format PADS-PCB a.net" "check a.log"; do
     cmp -s a.txt "$sheet" || fail "'$args': the sheet was replaced"
 done
 
+# A stored HTML choice without the template: text, with a warning; asked
+# for on the command line, the command fails.
+fresh
+mkdir -p "$work/nodata"
+printf '[Tool]\nHtml=1\nIndexHtml=1\n' >"$work/html.ini"
+for args in "netlist --format PADS-PCB p.dpj" "netindex p.dpj"; do
+    # shellcheck disable=SC2086
+    VIREO_CONFIG="$work/html.ini" VIREO_DATA="$work/nodata" "$cli" $args >/dev/null 2>"$work/err" ||
+        fail "'$args' with Html=1 and no template failed"
+    grep -q "vireohtml.dat" "$work/err" || fail "'$args': no warning about the template"
+    # shellcheck disable=SC2086
+    VIREO_CONFIG="$work/html.ini" VIREO_DATA="$work/nodata" "$cli" $args --html >/dev/null 2>&1 &&
+        fail "'$args --html' without a template succeeded"
+done
+[ -f p.nrp ] && [ ! -f p.nrp.html ] || fail "netlist: the text report was not written"
+[ -f p.net.csv ] || fail "netindex: the text file was not written"
+
 # 8. Usage errors and missing files.
 for args in "partlist" "partlist --bogus p.dpj" "annotate --mode nine p.dpj" \
     "annotate --start 0 p.dpj" "netindex" "check --bogus p.dpj" "diff p.dpj"; do
