@@ -296,15 +296,43 @@ bool WriteBack(const std::vector<CJobDocument>& docs, const std::vector<Item>& i
 
 // --- Was-Is files --------------------------------------------------------------------------------
 
-CString MakeTemplate(const Combined& combined, const CProjectJob& job, bool simple)
+// The folder the sheet names of a Was-Is file are taken from: the
+// project's, else the Was-Is file's own.  Names relative to it keep working
+// when the project moves with its files, and never depend on the folder the
+// command runs in.
+std::filesystem::path WasIsBase(const CProjectJob& job, const std::filesystem::path& wasIs)
 {
+    std::error_code ec;
+    const std::filesystem::path of = job.project.empty() ? wasIs : job.project;
+    return std::filesystem::absolute(of, ec).parent_path().lexically_normal();
+}
+
+// A document tag text "path [n]" with its path relative to base.
+CString RelativeDocText(const CString& docText, const std::filesystem::path& base)
+{
+    const int cut = docText.ReverseFind('[');
+    if (cut < 1 || docText[cut - 1] != ' ')
+        return docText;
+    const std::string path = ToUtf8(docText.Left(cut - 1));
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, ec).lexically_normal();
+    const std::filesystem::path relative = absolute.lexically_relative(base);
+    if (ec || relative.empty())
+        return docText;
+    return FromUtf8(relative.generic_string()) + docText.Mid(cut - 1);
+}
+
+CString MakeTemplate(const Combined& combined, const CProjectJob& job, bool simple,
+                     const std::filesystem::path& wasIs)
+{
+    const std::filesystem::path base = WasIsBase(job, wasIs);
     CString text;
     if (!simple) {
         text = CWasIsFile::FullHead(FromUtf8(job.project.string()));
         CString lastDocument;
         bool first = true;
         for (const Item& item : combined.items) {
-            const CString docText = PartDocumentText(*item.part);
+            const CString docText = RelativeDocText(PartDocumentText(*item.part), base);
             if (first || docText != lastDocument)
                 text += CWasIsFile::SheetComment(docText);
             first = false;
@@ -329,14 +357,18 @@ CString MakeTemplate(const Combined& combined, const CProjectJob& job, bool simp
 // The documents a Was-Is file may name: the job's, then those opened for it.
 class DocumentFinder {
 public:
-    explicit DocumentFinder(const CPartNoJob& job) : m_job(job)
+    DocumentFinder(const CPartNoJob& job, std::filesystem::path base)
+        : m_job(job), m_base(std::move(base))
     {
         for (const CJobDocument& doc : job.documents)
             m_docs.push_back(&doc);
     }
     const CJobDocument* Find(const CString& file)
     {
-        const std::string wanted = CProjectFile::ToSlashes(ToUtf8(file));
+        std::filesystem::path named(CProjectFile::ToSlashes(ToUtf8(file)));
+        if (named.is_relative())
+            named = m_base / named;
+        const std::string wanted = named.lexically_normal().generic_string();
         for (const CJobDocument* doc : m_docs) {
             std::error_code ec;
             if (CProjectFile::ToSlashes(doc->path.string()) == wanted ||
@@ -352,6 +384,7 @@ public:
 
 private:
     const CPartNoJob& m_job;
+    std::filesystem::path m_base;
     std::vector<const CJobDocument*> m_docs;
 };
 
@@ -497,7 +530,7 @@ CPartNoResult ApplyWasIs(const CPartNoOptions& options, const CPartNoJob& job,
         return result;
     }
     const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    DocumentFinder finder(job);
+    DocumentFinder finder(job, WasIsBase(job, file));
     std::vector<Target> targets;
     CWasIsFault fault;
     if (options.simpleWasIs) {
@@ -611,7 +644,7 @@ CPartNoResult RunPartNoJob(const CPartNoOptions& given, const CPartNoJob& job)
     if (!Combine(job.documents, combined))
         return result;
     if (options.mode == CPartNoOptions::kWriteTemplate) {
-        const CString text = MakeTemplate(combined, job, options.simpleWasIs);
+        const CString text = MakeTemplate(combined, job, options.simpleWasIs, wasIs);
         result.status = CPartNoResult::Failed;
         if (!job.dryRun && !CommitJobOutputs({{wasIs, TextFileBytes(text, true)}}, JobInputs(job)))
             return result;

@@ -146,6 +146,18 @@ cp a.txt a.before
 "$cli" annotate --mode wasis-apply --simple --wasis full.dws p.dpj >/dev/null 2>&1
 [ $? -eq 1 ] && cmp -s a.txt a.before || fail "simple apply of a full file"
 
+# Run from another folder that holds a sheet of the same name: the names of
+# the Was-Is file are the project's, relative to its folder.
+fresh
+mkdir -p "$work/q" && cp a.txt "$work/q/a.txt" && cd "$work/q" || exit 1
+"$cli" annotate --mode wasis-template ../p/p.dpj >/dev/null || fail "template from another folder"
+grep -q '^File:"a.txt \[1\]"' ../p/p.dws || fail "template from another folder: the names"
+sed 's/^New:Name="RES" Ref="R2"/New:Name="RES" Ref="R7"/' ../p/p.dws >../p/moved.dws
+"$cli" annotate --mode wasis-apply --wasis ../p/moved.dws ../p/p.dpj >/dev/null || fail "apply from another folder"
+grep -q '^Ref "R7"' ../p/a.txt || fail "apply from another folder: the project's sheet is unchanged"
+cmp -s "$fixture/a.txt" a.txt || fail "apply from another folder: the other folder's a.txt changed"
+cd "$work/p" || exit 1
+
 # 4. Net index: names without case, reversed file list, padding, positions.
 fresh
 out=$("$cli" netindex p.dpj)
