@@ -296,6 +296,12 @@ bool WriteBack(const std::vector<CJobDocument>& docs, const std::vector<Item>& i
 
 // --- Was-Is files --------------------------------------------------------------------------------
 
+// The reference a simple Was-Is line names a part by.
+CString SimpleWasIsRef(const CPart& part)
+{
+    return part.GetPackageMax() >= 2 ? part.GetRefNameA() : part.GetRefName();
+}
+
 // The folder the sheet names of a Was-Is file are taken from: the
 // project's, else the Was-Is file's own.  Names relative to it keep working
 // when the project moves with its files, and never depend on the folder the
@@ -347,7 +353,7 @@ CString MakeTemplate(const Combined& combined, const CProjectJob& job, bool simp
     sorted.SortPartRef();
     std::unordered_set<std::string> listed;
     for (const CPart& part : sorted.Parts()) {
-        const CString ref = part.GetPackageMax() >= 2 ? part.GetRefNameA() : part.GetRefName();
+        const CString ref = SimpleWasIsRef(part);
         if (listed.insert(Cp932Upper(ref).str()).second)
             text += ref + "\t" + ref + "\n";
     }
@@ -461,7 +467,9 @@ bool ResolveSimple(const std::vector<CWasIsPair>& pairs, DocumentFinder& finder,
             if (!sheet)
                 continue;
             for (const CPart& part : sheet->Parts()) {
-                const CString package = part.GetRefNameA();
+                // The reference the simple template writes: a gate by its
+                // package, a single-gate part by its whole reference ("SW1A").
+                const CString package = SimpleWasIsRef(part);
                 const auto it = renamed.find(Cp932Upper(package).str());
                 if (it == renamed.end())
                     continue;

@@ -166,6 +166,33 @@ TEST(PartNoJob, CancelStopsTheWriteBackAndEachDocumentIsOneUndoStep)
     EXPECT_EQ(histories[2].UndoDepth(), oneChange);
 }
 
+TEST(PartNoJob, SimpleWasIsAppliesWhatItsTemplateWrites)
+{
+    // A single-gate switch with a letter suffix, and a two-gate package.
+    CAppTestEnv env;
+    CSheet sheet(CSheet::kDrawing);
+    CUndoHistory history;
+    AddPart(sheet, "SW1A", {{{0, 0}, 0, "", "1"}});
+    AddPart(sheet, "U1A", {{{1000, 0}, 0, "", "1"}}, 2);
+    AddPart(sheet, "U1B", {{{2000, 0}, 0, "", "1"}}, 2);
+    CPartNoJob job;
+    job.documents.push_back(
+        {env / "s.dcd", &sheet, nullptr, 10000, 8000, &sheet, nullptr, &history});
+    job.outputBase = env / "s";
+    CPartNoOptions options;
+    options.simpleWasIs = true;
+    options.mode = CPartNoOptions::kWriteTemplate;
+    ASSERT_EQ(RunPartNoJob(options, job).status, CPartNoResult::Done);
+    EXPECT_EQ(env.ReadFile(env / "s.dws"), "SW1A\tSW1A\r\nU1\tU1\r\n");
+    env.WriteFile(env / "s.dws", "SW1A\tSW7B\r\nU1\tU4\r\n");
+    options.mode = CPartNoOptions::kApplyWasIs;
+    ASSERT_EQ(RunPartNoJob(options, job).status, CPartNoResult::Done);
+    std::string refs;
+    for (const CPart& part : sheet.Parts())
+        refs += part.GetRefName().str() + " ";
+    EXPECT_EQ(refs, "SW7B U4A U4B ");
+}
+
 namespace {
 
 // Mode 0 and mode 1 numbering of one sheet as the steps say it, with a plain
