@@ -56,9 +56,13 @@ int DiffCommand(const CommandArgs& args)
     std::vector<std::filesystem::path> inputs = JobInputs(before.Job());
     for (std::filesystem::path& input : JobInputs(now.Job()))
         inputs.push_back(std::move(input));
-    if (!wasIs.empty() &&
-        !CommitJobOutputs({{wasIs, TextFileBytes(DiffWasIs(diff), true)}}, inputs))
-        return kExitFailure;
+    if (!wasIs.empty()) {
+        CString text, error;
+        if (!DiffWasIs(diff, text, error))
+            return Fail(wasIs, ToUtf8(error));
+        if (!CommitJobOutputs({{wasIs, TextFileBytes(text, true)}}, inputs))
+            return kExitFailure;
+    }
     const CString text = DiffText(diff);
     std::fputs(diff.Empty() ? "no differences\n" : ToUtf8(text).c_str(), stdout);
     if (diff.Empty() && !text.IsEmpty())

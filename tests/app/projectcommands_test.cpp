@@ -6,6 +6,7 @@
 
 #include <random>
 
+#include "app/designdiff.h"
 #include "app/partlistjob.h"
 #include "app/partnumberjob.h"
 #include "app/undohistory.h"
@@ -191,6 +192,31 @@ TEST(PartNoJob, SimpleWasIsAppliesWhatItsTemplateWrites)
     for (const CPart& part : sheet.Parts())
         refs += part.GetRefName().str() + " ";
     EXPECT_EQ(refs, "SW7B U4A U4B ");
+}
+
+TEST(DesignDiff, GatesThatWentToDifferentPackagesKeepTheirOwnPins)
+{
+    CAppTestEnv env;
+    const auto design = [](CSheet& sheet, const char* gateA, const char* gateB) {
+        AddPart(sheet, gateA, {{{0, 0}, 0, "", "1"}}, 2).SetPartName("GATE");
+        AddPart(sheet, gateB, {{{0, 1000}, 0, "", "3"}}, 2).SetPartName("GATE");
+        AddPart(sheet, "R1", {{{500, 0}, 0, "", "1"}});
+        AddPart(sheet, "R2", {{{500, 1000}, 0, "", "1"}});
+        AddWire(sheet, {0, 0}, {500, 0});
+        AddWire(sheet, {0, 1000}, {500, 1000});
+    };
+    CSheet old(CSheet::kDrawing), now(CSheet::kDrawing);
+    design(old, "U1A", "U1B");
+    design(now, "U7A", "U8B");
+    CDesignDiff diff;
+    ASSERT_FALSE(DiffDesigns({{env / "s.dcd", &old, nullptr, 10000, 8000}},
+                             {{env / "n" / "s.dcd", &now, nullptr, 10000, 8000}}, diff));
+    EXPECT_EQ(diff.renamed.size(), 2u);
+    EXPECT_TRUE(diff.netsChanged.empty() && diff.netsAdded.empty() && diff.netsRemoved.empty())
+        << DiffText(diff).str();
+    CString text, error;
+    EXPECT_FALSE(DiffWasIs(diff, text, error));
+    EXPECT_NE(error.Find("U1"), -1);
 }
 
 namespace {
