@@ -163,12 +163,10 @@ Numbered NumberParts(std::vector<Item>& items, const CPartNoOptions& options, in
     const bool all = options.mode == CPartNoOptions::kAll;
     const bool groups = (options.mode == CPartNoOptions::kUndetermined && options.eachSheet) ||
                         (all && options.pageOffset != 0);
-    int group = -1, lastDocument = -1;
+    // A group is a sheet: its place among the participating sheets, so that
+    // a sheet without parts (a cover sheet) still counts as a page.
     for (Item& item : items) {
-        if (groups && item.origin.document != lastDocument)
-            ++group;
-        lastDocument = item.origin.document;
-        item.group = groups ? group : -1;
+        item.group = groups ? item.origin.document : -1;
         if (all)
             item.part->SetRefNo(0, 0);
     }

@@ -167,6 +167,27 @@ TEST(PartNoJob, CancelStopsTheWriteBackAndEachDocumentIsOneUndoStep)
     EXPECT_EQ(histories[2].UndoDepth(), oneChange);
 }
 
+TEST(PartNoJob, WithAPageOffsetEverySheetIsAPageWithOrWithoutParts)
+{
+    CAppTestEnv env;
+    CSheet sheets[3]{CSheet(CSheet::kDrawing), CSheet(CSheet::kDrawing), CSheet(CSheet::kDrawing)};
+    CUndoHistory histories[3];
+    CPartNoJob job;
+    for (int d = 0; d < 3; ++d) {
+        if (d > 0) // the first sheet is a cover without parts
+            AddPart(sheets[d], "R?", {{{0, 0}, 0, "", "1"}});
+        job.documents.push_back({env / ("s" + std::to_string(d) + ".dcd"), &sheets[d], nullptr,
+                                 10000, 8000, &sheets[d], nullptr, &histories[d]});
+    }
+    job.outputBase = env / "s0";
+    CPartNoOptions options;
+    options.mode = CPartNoOptions::kAll;
+    options.pageOffset = 100;
+    ASSERT_EQ(RunPartNoJob(options, job).status, CPartNoResult::Done);
+    EXPECT_EQ(sheets[1].Parts().GetHead()->GetRefName().str(), "R101");
+    EXPECT_EQ(sheets[2].Parts().GetHead()->GetRefName().str(), "R201");
+}
+
 TEST(PartNoJob, SimpleWasIsAppliesWhatItsTemplateWrites)
 {
     // A single-gate switch with a letter suffix, and a two-gate package.
