@@ -6,7 +6,9 @@
 // in which order) are exactly what that loop gives.  The loop itself would be
 // quadratic or worse; the phases below reach the same result with indexes.
 //
-// Contact.  A net touches a point when the point is an end of one of its
+// Contact.  These are the joined contacts of the contact model the wire
+// upkeep checks its changes with (sheet/wirecontacts.h; the junctions on a
+// wire come from its junction index).  A net touches a point when the point is an end of one of its
 // wires, one of its junctions or the tip of one of its visible pins (exact
 // equality).  A junction belongs to a wire when it lies on the wire's stroke
 // (segment and width); name texts and arrow heads never connect.  A wire end

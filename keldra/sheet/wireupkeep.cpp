@@ -89,7 +89,8 @@ CContact ContactAt(const CLine& line, const CPoint& start, const CPoint& end)
 // One list of CleanLine.  pins: the sheet's pins for the wire list, else
 // null; guarded: whether connections are checked (not for plain lines).
 int CSheet::CleanLineList(CLineIndex& index, bool junctionMasks, const CJuncIndex& juncs,
-                          const CPinIndex* pins, bool guarded, int& merged, CCleanUpReport* report)
+                          const CPinIndex* pins, bool guarded, int& merged, CCleanUpReport* report,
+                          CTidyRound* round)
 {
     std::optional<CContactFinder> guard;
     if (guarded)
@@ -110,6 +111,8 @@ int CSheet::CleanLineList(CLineIndex& index, bool junctionMasks, const CJuncInde
     for (CLine* a : index.InitialOrder()) {
         if (!index.Contains(a))
             continue; // taken in by an earlier line
+        if (round && !round->Looks(a->GetStartPoint(), a->GetEndPoint()))
+            continue; // nothing can have changed for it
         const CAxisRanges<CLine>* collinear = index.Collinear(*a);
         if (!collinear)
             continue; // oblique or zero-length: nothing to merge
@@ -145,6 +148,8 @@ int CSheet::CleanLineList(CLineIndex& index, bool junctionMasks, const CJuncInde
                     const bool clean =
                         redundant && guard->MergeIsClean(*a, before[0], *b, before[1]);
                     if (!clean && !guard->Allows(before, std::span(after, redundant ? 1 : 2))) {
+                        if (round)
+                            round->Mark({a0, a1, b0, b1});
                         a->SetPoint(a0, a1);
                         b->SetPoint(b0, b1);
                         if (report)
@@ -153,6 +158,9 @@ int CSheet::CleanLineList(CLineIndex& index, bool junctionMasks, const CJuncInde
                     }
                 }
                 result = 1;
+                if (round)
+                    round->Mark({a0, a1, b0, b1, a->GetStartPoint(), a->GetEndPoint(),
+                                 b->GetStartPoint(), b->GetEndPoint()});
                 if (aMoved)
                     index.Moved(a, a0, a1);
                 if (!redundant) {
@@ -197,19 +205,21 @@ int CSheet::CleanLine(const CCleanUpOptions& options, CCleanUpReport* report)
 }
 
 int CSheet::CleanLine(const CCleanUpOptions& options, CLineIndex& wires, const CJuncIndex& juncs,
-                      const CPinIndex& pins, CCleanUpReport* report)
+                      const CPinIndex& pins, CCleanUpReport* report, CTidyRound* round)
 {
     CCleanUpReport scratch;
     CCleanUpReport& account = report ? *report : scratch;
-    int result =
-        CleanLineList(wires, options.wireJunc, juncs, &pins, true, account.mergedWires, &account);
+    int result = CleanLineList(wires, options.wireJunc, juncs, &pins, true, account.mergedWires,
+                               &account, round);
     if (result)
         MarkOpenPinsStale();
     std::pmr::monotonic_buffer_resource arena;
     CLineIndex buses(m_buses, &arena);
-    result |= CleanLineList(buses, false, juncs, nullptr, true, account.mergedBuses, &account);
+    result |=
+        CleanLineList(buses, false, juncs, nullptr, true, account.mergedBuses, &account, round);
     CLineIndex lines(m_lines, &arena);
-    result |= CleanLineList(lines, false, juncs, nullptr, false, account.mergedLines, &account);
+    result |=
+        CleanLineList(lines, false, juncs, nullptr, false, account.mergedLines, &account, round);
     return result;
 }
 
@@ -225,7 +235,7 @@ int CSheet::CheckOnPin(CCleanUpReport* report)
 }
 
 int CSheet::CheckOnPin(CLineIndex& index, const CJuncIndex& juncs, const CPinIndex& pins,
-                       CCleanUpReport* report)
+                       CCleanUpReport* report, CTidyRound* round)
 {
     const CContactFinder guard(index, juncs, &pins);
 
@@ -242,6 +252,8 @@ int CSheet::CheckOnPin(CLineIndex& index, const CJuncIndex& juncs, const CPinInd
     for (CLine* wire : index.InitialOrder()) {
         if (!index.Contains(wire))
             continue;
+        if (round && !round->Looks(wire->GetStartPoint(), wire->GetEndPoint()))
+            continue;
         pending.clear();
         enqueue(*wire, -1);
         while (!pending.empty()) {
@@ -254,6 +266,8 @@ int CSheet::CheckOnPin(CLineIndex& index, const CJuncIndex& juncs, const CPinInd
             const bool vanished = wire->GetStartPoint() == wire->GetEndPoint();
             // A name joins nets: a named wire never goes with it.
             if (vanished && !wire->GetName().IsEmpty()) {
+                if (round)
+                    round->Mark({s, e});
                 wire->SetPoint(s, e);
                 if (report)
                     ++report->keptForConnections;
@@ -262,12 +276,16 @@ int CSheet::CheckOnPin(CLineIndex& index, const CJuncIndex& juncs, const CPinInd
             const CContact before[] = {ContactAt(*wire, s, e)};
             const CContact after[] = {CContact::Of(*wire)};
             if (!guard.Allows(before, std::span(after, vanished ? 0 : 1))) {
+                if (round)
+                    round->Mark({s, e});
                 wire->SetPoint(s, e);
                 if (report)
                     ++report->keptForConnections;
                 continue;
             }
             result = 1;
+            if (round)
+                round->Mark({s, e, wire->GetStartPoint(), wire->GetEndPoint()});
             if (vanished) {
                 index.Remove(wire);
                 if (m_count > 0)
@@ -554,13 +572,15 @@ int CSheet::CleanUpDocument(const CSize& sheetSize, const CCleanUpOptions& optio
         // the way for further merges: the passes run until nothing changes,
         // so that tidying a tidy sheet changes nothing.  Every change removes
         // a line or shortens one, so this ends.
+        std::vector<uint64_t> marked;
         for (int round = 0; round < kMaxTidyRounds; ++round) {
             // What was kept back counts once: as the last round left it.
             CCleanUpReport account;
+            CTidyRound tidyRound(round == 0 ? nullptr : &marked);
             int roundChanged = 0;
             if (options.cleanLine)
-                roundChanged |= CleanLine(options, wires, juncs, pins, &account);
-            roundChanged |= CheckOnPin(wires, juncs, pins, &account);
+                roundChanged |= CleanLine(options, wires, juncs, pins, &account, &tidyRound);
+            roundChanged |= CheckOnPin(wires, juncs, pins, &account, &tidyRound);
             changed |= roundChanged;
             if (report) {
                 report->mergedWires += account.mergedWires;
@@ -573,6 +593,7 @@ int CSheet::CleanUpDocument(const CSize& sheetSize, const CCleanUpOptions& optio
             }
             if (!roundChanged)
                 break;
+            marked = tidyRound.TakeMarks();
         }
     }
     changed |= CleanDupItem(report);
