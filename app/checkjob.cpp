@@ -81,7 +81,8 @@ CString EntryLine(const CCheckEntry& e)
     case CCheckEntry::Pin:
         return CString::Formatted("%5s(%4s)\t", e.ref.c_str(), e.pinNo.c_str()) + e.sheet + "\t" +
                Position(e.at) + "\n";
-    case CCheckEntry::Wire: break;
+    case CCheckEntry::Wire:
+        break;
     }
     return "Wire Point\t" + e.sheet + "\t" + Position(e.at) + "\n";
 }
@@ -136,8 +137,8 @@ CString MissingBlocks(const CHtmlTemplate::ListBlock& block, std::vector<CString
     // A block without "$REF1$" could never take a number.
     if (slots == 0)
         return CString();
-    CString out =
-        CHtmlTemplate::Expand(block.title, {{"$BLOCKTITLE$", CHtmlTemplate::Escape(MissingTitle())}});
+    CString out = CHtmlTemplate::Expand(block.title,
+                                        {{"$BLOCKTITLE$", CHtmlTemplate::Escape(MissingTitle())}});
     for (size_t first = 0; first < refs.size(); first += size_t(slots)) {
         std::map<std::string, CString> v;
         for (int s = 0; s < slots; ++s) {
@@ -199,8 +200,8 @@ CString CheckLogText(const CCheckReport& r)
     std::vector<CString> refs;
     CString sheet;
     for (size_t i = 0; i <= r.lastNumbers.size(); ++i) {
-        const bool newSheet = r.bySheet && i < r.lastNumbers.size() &&
-                              (i == 0 || r.lastNumbers[i].sheet != sheet);
+        const bool newSheet =
+            r.bySheet && i < r.lastNumbers.size() && (i == 0 || r.lastNumbers[i].sheet != sheet);
         if (i == r.lastNumbers.size() || newSheet) {
             AppendFive(out, refs);
             refs.clear();
@@ -238,8 +239,7 @@ bool CheckLogHtml(const CCheckReport& r, const CHtmlTemplate& html,
          {"$DATE$", CHtmlTemplate::Escape(date)}});
     int serial = 0;
     const auto section = [&](const CString& title, const std::vector<CCheckEntry>& entries) {
-        out += CHtmlTemplate::Expand(block.title,
-                                     {{"$BLOCKTITLE$", CHtmlTemplate::Escape(title)}});
+        out += CHtmlTemplate::Expand(block.title, {{"$BLOCKTITLE$", CHtmlTemplate::Escape(title)}});
         for (const CCheckEntry& e : entries)
             out += FillLogEntry(block.entry, e, serial++);
         out += block.end;
@@ -291,7 +291,8 @@ CCheckResult RunCheckJob(const CCheckOptions& options, const CProjectJob& job)
         }
     // The template is read before any sheet is touched.
     CHtmlTemplate html;
-    if (options.html) {
+    const bool htmlLog = UseHtmlReport(options.html, options.htmlAsked, job.dataFolder);
+    if (htmlLog) {
         CString error;
         CHtmlTemplate::ListBlock block;
         if (!LoadReportTemplate(job.dataFolder, html, error) || !html.List("$LOG$", block, error)) {
@@ -302,8 +303,7 @@ CCheckResult RunCheckJob(const CCheckOptions& options, const CProjectJob& job)
 
     // Phase one: tidy each sheet once, then look at its connections.
     result.status = CCheckResult::Cancelled;
-    Host().ProgressBegin(FromUtf8("ワイヤー、ジャンクションのチェック"),
-                         int(job.documents.size()));
+    Host().ProgressBegin(FromUtf8("ワイヤー、ジャンクションのチェック"), int(job.documents.size()));
     std::set<std::string> handled;
     for (size_t i = 0; i < job.documents.size(); ++i) {
         const CJobDocument& doc = job.documents[i];
@@ -333,7 +333,7 @@ CCheckResult RunCheckJob(const CCheckOptions& options, const CProjectJob& job)
 
     result.status = CCheckResult::Failed;
     CJobOutput output;
-    if (options.html) {
+    if (htmlLog) {
         CString page, error;
         if (!CheckLogHtml(result.report, html, job.fileList, job.date, page, error)) {
             Host().Message(error, CHost::Error);
@@ -344,7 +344,7 @@ CCheckResult RunCheckJob(const CCheckOptions& options, const CProjectJob& job)
         output = {OutputName(job.outputBase, ".log"),
                   TextFileBytes(CheckLogText(result.report), true)};
     }
-    if (!CommitJobOutputs({output}))
+    if (!CommitJobOutputs({output}, JobInputs(job)))
         return result;
     result.written = output.path;
     result.status = CCheckResult::Done;

@@ -18,13 +18,14 @@ class CHtmlTemplate;
 
 // The dialog's fields, with their keys in the section "CleanSection".
 struct CCheckOptions {
-    bool cleanLine = true; // CleanLine: merge collinear wires
-    bool wireJunc = false; // WireJunc: merges keep junction dots
-    bool view = true;      // View: open the log afterwards (editor)
-    bool html = false;     // Html: the log through the template
-    bool bySheet = false;  // BySheet: last numbers per sheet
-    bool missing = false;  // Miss: list missing numbers (not per sheet)
-    bool over = false;     // Over: the tidy-up removes items outside the sheet
+    bool cleanLine = true;  // CleanLine: merge collinear wires
+    bool wireJunc = false;  // WireJunc: merges keep junction dots
+    bool view = true;       // View: open the log afterwards (editor)
+    bool html = false;      // Html: the log through the template
+    bool htmlAsked = false; // html asked for on this run (not only stored)
+    bool bySheet = false;   // BySheet: last numbers per sheet
+    bool missing = false;   // Miss: list missing numbers (not per sheet)
+    bool over = false;      // Over: the tidy-up removes items outside the sheet
 
     static CCheckOptions FromSettings();
     // Stores every field; Miss is stored 0 while BySheet is on.

@@ -98,8 +98,8 @@ struct NetView {
 
 // The pins of one side as matching keys, with the references of the old side
 // renamed.
-std::vector<std::vector<std::pair<CString, std::string>>> NetPins(
-    const CItemList<CNet>& nets, const std::unordered_map<std::string, CString>* renamed)
+std::vector<std::vector<std::pair<CString, std::string>>>
+NetPins(const CItemList<CNet>& nets, const std::unordered_map<std::string, CString>* renamed)
 {
     std::vector<std::vector<std::pair<CString, std::string>>> pins;
     for (const CNet& net : nets) {
@@ -107,7 +107,9 @@ std::vector<std::vector<std::pair<CString, std::string>>> NetPins(
         for (const CNetName& node : net.Nodes()) {
             CString ref = node.GetRefName();
             if (renamed) {
-                const auto it = renamed->find(Upper(ref));
+                auto it = renamed->find(Upper(ref + "-" + node.GetPinNo()));
+                if (it == renamed->end())
+                    it = renamed->find(Upper(ref));
                 if (it != renamed->end())
                     ref = it->second;
             }
@@ -279,8 +281,11 @@ bool DiffDesigns(const std::vector<CJobDocument>& before, const std::vector<CJob
         candidates.erase(candidates.begin());
         out.renamed.push_back({old.GetRefName(), now.GetRefName(), SheetOf(now)});
         renamed.emplace(Upper(old.GetRefName()), now.GetRefName());
+        // The nets know a gate's pins by the package: each pin goes to the
+        // package its own gate went to, not where the first gate went.
         if (old.GetPackageMax() >= 2)
-            renamed.emplace(Upper(old.GetRefNameA()), now.GetRefNameA());
+            for (const CPin& pin : old.Pins())
+                renamed.emplace(Upper(old.GetRefNameA() + "-" + pin.GetNo()), now.GetRefNameA());
         std::vector<CString> what = PartChanges(old, now);
         if (!what.empty())
             out.partsChanged.push_back({now.GetRefName(), std::move(what)});
@@ -302,10 +307,9 @@ bool DiffDesigns(const std::vector<CJobDocument>& before, const std::vector<CJob
     const auto byName = [](const auto& x, const auto& y) { return x.name < y.name; };
     std::stable_sort(out.netsAdded.begin(), out.netsAdded.end(), byName);
     std::stable_sort(out.netsRemoved.begin(), out.netsRemoved.end(), byName);
-    std::stable_sort(out.netsChanged.begin(), out.netsChanged.end(),
-                     [](const CDiffNetChange& x, const CDiffNetChange& y) {
-                         return x.after < y.after;
-                     });
+    std::stable_sort(
+        out.netsChanged.begin(), out.netsChanged.end(),
+        [](const CDiffNetChange& x, const CDiffNetChange& y) { return x.after < y.after; });
     return false;
 }
 
@@ -347,9 +351,10 @@ CString DiffText(const CDesignDiff& d)
     return out;
 }
 
-CString DiffWasIs(const CDesignDiff& d)
+bool DiffWasIs(const CDesignDiff& d, CString& out, CString& error)
 {
-    CString out = "# Reference changes\n";
+    out = "# Reference changes\n";
+    std::unordered_map<std::string, CString> packageGoesTo; // old package (upper) -> new
     std::unordered_set<std::string> listed;
     for (const CDiffRename& r : d.renamed) {
         // Gates of one package are written once, as the package.
@@ -365,8 +370,16 @@ CString DiffWasIs(const CDesignDiff& d)
             before = a.GetRefNameA();
             after = b.GetRefNameA();
         }
+        // A simple line renames every gate of a package alike: gates that
+        // went to different packages cannot be written so.
+        const auto [it, fresh] = packageGoesTo.emplace(Upper(before), after);
+        if (!fresh && it->second.CompareNoCase(after) != 0) {
+            error = "the gates of " + before + " went to " + it->second + " and " + after +
+                    ": a simple Was-Is file cannot say so; renumber them with annotate instead";
+            return false;
+        }
         if (listed.insert(Upper(before)).second)
             out += before + "\t" + after + "\n";
     }
-    return out;
+    return true;
 }

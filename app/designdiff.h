@@ -35,13 +35,13 @@ struct CDiffRename {
 };
 
 struct CDiffNet {
-    CString name;               // the net's name, or "(unnamed)"
-    std::vector<CString> pins;  // "R1-2" ...
+    CString name;              // the net's name, or "(unnamed)"
+    std::vector<CString> pins; // "R1-2" ...
 };
 
 struct CDiffNetChange {
-    CString before, after;        // names
-    std::vector<CString> added;   // pins
+    CString before, after;      // names
+    std::vector<CString> added; // pins
     std::vector<CString> removed;
 };
 
@@ -61,5 +61,7 @@ bool DiffDesigns(const std::vector<CJobDocument>& before, const std::vector<CJob
                  CDesignDiff& out);
 // The report, one line per difference ("\n" line ends).
 CString DiffText(const CDesignDiff& diff);
-// The reference changes as a simple Was-Is file (package references, each once).
-CString DiffWasIs(const CDesignDiff& diff);
+// The reference changes as a simple Was-Is file (package references, each
+// once); false with error set when gates of one package went to different
+// packages, which a simple file cannot express.
+bool DiffWasIs(const CDesignDiff& diff, CString& out, CString& error);

@@ -172,7 +172,8 @@ CNetIndexResult RunNetIndexJob(const CNetIndexOptions& options, const CProjectJo
 {
     CNetIndexResult result;
     CHtmlTemplate html;
-    if (options.html) {
+    const bool htmlPage = UseHtmlReport(options.html, options.htmlAsked, job.dataFolder);
+    if (htmlPage) {
         CString error;
         CHtmlTemplate::ListBlock block;
         if (!LoadReportTemplate(job.dataFolder, html, error) || !html.List("$NET$", block, error)) {
@@ -190,7 +191,7 @@ CNetIndexResult RunNetIndexJob(const CNetIndexOptions& options, const CProjectJo
     }
     Host().ProgressBegin(FromUtf8("ファイル出力中"), 1);
     CJobOutput output;
-    if (options.html) {
+    if (htmlPage) {
         CString page, error;
         if (!NetIndexHtml(index, html, job.date, page, error)) {
             Host().ProgressEnd();
@@ -203,7 +204,7 @@ CNetIndexResult RunNetIndexJob(const CNetIndexOptions& options, const CProjectJo
                   TextFileBytes(NetIndexText(index, options.xy), true)};
     }
     Host().ProgressEnd();
-    if (!CommitJobOutputs({output}))
+    if (!CommitJobOutputs({output}, JobInputs(job)))
         return result;
     result.status = CNetIndexResult::Done;
     result.names = index.names;
@@ -220,8 +221,8 @@ const CLine* FindNamedWireAt(const CSheet& sheet, const CPoint& p)
     return nullptr;
 }
 
-std::vector<CNetJumpTarget> NetJumpTargets(const std::vector<CJobDocument>& candidates,
-                                           int active, const CString& name, int projectSheets,
+std::vector<CNetJumpTarget> NetJumpTargets(const std::vector<CJobDocument>& candidates, int active,
+                                           const CString& name, int projectSheets,
                                            bool activeInProject)
 {
     static constexpr size_t kMaxTargets = 30;
@@ -245,9 +246,8 @@ std::vector<CNetJumpTarget> NetJumpTargets(const std::vector<CJobDocument>& cand
 CString NetJumpLabel(int i, const std::filesystem::path& document,
                      const std::filesystem::path& active)
 {
-    const std::filesystem::path shown =
-        document.lexically_relative(active.parent_path()).empty()
-            ? document
-            : document.lexically_relative(active.parent_path());
+    const std::filesystem::path shown = document.lexically_relative(active.parent_path()).empty()
+                                            ? document
+                                            : document.lexically_relative(active.parent_path());
     return CString::Formatted("&%d ", i + 1) + FromUtf8(shown.string());
 }

@@ -19,25 +19,26 @@ class CHtmlTemplate;
 class CLine;
 
 struct CNetIndexOptions {
-    bool single = true; // IndexSingle: also names found on one sheet only
-    bool xy = false;    // IndexXY: one line per sheet, with the name's position
-    bool html = false;  // IndexHtml
-    bool view = true;   // IndexView: open the file afterwards (editor)
+    bool single = true;     // IndexSingle: also names found on one sheet only
+    bool xy = false;        // IndexXY: one line per sheet, with the name's position
+    bool html = false;      // IndexHtml
+    bool htmlAsked = false; // html asked for on this run (not only stored)
+    bool view = true;       // IndexView: open the file afterwards (editor)
 
     static CNetIndexOptions FromSettings();
     void Store() const;
 };
 
 struct CNetIndexEntry {
-    CString name;   // as the wire carries it
-    int document;   // index into the documents, in file-list order
-    CPoint at;      // where the name text stands
+    CString name; // as the wire carries it
+    int document; // index into the documents, in file-list order
+    CPoint at;    // where the name text stands
 };
 
 struct CNetIndex {
-    std::vector<CString> files;       // the file list, in document order
+    std::vector<CString> files; // the file list, in document order
     std::vector<CNetIndexEntry> entries;
-    int names = 0;                    // distinct names listed
+    int names = 0; // distinct names listed
 };
 
 // Collects and sorts the entries of the documents (given in file-list
@@ -64,8 +65,8 @@ CNetIndexResult RunNetIndexJob(const CNetIndexOptions& options, const CProjectJo
 
 // A document the jump may go to, with its first wire of the name.
 struct CNetJumpTarget {
-    int document;        // index into the candidates
-    const CLine* wire;   // its drawing's first wire of the name
+    int document;      // index into the candidates
+    const CLine* wire; // its drawing's first wire of the name
 };
 
 // The named wire of a drawing whose name text holds the point; null when none.
@@ -74,8 +75,8 @@ const CLine* FindNamedWireAt(const CSheet& sheet, const CPoint& p);
 // drawing has a wire of that name (without case), at most 30.  Only with a
 // project of two checked sheets or more that holds the active document
 // (projectSheets > 1 and activeInProject); none otherwise.
-std::vector<CNetJumpTarget> NetJumpTargets(const std::vector<CJobDocument>& candidates,
-                                           int active, const CString& name, int projectSheets,
+std::vector<CNetJumpTarget> NetJumpTargets(const std::vector<CJobDocument>& candidates, int active,
+                                           const CString& name, int projectSheets,
                                            bool activeInProject);
 // The menu text of target i: "&%d %s" with i + 1 and the document's path
 // relative to the active document's folder.

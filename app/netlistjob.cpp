@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "app/joboutput.h"
 #include "app/settings.h"
 #include "base/codepage.h"
 #include "base/exception.h"
@@ -19,8 +20,8 @@ const char kTemplateFile[] = "vireohtml.dat";
 const char kBoardHeaderFile[] = "pcadhead.txt";
 
 // Extensions a component file may not take: files of the system or of this job.
-const char* const kRefusedExtensions[] = {"dcd", "dpj", "bak", "net", "exe",
-                                          "nrp", "csv", "log", "html"};
+const char* const kRefusedExtensions[] = {"dcd", "dpj", "bak",  "net", "exe", "nrp",
+                                          "csv", "log", "html", "txt", "dws", "sch"};
 
 std::string PathText(const std::filesystem::path& p)
 {
@@ -166,7 +167,9 @@ CNetlistResult RunNetlistJob(const CNetlistOptions& options, const CNetlistJob& 
     // Everything read from files comes first, so that a missing file stops
     // the job before anything is written.
     CHtmlTemplate html;
-    if (options.report && options.html) {
+    const bool htmlReport =
+        options.report && UseHtmlReport(options.html, options.htmlAsked, job.dataFolder);
+    if (htmlReport) {
         const std::filesystem::path path = job.dataFolder / kTemplateFile;
         std::string bytes;
         CString damage;
@@ -241,7 +244,7 @@ CNetlistResult RunNetlistJob(const CNetlistOptions& options, const CNetlistJob& 
         info.context = &context;
         info.fileList = job.fileList;
         info.warnings = result.warnings;
-        if (options.html) {
+        if (htmlReport) {
             CString page, damage;
             if (!MakeNetReportHtml(nets, info, html, page, damage))
                 return Fail(damage);
@@ -254,6 +257,14 @@ CNetlistResult RunNetlistJob(const CNetlistOptions& options, const CNetlistJob& 
     }
     for (const CString& warning : result.warnings)
         Host().Message(warning, CHost::Warning);
+
+    std::vector<std::filesystem::path> targets;
+    for (const Output& o : outputs)
+        targets.push_back(o.path);
+    if (OutputOverInput(targets, JobInputs(job))) {
+        result.status = CNetlistResult::Failed;
+        return result;
+    }
 
     // All files are complete on disk before any of them replaces its old self.
     std::vector<std::unique_ptr<CPendingFile>> pending;

@@ -20,6 +20,7 @@ struct CNetlistOptions {
     int format = 0;             // NetType: a code 1..29
     bool report = true;         // Index: also the net information report
     bool html = false;          // Html: the report through the HTML template
+    bool htmlAsked = false;     // html asked for on this run (not only stored)
     bool unixLineEnds = false;  // NetUnix: line feeds only in netlist and component file
     bool view = true;           // View: open the written files afterwards (editor)
     bool componentFile = false; // Compo: the part section in a file of its own

@@ -116,7 +116,9 @@ bool CPartListOptions::Store(const std::filesystem::path& project, std::string& 
     if (project.empty())
         return true;
     const std::pair<const char*, CString> values[] = {
-        {"SHEETNO", sheetNo}, {"SETNAME", setName}, {"PCBMAKE", CString::Formatted("%d", quantity)}};
+        {"SHEETNO", sheetNo},
+        {"SETNAME", setName},
+        {"PCBMAKE", CString::Formatted("%d", quantity)}};
     for (const auto& [name, value] : values)
         if (CProjectFile::ReadProperty(project, name) != value &&
             !CProjectFile::SetProperty(project, name, value, error))
@@ -167,11 +169,17 @@ bool BuildPartList(const CSheet& parts, const CPartListOptions& options, CPartLi
     // First pass: who stays out, who is not mounted.
     Host().ProgressBegin(FromUtf8("部品表を作成中"), count * 2);
     std::unordered_set<std::string> noPartList, noMount;
+    // An unnumbered reference ("R?") names no package: only the part that
+    // carries NOPARTLIST stays out, not every other "R?".
+    std::unordered_set<const CPart*> unlisted;
     int step = 0;
     for (const CPart& part : parts.Parts()) {
         const CString ref = Cp932Upper(PartListReference(part));
-        if (!options.force && part.IsProperty("NOPARTLIST"))
+        if (!options.force && part.IsProperty("NOPARTLIST")) {
             AddDistinct(out.noPartList, noPartList, ref);
+            if (ref.Find('?') >= 0)
+                unlisted.insert(&part);
+        }
         if (NotMounted(part, options.variant))
             AddDistinct(out.noMount, noMount, ref);
         if (JobStep(step++)) {
@@ -193,7 +201,9 @@ bool BuildPartList(const CSheet& parts, const CPartListOptions& options, CPartLi
         const bool cancelled = JobStep(step++);
         const CString ref = PartListReference(part);
         const CString upper = Cp932Upper(ref);
-        if (noPartList.count(upper.str()) == 0) {
+        const bool left =
+            upper.Find('?') >= 0 ? unlisted.count(&part) != 0 : noPartList.count(upper.str()) != 0;
+        if (!left) {
             std::vector<CString> key = {part.GetPartName(), part.GetValName()};
             for (const CString& column : columns)
                 key.push_back(part.GetProperty(column));
@@ -281,7 +291,8 @@ CString FormatPartList(const CPartList& list, const CPartListOptions& options)
     // A record longer than 250 fields goes on over further lines, each
     // repeating the part name and value and leaving the property columns empty.
     for (const CPartListRecord& record : list.records) {
-        const std::string head = CsvField(record.key[0]).str() + "," + CsvField(record.key[1]).str();
+        const std::string head =
+            CsvField(record.key[0]).str() + "," + CsvField(record.key[1]).str();
         out += head;
         for (size_t i = 2; i < record.key.size(); ++i)
             out += "," + CsvField(record.key[i]).str();
@@ -317,7 +328,7 @@ CPartListResult RunPartListJob(const CPartListOptions& options, const CProjectJo
     }
     const std::filesystem::path path = OutputName(job.outputBase, ".csv");
     const CString text = FormatPartList(list, options);
-    if (!CommitJobOutputs({{path, TextFileBytes(text, false)}}))
+    if (!CommitJobOutputs({{path, TextFileBytes(text, false)}}, JobInputs(job)))
         return result;
     result.status = CPartListResult::Done;
     result.usedParts = list.usedParts;

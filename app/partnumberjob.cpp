@@ -163,12 +163,10 @@ Numbered NumberParts(std::vector<Item>& items, const CPartNoOptions& options, in
     const bool all = options.mode == CPartNoOptions::kAll;
     const bool groups = (options.mode == CPartNoOptions::kUndetermined && options.eachSheet) ||
                         (all && options.pageOffset != 0);
-    int group = -1, lastDocument = -1;
+    // A group is a sheet: its place among the participating sheets, so that
+    // a sheet without parts (a cover sheet) still counts as a page.
     for (Item& item : items) {
-        if (groups && item.origin.document != lastDocument)
-            ++group;
-        lastDocument = item.origin.document;
-        item.group = groups ? group : -1;
+        item.group = groups ? item.origin.document : -1;
         if (all)
             item.part->SetRefNo(0, 0);
     }
@@ -189,7 +187,8 @@ Numbered NumberParts(std::vector<Item>& items, const CPartNoOptions& options, in
         CString prefix, suffix;
         int number;
         item.part->GetRefName(prefix, suffix, number);
-        auto [at, added] = table.try_emplace(keyOf(prefix, item.group), Counter{item.group, number});
+        auto [at, added] =
+            table.try_emplace(keyOf(prefix, item.group), Counter{item.group, number});
         if (!added && number > at->second.number)
             at->second.number = number;
         if (number > 0 && item.part->GetRefName().Find('?') < 0 && item.part->GetPackageMax() >= 2)
@@ -295,15 +294,49 @@ bool WriteBack(const std::vector<CJobDocument>& docs, const std::vector<Item>& i
 
 // --- Was-Is files --------------------------------------------------------------------------------
 
-CString MakeTemplate(const Combined& combined, const CProjectJob& job, bool simple)
+// The reference a simple Was-Is line names a part by.
+CString SimpleWasIsRef(const CPart& part)
 {
+    return part.GetPackageMax() >= 2 ? part.GetRefNameA() : part.GetRefName();
+}
+
+// The folder the sheet names of a Was-Is file are taken from: the
+// project's, else the Was-Is file's own.  Names relative to it keep working
+// when the project moves with its files, and never depend on the folder the
+// command runs in.
+std::filesystem::path WasIsBase(const CProjectJob& job, const std::filesystem::path& wasIs)
+{
+    std::error_code ec;
+    const std::filesystem::path of = job.project.empty() ? wasIs : job.project;
+    return std::filesystem::absolute(of, ec).parent_path().lexically_normal();
+}
+
+// A document tag text "path [n]" with its path relative to base.
+CString RelativeDocText(const CString& docText, const std::filesystem::path& base)
+{
+    const int cut = docText.ReverseFind('[');
+    if (cut < 1 || docText[cut - 1] != ' ')
+        return docText;
+    const std::string path = ToUtf8(docText.Left(cut - 1));
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, ec).lexically_normal();
+    const std::filesystem::path relative = absolute.lexically_relative(base);
+    if (ec || relative.empty())
+        return docText;
+    return FromUtf8(relative.generic_string()) + docText.Mid(cut - 1);
+}
+
+CString MakeTemplate(const Combined& combined, const CProjectJob& job, bool simple,
+                     const std::filesystem::path& wasIs)
+{
+    const std::filesystem::path base = WasIsBase(job, wasIs);
     CString text;
     if (!simple) {
         text = CWasIsFile::FullHead(FromUtf8(job.project.string()));
         CString lastDocument;
         bool first = true;
         for (const Item& item : combined.items) {
-            const CString docText = PartDocumentText(*item.part);
+            const CString docText = RelativeDocText(PartDocumentText(*item.part), base);
             if (first || docText != lastDocument)
                 text += CWasIsFile::SheetComment(docText);
             first = false;
@@ -318,7 +351,7 @@ CString MakeTemplate(const Combined& combined, const CProjectJob& job, bool simp
     sorted.SortPartRef();
     std::unordered_set<std::string> listed;
     for (const CPart& part : sorted.Parts()) {
-        const CString ref = part.GetPackageMax() >= 2 ? part.GetRefNameA() : part.GetRefName();
+        const CString ref = SimpleWasIsRef(part);
         if (listed.insert(Cp932Upper(ref).str()).second)
             text += ref + "\t" + ref + "\n";
     }
@@ -328,14 +361,18 @@ CString MakeTemplate(const Combined& combined, const CProjectJob& job, bool simp
 // The documents a Was-Is file may name: the job's, then those opened for it.
 class DocumentFinder {
 public:
-    explicit DocumentFinder(const CPartNoJob& job) : m_job(job)
+    DocumentFinder(const CPartNoJob& job, std::filesystem::path base)
+        : m_job(job), m_base(std::move(base))
     {
         for (const CJobDocument& doc : job.documents)
             m_docs.push_back(&doc);
     }
     const CJobDocument* Find(const CString& file)
     {
-        const std::string wanted = CProjectFile::ToSlashes(ToUtf8(file));
+        std::filesystem::path named(CProjectFile::ToSlashes(ToUtf8(file)));
+        if (named.is_relative())
+            named = m_base / named;
+        const std::string wanted = named.lexically_normal().generic_string();
         for (const CJobDocument* doc : m_docs) {
             std::error_code ec;
             if (CProjectFile::ToSlashes(doc->path.string()) == wanted ||
@@ -351,6 +388,7 @@ public:
 
 private:
     const CPartNoJob& m_job;
+    std::filesystem::path m_base;
     std::vector<const CJobDocument*> m_docs;
 };
 
@@ -369,8 +407,7 @@ bool ResolveFull(const std::vector<CWasIsRecord>& records, DocumentFinder& finde
     int step = 0;
     const auto fault = [](const CWasIsRecord& r, const CString& detail) {
         Host().ProgressEnd();
-        Host().Message(CWasIsFault{CWasIsFault::Irregular, r.line, detail}.Message(),
-                       CHost::Error);
+        Host().Message(CWasIsFault{CWasIsFault::Irregular, r.line, detail}.Message(), CHost::Error);
         return false;
     };
     for (const CWasIsRecord& r : records) {
@@ -415,10 +452,10 @@ bool ResolveSimple(const std::vector<CWasIsPair>& pairs, DocumentFinder& finder,
         if (pair.before.CompareNoCase(pair.after) == 0)
             continue;
         if (!renamed.emplace(Cp932Upper(pair.before).str(), &pair).second) {
-            Host().Message(CWasIsFault{CWasIsFault::Irregular, pair.line,
-                                       pair.before + " is renamed twice"}
-                               .Message(),
-                           CHost::Error);
+            Host().Message(
+                CWasIsFault{CWasIsFault::Irregular, pair.line, pair.before + " is renamed twice"}
+                    .Message(),
+                CHost::Error);
             return false;
         }
     }
@@ -428,7 +465,9 @@ bool ResolveSimple(const std::vector<CWasIsPair>& pairs, DocumentFinder& finder,
             if (!sheet)
                 continue;
             for (const CPart& part : sheet->Parts()) {
-                const CString package = part.GetRefNameA();
+                // The reference the simple template writes: a gate by its
+                // package, a single-gate part by its whole reference ("SW1A").
+                const CString package = SimpleWasIsRef(part);
                 const auto it = renamed.find(Cp932Upper(package).str());
                 if (it == renamed.end())
                     continue;
@@ -441,9 +480,9 @@ bool ResolveSimple(const std::vector<CWasIsPair>& pairs, DocumentFinder& finder,
         }
     for (const CWasIsPair& pair : pairs)
         if (pair.before.CompareNoCase(pair.after) != 0 && used.count(&pair) == 0)
-            Host().Message(CString::Formatted("line %d: no part is %s", pair.line,
-                                              pair.before.c_str()),
-                           CHost::Warning);
+            Host().Message(
+                CString::Formatted("line %d: no part is %s", pair.line, pair.before.c_str()),
+                CHost::Warning);
     return true;
 }
 
@@ -497,7 +536,7 @@ CPartNoResult ApplyWasIs(const CPartNoOptions& options, const CPartNoJob& job,
         return result;
     }
     const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    DocumentFinder finder(job);
+    DocumentFinder finder(job, WasIsBase(job, file));
     std::vector<Target> targets;
     CWasIsFault fault;
     if (options.simpleWasIs) {
@@ -611,18 +650,22 @@ CPartNoResult RunPartNoJob(const CPartNoOptions& given, const CPartNoJob& job)
     if (!Combine(job.documents, combined))
         return result;
     if (options.mode == CPartNoOptions::kWriteTemplate) {
-        const CString text = MakeTemplate(combined, job, options.simpleWasIs);
+        const CString text = MakeTemplate(combined, job, options.simpleWasIs, wasIs);
         result.status = CPartNoResult::Failed;
-        if (!job.dryRun && !CommitJobOutputs({{wasIs, TextFileBytes(text, true)}}))
+        if (!job.dryRun && !CommitJobOutputs({{wasIs, TextFileBytes(text, true)}}, JobInputs(job)))
             return result;
         result.status = CPartNoResult::Done;
         result.written = job.dryRun ? std::filesystem::path() : wasIs;
         return result;
     }
     switch (NumberParts(combined.items, options, result.counters)) {
-    case Numbered::Cancelled: return result;
-    case Numbered::Overflow: result.status = CPartNoResult::Failed; return result;
-    case Numbered::Done: break;
+    case Numbered::Cancelled:
+        return result;
+    case Numbered::Overflow:
+        result.status = CPartNoResult::Failed;
+        return result;
+    case Numbered::Done:
+        break;
     }
     // Write back in the order of the combined sheet.
     std::vector<Item> inSheetOrder = combined.items;

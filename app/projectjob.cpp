@@ -188,3 +188,14 @@ bool JobStep(int step)
     Host().ProgressStep(step);
     return Host().IsCancelled();
 }
+
+std::vector<std::filesystem::path> JobInputs(const CProjectJob& job)
+{
+    std::vector<std::filesystem::path> inputs;
+    if (!job.project.empty())
+        inputs.push_back(job.project);
+    for (const CJobDocument& doc : job.documents)
+        if (!doc.path.empty())
+            inputs.push_back(doc.path);
+    return inputs;
+}

@@ -59,8 +59,8 @@ CJobDocument JobDocumentOf(CVIREODoc& doc);
 // the copies were made, so that a job can write a result back to the very
 // part it came from (stacked parts look alike; only the link tells them apart).
 struct CPartOrigin {
-    int document = 0;               // index into docs
-    const CPart* part = nullptr;    // in the document's main or selection sheet
+    int document = 0;            // index into docs
+    const CPart* part = nullptr; // in the document's main or selection sheet
 };
 int CombineSheets(const std::vector<CJobDocument>& docs, const CNetContext& context, CSheet& into,
                   std::vector<CPartOrigin>* origins = nullptr);
@@ -71,6 +71,10 @@ std::filesystem::path OutputName(const std::filesystem::path& base, const std::s
 // first sheet without its extension.
 std::filesystem::path OutputBase(const std::filesystem::path& project,
                                  const std::vector<CJobDocument>& docs);
+
+// The files a job reads: the project (if any) and every document.
+struct CProjectJob;
+std::vector<std::filesystem::path> JobInputs(const CProjectJob& job);
 
 // What every project-wide job is handed besides its options.
 struct CProjectJob {

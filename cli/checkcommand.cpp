@@ -31,7 +31,7 @@ int CheckCommand(const CommandArgs& args)
         if (name == "-o")
             base = value;
         else if (name == "--html")
-            options.html = true;
+            options.html = options.htmlAsked = true;
         else if (name == "--save")
             save = true;
         else if (name == "--fail-on-findings")

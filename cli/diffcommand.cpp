@@ -12,6 +12,7 @@
 
 #include "app/designdiff.h"
 #include "app/joboutput.h"
+#include "app/projectjob.h"
 #include "arguments.h"
 #include "base/codepage.h"
 #include "commands.h"
@@ -52,8 +53,16 @@ int DiffCommand(const CommandArgs& args)
     CDesignDiff diff;
     if (DiffDesigns(before.Job().documents, now.Job().documents, diff))
         return Fail(a.files.front(), "cancelled");
-    if (!wasIs.empty() && !CommitJobOutputs({{wasIs, TextFileBytes(DiffWasIs(diff), true)}}))
-        return kExitFailure;
+    std::vector<std::filesystem::path> inputs = JobInputs(before.Job());
+    for (std::filesystem::path& input : JobInputs(now.Job()))
+        inputs.push_back(std::move(input));
+    if (!wasIs.empty()) {
+        CString text, error;
+        if (!DiffWasIs(diff, text, error))
+            return Fail(wasIs, ToUtf8(error));
+        if (!CommitJobOutputs({{wasIs, TextFileBytes(text, true)}}, inputs))
+            return kExitFailure;
+    }
     const CString text = DiffText(diff);
     std::fputs(diff.Empty() ? "no differences\n" : ToUtf8(text).c_str(), stdout);
     if (diff.Empty() && !text.IsEmpty())

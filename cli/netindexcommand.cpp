@@ -27,7 +27,7 @@ int NetIndexCommand(const CommandArgs& args)
         else if (name == "--xy" || name == "--no-xy")
             options.xy = name == "--xy";
         else if (name == "--html")
-            options.html = true;
+            options.html = options.htmlAsked = true;
     }
     CliDesign design;
     if (const int status = design.Open("netindex", a.files, base); status != kExitOk)

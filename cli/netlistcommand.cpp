@@ -80,6 +80,8 @@ int NetlistCommand(const CommandArgs& args)
             base = args[++i];
         } else if (const Flag* flag = FindFlag(a)) {
             options.*(flag->field) = flag->value;
+            if (flag->field == &CNetlistOptions::html)
+                options.htmlAsked = true;
         } else if (a.size() > 1 && a[0] == '-') {
             return Usage("netlist: unknown option " + a);
         } else {

@@ -31,7 +31,6 @@ constexpr double kPi = 3.14159265358979323846;
 // Half the opening of an arrow head: 15 degrees.
 constexpr double kArrowHalfAngle = 0.2617993877991492;
 
-
 // An axis-parallel box in 64-bit coordinates, always normalised.
 struct Box {
     int64_t left, top, right, bottom;
@@ -65,7 +64,6 @@ struct Box {
         return CRect(ClampInt32(left), ClampInt32(top), ClampInt32(right), ClampInt32(bottom));
     }
 };
-
 
 // The hit test of one segment of the given width.  An axis-parallel (or
 // zero-length) segment is hit inside its box grown by the full width; an
@@ -142,7 +140,6 @@ bool NamesConflict(const CLine& a, const CLine& b)
 {
     return !a.GetName().IsEmpty() && !b.GetName().IsEmpty() && a.GetName() != b.GetName();
 }
-
 
 } // namespace
 
@@ -353,8 +350,8 @@ bool CLine::Trim(CLine& other)
     Axis axis = SharedAxis(*this, other);
     // Only lines that touch or overlap are joined: a gap between two pieces
     // is the user's drawing, not something to bridge.
-    if (axis != Axis::None &&
-        (Along(other.m_start, axis) > Along(m_end, axis) || Along(other.m_end, axis) < Along(m_start, axis)))
+    if (axis != Axis::None && (Along(other.m_start, axis) > Along(m_end, axis) ||
+                               Along(other.m_end, axis) < Along(m_start, axis)))
         axis = Axis::None;
     if (axis == Axis::Horizontal) {
         m_start.x = std::min(m_start.x, other.m_start.x);
@@ -443,6 +440,16 @@ bool CLine::CleanOverlap(CLine& other, int mode)
     // Modal cleaning with junction information: bit 0 a junction at this
     // line's start, bit 1 at its end, bit 2 at the other's start, bit 3 at
     // the other's end.  A junction must stay at the end of a line.
+    //
+    // A short line lying on a longer one goes whichever comes first in the
+    // list: this one takes the other's extent (its junctions stay at ends).
+    const int64_t bLo = std::min(bStart, bEnd), bHi = std::max(bStart, bEnd);
+    if (code != 3 && (mode & 3) != 3 && (mode & 12) != 12 && bLo <= lo && hi <= bHi) {
+        const bool forward = aStart <= aEnd;
+        m_start = WithAlong(m_start, axis, forward ? bLo : bHi);
+        m_end = WithAlong(m_end, axis, forward ? bHi : bLo);
+        return true;
+    }
     switch (mode & 3) {
     case 0:
         return code == 3;
@@ -708,8 +715,8 @@ void CLine::SerializeText(CArchive& ar) const
 
 void CLine::ReadTextRecord(const CString& line)
 {
-    int64_t v[8] = {m_start.x, m_start.y,      m_end.x,      m_end.y, m_width,
-                    m_type,    m_startArrow, m_endArrow};
+    int64_t v[8] = {m_start.x, m_start.y, m_end.x,      m_end.y,
+                    m_width,   m_type,    m_startArrow, m_endArrow};
     ScanRecordNumbers(SkipRecordKeyword(line), v, 8);
     // Points, width and arrows are kept within the coordinate range.
     m_start = CPoint(ClampCoord(v[0]), ClampCoord(v[1]));

@@ -6,8 +6,9 @@
 
 namespace {
 
-// A stored path in the form this machine compares: '/' between folders
-// (a '\\' trail byte of a double-byte character is left alone), "." and ".."
+// A stored path in the form this machine compares: absolute (a sheet given
+// as "sub.dcd" and as "/work/sub.dcd" is one sheet), '/' between folders (a
+// '\\' trail byte of a double-byte character is left alone), "." and ".."
 // resolved.
 std::string NormalPath(const CString& path, const CString& relativeTo = CString())
 {
@@ -18,6 +19,12 @@ std::string NormalPath(const CString& path, const CString& relativeTo = CString(
     std::filesystem::path p(s.str());
     if (p.is_relative() && !relativeTo.IsEmpty())
         p = std::filesystem::path(NormalPath(relativeTo)).parent_path() / p;
+    if (p.is_relative()) {
+        std::error_code ec;
+        const std::filesystem::path here = std::filesystem::current_path(ec);
+        if (!ec)
+            p = here / p;
+    }
     return p.lexically_normal().generic_string();
 }
 

@@ -6,7 +6,9 @@
 // in which order) are exactly what that loop gives.  The loop itself would be
 // quadratic or worse; the phases below reach the same result with indexes.
 //
-// Contact.  A net touches a point when the point is an end of one of its
+// Contact.  These are the joined contacts of the contact model the wire
+// upkeep checks its changes with (sheet/wirecontacts.h; the junctions on a
+// wire come from its junction index).  A net touches a point when the point is an end of one of its
 // wires, one of its junctions or the tip of one of its visible pins (exact
 // equality).  A junction belongs to a wire when it lies on the wire's stroke
 // (segment and width); name texts and arrow heads never connect.  A wire end
@@ -292,14 +294,15 @@ namespace {
 
 using Nets = CNetEngine::Nets;
 
-// A cheap test before the property look-up: a "FILE" property text starts
-// with "&FILE&" in some case.
+// Whether a part has a "FILE" property: its name is compared trimmed, as
+// every reader of properties compares it.  Only texts starting with '&' are
+// split.
 bool MayHaveFileProperty(const CPart& part)
 {
     for (const CText& text : part.Texts()) {
         const CString& s = text.GetName();
-        if (s.GetLength() > 6 && s[0] == '&' && s[5] == '&' &&
-            s.Mid(1, 4).CompareNoCase("FILE") == 0)
+        if (s.GetLength() > 5 && s[0] == '&' && text.IsProperty() &&
+            text.GetPropertyName().CompareNoCase("FILE") == 0)
             return true;
     }
     return false;

@@ -1,5 +1,7 @@
 #include "netlist/htmltemplate.h"
 
+#include <cstdint>
+
 namespace {
 
 const char kCommon[] = "$COMMON$";
@@ -130,8 +132,11 @@ CString CHtmlTemplate::FileList(const std::vector<CString>& paths)
 
 CString CHtmlTemplate::TagJump(const CPoint& p)
 {
-    const long long value = (long long)p.y * 65536 + (long long)p.x % 65536;
-    return CString::Formatted("&[VIREO]AUTOTAGJUMP&%lld", value);
+    // y in the high half and x in the low half, as a signed 32-bit number
+    // (worked out wide, then wrapped): one form in every report, the one the
+    // net report has always carried.
+    const int64_t wide = int64_t(p.y) * 65536 + int64_t(p.x) % 65536;
+    return CString::Formatted("&[VIREO]AUTOTAGJUMP&%ld", long(int32_t(uint32_t(uint64_t(wide)))));
 }
 
 CString CHtmlTemplate::FileName(const CString& path)

@@ -457,7 +457,9 @@ void PartSymbols(CString& out, std::vector<CPartEntry>& parts)
         p.part->NewText(CString::Formatted("%s%d", kSymbolNumberTag, number), p.part->GetOrg(),
                         CText::kDefaultSize, CText::kDefaultAttr | CText::kHidden);
         for (const CPin& pin : p.part->Pins()) {
-            const CString label = pin.GetNo().IsEmpty() ? pin.GetName() : pin.GetNo();
+            CString label = pin.GetNo().IsEmpty() ? pin.GetName() : pin.GetNo();
+            if (p.nodeUpper)
+                label = Cp932Upper(label);
             if (label.IsEmpty() || !written.insert(label.str()).second)
                 continue;
             out += CString::Formatted("DATA,%d,", pin.GetEleType() == CPin::Output ? 21 : 23) +

@@ -65,7 +65,8 @@ struct CPartEntry {
     CString value;     // the value, or the part name when the value is empty
     CString valueText; // the value text as it is
     CString partName;
-    CString board; // the board name: the PCB property's value, else the setting's text
+    CString board;          // the board name: the PCB property's value, else the setting's text
+    bool nodeUpper = false; // pin labels are written upper-cased, as the references
 };
 
 struct CNetFormat {

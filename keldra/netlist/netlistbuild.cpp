@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "base/host.h"
 #include "net/net.h"
@@ -280,7 +281,25 @@ std::vector<CString> PreflightWarnings(const CItemList<CNet>& nets, const CNetli
     std::unordered_map<std::string, CString> names;     // upper-cased name -> first holder
     std::unordered_map<std::string, std::string> nodes; // upper-cased node text -> REF-PIN
     unsigned netNo = request.startNo;
+    std::unordered_map<std::string, int> pinNet; // upper-cased REF-PIN -> its first net
+    std::unordered_set<std::string> warnedRefs;
+    int netIndex = 0;
     for (const CNet& net : nets) {
+        // One shown pin in two nets: two parts carry one reference.  (The
+        // gates of a package share their hidden pins.)
+        for (const CNetName& node : net.Nodes()) {
+            // Unnumbered parts ("R?") share their reference by nature.
+            if (!node.GetPin().IsDisp() || node.GetRefName().Find('?') >= 0)
+                continue;
+            const std::string pin = Cp932Upper(node.GetRefName() + "-" + node.GetPinNo()).str();
+            auto [it, fresh] = pinNet.emplace(pin, netIndex);
+            if (!fresh && it->second != netIndex &&
+                warnedRefs.insert(Cp932Upper(node.GetRefName()).str()).second)
+                warnings.push_back("the reference " + node.GetRefName() +
+                                   " is used by more than one part: its pin " + node.GetPinNo() +
+                                   " is in two nets");
+        }
+        ++netIndex;
         if (!net.CheckNet())
             continue;
         const CString first =
@@ -308,12 +327,23 @@ std::vector<CString> PreflightWarnings(const CItemList<CNet>& nets, const CNetli
                 warnings.push_back("the pins " + CString(it->second) + " and " + CString(pin) +
                                    " are both written as " + text);
         }
-        if (net.GetNodeCount() >= 2)
-            for (const CNetName& node : net.Nodes())
-                if (node.GetPin().GetEleType() == CPin::NoConnect)
-                    warnings.push_back("the No Connect pin " + node.GetRefName() + "-" +
-                                       node.GetPinNo() + " is wired to other pins (net of " +
-                                       first + ")");
+        if (net.GetNodeCount() >= 2) {
+            // The net by the name the file gives it (or its own), and a pin
+            // that is not the No Connect one.
+            CString label = name;
+            if (label.IsEmpty() && !net.Names().empty())
+                label = net.Names().front();
+            for (const CNetName& node : net.Nodes()) {
+                if (node.GetPin().GetEleType() != CPin::NoConnect)
+                    continue;
+                const auto other = std::find_if(net.Nodes().begin(), net.Nodes().end(),
+                                                [&node](const CNetName& n) { return &n != &node; });
+                warnings.push_back("the No Connect pin " + node.GetRefName() + "-" +
+                                   node.GetPinNo() + " is wired to other pins (" +
+                                   (label.IsEmpty() ? CString() : "net " + label + ", ") + "with " +
+                                   other->GetRefName() + "-" + other->GetPinNo() + ")");
+            }
+        }
     }
     return warnings;
 }

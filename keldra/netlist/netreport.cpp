@@ -31,15 +31,6 @@ CString EntryNetName(const CNet& net)
     return name.IsEmpty() ? CString("Open Wire") : name;
 }
 
-// The position a tag jump of the net report goes to: y in the high half, x
-// in the low half, as a signed 32-bit number (worked out wide, then
-// wrapped), the form the net report has always carried.
-long TagJump(const CPoint& p)
-{
-    const int64_t wide = int64_t(p.y) * 65536 + int64_t(p.x) % 65536;
-    return long(int32_t(uint32_t(uint64_t(wide))));
-}
-
 // One entry of a list block, filled from a net (or none) and a node (or none).
 CString FillEntry(const CString& entry, const CNet* net, const CNetName* node, int serial,
                   const CNetContext* context)
@@ -65,7 +56,7 @@ CString FillEntry(const CString& entry, const CNet* net, const CNetName* node, i
         v["$FILE$"] = CHtmlTemplate::FileName(node->GetFileName());
         v["$X$"] = FormatHundredths(p.x);
         v["$Y$"] = FormatHundredths(p.y);
-        v["$TAGJUMP$"] = CString::Formatted("&[VIREO]AUTOTAGJUMP&%ld", TagJump(p));
+        v["$TAGJUMP$"] = CHtmlTemplate::TagJump(p);
     } else {
         for (const char* key : {"$REF$", "$PARTNAME$", "$PINNO$", "$PINNAME$", "$PINELECT$",
                                 "$PATH$", "$DOCNO$", "$FILE$", "$X$", "$Y$", "$TAGJUMP$"})

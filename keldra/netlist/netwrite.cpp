@@ -16,6 +16,7 @@ CPartEntry EntryOf(CPart& part, const CNetWriteStyle& style)
     CPartEntry e;
     e.part = &part;
     e.ref = StyledText(CSheet::PartSectionRef(part), style.nodeUpper);
+    e.nodeUpper = style.nodeUpper;
     e.valueText = part.GetValName();
     e.partName = part.GetPartName();
     e.value = e.valueText.IsEmpty() ? e.partName : e.valueText;

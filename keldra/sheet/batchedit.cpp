@@ -104,10 +104,10 @@ std::vector<CString> TextsOf(const std::vector<Item*>& items, Get get)
 // The names of a text field for the items, stepped as texts; false after
 // telling the user when a step is out of range.
 template <class Item, class Get>
-bool TextNames(const CString& field, bool multiple, const std::vector<Item*>& items, Get get,
-               std::vector<CString>& names)
+bool TextNames(const CString& field, const CString& shown, bool multiple,
+               const std::vector<Item*>& items, Get get, std::vector<CString>& names)
 {
-    const CNameEdit edit = CNameEdit::Parse(field, multiple);
+    const CNameEdit edit = CNameEdit::Parse(field, shown, multiple);
     if (!edit.valid) {
         Host().Message(LoadMessage(kStepOutOfRange));
         return false;
@@ -374,6 +374,13 @@ bool CNameEdit::EndsInDigits(const CString& text)
            IsFullWidthDigit(text, last);
 }
 
+CNameEdit CNameEdit::Parse(const CString& field, const CString& shown, bool multiple)
+{
+    if (multiple && field == shown)
+        return CNameEdit();
+    return Parse(field, multiple);
+}
+
 CNameEdit CNameEdit::Parse(const CString& field, bool multiple)
 {
     CNameEdit edit;
@@ -446,11 +453,13 @@ int CSheet::EditLine(int code, const CEditDialog<CLineEditForm>& dialog)
         SortLine(code);
     const std::vector<CLine*> lines = Items(*list);
     CLineEditForm form = FormFor(lines, LineForm);
+    const CString shownName = form.name;
     if (!dialog(form))
         return 0;
     std::vector<CString> names;
     if (!TextNames(
-            form.name, form.multiple, lines, [](const CLine& l) { return l.GetName(); }, names))
+            form.name, shownName, form.multiple, lines, [](const CLine& l) { return l.GetName(); },
+            names))
         return 0;
     for (size_t i = 0; i < lines.size(); ++i) {
         CLine& line = *lines[i];
@@ -478,28 +487,36 @@ int CSheet::EditPart(const CEditDialog<CPartEditForm>& dialog)
         form.package.reset();
         form.packageMax.reset();
     }
+    const CPartEditForm shown = form;
     if (!dialog(form))
         return 0;
 
-    // The references number with each part's own numbering.
-    const CNameEdit refEdit = CNameEdit::Parse(form.reference, form.multiple);
+    // The references number with each part's own numbering: the reference
+    // of each part is formed by its own REFFORM.
+    const CNameEdit refEdit = CNameEdit::Parse(form.reference, shown.reference, form.multiple);
     std::vector<CString> partNames, values, refs;
     bool stepped = refEdit.valid;
     if (stepped)
         stepped = NamesFor(
             refEdit, TextsOf(parts, [](const CPart& p) { return p.GetRefName(); }),
-            [&](CString& name, size_t i) { return StepReference(name, *parts[i], refEdit.step); },
+            [&](CString& name, size_t i) {
+                return StepReference(name, *parts[i + 1], refEdit.step);
+            },
             refs);
+    if (stepped && form.multiple && refEdit.kind == CNameEdit::Number && refEdit.step != 0 &&
+        CNameEdit::EndsInDigits(refEdit.name))
+        for (size_t i = 0; i < parts.size() && stepped; ++i)
+            stepped = StepReference(refs[i], *parts[i], 0);
     if (!stepped) {
         Host().Message(LoadMessage(kStepOutOfRange));
         return 0;
     }
     if (!TextNames(
-            form.partName, form.multiple, parts, [](const CPart& p) { return p.GetPartName(); },
-            partNames) ||
+            form.partName, shown.partName, form.multiple, parts,
+            [](const CPart& p) { return p.GetPartName(); }, partNames) ||
         !TextNames(
-            form.value, form.multiple, parts, [](const CPart& p) { return p.GetValName(); },
-            values))
+            form.value, shown.value, form.multiple, parts,
+            [](const CPart& p) { return p.GetValName(); }, values))
         return 0;
 
     // Every part's result must pass the dialog's checks before any changes.
@@ -541,13 +558,16 @@ int CSheet::EditPin(int code, const CEditDialog<CPinEditForm>& dialog)
     SortPin();
     const std::vector<CPin*> pins = Items(m_pins);
     CPinEditForm form = FormFor(pins, PinForm);
+    const CPinEditForm shown = form;
     if (!dialog(form))
         return 0;
     std::vector<CString> names, numbers;
     if (!TextNames(
-            form.name, form.multiple, pins, [](const CPin& p) { return p.GetName(); }, names) ||
+            form.name, shown.name, form.multiple, pins, [](const CPin& p) { return p.GetName(); },
+            names) ||
         !TextNames(
-            form.number, form.multiple, pins, [](const CPin& p) { return p.GetNo(); }, numbers))
+            form.number, shown.number, form.multiple, pins, [](const CPin& p) { return p.GetNo(); },
+            numbers))
         return 0;
     for (size_t i = 0; i < pins.size(); ++i) {
         CPin& pin = *pins[i];
@@ -574,11 +594,13 @@ int CSheet::EditText(const CEditDialog<CTextEditForm>& dialog)
     SortText();
     const std::vector<CText*> texts = Items(m_texts);
     CTextEditForm form = FormFor(texts, TextForm);
+    const CString shownText = form.text;
     if (!dialog(form))
         return 0;
     std::vector<CString> strings;
     if (!TextNames(
-            form.text, form.multiple, texts, [](const CText& t) { return t.GetName(); }, strings))
+            form.text, shownText, form.multiple, texts, [](const CText& t) { return t.GetName(); },
+            strings))
         return 0;
     for (size_t i = 0; i < texts.size(); ++i)
         texts[i]->ApplyEdit(EditedText(*texts[i], form, strings[i]), false);

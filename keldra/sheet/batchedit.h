@@ -100,6 +100,10 @@ struct CNameEdit {
 
     // A field of a template (multiple) or of one item's own form.
     static CNameEdit Parse(const CString& field, bool multiple);
+    // The same, where shown is what the template showed: a field the user
+    // left as it was changes nothing ("C++" stays "C++" when only the size
+    // was edited).
+    static CNameEdit Parse(const CString& field, const CString& shown, bool multiple);
     // True when text ends in an ASCII or a full-width digit.
     static bool EndsInDigits(const CString& text);
 };

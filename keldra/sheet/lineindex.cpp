@@ -30,15 +30,14 @@ uint64_t ColumnKey(int32_t x)
     return (uint64_t(1) << 32) | uint32_t(x);
 }
 
-template <class T>
-void AddContact(const T& item, const CContact& c, std::vector<CContact>& out)
+template <class T> void AddContact(const T& item, const CContact& c, std::vector<CContact>& out)
 {
     const CContact other = CContact::Of(item);
     if (other.id != c.id && Touching(c, other))
         out.push_back(other);
 }
 
-}  // namespace
+} // namespace
 
 // --- lines ------------------------------------------------------------------------------------
 
@@ -116,9 +115,11 @@ void CLineIndex::Touching(const CContact& c, std::vector<CContact>& out) const
     uint64_t axis;
     const bool onAxis = AxisLineKey(c.a, c.b, axis);
     for (const CPoint& p : {c.a, c.b}) {
-        if (const CAxisRanges<CLine>* row = RangesOf(RowKey(p.y)); row && !(onAxis && axis == RowKey(p.y)))
+        if (const CAxisRanges<CLine>* row = RangesOf(RowKey(p.y));
+            row && !(onAxis && axis == RowKey(p.y)))
             row->Meeting(p.x, p.x, -1, consider);
-        if (const CAxisRanges<CLine>* column = RangesOf(ColumnKey(p.x)); column && !(onAxis && axis == ColumnKey(p.x)))
+        if (const CAxisRanges<CLine>* column = RangesOf(ColumnKey(p.x));
+            column && !(onAxis && axis == ColumnKey(p.x)))
             column->Meeting(p.y, p.y, -1, consider);
         for (auto [it, end] = m_odd.equal_range(PointKey(p)); it != end; ++it)
             AddContact(*it->second, c, out);
@@ -175,8 +176,10 @@ void CJuncIndex::Touching(const CContact& c, std::vector<CContact>& out) const
     // Every junction a wire's stroke can reach lies in its box grown by the
     // width; the exact test follows.  Walk the lines across the short side.
     const int64_t w = std::max(c.width, 0);
-    const int64_t left = int64_t(std::min(c.a.x, c.b.x)) - w, right = int64_t(std::max(c.a.x, c.b.x)) + w;
-    const int64_t bottom = int64_t(std::min(c.a.y, c.b.y)) - w, top = int64_t(std::max(c.a.y, c.b.y)) + w;
+    const int64_t left = int64_t(std::min(c.a.x, c.b.x)) - w,
+                  right = int64_t(std::max(c.a.x, c.b.x)) + w;
+    const int64_t bottom = int64_t(std::min(c.a.y, c.b.y)) - w,
+                  top = int64_t(std::max(c.a.y, c.b.y)) + w;
     const bool byRows = top - bottom <= right - left;
     const std::vector<Entry>& entries = byRows ? m_rows : m_columns;
     auto clamp = [](int64_t v) { return int32_t(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); };
@@ -247,8 +250,9 @@ void CPinIndex::Touching(const CContact& c, std::vector<CContact>& out) const
 bool CPinIndex::AnyAt(const CPoint& p) const
 {
     const uint64_t key = PointKey(p);
-    const auto tip = std::lower_bound(m_tips.begin(), m_tips.end(), key,
-                                      [](const auto& entry, uint64_t k) { return entry.first < k; });
+    const auto tip =
+        std::lower_bound(m_tips.begin(), m_tips.end(), key,
+                         [](const auto& entry, uint64_t k) { return entry.first < k; });
     if (tip != m_tips.end() && tip->first == key)
         return true;
     bool found = false;
@@ -280,10 +284,11 @@ bool CContactFinder::Allows(std::span<const CContact> before, std::span<const CC
             std::none_of(m_neighbours.begin(), m_neighbours.end(), same))
             m_neighbours.push_back(c);
     }
-    return KeepsGrouping(m_neighbours, before, after);
+    return KeepsConnections(m_neighbours, before, after);
 }
 
-bool CContactFinder::MergeIsClean(const CLine& a, const CContact& oldA, const CLine& b, const CContact& oldB) const
+bool CContactFinder::MergeIsClean(const CLine& a, const CContact& oldA, const CLine& b,
+                                  const CContact& oldB) const
 {
     // The merged line covers what the two covered, with the same width: every
     // junction and every overlapping line touches it exactly when it touched
@@ -293,7 +298,8 @@ bool CContactFinder::MergeIsClean(const CLine& a, const CContact& oldA, const CL
         return false;
     const auto [aLo, aHi] = Stretch(oldA.a, oldA.b);
     const auto [bLo, bHi] = Stretch(oldB.a, oldB.b);
-    if (Stretch(a.GetStartPoint(), a.GetEndPoint()) != std::pair(std::min(aLo, bLo), std::max(aHi, bHi)))
+    if (Stretch(a.GetStartPoint(), a.GetEndPoint()) !=
+        std::pair(std::min(aLo, bLo), std::max(aHi, bHi)))
         return false;
     for (const CPoint& p : {oldA.a, oldA.b, oldB.a, oldB.b}) {
         if (p == a.GetStartPoint() || p == a.GetEndPoint())

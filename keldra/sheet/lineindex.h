@@ -14,10 +14,12 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <initializer_list>
 #include <map>
 #include <memory_resource>
 #include <span>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -51,8 +53,7 @@ inline std::pair<int64_t, int64_t> Stretch(const CPoint& a, const CPoint& b)
 
 // Items on one axis line by their stretch, each with its place in list
 // order; items may come and go.
-template <class T>
-class CAxisRanges {
+template <class T> class CAxisRanges {
 public:
     // Kept in the arena of the index that holds it.
     using allocator_type = std::pmr::polymorphic_allocator<std::byte>;
@@ -83,11 +84,11 @@ public:
     }
     // Items whose stretch meets [x, y] and that come after `after` in list
     // order, passed to f(order, item).
-    template <class F>
-    void Meeting(int64_t x, int64_t y, int after, F f) const
+    template <class F> void Meeting(int64_t x, int64_t y, int after, F f) const
     {
         // Nothing starting before x - the longest stretch can reach x.
-        for (auto it = m_byLo.lower_bound(x - m_maxLength); it != m_byLo.end() && it->first <= y; ++it)
+        for (auto it = m_byLo.lower_bound(x - m_maxLength); it != m_byLo.end() && it->first <= y;
+             ++it)
             if (it->second.hi >= x && it->second.order > after)
                 f(it->second.order, it->second.item);
     }
@@ -99,7 +100,7 @@ private:
         T* item;
     };
     std::pmr::multimap<int64_t, Entry> m_byLo;
-    int64_t m_maxLength = 0;  // never shrinks: an upper bound is all the search needs
+    int64_t m_maxLength = 0; // never shrinks: an upper bound is all the search needs
 };
 
 // The indexes live for one pass (or one clean-up); their many small nodes
@@ -150,9 +151,12 @@ public:
 
 private:
     struct Entry {
-        int32_t across, along;  // rows: y, x; columns: x, y
+        int32_t across, along; // rows: y, x; columns: x, y
         const CJunc* junc;
-        bool operator<(const Entry& o) const { return across != o.across ? across < o.across : along < o.along; }
+        bool operator<(const Entry& o) const
+        {
+            return across != o.across ? across < o.across : along < o.along;
+        }
     };
     std::vector<Entry> m_rows;
     std::vector<Entry> m_columns;
@@ -184,13 +188,14 @@ private:
         size_t begin, end;
         int64_t maxLength;
     };
-    std::vector<std::pair<uint64_t, const CPin*>> m_tips;  // sorted by point
+    std::vector<std::pair<uint64_t, const CPin*>> m_tips; // sorted by point
     std::vector<Stroke> m_strokes;                        // sorted by axis line, then lo
     std::unordered_map<uint64_t, Line> m_lines;
 };
 
 template <class F>
-void CPinIndex::Meeting(const CPoint& a, const CPoint& b, int64_t x, int64_t y, int after, F f) const
+void CPinIndex::Meeting(const CPoint& a, const CPoint& b, int64_t x, int64_t y, int after,
+                        F f) const
 {
     uint64_t key;
     if (!AxisLineKey(a, b, key))
@@ -201,11 +206,54 @@ void CPinIndex::Meeting(const CPoint& a, const CPoint& b, int64_t x, int64_t y, 
     const auto first = m_strokes.begin() + ptrdiff_t(line->second.begin);
     const auto last = m_strokes.begin() + ptrdiff_t(line->second.end);
     const int64_t from = x - line->second.maxLength;
-    for (auto it = std::lower_bound(first, last, from, [](const Stroke& s, int64_t v) { return s.lo < v; });
+    for (auto it = std::lower_bound(first, last, from,
+                                    [](const Stroke&s, int64_t v) { return s.lo < v; });
          it != last && it->lo <= y; ++it)
         if (it->hi >= x && it->order > after)
             f(it->order, it->pin);
 }
+
+// One round of the repeated clean-up passes.  A change (or a change held
+// back) can open the way for another only on the axis lines through the
+// points it moved: lines shrink or merge, and everything else touching was
+// already looked at.  So a later round looks only at lines on the axis lines
+// the round before marked (or the current round has marked so far).
+class CTidyRound {
+public:
+    // only: the axis lines to look at (sorted), or null for every line.
+    explicit CTidyRound(const std::vector<uint64_t>* only) : m_only(only) {}
+    // The row and the column through each point.
+    void Mark(std::initializer_list<CPoint> points)
+    {
+        for (const CPoint& p : points) {
+            const uint64_t row = uint32_t(p.y), column = (uint64_t(1) << 32) | uint32_t(p.x);
+            m_marks.push_back(row);
+            m_marks.push_back(column);
+            if (m_only) {
+                m_recent.insert(row);
+                m_recent.insert(column);
+            }
+        }
+    }
+    bool Looks(const CPoint& a, const CPoint& b) const
+    {
+        uint64_t key;
+        return !m_only || !AxisLineKey(a, b, key) ||
+               std::binary_search(m_only->begin(), m_only->end(), key) || m_recent.count(key);
+    }
+    // The axis lines marked, sorted, each once.
+    std::vector<uint64_t> TakeMarks()
+    {
+        std::sort(m_marks.begin(), m_marks.end());
+        m_marks.erase(std::unique(m_marks.begin(), m_marks.end()), m_marks.end());
+        return std::move(m_marks);
+    }
+
+private:
+    const std::vector<uint64_t>* m_only;
+    std::vector<uint64_t> m_marks;
+    std::unordered_set<uint64_t> m_recent; // marked in this round, when it looks at some only
+};
 
 // Everything a changed wire can touch: the lines of its list, the sheet's
 // junctions and, for wires, the visible pins.
@@ -220,12 +268,13 @@ public:
     // A quick answer for the common merge: a has taken in b (both given as
     // they were) and covers exactly their joint stretch.  True only when
     // Allows would say so too; false means "ask Allows".
-    bool MergeIsClean(const CLine& a, const CContact& oldA, const CLine& b, const CContact& oldB) const;
+    bool MergeIsClean(const CLine& a, const CContact& oldA, const CLine& b,
+                      const CContact& oldB) const;
 
 private:
     const CLineIndex& m_lines;
     const CJuncIndex& m_juncs;
     const CPinIndex* m_pins;
-    mutable std::vector<CContact> m_found;  // scratch, kept to save allocations
+    mutable std::vector<CContact> m_found; // scratch, kept to save allocations
     mutable std::vector<CContact> m_neighbours;
 };

@@ -19,7 +19,7 @@ namespace {
 class CRectGrid {
 public:
     static constexpr int64_t kCell = 1024;
-    static constexpr int64_t kMaxCells = 64;  // larger rectangles are always candidates
+    static constexpr int64_t kMaxCells = 64; // larger rectangles are always candidates
 
     void Add(int index, const CRect& rect)
     {
@@ -56,8 +56,7 @@ public:
 
 private:
     // Calls f for each cell of rect; false (and no calls) when there are too many.
-    template <class F>
-    static bool Cells(const CRect& r, F f)
+    template <class F> static bool Cells(const CRect& r, F f)
     {
         const CRect n = r.Normalized();
         const int64_t x0 = FloorDiv(n.left), x1 = FloorDiv(n.right);
@@ -76,7 +75,7 @@ private:
     std::vector<int> m_large;
 };
 
-}  // namespace
+} // namespace
 
 void CSheet::CalcPinOpen()
 {
@@ -137,10 +136,13 @@ void CSheet::CalcPinOpen()
         for (CPin& pin : p.Pins())
             pins.push_back(&pin);
 
-        // a. Pins of the part that meet each other.
+        // a. Pins of the part that meet each other.  Hidden pins connect
+        // nothing by position: a pin meeting only a hidden one stays open,
+        // as the netlist has it.
         for (size_t x = 0; x < pins.size(); ++x) {
             for (size_t y = x + 1; y < pins.size(); ++y) {
-                if (pins[x]->GetPoint() == pins[y]->GetPoint() && (marked(*pins[x]) || marked(*pins[y]))) {
+                if (pins[x]->GetPoint() == pins[y]->GetPoint() && pins[x]->IsDisp() &&
+                    pins[y]->IsDisp() && (marked(*pins[x]) || marked(*pins[y]))) {
                     clear(*pins[x]);
                     clear(*pins[y]);
                 }
@@ -154,7 +156,7 @@ void CSheet::CalcPinOpen()
                 if (!marked(q))
                     continue;
                 for (CPin* mine : pins) {
-                    if (mine->GetPoint() == q.GetPoint()) {
+                    if (mine->IsDisp() && mine->GetPoint() == q.GetPoint()) {
                         clear(q);
                         clear(*mine);
                         break;
@@ -169,8 +171,8 @@ void CSheet::CalcPinOpen()
             for (CPin* mine : pins) {
                 if (cleared == 2)
                     break;
-                if (marked(*mine) &&
-                    (mine->GetPoint() == wire.GetStartPoint() || mine->GetPoint() == wire.GetEndPoint())) {
+                if (marked(*mine) && (mine->GetPoint() == wire.GetStartPoint() ||
+                                      mine->GetPoint() == wire.GetEndPoint())) {
                     clear(*mine);
                     ++cleared;
                 }

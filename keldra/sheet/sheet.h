@@ -39,6 +39,7 @@ class CLineIndex;
 class CPinIndex;
 struct CCleanUpOptions;
 struct CCleanUpReport;
+class CTidyRound;
 
 // Item kind codes, shared with the editor's tools.
 namespace kind {
@@ -51,11 +52,11 @@ constexpr int kPart = 8;
 constexpr int kPin = 11;
 constexpr int kText = 14;
 constexpr int kArc = 22;
-constexpr int kPartPins = 23;  // counting only: the gate pins of all parts
+constexpr int kPartPins = 23; // counting only: the gate pins of all parts
 constexpr int kHWire = 24, kVWire = 25;
 constexpr int kHBus = 26, kVBus = 27;
 constexpr int kHLine = 28, kVLine = 29;
-}  // namespace kind
+} // namespace kind
 
 // One item of any kind, for the operations that dispatch on the item's class.
 struct CItemRef {
@@ -74,7 +75,9 @@ struct CItemRef {
 };
 
 class CSheet;
-inline CItemRef::CItemRef(const CSheet& x) : kind(Sheet), item(&x) {}
+inline CItemRef::CItemRef(const CSheet& x) : kind(Sheet), item(&x)
+{
+}
 
 class CSheet {
 public:
@@ -110,16 +113,17 @@ public:
     CLine* NewBus(const CPoint& p);
     CLine* NewLine(const CPoint& a, const CPoint& b);
     CLine* NewLine(const CPoint& p);
-    CLine* NewLine(const CLine& line);  // into the list of its kind
+    CLine* NewLine(const CLine& line); // into the list of its kind
     CArc* NewArc(const CArc& arc);
-    CArc* NewArc(const CPoint& centre, unsigned radius, int startAngle, int endAngle, int type, int width);
-    CArc* NewArc(const CLine& line);  // a circle from a line
+    CArc* NewArc(const CPoint& centre, unsigned radius, int startAngle, int endAngle, int type,
+                 int width);
+    CArc* NewArc(const CLine& line); // a circle from a line
     CJunc* NewJunc(const CJunc& junc);
     CJunc* NewJunc(const CPoint& p);
     CJunc* NewJuncCheck(const CPoint& p);
     CPart* NewPart(const CPart& part);
-    CPart* NewPart(const CPoint& org, const CPoint& corner1, const CPoint& corner2, unsigned packageMax,
-                   unsigned package, unsigned char angle, unsigned char attr);
+    CPart* NewPart(const CPoint& org, const CPoint& corner1, const CPoint& corner2,
+                   unsigned packageMax, unsigned package, unsigned char angle, unsigned char attr);
     CPin* NewPin(const CPin& pin);
     CPin* NewPin(const CPoint& body, const CPoint& tip, int elect);
     CText* NewText(const CText& text);
@@ -172,7 +176,10 @@ public:
     CText* GetLastText() const { return m_texts.GetTail(); }
     // Selector forms: 1, 28, 29 the line list; 2, 26, 27 the bus list; else wires.
     POSITION GetFirstLinePos(int selector) const { return LineList(selector).GetHeadPosition(); }
-    CLine* GetNextLine(int selector, POSITION& pos) const { return LineList(selector).GetNext(pos); }
+    CLine* GetNextLine(int selector, POSITION& pos) const
+    {
+        return LineList(selector).GetNext(pos);
+    }
     CLine* GetTailLine(int selector) const { return LineList(selector).GetTail(); }
 
     // Direct access to the lists, for the algorithms that walk or reorder them.
@@ -295,7 +302,8 @@ public:
     // Draws the sheet in its fixed order; ccw sets the device's arc
     // direction.  Nothing for a scratch sheet or an empty one.
     void DrawSheet(CDC& dc, CDrawContext& ctx, bool ccw);
-    void SerializeDXF(CDxfWriter& dxf, const CDxfLayers& layers, bool marker, const CDrawContext& ctx) const;
+    void SerializeDXF(CDxfWriter& dxf, const CDxfLayers& layers, bool marker,
+                      const CDrawContext& ctx) const;
     void SerializeTango(CArchive& ar) const;
 
     // --- annotation and sorting (annotation.cpp) ------------------------------------------
@@ -356,7 +364,8 @@ public:
     // Adds the pins of the parts: names from parts without a reference, nodes
     // (filed under docName) for parts with one.  Parts that stand for another
     // participating sheet (context->IsProjectSheet) are left out.
-    int CreatePinGroup(CItemList<CNet>& nets, const CString& docName, const CNetContext* context = nullptr) const;
+    int CreatePinGroup(CItemList<CNet>& nets, const CString& docName,
+                       const CNetContext* context = nullptr) const;
     // Merges by name, then (withWires) by contact, and tidies the nets.
     static int NetCorrection(CItemList<CNet>& nets, int withWires);
     // Sorts the nodes of the real nets and the real nets among themselves.
@@ -400,10 +409,12 @@ public:
 
 private:
     int CleanLine(const CCleanUpOptions& options, CLineIndex& wires, const CJuncIndex& juncs,
-                  const CPinIndex& pins, CCleanUpReport* report);
-    int CleanLineList(CLineIndex& index, bool junctionMasks, const CJuncIndex& juncs, const CPinIndex* pins,
-                      bool guarded, int& merged, CCleanUpReport* report);
-    int CheckOnPin(CLineIndex& wires, const CJuncIndex& juncs, const CPinIndex& pins, CCleanUpReport* report);
+                  const CPinIndex& pins, CCleanUpReport* report, CTidyRound* round = nullptr);
+    int CleanLineList(CLineIndex& index, bool junctionMasks, const CJuncIndex& juncs,
+                      const CPinIndex* pins, bool guarded, int& merged, CCleanUpReport* report,
+                      CTidyRound* round = nullptr);
+    int CheckOnPin(CLineIndex& wires, const CJuncIndex& juncs, const CPinIndex& pins,
+                   CCleanUpReport* report, CTidyRound* round = nullptr);
     bool TrimLine(CItemList<CLine>& list, bool reverse);
     static void TrimCrossLine(CLine* h, CLine* v);
     bool TrimPartLine(const CPart* part, CSheet& out) const;

@@ -5,23 +5,26 @@
 #include <numeric>
 #include <vector>
 
+#include "base/string.h"
 #include "items/junc.h"
 #include "items/line.h"
 #include "items/pin.h"
 
 CContact CContact::Of(const CLine& line)
 {
-    return CContact{Wire, line.GetStartPoint(), line.GetEndPoint(), line.GetLineWidth(), &line};
+    const CString* name = line.GetName().IsEmpty() ? nullptr : &line.GetName();
+    return CContact{Wire, line.GetStartPoint(), line.GetEndPoint(), line.GetLineWidth(), name,
+                    &line};
 }
 
 CContact CContact::Of(const CJunc& junc)
 {
-    return CContact{Junc, junc.GetPoint(), junc.GetPoint(), 0, &junc};
+    return CContact{Junc, junc.GetPoint(), junc.GetPoint(), 0, nullptr, &junc};
 }
 
 CContact CContact::Of(const CPin& pin)
 {
-    return CContact{Pin, pin.GetStartPoint(), pin.GetPoint(), 0, &pin};
+    return CContact{Pin, pin.GetStartPoint(), pin.GetPoint(), 0, nullptr, &pin};
 }
 
 namespace {
@@ -36,8 +39,8 @@ bool IsVertical(const CContact& c)
     return c.a.x == c.b.x && c.a.y != c.b.y;
 }
 
-// The ranges of two segments on one horizontal or vertical line, or false
-// when they do not lie on one such line.
+// The ranges of two segments on one horizontal or vertical line (that of x),
+// or false when they do not lie on one such line.
 bool OnOneLine(const CContact& x, const CContact& y, int64_t& xLo, int64_t& xHi, int64_t& yLo,
                int64_t& yHi)
 {
@@ -56,32 +59,43 @@ bool OnOneLine(const CContact& x, const CContact& y, int64_t& xLo, int64_t& xHi,
     return true;
 }
 
-bool WiresTouch(const CContact& x, const CContact& y)
+CContactKind WiresContact(const CContact& x, const CContact& y)
 {
     if (x.a == y.a || x.a == y.b || x.b == y.a || x.b == y.b)
-        return true;
+        return CContactKind::Joined;
     int64_t xLo, xHi, yLo, yHi;
-    return OnOneLine(x, y, xLo, xHi, yLo, yHi) && std::max(xLo, yLo) < std::min(xHi, yHi);
+    if (OnOneLine(x, y, xLo, xHi, yLo, yHi) && std::max(xLo, yLo) < std::min(xHi, yHi))
+        return CContactKind::Seen;
+    return CContactKind::None;
 }
 
-bool WireTouchesPin(const CContact& wire, const CContact& pin)
+CContactKind WirePinContact(const CContact& wire, const CContact& pin)
 {
     if (wire.a == pin.b || wire.b == pin.b)
-        return true;
+        return CContactKind::Joined;
     int64_t pinLo, pinHi, wireLo, wireHi;
     if (!OnOneLine(pin, wire, pinLo, pinHi, wireLo, wireHi))
-        return false;
-    if (std::max(pinLo, wireLo) >= std::min(pinHi, wireHi))
-        return false;
-    // An end of the wire on the stroke (the other end may lie anywhere).
-    auto onStroke = [&](int64_t t) { return t >= pinLo && t <= pinHi; };
-    const bool horizontal = IsHorizontal(pin);
-    return onStroke(horizontal ? wire.a.x : wire.a.y) || onStroke(horizontal ? wire.b.x : wire.b.y);
+        return CContactKind::None;
+    // Along the stroke over a stretch, and on as far as the tip.
+    const int64_t tip = IsHorizontal(pin) ? pin.b.x : pin.b.y;
+    if (std::max(pinLo, wireLo) < std::min(pinHi, wireHi) && wireLo <= tip && tip <= wireHi)
+        return CContactKind::Seen;
+    return CContactKind::None;
 }
 
-}  // namespace
+CContactKind Joined(bool yes)
+{
+    return yes ? CContactKind::Joined : CContactKind::None;
+}
 
-bool Touching(const CContact& x, const CContact& y)
+bool SameName(const CString* x, const CString* y)
+{
+    return x && y && x->CompareNoCase(*y) == 0;
+}
+
+} // namespace
+
+CContactKind ContactBetween(const CContact& x, const CContact& y)
 {
     const CContact* p = &x;
     const CContact* q = &y;
@@ -90,86 +104,147 @@ bool Touching(const CContact& x, const CContact& y)
     switch (p->kind) {
     case CContact::Wire:
         switch (q->kind) {
-        case CContact::Wire: return WiresTouch(*p, *q);
-        case CContact::Junc: return CLine::CheckStroke(p->a, p->b, p->width, q->a);
-        case CContact::Pin: return WireTouchesPin(*p, *q);
+        case CContact::Wire:
+            return WiresContact(*p, *q);
+        case CContact::Junc:
+            return Joined(CLine::CheckStroke(p->a, p->b, p->width, q->a));
+        case CContact::Pin:
+            return WirePinContact(*p, *q);
+        case CContact::Name:
+            return Joined(SameName(p->name, q->name));
         }
-        return false;
-    case CContact::Junc: return q->kind == CContact::Junc ? p->a == q->a : p->a == q->b;
-    case CContact::Pin: return p->b == q->b;
+        return CContactKind::None;
+    case CContact::Junc:
+        switch (q->kind) {
+        case CContact::Junc:
+            return Joined(p->a == q->a);
+        case CContact::Pin:
+            return Joined(p->a == q->b);
+        default:
+            return CContactKind::None;
+        }
+    case CContact::Pin:
+        return Joined(q->kind == CContact::Pin && p->b == q->b);
+    case CContact::Name:
+        return CContactKind::None;
     }
-    return false;
+    return CContactKind::None;
 }
 
 namespace {
 
-// Connected sets of a small group of items, as one label per item (the
-// index of the set's root).
-void Groups(const std::vector<const CContact*>& items, std::vector<int>& label)
+int Find(std::vector<int>& label, int i)
 {
-    label.resize(items.size());
-    std::iota(label.begin(), label.end(), 0);
-    auto find = [&label](int i) {
-        while (label[i] != i)
-            i = label[i] = label[label[i]];
-        return i;
-    };
-    for (size_t i = 0; i < items.size(); ++i)
-        for (size_t j = i + 1; j < items.size(); ++j)
-            if (find(int(i)) != find(int(j)) && Touching(*items[i], *items[j]))
-                label[find(int(i))] = find(int(j));
-    for (size_t i = 0; i < items.size(); ++i)
-        label[i] = find(int(i));
+    while (label[i] != i)
+        i = label[i] = label[label[i]];
+    return i;
 }
 
-bool SameId(std::span<const CContact> list, const void* id)
+// Connected sets of a small group of items, by joined contacts and by any
+// contact, as one label per item (the index of the set's root).
+void Groups(const std::vector<const CContact*>& items, std::vector<int>& joined,
+            std::vector<int>& seen)
+{
+    joined.resize(items.size());
+    seen.resize(items.size());
+    std::iota(joined.begin(), joined.end(), 0);
+    std::iota(seen.begin(), seen.end(), 0);
+    for (size_t i = 0; i < items.size(); ++i) {
+        for (size_t j = i + 1; j < items.size(); ++j) {
+            const bool apartJoined = Find(joined, int(i)) != Find(joined, int(j));
+            const bool apartSeen = Find(seen, int(i)) != Find(seen, int(j));
+            if (!apartJoined && !apartSeen)
+                continue;
+            const CContactKind kind = ContactBetween(*items[i], *items[j]);
+            if (kind == CContactKind::None)
+                continue;
+            if (apartSeen)
+                seen[Find(seen, int(i))] = Find(seen, int(j));
+            if (kind == CContactKind::Joined && apartJoined)
+                joined[Find(joined, int(i))] = Find(joined, int(j));
+        }
+    }
+    for (size_t i = 0; i < items.size(); ++i) {
+        joined[i] = Find(joined, int(i));
+        seen[i] = Find(seen, int(i));
+    }
+}
+
+// Whether, over the first n items, every set of fine lies within one set of
+// coarse.
+bool Refines(const std::vector<int>& fine, const std::vector<int>& coarse, size_t n,
+             std::vector<int>& map)
+{
+    map.assign(fine.size(), -1);
+    for (size_t i = 0; i < n; ++i) {
+        int& m = map[size_t(fine[i])];
+        if (m < 0)
+            m = coarse[i];
+        else if (m != coarse[i])
+            return false;
+    }
+    return true;
+}
+
+bool HasId(std::span<const CContact> list, const void* id)
 {
     return std::any_of(list.begin(), list.end(), [id](const CContact& c) { return c.id == id; });
 }
 
-}  // namespace
+} // namespace
 
-bool KeepsGrouping(std::span<const CContact> neighbours, std::span<const CContact> before,
-                   std::span<const CContact> after)
+bool KeepsConnections(std::span<const CContact> neighbours, std::span<const CContact> before,
+                      std::span<const CContact> after)
 {
-    // Both groupings are taken over the neighbours followed by the changed
-    // lines that still exist afterwards; a deleted line takes part only in
-    // the grouping before (it comes last there, outside the comparison).
+    // Both groupings are taken over the neighbours and the names, followed by
+    // the changed lines that still exist afterwards; a deleted line takes part
+    // only in the grouping before (it comes last there, outside the comparison).
     thread_local std::vector<const CContact*> itemsBefore, itemsAfter;
-    thread_local std::vector<int> groupBefore, groupAfter, forward, backward;
+    thread_local std::vector<CContact> names;
+    thread_local std::vector<int> joinedBefore, seenBefore, joinedAfter, seenAfter, map;
+    static const char kNameIds[8] = {};
+    names.clear();
+    for (const auto side : {before, after}) {
+        for (const CContact& c : side) {
+            if (!c.name || std::any_of(names.begin(), names.end(), [&c](const CContact& n) {
+                    return SameName(n.name, c.name);
+                }))
+                continue;
+            if (names.size() == sizeof kNameIds)
+                return false; // more names than a change of two lines can carry
+            CContact name;
+            name.kind = CContact::Name;
+            name.name = c.name;
+            name.id = &kNameIds[names.size()];
+            names.push_back(name);
+        }
+    }
     itemsBefore.clear();
     itemsAfter.clear();
-    for (const CContact& c : neighbours) {
-        itemsBefore.push_back(&c);
-        itemsAfter.push_back(&c);
+    for (const auto side : {neighbours, std::span<const CContact>(names)}) {
+        for (const CContact& c : side) {
+            itemsBefore.push_back(&c);
+            itemsAfter.push_back(&c);
+        }
     }
     for (const CContact& c : after) {
         const auto was = std::find_if(before.begin(), before.end(),
                                       [&c](const CContact& b) { return b.id == c.id; });
         if (was == before.end())
-            return false;  // a change never creates a line
+            return false; // a change never creates a line
         itemsBefore.push_back(&*was);
         itemsAfter.push_back(&c);
     }
     const size_t compared = itemsAfter.size();
     for (const CContact& c : before)
-        if (!SameId(after, c.id))
+        if (!HasId(after, c.id))
             itemsBefore.push_back(&c);
 
-    Groups(itemsBefore, groupBefore);
-    Groups(itemsAfter, groupAfter);
-    // The same partition: the labels (root indices) correspond one to one.
-    forward.assign(itemsBefore.size(), -1);
-    backward.assign(itemsAfter.size(), -1);
-    for (size_t i = 0; i < compared; ++i) {
-        int& f = forward[groupBefore[i]];
-        int& b = backward[groupAfter[i]];
-        if (f < 0 && b < 0) {
-            f = groupAfter[i];
-            b = groupBefore[i];
-        } else if (f != groupAfter[i] || b != groupBefore[i]) {
-            return false;
-        }
-    }
-    return true;
+    Groups(itemsBefore, joinedBefore, seenBefore);
+    Groups(itemsAfter, joinedAfter, seenAfter);
+    // Nothing extraction joined is parted, and what the user sees joined
+    // stays exactly as it was (so nothing unseen is joined either).
+    return Refines(joinedBefore, joinedAfter, compared, map) &&
+           Refines(seenBefore, seenAfter, compared, map) &&
+           Refines(seenAfter, seenBefore, compared, map);
 }

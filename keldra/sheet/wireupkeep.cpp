@@ -35,12 +35,15 @@ CCleanUpOptions CCleanUpOptions::FromSettings()
 
 void CSheet::SortLine(int code)
 {
-    CItemList<CLine>& list = code == 24 || code == 25 ? m_wires : code == 26 || code == 27 ? m_buses : m_lines;
+    CItemList<CLine>& list = code == 24 || code == 25   ? m_wires
+                             : code == 26 || code == 27 ? m_buses
+                                                        : m_lines;
     const bool horizontal = code == 24 || code == 26 || code == 28;
     SelectionSortList(list, [horizontal](const CLine& line) {
         const CPoint& p = line.GetStartPoint();
         // Larger y first: order by -y, in 64 bits so that INT_MIN stays in order.
-        return horizontal ? std::pair<int64_t, int64_t>(-int64_t(p.y), p.x) : std::pair<int64_t, int64_t>(p.x, p.y);
+        return horizontal ? std::pair<int64_t, int64_t>(-int64_t(p.y), p.x)
+                          : std::pair<int64_t, int64_t>(p.x, p.y);
     });
 }
 
@@ -70,6 +73,9 @@ void CSheet::RestoreLineDirections()
 
 namespace {
 
+// Far more than a sheet ever needs; a bound all the same.
+constexpr int kMaxTidyRounds = 16;
+
 CContact ContactAt(const CLine& line, const CPoint& start, const CPoint& end)
 {
     CContact c = CContact::Of(line);
@@ -78,12 +84,13 @@ CContact ContactAt(const CLine& line, const CPoint& start, const CPoint& end)
     return c;
 }
 
-}  // namespace
+} // namespace
 
 // One list of CleanLine.  pins: the sheet's pins for the wire list, else
 // null; guarded: whether connections are checked (not for plain lines).
 int CSheet::CleanLineList(CLineIndex& index, bool junctionMasks, const CJuncIndex& juncs,
-                          const CPinIndex* pins, bool guarded, int& merged, CCleanUpReport* report)
+                          const CPinIndex* pins, bool guarded, int& merged, CCleanUpReport* report,
+                          CTidyRound* round)
 {
     std::optional<CContactFinder> guard;
     if (guarded)
@@ -96,16 +103,19 @@ int CSheet::CleanLineList(CLineIndex& index, bool junctionMasks, const CJuncInde
     std::set<std::pair<int, CLine*>> pending;
     auto enqueue = [&pending](const CAxisRanges<CLine>& collinear, const CLine& a, int after) {
         const auto [lo, hi] = Stretch(a.GetStartPoint(), a.GetEndPoint());
-        collinear.Meeting(lo, hi, after, [&pending](int order, CLine* b) { pending.emplace(order, b); });
+        collinear.Meeting(lo, hi, after,
+                          [&pending](int order, CLine* b) { pending.emplace(order, b); });
     };
 
     int result = 0;
     for (CLine* a : index.InitialOrder()) {
         if (!index.Contains(a))
-            continue;  // taken in by an earlier line
+            continue; // taken in by an earlier line
+        if (round && !round->Looks(a->GetStartPoint(), a->GetEndPoint()))
+            continue; // nothing can have changed for it
         const CAxisRanges<CLine>* collinear = index.Collinear(*a);
         if (!collinear)
-            continue;  // oblique or zero-length: nothing to merge
+            continue; // oblique or zero-length: nothing to merge
         const int orderA = index.Order(a);
         for (;;) {
             bool mergedAny = false;
@@ -132,9 +142,14 @@ int CSheet::CleanLineList(CLineIndex& index, bool junctionMasks, const CJuncInde
                     continue;
                 if (guard) {
                     const CContact before[] = {ContactAt(*a, a0, a1), ContactAt(*b, b0, b1)};
-                    const CContact after[] = {CContact::Of(*a), CContact::Of(*b)};
-                    const bool clean = redundant && guard->MergeIsClean(*a, before[0], *b, before[1]);
+                    CContact after[] = {CContact::Of(*a), CContact::Of(*b)};
+                    if (redundant && !after[0].name)
+                        after[0].name = after[1].name; // a takes b's name
+                    const bool clean =
+                        redundant && guard->MergeIsClean(*a, before[0], *b, before[1]);
                     if (!clean && !guard->Allows(before, std::span(after, redundant ? 1 : 2))) {
+                        if (round)
+                            round->Mark({a0, a1, b0, b1});
                         a->SetPoint(a0, a1);
                         b->SetPoint(b0, b1);
                         if (report)
@@ -143,6 +158,9 @@ int CSheet::CleanLineList(CLineIndex& index, bool junctionMasks, const CJuncInde
                     }
                 }
                 result = 1;
+                if (round)
+                    round->Mark({a0, a1, b0, b1, a->GetStartPoint(), a->GetEndPoint(),
+                                 b->GetStartPoint(), b->GetEndPoint()});
                 if (aMoved)
                     index.Moved(a, a0, a1);
                 if (!redundant) {
@@ -187,18 +205,21 @@ int CSheet::CleanLine(const CCleanUpOptions& options, CCleanUpReport* report)
 }
 
 int CSheet::CleanLine(const CCleanUpOptions& options, CLineIndex& wires, const CJuncIndex& juncs,
-                      const CPinIndex& pins, CCleanUpReport* report)
+                      const CPinIndex& pins, CCleanUpReport* report, CTidyRound* round)
 {
     CCleanUpReport scratch;
     CCleanUpReport& account = report ? *report : scratch;
-    int result = CleanLineList(wires, options.wireJunc, juncs, &pins, true, account.mergedWires, &account);
+    int result = CleanLineList(wires, options.wireJunc, juncs, &pins, true, account.mergedWires,
+                               &account, round);
     if (result)
         MarkOpenPinsStale();
     std::pmr::monotonic_buffer_resource arena;
     CLineIndex buses(m_buses, &arena);
-    result |= CleanLineList(buses, false, juncs, nullptr, true, account.mergedBuses, &account);
+    result |=
+        CleanLineList(buses, false, juncs, nullptr, true, account.mergedBuses, &account, round);
     CLineIndex lines(m_lines, &arena);
-    result |= CleanLineList(lines, false, juncs, nullptr, false, account.mergedLines, &account);
+    result |=
+        CleanLineList(lines, false, juncs, nullptr, false, account.mergedLines, &account, round);
     return result;
 }
 
@@ -213,7 +234,8 @@ int CSheet::CheckOnPin(CCleanUpReport* report)
     return CheckOnPin(wires, juncs, pins, report);
 }
 
-int CSheet::CheckOnPin(CLineIndex& index, const CJuncIndex& juncs, const CPinIndex& pins, CCleanUpReport* report)
+int CSheet::CheckOnPin(CLineIndex& index, const CJuncIndex& juncs, const CPinIndex& pins,
+                       CCleanUpReport* report, CTidyRound* round)
 {
     const CContactFinder guard(index, juncs, &pins);
 
@@ -230,6 +252,8 @@ int CSheet::CheckOnPin(CLineIndex& index, const CJuncIndex& juncs, const CPinInd
     for (CLine* wire : index.InitialOrder()) {
         if (!index.Contains(wire))
             continue;
+        if (round && !round->Looks(wire->GetStartPoint(), wire->GetEndPoint()))
+            continue;
         pending.clear();
         enqueue(*wire, -1);
         while (!pending.empty()) {
@@ -240,15 +264,28 @@ int CSheet::CheckOnPin(CLineIndex& index, const CJuncIndex& juncs, const CPinInd
             if (wire->GetStartPoint() == s && wire->GetEndPoint() == e)
                 continue;
             const bool vanished = wire->GetStartPoint() == wire->GetEndPoint();
+            // A name joins nets: a named wire never goes with it.
+            if (vanished && !wire->GetName().IsEmpty()) {
+                if (round)
+                    round->Mark({s, e});
+                wire->SetPoint(s, e);
+                if (report)
+                    ++report->keptForConnections;
+                continue;
+            }
             const CContact before[] = {ContactAt(*wire, s, e)};
             const CContact after[] = {CContact::Of(*wire)};
             if (!guard.Allows(before, std::span(after, vanished ? 0 : 1))) {
+                if (round)
+                    round->Mark({s, e});
                 wire->SetPoint(s, e);
                 if (report)
                     ++report->keptForConnections;
                 continue;
             }
             result = 1;
+            if (round)
+                round->Mark({s, e, wire->GetStartPoint(), wire->GetEndPoint()});
             if (vanished) {
                 index.Remove(wire);
                 if (m_count > 0)
@@ -295,7 +332,8 @@ int RemoveDuplicates(CItemList<T>& list, Key key, Same same, Merge merge)
         const POSITION at = pos;
         entries.push_back({key(*list.GetNext(pos)), at});
     }
-    std::stable_sort(entries.begin(), entries.end(), [](const Entry& x, const Entry& y) { return x.key < y.key; });
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const Entry& x, const Entry& y) { return x.key < y.key; });
     int removed = 0;
     for (size_t first = 0; first < entries.size();) {
         size_t last = first + 1;
@@ -325,14 +363,15 @@ size_t LineKey(const CLine& line)
                line.GetType() & CLine::kStoredMask);
 }
 
-}  // namespace
+} // namespace
 
 int CSheet::CleanDupItem(CCleanUpReport* report)
 {
     int removed = 0;
     // Two lines with different names are two nets' pieces, not duplicates.
     const auto sameLine = [](const CLine& a, const CLine& b) {
-        return a == b && (a.GetName().IsEmpty() || b.GetName().IsEmpty() || a.GetName() == b.GetName());
+        return a == b &&
+               (a.GetName().IsEmpty() || b.GetName().IsEmpty() || a.GetName() == b.GetName());
     };
     const auto takeName = [](CLine& a, const CLine& b) {
         if (a.GetName().IsEmpty() && !b.GetName().IsEmpty())
@@ -350,7 +389,9 @@ int CSheet::CleanDupItem(CCleanUpReport* report)
         m_texts,
         [](const CText& t) {
             // Empty texts are all equal to each other, wherever they are.
-            return t.IsEmpty() ? size_t(0) : Mix(std::hash<std::string>()(t.GetName().str()), PointKey(t.GetPoint()));
+            return t.IsEmpty()
+                       ? size_t(0)
+                       : Mix(std::hash<std::string>()(t.GetName().str()), PointKey(t.GetPoint()));
         },
         [](const CText& a, const CText& b) { return a == b; }, nothing);
     const int juncs = RemoveDuplicates(
@@ -358,7 +399,8 @@ int CSheet::CleanDupItem(CCleanUpReport* report)
         [](const CJunc& a, const CJunc& b) { return a == b; }, nothing);
     removed += juncs;
     removed += RemoveDuplicates(
-        m_pins, [](const CPin& p) { return Mix(PointKey(p.GetStartPoint()), PointKey(p.GetPoint())); },
+        m_pins,
+        [](const CPin& p) { return Mix(PointKey(p.GetStartPoint()), PointKey(p.GetPoint())); },
         [](const CPin& a, const CPin& b) { return a.Compare(b); }, nothing);
     if (!removed)
         return 0;
@@ -373,8 +415,7 @@ int CSheet::CleanDupItem(CCleanUpReport* report)
 namespace {
 
 // Removes each item pred accepts; returns how many went.
-template <class T, class Pred>
-int RemoveIf(CItemList<T>& list, Pred pred)
+template <class T, class Pred> int RemoveIf(CItemList<T>& list, Pred pred)
 {
     int removed = 0;
     for (POSITION pos = list.GetHeadPosition(); pos;) {
@@ -387,12 +428,48 @@ int RemoveIf(CItemList<T>& list, Pred pred)
     return removed;
 }
 
-}  // namespace
+} // namespace
+
+namespace {
+
+// A wire that can carry the name of a zero-length wire at p: one with an
+// end at p that has no name or the same one.
+CLine* NameTakerAt(CItemList<CLine>& wires, const CLine& dot)
+{
+    const CPoint& p = dot.GetStartPoint();
+    for (CLine& wire : wires) {
+        if (&wire == &dot || wire.GetStartPoint() == wire.GetEndPoint())
+            continue;
+        if (wire.GetStartPoint() != p && wire.GetEndPoint() != p)
+            continue;
+        if (wire.GetName().IsEmpty() || wire.GetName().CompareNoCase(dot.GetName()) == 0)
+            return &wire;
+    }
+    return nullptr;
+}
+
+} // namespace
 
 int CSheet::CleanNulItem(CCleanUpReport* report)
 {
-    const auto pointLike = [](const CLine& line) { return line.GetStartPoint() == line.GetEndPoint(); };
-    const int wires = RemoveIf(m_wires, pointLike);
+    const auto pointLike = [](const CLine& line) {
+        return line.GetStartPoint() == line.GetEndPoint();
+    };
+    // A zero-length wire joins nothing by itself, but its name joins its
+    // point to the equally named nets: it goes only when a wire ending there
+    // carries the name on.
+    const int wires = RemoveIf(m_wires, [this, &pointLike](CLine& line) {
+        if (!pointLike(line))
+            return false;
+        if (line.GetName().IsEmpty())
+            return true;
+        CLine* taker = NameTakerAt(m_wires, line);
+        if (!taker)
+            return false;
+        if (taker->GetName().IsEmpty())
+            taker->SetName(line.GetNameText());
+        return true;
+    });
     int removed = wires + RemoveIf(m_buses, pointLike) + RemoveIf(m_lines, pointLike);
     removed += RemoveIf(m_arcs, [](const CArc& arc) { return arc.GetRadial() < 1; });
     removed += RemoveIf(m_texts, [](const CText& text) { return text.IsEmpty(); });
@@ -418,7 +495,8 @@ bool MeetsArea(const CRect& box, const CRect& geometry, const CRect& area)
         return common.IntersectRect(box, area);
     }
     const CRect g = geometry.Normalized();
-    return g.left <= area.right && g.right >= area.left && g.top <= area.bottom && g.bottom >= area.top;
+    return g.left <= area.right && g.right >= area.left && g.top <= area.bottom &&
+           g.bottom >= area.top;
 }
 
 CRect PointBox(const CPoint& a, const CPoint& b)
@@ -426,7 +504,7 @@ CRect PointBox(const CPoint& a, const CPoint& b)
     return CRect(a.x, a.y, b.x, b.y).Normalized();
 }
 
-}  // namespace
+} // namespace
 
 int CSheet::CleanOutItem(const CSize& sheetSize, CCleanUpReport* report)
 {
@@ -435,7 +513,8 @@ int CSheet::CleanOutItem(const CSize& sheetSize, CCleanUpReport* report)
         return 0;
     const CRect area(0, 0, sheetSize.cx, sheetSize.cy);
     const auto lineOut = [&area](const CLine& line) {
-        return !MeetsArea(line.GetBoundingRect(), PointBox(line.GetStartPoint(), line.GetEndPoint()), area);
+        return !MeetsArea(line.GetBoundingRect(),
+                          PointBox(line.GetStartPoint(), line.GetEndPoint()), area);
     };
     const int wires = RemoveIf(m_wires, lineOut);
     int removed = wires + RemoveIf(m_buses, lineOut) + RemoveIf(m_lines, lineOut);
@@ -445,7 +524,8 @@ int CSheet::CleanOutItem(const CSize& sheetSize, CCleanUpReport* report)
     removed += RemoveIf(m_texts, [&area](const CText& text) {
         const CRect drawn = text.GetTextBoundingRect();
         return !MeetsArea(text.GetBoundingRect(),
-                          drawn.IsRectNull() ? PointBox(text.GetPoint(), text.GetPoint()) : drawn, area);
+                          drawn.IsRectNull() ? PointBox(text.GetPoint(), text.GetPoint()) : drawn,
+                          area);
     });
     const int juncs = RemoveIf(m_juncs, [&area](const CJunc& junc) {
         return !MeetsArea(junc.GetBoundingRect(), PointBox(junc.GetPoint(), junc.GetPoint()), area);
@@ -456,7 +536,8 @@ int CSheet::CleanOutItem(const CSize& sheetSize, CCleanUpReport* report)
     });
     removed += parts;
     removed += RemoveIf(m_pins, [&area](const CPin& pin) {
-        return !MeetsArea(pin.GetBoundingRect(), PointBox(pin.GetStartPoint(), pin.GetPoint()), area);
+        return !MeetsArea(pin.GetBoundingRect(), PointBox(pin.GetStartPoint(), pin.GetPoint()),
+                          area);
     });
     if (!removed)
         return 0;
@@ -475,7 +556,8 @@ int CSheet::CleanUpDocument(const CSize& sheetSize)
     return CleanUpDocument(sheetSize, CCleanUpOptions::FromSettings());
 }
 
-int CSheet::CleanUpDocument(const CSize& sheetSize, const CCleanUpOptions& options, CCleanUpReport* report)
+int CSheet::CleanUpDocument(const CSize& sheetSize, const CCleanUpOptions& options,
+                            CCleanUpReport* report)
 {
     int changed = CleanNulItem(report);
     NormalizeLines();
@@ -486,9 +568,33 @@ int CSheet::CleanUpDocument(const CSize& sheetSize, const CCleanUpOptions& optio
         const CJuncIndex juncs(m_juncs);
         const CPinIndex pins(*this);
         CLineIndex wires(m_wires, &arena);
-        if (options.cleanLine)
-            changed |= CleanLine(options, wires, juncs, pins, report);
-        changed |= CheckOnPin(wires, juncs, pins, report);
+        // A cut at a pin or a merge made possible by another one can open
+        // the way for further merges: the passes run until nothing changes,
+        // so that tidying a tidy sheet changes nothing.  Every change removes
+        // a line or shortens one, so this ends.
+        std::vector<uint64_t> marked;
+        for (int round = 0; round < kMaxTidyRounds; ++round) {
+            // What was kept back counts once: as the last round left it.
+            CCleanUpReport account;
+            CTidyRound tidyRound(round == 0 ? nullptr : &marked);
+            int roundChanged = 0;
+            if (options.cleanLine)
+                roundChanged |= CleanLine(options, wires, juncs, pins, &account, &tidyRound);
+            roundChanged |= CheckOnPin(wires, juncs, pins, &account, &tidyRound);
+            changed |= roundChanged;
+            if (report) {
+                report->mergedWires += account.mergedWires;
+                report->mergedBuses += account.mergedBuses;
+                report->mergedLines += account.mergedLines;
+                report->cutBackLines += account.cutBackLines;
+                report->pinTrims += account.pinTrims;
+                report->pinTrimDeletions += account.pinTrimDeletions;
+                report->keptForConnections = account.keptForConnections;
+            }
+            if (!roundChanged)
+                break;
+            marked = tidyRound.TakeMarks();
+        }
     }
     changed |= CleanDupItem(report);
     if (options.over)

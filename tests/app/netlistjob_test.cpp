@@ -91,9 +91,10 @@ TEST(NetlistJob, FailureAndCancelLeaveThePreviousFiles)
     TwoSheets d(env);
     env.WriteFile(env / "top.net", "old netlist");
     env.WriteFile(env / "top.nrp", "old report");
-    // The HTML report without its template: told before anything is written.
+    // The HTML report asked for without its template: told before anything
+    // is written.  (Only stored, it falls back to text: see below.)
     CNetlistOptions html = Calay();
-    html.html = true;
+    html.html = html.htmlAsked = true;
     EXPECT_EQ(RunNetlistJob(html, d.job).status, CNetlistResult::Failed);
     ASSERT_FALSE(env->messages.empty());
     EXPECT_NE(env->messages.back().text.Find("vireohtml.dat"), -1);
@@ -107,6 +108,13 @@ TEST(NetlistJob, FailureAndCancelLeaveThePreviousFiles)
     EXPECT_EQ(env.ReadFile(env / "top.net"), "old netlist");
     EXPECT_EQ(env.ReadFile(env / "top.nrp"), "old report");
     EXPECT_FALSE(std::filesystem::exists(env / "top.cmp"));
+    EXPECT_FALSE(std::filesystem::exists(env / "top.nrp.html"));
+    // The stored choice with the template gone: the text report, and a warning.
+    std::filesystem::remove(env.data() / "vireohtml.dat");
+    html.htmlAsked = false;
+    env->cancelAfterSteps = -1;
+    EXPECT_EQ(RunNetlistJob(html, d.job).status, CNetlistResult::Done);
+    EXPECT_NE(env.ReadFile(env / "top.nrp"), "old report");
     EXPECT_FALSE(std::filesystem::exists(env / "top.nrp.html"));
 }
 

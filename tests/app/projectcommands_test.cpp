@@ -6,6 +6,7 @@
 
 #include <random>
 
+#include "app/designdiff.h"
 #include "app/partlistjob.h"
 #include "app/partnumberjob.h"
 #include "app/undohistory.h"
@@ -19,8 +20,8 @@ CString RandomText(std::mt19937& rng)
 {
     // Quotes, blanks, "x=" and "y=", CP932 lead bytes followed by 'x' or '=':
     // everything a reader could mistake for the file's own syntax.
-    static const char* const pieces[] = {"R", "x=", "y=5", "\"", " ", "=", ",", "\x83x",
-                                         "\x81=", "Ref=", "10k", "\t"};
+    static const char* const pieces[] = {"R", "x=",    "y=5",   "\"",   " ",   "=",
+                                         ",", "\x83x", "\x81=", "Ref=", "10k", "\t"};
     std::string s;
     for (int n = int(rng() % 6); n > 0; --n)
         s += pieces[rng() % std::size(pieces)];
@@ -97,8 +98,8 @@ TEST(WasIsFile, SimplePairs)
 {
     std::vector<CWasIsPair> pairs;
     CWasIsFault fault;
-    ASSERT_TRUE(CWasIsFile::ParseSimple("# c\n; c\n/ c\nR1\tR2\nU1 ,, U7#x\n\nC1,C9;y\n", pairs,
-                                        fault));
+    ASSERT_TRUE(
+        CWasIsFile::ParseSimple("# c\n; c\n/ c\nR1\tR2\nU1 ,, U7#x\n\nC1,C9;y\n", pairs, fault));
     ASSERT_EQ(pairs.size(), 3u);
     EXPECT_EQ(pairs[1].before, "U1");
     EXPECT_EQ(pairs[1].after, "U7");
@@ -166,6 +167,79 @@ TEST(PartNoJob, CancelStopsTheWriteBackAndEachDocumentIsOneUndoStep)
     EXPECT_EQ(histories[2].UndoDepth(), oneChange);
 }
 
+TEST(PartNoJob, WithAPageOffsetEverySheetIsAPageWithOrWithoutParts)
+{
+    CAppTestEnv env;
+    CSheet sheets[3]{CSheet(CSheet::kDrawing), CSheet(CSheet::kDrawing), CSheet(CSheet::kDrawing)};
+    CUndoHistory histories[3];
+    CPartNoJob job;
+    for (int d = 0; d < 3; ++d) {
+        if (d > 0) // the first sheet is a cover without parts
+            AddPart(sheets[d], "R?", {{{0, 0}, 0, "", "1"}});
+        job.documents.push_back({env / ("s" + std::to_string(d) + ".dcd"), &sheets[d], nullptr,
+                                 10000, 8000, &sheets[d], nullptr, &histories[d]});
+    }
+    job.outputBase = env / "s0";
+    CPartNoOptions options;
+    options.mode = CPartNoOptions::kAll;
+    options.pageOffset = 100;
+    ASSERT_EQ(RunPartNoJob(options, job).status, CPartNoResult::Done);
+    EXPECT_EQ(sheets[1].Parts().GetHead()->GetRefName().str(), "R101");
+    EXPECT_EQ(sheets[2].Parts().GetHead()->GetRefName().str(), "R201");
+}
+
+TEST(PartNoJob, SimpleWasIsAppliesWhatItsTemplateWrites)
+{
+    // A single-gate switch with a letter suffix, and a two-gate package.
+    CAppTestEnv env;
+    CSheet sheet(CSheet::kDrawing);
+    CUndoHistory history;
+    AddPart(sheet, "SW1A", {{{0, 0}, 0, "", "1"}});
+    AddPart(sheet, "U1A", {{{1000, 0}, 0, "", "1"}}, 2);
+    AddPart(sheet, "U1B", {{{2000, 0}, 0, "", "1"}}, 2);
+    CPartNoJob job;
+    job.documents.push_back(
+        {env / "s.dcd", &sheet, nullptr, 10000, 8000, &sheet, nullptr, &history});
+    job.outputBase = env / "s";
+    CPartNoOptions options;
+    options.simpleWasIs = true;
+    options.mode = CPartNoOptions::kWriteTemplate;
+    ASSERT_EQ(RunPartNoJob(options, job).status, CPartNoResult::Done);
+    EXPECT_EQ(env.ReadFile(env / "s.dws"), "SW1A\tSW1A\r\nU1\tU1\r\n");
+    env.WriteFile(env / "s.dws", "SW1A\tSW7B\r\nU1\tU4\r\n");
+    options.mode = CPartNoOptions::kApplyWasIs;
+    ASSERT_EQ(RunPartNoJob(options, job).status, CPartNoResult::Done);
+    std::string refs;
+    for (const CPart& part : sheet.Parts())
+        refs += part.GetRefName().str() + " ";
+    EXPECT_EQ(refs, "SW7B U4A U4B ");
+}
+
+TEST(DesignDiff, GatesThatWentToDifferentPackagesKeepTheirOwnPins)
+{
+    CAppTestEnv env;
+    const auto design = [](CSheet& sheet, const char* gateA, const char* gateB) {
+        AddPart(sheet, gateA, {{{0, 0}, 0, "", "1"}}, 2).SetPartName("GATE");
+        AddPart(sheet, gateB, {{{0, 1000}, 0, "", "3"}}, 2).SetPartName("GATE");
+        AddPart(sheet, "R1", {{{500, 0}, 0, "", "1"}});
+        AddPart(sheet, "R2", {{{500, 1000}, 0, "", "1"}});
+        AddWire(sheet, {0, 0}, {500, 0});
+        AddWire(sheet, {0, 1000}, {500, 1000});
+    };
+    CSheet old(CSheet::kDrawing), now(CSheet::kDrawing);
+    design(old, "U1A", "U1B");
+    design(now, "U7A", "U8B");
+    CDesignDiff diff;
+    ASSERT_FALSE(DiffDesigns({{env / "s.dcd", &old, nullptr, 10000, 8000}},
+                             {{env / "n" / "s.dcd", &now, nullptr, 10000, 8000}}, diff));
+    EXPECT_EQ(diff.renamed.size(), 2u);
+    EXPECT_TRUE(diff.netsChanged.empty() && diff.netsAdded.empty() && diff.netsRemoved.empty())
+        << DiffText(diff).str();
+    CString text, error;
+    EXPECT_FALSE(DiffWasIs(diff, text, error));
+    EXPECT_NE(error.Find("U1"), -1);
+}
+
 namespace {
 
 // Mode 0 and mode 1 numbering of one sheet as the steps say it, with a plain
@@ -218,8 +292,7 @@ std::vector<std::string> LiteralNumbering(std::vector<CPart> parts, const CPartN
                 bool taken = false;
                 for (const CPart& gate : parts)
                     if (numbered(gate) && gate.GetPackageMax() >= 2 &&
-                        split(gate).prefix == s.prefix &&
-                        split(gate).number == t.number &&
+                        split(gate).prefix == s.prefix && split(gate).number == t.number &&
                         gate.GetPartName() == part.GetPartName() &&
                         gate.GetValName() == part.GetValName()) {
                         ++gates;
@@ -303,6 +376,12 @@ CPartList LiteralPartList(const std::vector<CPart>& parts, const CPartListOption
         if (part.IsProperty("NOMOUNT") && !listed(out.noMount, ref))
             out.noMount.push_back(ref);
     }
+    // A numbered reference stays out with every gate; "R?" only where it is marked.
+    const auto leftOut = [&](const CPart& part) {
+        const CString ref = PartListReference(part);
+        return ref.Find('?') >= 0 ? !options.force && part.IsProperty("NOPARTLIST")
+                                  : listed(out.noPartList, ref);
+    };
     const auto keyOf = [&options](const CPart& part) {
         std::vector<CString> key{part.GetPartName(), part.GetValName()};
         for (const CString& column : options.Columns())
@@ -313,8 +392,7 @@ CPartList LiteralPartList(const std::vector<CPart>& parts, const CPartListOption
     for (size_t i = 0; i < parts.size(); ++i) {
         const std::vector<CString> key = keyOf(parts[i]);
         const CString ref = PartListReference(parts[i]);
-        if (listed(out.noPartList, ref) ||
-            std::find(written.begin(), written.end(), key) != written.end())
+        if (leftOut(parts[i]) || std::find(written.begin(), written.end(), key) != written.end())
             continue;
         written.push_back(key);
         CPartListRecord record{key, {ref}};
@@ -322,7 +400,7 @@ CPartList LiteralPartList(const std::vector<CPart>& parts, const CPartListOption
         ++out.usedParts;
         for (size_t j = i + 1; j < parts.size(); ++j) {
             const CString other = PartListReference(parts[j]);
-            if (keyOf(parts[j]) != key || listed(out.noPartList, other))
+            if (keyOf(parts[j]) != key || leftOut(parts[j]))
                 continue;
             const std::string mark = "," + upper(other).str() + ",";
             if (other.Find('?') < 0 && line.find(mark) != std::string::npos)
@@ -362,11 +440,31 @@ CPartList LiteralPartList(const std::vector<CPart>& parts, const CPartListOption
 
 } // namespace
 
+TEST(PartList, NoPartListLeavesOutOnlyTheUnnumberedPartThatCarriesIt)
+{
+    CAppTestEnv env;
+    CSheet sheet;
+    for (const char* ref : {"R?", "R?", "R1"}) {
+        CPart& part = AddPart(sheet, ref, {});
+        part.SetPartName("RES");
+        if (sheet.Parts().GetCount() == 1) {
+            CText text;
+            text.SetProperty("NOPARTLIST", "1");
+            part.NewText(text);
+        }
+    }
+    CPartList list;
+    ASSERT_FALSE(BuildPartList(sheet, CPartListOptions(), list));
+    EXPECT_EQ(list.noPartList, std::vector<CString>{"R?"});
+    EXPECT_EQ(list.usedParts, 2);
+}
+
 TEST(PartList, ListsAsTheLiteralPassesDo)
 {
     CAppTestEnv env;
     std::mt19937 rng(5);
-    const char* const refs[] = {"R1", "R2", "r2", "R10", "R?", "C3", "U1A", "U1B", "u1a", "U2A", "U?"};
+    const char* const refs[] = {"R1",  "R2",  "r2",  "R10", "R?", "C3",
+                                "U1A", "U1B", "u1a", "U2A", "U?"};
     for (int round = 0; round < 300; ++round) {
         CSheet sheet;
         std::vector<CPart> parts;

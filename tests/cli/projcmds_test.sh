@@ -146,6 +146,18 @@ cp a.txt a.before
 "$cli" annotate --mode wasis-apply --simple --wasis full.dws p.dpj >/dev/null 2>&1
 [ $? -eq 1 ] && cmp -s a.txt a.before || fail "simple apply of a full file"
 
+# Run from another folder that holds a sheet of the same name: the names of
+# the Was-Is file are the project's, relative to its folder.
+fresh
+mkdir -p "$work/q" && cp a.txt "$work/q/a.txt" && cd "$work/q" || exit 1
+"$cli" annotate --mode wasis-template ../p/p.dpj >/dev/null || fail "template from another folder"
+grep -q '^File:"a.txt \[1\]"' ../p/p.dws || fail "template from another folder: the names"
+sed 's/^New:Name="RES" Ref="R2"/New:Name="RES" Ref="R7"/' ../p/p.dws >../p/moved.dws
+"$cli" annotate --mode wasis-apply --wasis ../p/moved.dws ../p/p.dpj >/dev/null || fail "apply from another folder"
+grep -q '^Ref "R7"' ../p/a.txt || fail "apply from another folder: the project's sheet is unchanged"
+cmp -s "$fixture/a.txt" a.txt || fail "apply from another folder: the other folder's a.txt changed"
+cd "$work/p" || exit 1
+
 # 4. Net index: names without case, reversed file list, padding, positions.
 fresh
 out=$("$cli" netindex p.dpj)
@@ -198,7 +210,45 @@ unnumbered parts not compared: 3 before, 3 after'
 [ "$(tr -d '\r' <changes.dws | tail -1)" = $'R10\tR1' ] || fail "diff --wasis"
 "$cli" diff --fail-on-changes p.dpj p.dpj >/dev/null || fail "diff of a design with itself"
 
-# 7. Usage errors and missing files.
+# 7. No command writes over what it reads, however the paths are spelt.
+fresh
+for args in "annotate --mode wasis-template --wasis b.txt p.dpj" \
+    "annotate --mode wasis-template --wasis $work/p/a.txt p.dpj" \
+    "diff --wasis ../p/b.txt p.dpj p.dpj" "netlist --format PADS-PCB --compo txt a.txt b.txt"; do
+    # shellcheck disable=SC2086
+    "$cli" $args >/dev/null 2>"$work/err"
+    [ $? -ne 0 ] || fail "'$args' reported success"
+    unchanged "$args"
+    cmp -s "$fixture/p.dpj" p.dpj || fail "'$args': the project was changed"
+done
+# Sheets whose names are those of the outputs.
+for args in "partlist a.csv" "netlist --format PADS-PCB a.net" "check a.log"; do
+    sheet=${args##* }
+    cp a.txt "$sheet"
+    # shellcheck disable=SC2086
+    "$cli" $args >/dev/null 2>"$work/err" && fail "'$args' wrote over its own sheet"
+    grep -q "$sheet" "$work/err" || fail "'$args': the message does not name the file"
+    cmp -s a.txt "$sheet" || fail "'$args': the sheet was replaced"
+done
+
+# A stored HTML choice without the template: text, with a warning; asked
+# for on the command line, the command fails.
+fresh
+mkdir -p "$work/nodata"
+printf '[Tool]\nHtml=1\nIndexHtml=1\n' >"$work/html.ini"
+for args in "netlist --format PADS-PCB p.dpj" "netindex p.dpj"; do
+    # shellcheck disable=SC2086
+    VIREO_CONFIG="$work/html.ini" VIREO_DATA="$work/nodata" "$cli" $args >/dev/null 2>"$work/err" ||
+        fail "'$args' with Html=1 and no template failed"
+    grep -q "vireohtml.dat" "$work/err" || fail "'$args': no warning about the template"
+    # shellcheck disable=SC2086
+    VIREO_CONFIG="$work/html.ini" VIREO_DATA="$work/nodata" "$cli" $args --html >/dev/null 2>&1 &&
+        fail "'$args --html' without a template succeeded"
+done
+[ -f p.nrp ] && [ ! -f p.nrp.html ] || fail "netlist: the text report was not written"
+[ -f p.net.csv ] || fail "netindex: the text file was not written"
+
+# 8. Usage errors and missing files.
 for args in "partlist" "partlist --bogus p.dpj" "annotate --mode nine p.dpj" \
     "annotate --start 0 p.dpj" "netindex" "check --bogus p.dpj" "diff p.dpj"; do
     # shellcheck disable=SC2086

@@ -399,10 +399,20 @@ TEST(CLineClean, JunctionModesKeepJunctionsAtLineEnds)
     EXPECT_EQ(a.GetStartPoint(), CPoint(200, 0));
 
     // A junction at the other's start, which is also this line's start: this
-    // line would shrink to a point, so nothing changes.
+    // line lies wholly on the other one and goes, as it does in every mode
+    // (it takes the other's extent, the other is the redundant one).
     CLine s1 = Wire(0, 0, 200, 0), s2 = Wire(0, 0, 300, 0);
-    EXPECT_FALSE(s1.Clean(s2, 1 | 4));
-    EXPECT_EQ(s1.GetEndPoint(), CPoint(200, 0));
+    EXPECT_TRUE(s1.Clean(s2, 1 | 4));
+    EXPECT_EQ(s1.GetEndPoint(), CPoint(300, 0));
+    // Listed first, the short one goes too; not when the long one has
+    // junctions at both ends.
+    CLine shortFirst = Wire(100, 0, 200, 0), longer = Wire(0, 0, 300, 0);
+    EXPECT_TRUE(shortFirst.Clean(longer, 4));
+    EXPECT_EQ(shortFirst.GetStartPoint(), CPoint(0, 0));
+    EXPECT_EQ(shortFirst.GetEndPoint(), CPoint(300, 0));
+    shortFirst = Wire(100, 0, 200, 0);
+    EXPECT_FALSE(shortFirst.Clean(longer, 12));
+    EXPECT_EQ(shortFirst.GetEndPoint(), CPoint(200, 0));
 
     // No junction at this line: only a contained line is redundant.
     CLine outer = Wire(0, 0, 300, 0), inner = Wire(100, 0, 200, 0);

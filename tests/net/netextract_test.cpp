@@ -2,6 +2,7 @@
 // apart, which names a net takes and in which order its pins are listed.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -202,3 +203,21 @@ TEST(NetExtract, HiddenPowerPinsJoinByNameAcrossSheets)
 }
 
 } // namespace
+
+TEST(NetExtract, ASheetSymbolStandsForItsSheetHoweverNamedAndSpelt)
+{
+    // The symbol's property is "&FILE &s2.dcd" (a blank after the name),
+    // and then the sheets are given once relative and once absolute.
+    CSheet top, sub;
+    CPart& symbol = AddPart(top, "X1", {{CPoint(0, 0), 0, "", "1"}});
+    CText property("&FILE &s2.dcd", CPoint(), CText::kDefaultSize, CText::kDefaultAttr);
+    symbol.NewText(property);
+    AddPart(sub, "R1", {{CPoint(0, 0), 0, "", "1"}});
+    EXPECT_EQ(Build({&top, &sub}), "{VIREO}Open Pin1: R1-1\n");
+
+    const std::string absolute = (std::filesystem::current_path() / "s2.dcd").string();
+    const std::vector<CNetSheet> set = {{"s1.dcd", 1, &top}, {CString(absolute.c_str()), 2, &sub}};
+    CItemList<CNet> nets;
+    ASSERT_EQ(BuildNets(set, nets), 0);
+    EXPECT_EQ(Summary(nets), "{VIREO}Open Pin1: R1-1\n");
+}

@@ -75,6 +75,11 @@ TEST(NetFormat, UpperCaseOptionsSpellNodesNamesAndPartsAlike)
     CString parts;
     ASSERT_FALSE(d.parts.NetWrite(13, parts, style));
     EXPECT_EQ(parts.str(), "*PART*\nR1     PART\nU1     PART\n\n*NET*\n");
+    // The symbol blocks of code 11 label the pins as its node lines do.
+    CString symbols;
+    ASSERT_FALSE(d.parts.NetWrite(11, symbols, style));
+    EXPECT_NE(symbols.Find("DATA,2,U1\nDATA,3,PART\nDATA,4,PART\nDATA,21,A\nDATA,23,B\n"), -1)
+        << symbols.str();
 }
 
 TEST(NetFormat, CutsNeverSplitADoubleByteCharacter)
@@ -187,8 +192,8 @@ TEST(NetFormat, PreflightWarnsOfWhatABoardToolWouldJoin)
     request.format = 13;
     std::vector<CString> w = PreflightWarnings(nets, request);
     ASSERT_EQ(w.size(), 2u);
-    EXPECT_EQ(w[0].str(),
-              "the No Connect pin X1-1 is wired to other pins (net of CONNECTOR_LONG1-10)");
+    EXPECT_EQ(w[0].str(), "the No Connect pin X1-1 is wired to other pins (net NET000001, with "
+                          "CONNECTOR_LONG1-10)");
     // The connector's net is the first unnamed one.
     EXPECT_EQ(w[1].str(), "the nets of CONNECTOR_LONG1-10 and R1-1 are both written as net000001: "
                           "a board tool will join them");
@@ -198,6 +203,26 @@ TEST(NetFormat, PreflightWarnsOfWhatABoardToolWouldJoin)
     EXPECT_EQ(
         w[0].str(),
         "the pins CONNECTOR_LONG1-10 and CONNECTOR_LONG1-11 are both written as CONNECTOR_LONG1");
+
+    // A No Connect pin that sorts first names the net and another pin; two
+    // parts R5 and r5 put pin 1 into two nets.
+    CSheet twice(CSheet::kDrawing);
+    AddPart(twice, "A1", {{{0, 0}, CPin::NoConnect, "", "1"}});
+    AddPart(twice, "R9", {{{1000, 0}, 0, "", "1"}});
+    AddWire(twice, {0, 0}, {1000, 0}, "SIG");
+    AddPart(twice, "R5", {{{0, 3000}, 0, "", "1"}, {{0, 3500}, 0, "", "2"}});
+    AddPart(twice, "r5", {{{2000, 3000}, 0, "", "1"}, {{2000, 3500}, 0, "", "2"}});
+    AddPart(twice, "R6", {{{1000, 3000}, 0, "", "1"}, {{1000, 3500}, 0, "", "2"}});
+    AddWire(twice, {0, 3000}, {1000, 3000});
+    AddWire(twice, {0, 3500}, {1000, 3500});
+    CItemList<CNet> more;
+    BuildNets({{"s.dcd", 1, &twice}}, more);
+    request.format = 13;
+    w = PreflightWarnings(more, request);
+    ASSERT_EQ(w.size(), 2u);
+    EXPECT_EQ(w[0].str(), "the No Connect pin A1-1 is wired to other pins (net SIG, with R9-1)");
+    EXPECT_EQ(w[1].str(),
+              "the reference r5 is used by more than one part: its pin 1 is in two nets");
 }
 
 } // namespace

@@ -134,6 +134,9 @@ TEST(NetReport, TagJumpWrapsAndNegativePositionsKeepOneSign)
     const long wrapped = long(int32_t(uint32_t(wide)));
     EXPECT_EQ(page.str(),
               "  -1.50, 400.00,&amp;[VIREO]AUTOTAGJUMP&amp;" + std::to_string(wrapped) + ";");
+    // The net index and the check log jump the same way.
+    EXPECT_EQ(CHtmlTemplate::TagJump(CPoint(-150, 40000)).str(),
+              "&[VIREO]AUTOTAGJUMP&" + std::to_string(wrapped));
 }
 
 } // namespace

@@ -211,6 +211,52 @@ TEST_F(BatchEditTest, PartReferencesNumberAndBadResultsChangeNothing)
     EXPECT_EQ(Names(sheet.Parts(), &CPart::GetRefName), (std::vector<CString>{"R1", "R2", "R3"}));
 }
 
+TEST_F(BatchEditTest, OnlyFieldsTheUserChangedAreWritten)
+{
+    // Equal texts show in the template as they are; editing only the size
+    // leaves them, however much they look like name syntax.
+    for (const char* same : {"C++", "x:=x+1", "N1 += 1", "RST--"}) {
+        CSheet sheet;
+        sheet.NewText(CText(same, CPoint(0, 0), 70, CText::kDefaultAttr));
+        sheet.NewText(CText(same, CPoint(0, 500), 70, CText::kDefaultAttr));
+        EXPECT_EQ(sheet.EditText([](CTextEditForm& form) {
+            form.size = 100;
+            return true;
+        }),
+                  1);
+        EXPECT_EQ(Names(sheet.Texts(), &CText::GetName), (std::vector<CString>{same, same}))
+            << same;
+        EXPECT_EQ(sheet.Texts().GetHead()->GetSize(), 100);
+        // Typed anew, the syntax applies.
+        EXPECT_EQ(sheet.EditText(Typing(&CTextEditForm::text, "T1++")), 1);
+        EXPECT_EQ(Names(sheet.Texts(), &CText::GetName), (std::vector<CString>{"T1", "T2"}));
+    }
+    CSheet wires;
+    for (int y : {0, 300})
+        wires.NewWire(CPoint(0, y), CPoint(500, y))
+            ->GetNameText()
+            .SetName("RST--", CPoint(10, y), 70, 8);
+    EXPECT_EQ(wires.EditLine(kind::kHWire,
+                             [](CLineEditForm& form) {
+                                 form.frame = 2;
+                                 return true;
+                             }),
+              1);
+    EXPECT_EQ(Names(wires.Wires(), &CLine::GetName), (std::vector<CString>{"RST--", "RST--"}));
+
+    // Numbered parts: each reference takes its own part's REFFORM.
+    CSheet parts;
+    CPart plain = RefPart("R?"), padded = RefPart("R?");
+    CText form;
+    form.SetProperty("REFFORM", "%03d");
+    padded.NewText(form);
+    parts.NewPart(plain);
+    parts.NewPart(padded);
+    parts.NewPart(plain);
+    EXPECT_EQ(parts.EditPart(Typing(&CPartEditForm::reference, "R7++")), 1);
+    EXPECT_EQ(Names(parts.Parts(), &CPart::GetRefName), (std::vector<CString>{"R7", "R008", "R9"}));
+}
+
 TEST_F(BatchEditTest, LinesAndPinsNumberInTheirSortedOrder)
 {
     CSheet wires;

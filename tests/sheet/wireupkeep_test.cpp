@@ -5,6 +5,7 @@
 
 #include "base/memoryprofile.h"
 #include "base/profile.h"
+#include "net/netbuild.h"
 #include "sheet/cleanup.h"
 #include "sheet/sheet.h"
 #include "support/printers.h"
@@ -30,7 +31,7 @@ struct WireUpkeep : ::testing::Test {
     }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(WireUpkeep, CleanLineMergesCollinearWiresAsTheJunctionRuleSays)
 {
@@ -42,7 +43,8 @@ TEST_F(WireUpkeep, CleanLineMergesCollinearWiresAsTheJunctionRuleSays)
         // Touching end to end: one wire; with WireJunc a junction keeps them apart.
         {"W 0 0 100 0; W 100 0 200 0", false, "0 0 200 0"},
         {"W 0 0 100 0; W 100 0 200 0; J 100 0", true, "0 0 100 0; 100 0 200 0"},
-        {"W 0 0 100 0; W 100 0 200 0; J 100 0", false, "0 0 200 0"},  // the dot joins the T-less merge
+        {"W 0 0 100 0; W 100 0 200 0; J 100 0", false,
+         "0 0 200 0"}, // the dot joins the T-less merge
         // A junction at the first wire's start only.
         {"W 0 0 300 0; W 200 0 500 0; J 0 0", true, "0 0 500 0"},
         {"W 0 0 300 0; W 200 0 500 0; J 0 0; J 200 0", true, "0 0 200 0; 200 0 500 0"},
@@ -50,6 +52,10 @@ TEST_F(WireUpkeep, CleanLineMergesCollinearWiresAsTheJunctionRuleSays)
         {"W 0 0 300 0; W 100 0 200 0", false, "0 0 300 0"},
         {"W 0 0 300 0; W 100 0 200 0; J 0 0", true, "0 0 300 0"},
         {"W 0 0 300 0; W 100 0 200 0; J 0 0; J 300 0", true, "0 0 300 0; 100 0 200 0"},
+        // ... also when the short one comes first in the list.
+        {"W 100 0 200 0; W 0 0 300 0; J 0 0", true, "0 0 300 0"},
+        {"W 100 0 200 0; W 0 0 300 0", true, "0 0 300 0"},
+        {"W 100 0 200 0; W 0 0 300 0; J 0 0; J 300 0", true, "100 0 200 0; 0 0 300 0"},
         // Overlapping wires of different types: the narrower is cut back.
         {"W 0 0 200 0; WP 100 0 300 0", false, "0 0 100 0; 100 0 300 0"},
         // Vertical wires, and a name handed over to the wire that stays.
@@ -92,8 +98,9 @@ TEST_F(WireUpkeep, CleanLineNeverMakesOrBreaksAConnection)
 TEST_F(WireUpkeep, CleanLineSettingsAndOtherLists)
 {
     CSheet sheet(CSheet::kDrawing);
-    Sketch(sheet, "W 0 0 100 0; W 100 0 200 0; B 0 500 100 500; B 100 500 200 500; L 0 900 100 900; "
-                  "L 50 900 300 900");
+    Sketch(sheet,
+           "W 0 0 100 0; W 100 0 200 0; B 0 500 100 500; B 100 500 200 500; L 0 900 100 900; "
+           "L 50 900 300 900");
     Profile().WriteInt("CleanSection", "CleanLine", 0);
     EXPECT_EQ(sheet.CleanLine(), 0);
     EXPECT_EQ(sheet.GetItemCount(), 6u);
@@ -116,11 +123,12 @@ TEST_F(WireUpkeep, CheckOnPinCutsWiresBackToTheTip)
     } cases[] = {
         {"U R1 0 0 300 0; W 100 0 600 0", 1, "300 0 600 0"},
         {"U R1 0 0 300 0; W 600 0 50 0", 1, "600 0 300 0"},
-        {"U R1 0 0 300 0; W 100 0 -200 0", 1, "300 0 -200 0"},    // reaches back past the body end
-        {"U R1 0 0 300 0; W 50 0 250 0", 1, ""},                  // wholly on the pin: goes
-        {"U R1 0 0 300 0; W 300 0 600 0", 0, "300 0 600 0"},      // already at the tip: no change
-        {"U R1 0 0 300 0; W -200 0 900 0", 0, "-200 0 900 0"},    // passes over: left alone
-        {"U R1 0 0 300 0 h; W 100 0 600 0", 0, "100 0 600 0"},    // hidden pins never trim
+        // Reaching back past the body end, short of the tip: not seen joined, left alone.
+        {"U R1 0 0 300 0; W 100 0 -200 0", 0, "100 0 -200 0"},
+        {"U R1 0 0 300 0; W 50 0 250 0", 1, ""},               // wholly on the pin: goes
+        {"U R1 0 0 300 0; W 300 0 600 0", 0, "300 0 600 0"},   // already at the tip: no change
+        {"U R1 0 0 300 0; W -200 0 900 0", 0, "-200 0 900 0"}, // passes over: left alone
+        {"U R1 0 0 300 0 h; W 100 0 600 0", 0, "100 0 600 0"}, // hidden pins never trim
         // The moved end carries a branch: cutting would part it from the pin.
         {"U R1 0 0 300 0; W 100 0 600 0; W 100 0 100 500", 0, "100 0 600 0; 100 0 100 500"},
     };
@@ -153,10 +161,10 @@ TEST_F(WireUpkeep, DuplicatesEmptyItemsAndItemsOffTheSheet)
 
     CSheet off(CSheet::kDrawing);
     Sketch(off, "W -500 -500 -100 -500; W 100 100 900 100; J 2000 2000");
-    off.Wires().GetTail()->SetLineWidth(0);  // no area, but on the sheet
+    off.Wires().GetTail()->SetLineWidth(0); // no area, but on the sheet
     CText hidden("HIDDEN", CPoint(300, 300), 70, CText::kDefaultAttr | CText::kHidden);
     off.NewText(hidden);
-    EXPECT_EQ(off.CleanOutItem(CSize(0, 0)), 0);  // no sheet area: nothing is outside
+    EXPECT_EQ(off.CleanOutItem(CSize(0, 0)), 0); // no sheet area: nothing is outside
     EXPECT_EQ(off.CleanOutItem(CSize(1000, 1000)), 1);
     EXPECT_EQ(WireText(off), "100 100 900 100");
     EXPECT_EQ(off.GetCount(kind::kJunc), 0);
@@ -166,8 +174,9 @@ TEST_F(WireUpkeep, DuplicatesEmptyItemsAndItemsOffTheSheet)
 TEST_F(WireUpkeep, CleanUpDocumentRunsThePassesAndRestoresDirections)
 {
     CSheet sheet(CSheet::kDrawing);
-    Sketch(sheet, "W 200 0 100 0; W 100 0 0 0; W 40 40 40 40; U R1 500 500 500 200; W 500 400 500 -100; "
-                  "W 3000 3000 3100 3000");
+    Sketch(sheet,
+           "W 200 0 100 0; W 100 0 0 0; W 40 40 40 40; U R1 500 500 500 200; W 500 400 500 -100; "
+           "W 3000 3000 3100 3000");
     CCleanUpOptions options;
     options.over = true;
     CCleanUpReport report;
@@ -196,7 +205,7 @@ TEST_F(WireUpkeep, JunctionRuleAndCounts)
         {"W 0 0 200 0; W 100 -100 100 100", 0, 1},             // crossing
         {"W 0 0 100 0; U R1 300 0 100 0", 0, 0},               // wire on a pin
         {"W 0 0 100 0; U R1 300 0 100 0", 1, 1},
-        {"W 0 0 200 0; W 100 0 100 100; J 100 0", 0, 0},       // already there
+        {"W 0 0 200 0; W 100 0 100 100; J 100 0", 0, 0}, // already there
     };
     for (const Case& c : cases) {
         CSheet sheet(CSheet::kDrawing);
@@ -210,7 +219,7 @@ TEST_F(WireUpkeep, JunctionRuleAndCounts)
     EXPECT_EQ(sheet.GetOnCount(CPoint(100, 0), 32), 1);
     EXPECT_EQ(sheet.GetOnCount(CPoint(100, 0), kind::kJunc), 1);
     EXPECT_EQ(sheet.GetOnCount(CPoint(100, 0), kind::kPartPins), 1);
-    EXPECT_EQ(sheet.GetOnCount(CPoint(0, -100), kind::kPartPins), 0);  // hidden
+    EXPECT_EQ(sheet.GetOnCount(CPoint(0, -100), kind::kPartPins), 0); // hidden
     EXPECT_EQ(sheet.GetOnCount(CPoint(100, 0), 99), 0);
     EXPECT_TRUE(sheet.CheckOnPin(CPoint(100, 150)));
     EXPECT_FALSE(sheet.CheckOnPin(CPoint(0, -100)));
@@ -223,7 +232,8 @@ TEST_F(WireUpkeep, JunctionRuleAndCounts)
 
 TEST(PackPoint, OrdersAsTheSixteenBitPackingWhereThatHoldsAndNeverOverflows)
 {
-    const CPoint points[] = {{0, 0}, {65535, 0}, {0, 1}, {300, 200}, {299, 201}, {65535, 32767}, {1, 32767}};
+    const CPoint points[] = {{0, 0},     {65535, 0},     {0, 1},    {300, 200},
+                             {299, 201}, {65535, 32767}, {1, 32767}};
     for (const CPoint& a : points)
         for (const CPoint& b : points) {
             const int32_t packedA = int32_t((uint32_t(a.y) << 16) | uint32_t(a.x));
@@ -244,6 +254,107 @@ TEST_F(WireUpkeep, SortLineOrdersByStartPoint)
     EXPECT_EQ(WireText(sheet), "0 100 50 100; 0 300 9 300; 5 100 50 100; 10 300 50 300");
 }
 
+namespace {
+
+// A part with a reference and one pin "1" from body to tip.
+void AddResistor(CSheet& sheet, const char* ref, CPoint body, CPoint tip)
+{
+    CPart part(CPoint(), CPoint(), CPoint(), 1, 1, 0, 0);
+    part.SetRefName(CString(ref));
+    part.NewPin(body, tip, CPin::Passive)->SetNo("1");
+    part.CalcBoundRect();
+    sheet.NewPart(part);
+}
+
+CLine& AddNamedWire(CSheet& sheet, CPoint a, CPoint b, const char* name)
+{
+    CLine* wire = sheet.NewWire(a, b);
+    if (*name)
+        wire->SetName(CString(name), a, 0);
+    return *wire;
+}
+
+// The real nets of a sheet as net extraction gives them: "NAME:R1-1,R2-1 | ...".
+std::string RealNets(const CSheet& sheet)
+{
+    CItemList<CNet> nets;
+    if (BuildNets({{"t.dcd", 1, &sheet}}, nets))
+        return "cancelled";
+    std::string out;
+    for (const CNet& net : nets) {
+        if (!net.CheckNet())
+            continue;
+        out += out.empty() ? "" : " | ";
+        out += net.Names().empty() ? "" : net.Names().front().str() + ":";
+        bool first = true;
+        for (const CNetName& node : net.Nodes()) {
+            out += (first ? "" : ",") + node.GetRefName().str() + '-' + node.GetPinNo().str();
+            first = false;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+TEST_F(WireUpkeep, TidyNeverPartsANetAndMakesWhatTheDrawingShowsReal)
+{
+    auto tidy = [](CSheet& sheet) {
+        return sheet.CleanUpDocument(CSize(10000, 10000), CCleanUpOptions());
+    };
+    {
+        // Three collinear pieces; R1's tip where two of them end, R2 at the far
+        // end.  Merging the first two would leave R1's tip mid-wire.
+        CSheet sheet(CSheet::kDrawing);
+        Sketch(sheet, "W 0 250 0 500; W 0 400 0 750; W 0 400 0 200");
+        AddResistor(sheet, "R1", CPoint(-300, 400), CPoint(0, 400));
+        AddResistor(sheet, "R2", CPoint(-300, 750), CPoint(0, 750));
+        ASSERT_EQ(RealNets(sheet), "R1-1,R2-1");
+        tidy(sheet);
+        EXPECT_EQ(RealNets(sheet), "R1-1,R2-1") << WireText(sheet);
+        EXPECT_EQ(tidy(sheet), 0);
+    }
+    {
+        // Overlapping wires without a shared end: two open pins before, one
+        // wire and one net after.
+        CSheet sheet(CSheet::kDrawing);
+        Sketch(sheet, "W 0 0 1000 0; W 500 0 1500 0");
+        AddResistor(sheet, "R1", CPoint(-300, 0), CPoint(0, 0));
+        AddResistor(sheet, "R2", CPoint(1800, 0), CPoint(1500, 0));
+        ASSERT_EQ(RealNets(sheet), "");
+        EXPECT_EQ(tidy(sheet), 1);
+        EXPECT_EQ(WireText(sheet), "0 0 1500 0");
+        EXPECT_EQ(RealNets(sheet), "R1-1,R2-1");
+    }
+    {
+        // A named wire lying on R1's pin and ending at its tip: cutting it
+        // back would leave nothing, and its name joins R1 to R2.
+        CSheet sheet(CSheet::kDrawing);
+        AddResistor(sheet, "R1", CPoint(-300, 0), CPoint(0, 0));
+        AddResistor(sheet, "R2", CPoint(1300, 0), CPoint(1000, 0));
+        AddNamedWire(sheet, CPoint(-200, 0), CPoint(0, 0), "VCC");
+        AddNamedWire(sheet, CPoint(1000, 0), CPoint(700, 0), "VCC");
+        ASSERT_EQ(RealNets(sheet), "VCC:R1-1,R2-1");
+        tidy(sheet);
+        EXPECT_EQ(RealNets(sheet), "VCC:R1-1,R2-1") << WireText(sheet);
+        // A zero-length named wire at the tip: kept while it alone holds the
+        // name there, handed over to a wire ending there otherwise.
+        CSheet dot(CSheet::kDrawing);
+        AddResistor(dot, "R1", CPoint(-300, 0), CPoint(0, 0));
+        AddResistor(dot, "R2", CPoint(1300, 0), CPoint(1000, 0));
+        AddNamedWire(dot, CPoint(0, 0), CPoint(0, 0), "VCC");
+        AddNamedWire(dot, CPoint(1000, 0), CPoint(700, 0), "VCC");
+        ASSERT_EQ(RealNets(dot), "VCC:R1-1,R2-1");
+        tidy(dot);
+        EXPECT_EQ(RealNets(dot), "VCC:R1-1,R2-1");
+        EXPECT_EQ(WireText(dot), "0 0 0 0 :VCC; 1000 0 700 0 :VCC");
+        AddNamedWire(dot, CPoint(0, 0), CPoint(0, 500), "");
+        tidy(dot);
+        EXPECT_EQ(WireText(dot), "1000 0 700 0 :VCC; 0 0 0 500 :VCC");
+        EXPECT_EQ(RealNets(dot), "VCC:R1-1,R2-1");
+    }
+}
+
 TEST_F(WireUpkeep, OpenPinMarks)
 {
     // Pin tips: R1 (100,0) on the middle of a wire, R2 (1000,0) at a wire end,
@@ -261,12 +372,12 @@ TEST_F(WireUpkeep, OpenPinMarks)
     };
     sheet.SetCalcOpenMode(1);
     sheet.CalcPinOpen();
-    EXPECT_EQ(marks(), "------");  // the marks are off by default
+    EXPECT_EQ(marks(), "------"); // the marks are off by default
     EXPECT_EQ(sheet.GetCalcOpenMode(), 0);
 
     Profile().WriteInt("Default", "Pin OpenX", 1);
     sheet.CalcPinOpen();
-    EXPECT_EQ(marks(), "------");  // nothing asked for a recalculation
+    EXPECT_EQ(marks(), "------"); // nothing asked for a recalculation
     sheet.SetCalcOpenMode(1);
     sheet.CalcPinOpen();
     EXPECT_EQ(marks(), "X----X");
@@ -283,6 +394,18 @@ TEST_F(WireUpkeep, OpenPinMarks)
     sheet.SetCalcOpenMode(1);
     sheet.CalcPinOpen();
     EXPECT_EQ(marks(), "------");
+
+    // A pin sharing its tip only with a hidden pin of its own part, or of
+    // another part, is open in the netlist and keeps its mark.
+    CSheet hidden(CSheet::kDrawing);
+    Sketch(hidden, "U R1 0 300 0 0 | 0 -300 0 0 h; U R2 1000 300 1000 0; U R3 1000 -300 1000 0 h");
+    Profile().WriteInt("Default", "Pin OpenX", 1);
+    hidden.SetCalcOpenMode(1);
+    hidden.CalcPinOpen();
+    std::string s;
+    for (const CPart& part : hidden.Parts())
+        s += part.Pins().GetHead()->IsDispX() ? 'X' : '-';
+    EXPECT_EQ(s, "XX-");
 }
 
 TEST_F(WireUpkeep, CornerTrimMakesParallelLinesMeetTheirPartners)
@@ -314,8 +437,9 @@ TEST_F(WireUpkeep, CornerTrimMakesParallelLinesMeetTheirPartners)
 TEST_F(WireUpkeep, WiresUnderAPlacedPartAreCutAtItsPins)
 {
     CSheet sheet(CSheet::kSelection);
-    Sketch(sheet, "U R1 0 0 300 0 | 0 -100 0 -400; W 100 0 800 0; W 0 -200 0 -900; W 5000 5000 5100 5000; "
-                  "J 5000 5000");
+    Sketch(sheet,
+           "U R1 0 0 300 0 | 0 -100 0 -400; W 100 0 800 0; W 0 -200 0 -900; W 5000 5000 5100 5000; "
+           "J 5000 5000");
     sheet.NewText("NOTE", CPoint(7000, 7000), 70, 0);
     const CPart& part = *sheet.GetHeadPart();
     CSheet hits, rest;
@@ -327,7 +451,7 @@ TEST_F(WireUpkeep, WiresUnderAPlacedPartAreCutAtItsPins)
     EXPECT_TRUE(sheet.TrimPartLine(out));
     EXPECT_EQ(WireText(out), "300 0 800 0; 0 -400 0 -900; 5000 5000 5100 5000");
     EXPECT_EQ(out.GetCount(kind::kPart), 1);
-    EXPECT_EQ(sheet.GetCount(kind::kPart), 0);  // moved
-    EXPECT_EQ(out.GetCount(kind::kJunc), 1);    // the rest of the selection comes along
+    EXPECT_EQ(sheet.GetCount(kind::kPart), 0); // moved
+    EXPECT_EQ(out.GetCount(kind::kJunc), 1);   // the rest of the selection comes along
     EXPECT_EQ(out.GetCount(kind::kText), 1);
 }
