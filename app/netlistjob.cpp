@@ -221,7 +221,7 @@ CNetlistResult RunNetlistJob(const CNetlistOptions& options, const CNetlistJob& 
         if (CombineSheets(job.documents, context, *partSheet))
             return result;
     }
-    result.warnings = PreflightWarnings(nets, request);
+    result.warnings = PreflightWarnings(nets, request, &sheets, &context);
     CNetlistText text;
     if (BuildNetlistText(nets, partSheet.get(), request, text))
         return result;

@@ -10,6 +10,7 @@
 
 #include "base/host.h"
 #include "net/net.h"
+#include "net/netcontext.h"
 #include "sheet/sheet.h"
 
 namespace {
@@ -270,7 +271,9 @@ int BuildNetlistText(const CItemList<CNet>& nets, CSheet* partSheet, const CNetl
     return 0;
 }
 
-std::vector<CString> PreflightWarnings(const CItemList<CNet>& nets, const CNetlistRequest& request)
+std::vector<CString> PreflightWarnings(const CItemList<CNet>& nets, const CNetlistRequest& request,
+                                       const std::vector<CNetSheet>* sheets,
+                                       const CNetContext* context)
 {
     std::vector<CString> warnings;
     const CNetFormat* row = FindNetFormat(request.format);
@@ -342,6 +345,30 @@ std::vector<CString> PreflightWarnings(const CItemList<CNet>& nets, const CNetli
                                    node.GetPinNo() + " is wired to other pins (" +
                                    (label.IsEmpty() ? CString() : "net " + label + ", ") + "with " +
                                    other->GetRefName() + "-" + other->GetPinNo() + ")");
+            }
+        }
+    }
+    // Parts of one reference whose pins never part company (side by side,
+    // or with no pin wired at all) are told by the parts themselves.  Gates
+    // of a package differ in their suffix; power symbols have no reference.
+    if (sheets) {
+        std::unordered_set<std::string> seen;
+        for (const CNetSheet& s : *sheets) {
+            for (const CPart& part : s.sheet->Parts()) {
+                const CString& ref = part.GetRefName();
+                if (ref.IsEmpty() || ref.Find('?') >= 0)
+                    continue;
+                if (context) {
+                    const CString file = part.GetProperty("FILE");
+                    if (!file.IsEmpty() && context->IsProjectSheet(file, s.docName))
+                        continue;
+                }
+                bool shown = false;
+                for (const CPin& pin : part.Pins())
+                    shown = shown || pin.IsDisp();
+                const std::string key = Cp932Upper(ref).str();
+                if (shown && !seen.insert(key).second && warnedRefs.insert(key).second)
+                    warnings.push_back("the reference " + ref + " is used by more than one part");
             }
         }
     }

@@ -50,5 +50,8 @@ int BuildNetlistText(const CItemList<CNet>& nets, CSheet* partSheet, const CNetl
 
 // What could go wrong in a board tool reading this netlist: nets that are
 // written under one name (case aside), node texts that name two pins, No
-// Connect pins that are wired to other pins.
-std::vector<CString> PreflightWarnings(const CItemList<CNet>& nets, const CNetlistRequest& request);
+// Connect pins that are wired to other pins, references that two parts carry
+// (with the sheets given, also parts whose pins all share nets with their twin).
+std::vector<CString> PreflightWarnings(const CItemList<CNet>& nets, const CNetlistRequest& request,
+                                       const std::vector<CNetSheet>* sheets = nullptr,
+                                       const CNetContext* context = nullptr);

@@ -223,6 +223,24 @@ TEST(NetFormat, PreflightWarnsOfWhatABoardToolWouldJoin)
     EXPECT_EQ(w[0].str(), "the No Connect pin A1-1 is wired to other pins (net SIG, with R9-1)");
     EXPECT_EQ(w[1].str(),
               "the reference r5 is used by more than one part: its pin 1 is in two nets");
+
+    // Two parts of one reference side by side: every pin shares its net
+    // with its twin, and the board tool would still get one part.
+    CSheet parallel(CSheet::kDrawing);
+    AddPart(parallel, "C7", {{{0, 0}, 0, "", "1"}, {{0, 500}, 0, "", "2"}});
+    AddPart(parallel, "C7", {{{1000, 0}, 0, "", "1"}, {{1000, 500}, 0, "", "2"}});
+    AddWire(parallel, {0, 0}, {1000, 0});
+    AddWire(parallel, {0, 500}, {1000, 500});
+    const std::vector<CNetSheet> sides{{"s.dcd", 1, &parallel}};
+    CItemList<CNet> side;
+    BuildNets(sides, side);
+    w = PreflightWarnings(side, request, &sides);
+    ASSERT_EQ(w.size(), 1u);
+    EXPECT_EQ(w[0].str(), "the reference C7 is used by more than one part");
+    // The nets alone cannot tell; the first case is not told twice.
+    EXPECT_TRUE(PreflightWarnings(side, request).empty());
+    const std::vector<CNetSheet> twiceSheets{{"s.dcd", 1, &twice}};
+    EXPECT_EQ(PreflightWarnings(more, request, &twiceSheets).size(), 2u);
 }
 
 } // namespace
