@@ -33,7 +33,7 @@ CSvgJobResult RunSvgJob(const std::vector<std::filesystem::path>& inputs,
                              doc.Header().width, doc.Header().height, color, ctx);
         outputs.push_back(CJobOutput{path, std::vector<uint8_t>(svg.begin(), svg.end())});
     }
-    if (!CommitJobOutputs(outputs, &result.written))
+    if (!CommitJobOutputs(outputs, inputs, &result.written))
         return result;
     result.ok = true;
     return result;
