@@ -5,6 +5,7 @@
 
 #include "app/edit/curvetool.h"
 #include "app/edit/linetool.h"
+#include "app/edit/modifycommand.h"
 #include "app/edit/placetool.h"
 #include "app/edit/selectionedits.h"
 #include "app/settings.h"
@@ -507,6 +508,10 @@ void CEditEngine::Key(int key, int modifiers)
         if ((m_state == kPin && m_inputInProgress) || !sel.Pins().IsEmpty())
             m_place->ToggleShape(key == 'C' ? CPin::kClock : CPin::kDot);
         break;
+    case 'E':
+        if (any && !m_inputInProgress)
+            ModifySelection(*this);
+        break;
     case 'F':
         m_edits->Change([](CSheet& s) {
             bool changed = false;
@@ -696,6 +701,9 @@ void CEditEngine::Command(int id, int modifiers)
     case kErase:
         m_edits->Erase();
         break;
+    case kModify:
+        ModifySelection(*this);
+        break;
     case kFlipHorizontal:
         m_edits->Flip(true);
         break;
@@ -764,6 +772,8 @@ bool CEditEngine::IsCommandEnabled(int id) const
     case kMove:
     case kCopy:
         return any && !m_inputInProgress;
+    case kModify:
+        return !m_inputInProgress && ModifyKind(m_doc.SelectionSheet()) != kind::kMixed;
     case kErase:
         return any && (m_state == kMovePending || m_state == kCopyPending || m_state == kIdle);
     case kFlipHorizontal:

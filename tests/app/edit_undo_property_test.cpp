@@ -91,6 +91,11 @@ public:
         case 7:
             return "press " + Point() + "\nmove " + Point() + "\nrelease " + Point() + "\n";
         case 8:
+            if (Int(0, 2) == 0) {
+                static const char* const kFields[] = {"name=N", "text=T", "reference=U", "number="};
+                return std::string("answer modify ") + kFields[Int(0, 3)] +
+                       std::to_string(Int(1, 9)) + (Int(0, 1) ? "++" : "") + "\ncommand modify\n";
+            }
             return "answer text \"N" + std::to_string(Int(1, 9)) + "\"\n";
         case 9:
             return "click " + Point() + (Int(0, 1) ? " right" : " middle") + "\n";
