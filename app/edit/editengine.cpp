@@ -3,9 +3,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/edit/attributemove.h"
 #include "app/edit/curvetool.h"
 #include "app/edit/linetool.h"
 #include "app/edit/modifycommand.h"
+#include "app/edit/numberingtool.h"
 #include "app/edit/placetool.h"
 #include "app/edit/selectionedits.h"
 #include "app/settings.h"
@@ -47,7 +49,9 @@ CEditEngine::CEditEngine(CVIREODoc& doc, CEditHost& host)
       m_mapping(CViewMapping::Fit(doc.Header().width, doc.Header().height)),
       m_line(std::make_unique<CLineTool>(*this)), m_curve(std::make_unique<CCurveTool>(*this)),
       m_place(std::make_unique<CPlaceTool>(*this)),
-      m_edits(std::make_unique<CSelectionEdits>(*this)), m_partSource(SettingsPartSource())
+      m_edits(std::make_unique<CSelectionEdits>(*this)),
+      m_attr(std::make_unique<CAttributeMove>(*this)),
+      m_numbering(std::make_unique<CNumberingTool>(*this)), m_partSource(SettingsPartSource())
 {
     m_mainGrid = SettingInt("Sheet", "MainGrid");
     m_subGrid = SettingInt("Sheet", "SubGrid");
@@ -131,9 +135,16 @@ CPoint CEditEngine::Snap(const CPoint& p) const
 {
     // Outside the sheet a point is taken to its edge first.
     const CSize size = SheetSize();
-    auto snap = [this](int v, int limit) {
+    // Texts of Move Attribute snap by the "AttrMove" setting: 0 the grid,
+    // 1 the sub grid, anything else not at all.
+    int pitch = m_grid;
+    if (m_state == kMoveAttribute) {
+        const int rule = SettingInt("Sheet", "AttrMove");
+        pitch = rule == 0 ? m_grid : rule == 1 ? m_subGrid : 1;
+    }
+    auto snap = [pitch](int v, int limit) {
         v = std::clamp(v, 0, std::max(limit, 0));
-        const int g = m_grid;
+        const int g = pitch;
         int s = (v / g) * g;
         if (v % g > g / 2)
             s += g;
@@ -180,7 +191,7 @@ void CEditEngine::Move(const CPoint& p, int flags)
 {
     m_cursor = Snap(p);
     if ((m_pressFlags & editflag::kLeft) && !m_inputInProgress && m_state != kCopyPlacing &&
-        m_state != kMoving && m_state != kCopyPending) {
+        m_state != kMoving && m_state != kCopyPending && m_state != kMoveAttribute) {
         const int limit = m_mapping.Units(kSelectBoxDragPixels);
         if (m_dragging || std::abs(p.x - m_pressPoint.x) >= limit ||
             std::abs(p.y - m_pressPoint.y) >= limit) {
@@ -253,6 +264,14 @@ void CEditEngine::LeftClick(const CPoint& p, int flags)
         m_edits->Click(p, flags);
         return;
     }
+    if (m_state == kMoveAttribute) {
+        m_attr->Click(p);
+        return;
+    }
+    if (m_state == kNumbering) {
+        m_numbering->Click(p, ctrl);
+        return;
+    }
     // The copy being placed has left its originals: it is not picked apart.
     if (!m_inputInProgress && ctrl && m_state != kCopyPending) {
         m_edits->ToggleAt(p);
@@ -314,7 +333,7 @@ void CEditEngine::RightClick(const CPoint& p, int flags)
                        kDotStyle, 0, kCancel})
             entries.push_back({id, true, IsCommandChecked(id)});
     } else if (((m_state == kText || m_state == kPart) && m_inputInProgress) ||
-               m_state == kMoving || m_state == kCopyPlacing) {
+               m_state == kMoving || m_state == kCopyPlacing || m_state == kMoveAttribute) {
         name = "反転・回転";
         for (int id : {kFlipHorizontal, kFlipVertical, kRotation, 0, kNextGate, kBeforeGate,
                        kInvert, 0, kCancel})
@@ -355,6 +374,10 @@ void CEditEngine::MiddleClick(const CPoint& p, int flags)
             Key('P', 0);
         else if (m_state == kLine || m_state == kCurve)
             Key('S', 0);
+        return;
+    }
+    if (!any && m_state == kNumbering) {
+        m_numbering->Click(p, true);
         return;
     }
     if (any) {
@@ -482,7 +505,9 @@ void CEditEngine::Key(int key, int modifiers)
         break;
     case '+':
     case '-':
-        if (lineRun && key == '+') {
+        if (m_state == kNumbering) {
+            m_numbering->Step(key == '+' ? 1 : -1);
+        } else if (lineRun && key == '+') {
             m_line->PlusMode();
         } else if (any) {
             const int by = key == '+' ? 1 : -1;
@@ -704,6 +729,23 @@ void CEditEngine::Command(int id, int modifiers)
     case kModify:
         ModifySelection(*this);
         break;
+    case kMoveAttribute:
+        if (IsCommandEnabled(kMoveAttribute) &&
+            m_attr->Start((modifiers & editflag::kShift) != 0)) {
+            m_state = kMoveAttribute;
+            m_hasPivot = false;
+        }
+        break;
+    case kNumbering:
+        if (m_state == kNumbering) {
+            ReturnToTool();
+        } else {
+            if (m_inputInProgress || Selection().GetItemCount() != 0)
+                Cancel();
+            m_state = kNumbering;
+            OverlayChanged();
+        }
+        break;
     case kFlipHorizontal:
         m_edits->Flip(true);
         break;
@@ -772,6 +814,10 @@ bool CEditEngine::IsCommandEnabled(int id) const
     case kMove:
     case kCopy:
         return any && !m_inputInProgress;
+    case kMoveAttribute:
+        return any && !m_inputInProgress && m_state != kMoveAttribute;
+    case kNumbering:
+        return true;
     case kModify:
         return !m_inputInProgress && ModifyKind(m_doc.SelectionSheet()) != kind::kMixed;
     case kErase:
@@ -818,6 +864,8 @@ bool CEditEngine::IsCommandChecked(int id) const
         return pin && pin->GetDir() == 0;
     case kUpperSidePin:
         return pin && pin->GetDir() == 0x100;
+    case kNumbering:
+        return m_state == kNumbering;
     default:
         return IsInputTool(id) && m_lastTool == id;
     }
@@ -855,6 +903,11 @@ std::string CEditEngine::HelpText() const
         return std::string("終点をクリック  SHIFT：強制円入力モード、Ｌ：入力モード切替え  ") +
                kAngles[m_curve->Mode()];
     }
+    if (m_state == kMoveAttribute)
+        return m_attr->HasBase() ? "移動先を左クリックで指示"
+                                 : "移動原点をマウスの左ボタンで指定します";
+    if (m_state == kNumbering)
+        return "部品番号クリック割付モード　Ｃｔｒｌ＋クリックで基準部品取得　＋－で指定増減";
     if (any || lineRun) {
         std::string text;
         if (!lineRun)
@@ -916,6 +969,8 @@ void CEditEngine::UpdateStatus()
         std::snprintf(buf, sizeof buf, " 選択数:%d", int(sel.GetItemCount()));
         text += buf;
     }
+    if (m_state == kNumbering)
+        text += m_numbering->StatusText();
     SendStatus(1, text);
     SendStatus(0, HelpText());
 }

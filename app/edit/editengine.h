@@ -37,6 +37,8 @@ class CLineTool;
 class CCurveTool;
 class CPlaceTool;
 class CSelectionEdits;
+class CAttributeMove;
+class CNumberingTool;
 
 class CEditEngine {
 public:
@@ -117,6 +119,8 @@ public:
     void OverlayChanged();
     CSize SheetSize() const;
     CSelectionEdits& Edits() { return *m_edits; }
+    CAttributeMove& AttributeMove() { return *m_attr; }
+    const CNumberingTool& Numbering() const { return *m_numbering; }
 
     // The edits a history can undo: a change (old and new records) is one.
     static int UndoSteps(const CUndoHistory& history);
@@ -142,6 +146,8 @@ private:
     std::unique_ptr<CCurveTool> m_curve;
     std::unique_ptr<CPlaceTool> m_place;
     std::unique_ptr<CSelectionEdits> m_edits;
+    std::unique_ptr<CAttributeMove> m_attr;
+    std::unique_ptr<CNumberingTool> m_numbering;
     PartSource m_partSource;
 
     int m_state = editcmd::kWire;

@@ -1,5 +1,7 @@
 #include "app/edit/selectionedits.h"
 
+#include "app/edit/attributemove.h"
+
 #include <cmath>
 #include <set>
 
@@ -504,7 +506,7 @@ void CSelectionEdits::CancelMove()
     CSheet& sel = doc.SelectionSheet();
     const CRect r = Union(sel.GetBoundingRect(), doc.ReselectSheet().GetBoundingRect());
     if (s == editstate::kMovePending || s == editstate::kMoving || s == editstate::kCopyPending ||
-        s == editstate::kIdle)
+        s == editstate::kIdle || s == editcmd::kMoveAttribute)
         doc.MainSheet() += doc.ReselectSheet();
     sel.DeleteContents();
     m_e.Repaint(r);
@@ -525,6 +527,8 @@ void CSelectionEdits::Flip(bool horizontal)
     if (m_e.Selection().GetItemCount() == 0)
         return;
     const CPoint c = PivotPoint();
+    if (m_e.State() == editcmd::kMoveAttribute)
+        return m_e.AttributeMove().Flip(c, horizontal);
     Change([&](CSheet& s) {
         horizontal ? s.MirrorX(c) : s.MirrorY(c);
         return true;
@@ -536,6 +540,8 @@ void CSelectionEdits::Rotate(int dir)
     if (m_e.Selection().GetItemCount() == 0)
         return;
     const CPoint c = PivotPoint();
+    if (m_e.State() == editcmd::kMoveAttribute)
+        return m_e.AttributeMove().Rotate(c);
     Change([&](CSheet& s) {
         s.Rotate(c, dir);
         return true;

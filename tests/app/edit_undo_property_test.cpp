@@ -83,10 +83,20 @@ public:
             return std::string("key ") + kKeys[Int(0, 25)] + (Int(0, 4) == 0 ? " shift" : "") +
                    "\n";
         case 6: {
-            static const char* const kCommands[] = {
-                "move",      "copy",     "erase",  "fliphorizontal", "flipvertical", "rotation",
-                "selectall", "reselect", "cancel", "undo",           "redo"};
-            return std::string("command ") + kCommands[Int(0, 10)] + "\n";
+            static const char* const kCommands[] = {"move",
+                                                    "copy",
+                                                    "erase",
+                                                    "fliphorizontal",
+                                                    "flipvertical",
+                                                    "rotation",
+                                                    "selectall",
+                                                    "reselect",
+                                                    "cancel",
+                                                    "undo",
+                                                    "redo",
+                                                    "moveattribute",
+                                                    "numberingreference"};
+            return std::string("command ") + kCommands[Int(0, 12)] + "\n";
         }
         case 7:
             return "press " + Point() + "\nmove " + Point() + "\nrelease " + Point() + "\n";

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "apptestenv.h"
+#include "base/profile.h"
 #include "editfixture.h"
 
 namespace {
@@ -22,6 +23,25 @@ std::vector<std::string> WireNamesTopDown(const CSheet& s)
     for (const auto& [y, name] : byY)
         names.push_back(name);
     return names;
+}
+
+// A part with its origin at org, its reference 250 above it.
+CPart Resistor(const CPoint& org, const char* ref)
+{
+    CPart part(org, org + CPoint(-100, -100), org + CPoint(300, 200), 0, 0, 0, 0);
+    part.SetRefName(ref, org + CPoint(0, 250), CText::kDefaultAttr);
+    part.NewPin(org, org + CPoint(-200, 0), 0);
+    part.NewLine(org, org + CPoint(200, 100), 1);
+    part.CalcBoundRect(1);
+    return part;
+}
+
+const CPart* PartAt(const CSheet& s, const CPoint& org)
+{
+    for (const CPart& p : s.Parts())
+        if (p.GetOrg() == org)
+            return &p;
+    return nullptr;
 }
 
 } // namespace
@@ -91,4 +111,69 @@ TEST(EditModify, ScriptAnswersNameKnownFieldsOnly)
     EXPECT_NE(error.find("colour"), std::string::npos);
     EXPECT_FALSE(ParseEditScript("answer modify name\n", events, line, error));
     EXPECT_TRUE(ParseEditScript("answer modify reference=U1 valuedisp=off\n", events, line, error));
+}
+
+TEST(EditMoveAttribute, OnlyTheTextsMoveByTheSnappedDifferenceInOneStep)
+{
+    CAppTestEnv env;
+    CEditFixture f;
+    f.Main().NewPart(Resistor(CPoint(2000, 2000), "R1"));
+    f.Main().NewWire(CPoint(4000, 2000), CPoint(6000, 2000));
+    const auto before = CEditFixture::Items(f.Main());
+    // Base, then the destination: 2230 snaps to 2200, 2260 to 2300.
+    f.Run("click 2100 2050 ctrl\ncommand moveattribute\nclick 2000 2000\nclick 2230 2260\n");
+    ASSERT_EQ(f.Main().GetCount(kind::kPart), 1);
+    const CPart& part = *f.Main().Parts().GetHead();
+    EXPECT_EQ(part.GetOrg(), CPoint(2000, 2000));
+    EXPECT_EQ(part.GetRefNameText().GetPoint(), CPoint(2200, 2550));
+    EXPECT_FALSE(part.GetRefNameText().IsTextSel()); // the marks are not stored
+    EXPECT_EQ(f.Sel().GetItemCount(), 0u);
+    EXPECT_EQ(f.engine->State(), editcmd::kWire);
+    EXPECT_EQ(Undos(f.doc), 1);
+    f.Run("command undo\n");
+    EXPECT_EQ(CEditFixture::Items(f.Main()), before);
+
+    // "AttrMove" 2: no snapping; Cancel half way puts everything back.
+    Profile().WriteInt("Sheet", "AttrMove", 2);
+    f.Run("click 2100 2050 ctrl\ncommand moveattribute\nclick 2000 2000\nclick 2033 2017\n");
+    EXPECT_EQ(f.Main().Parts().GetHead()->GetRefNameText().GetPoint(), CPoint(2033, 2267));
+    f.Run("click 2100 2050 ctrl\ncommand moveattribute\nclick 2000 2000\nkey R\nkey Escape\n");
+    EXPECT_EQ(f.Main().Parts().GetHead()->GetRefNameText().GetPoint(), CPoint(2033, 2267));
+    EXPECT_EQ(Undos(f.doc), 1);
+    // A wire's name slides along the wire only.
+    f.Run("answer modify name=D0\nclick 5000 2000 ctrl\nkey E\n");
+    const CPoint name = f.Sel().Wires().GetHead()->GetNameText().GetPoint();
+    f.Run("command moveattribute\nclick 5000 2000\nclick 5500 2400\n");
+    EXPECT_EQ(f.Main().Wires().GetHead()->GetNameText().GetPoint(), name + CPoint(500, 0));
+}
+
+TEST(EditNumbering, CtrlClickTakesTheBaseClicksNumberAndPlusMinusStep)
+{
+    CAppTestEnv env;
+    CEditFixture f;
+    f.Main().NewPart(Resistor(CPoint(2000, 2000), "R7"));
+    for (int x : {4000, 6000, 8000})
+        f.Main().NewPart(Resistor(CPoint(x, 2000), "R?"));
+    f.Run("command numberingreference\n");
+    EXPECT_TRUE(f.engine->IsCommandChecked(editcmd::kNumbering));
+    // Without a base a click does nothing.
+    f.Run("click 4100 2050\n");
+    EXPECT_EQ(PartAt(f.Main(), CPoint(4000, 2000))->GetRefName(), "R?");
+    f.Run("click 2100 2050 ctrl\nkey +\nclick 4100 2050\nclick 6100 2050\n");
+    EXPECT_EQ(PartAt(f.Main(), CPoint(4000, 2000))->GetRefName(), "R8");
+    EXPECT_EQ(PartAt(f.Main(), CPoint(6000, 2000))->GetRefName(), "R9");
+    EXPECT_NE(f.engine->StatusText(1).find("基準部品 R10"), std::string::npos);
+    // "-" steps back, not below 0; a middle click takes the base too.
+    for (int i = 0; i < 12; ++i)
+        f.Run("key -\n");
+    f.Run("click 8100 2050\n");
+    EXPECT_EQ(PartAt(f.Main(), CPoint(8000, 2000))->GetRefName(), "R0");
+    f.Run("click 2100 2050 middle\nclick 8100 2050\n");
+    EXPECT_EQ(PartAt(f.Main(), CPoint(8000, 2000))->GetRefName(), "R7");
+    EXPECT_EQ(Undos(f.doc), 4);
+    // The command again leaves the mode.
+    f.Run("command numberingreference\n");
+    EXPECT_EQ(f.engine->State(), editcmd::kWire);
+    f.Run("command undo\ncommand undo\ncommand undo\ncommand undo\n");
+    EXPECT_EQ(PartAt(f.Main(), CPoint(8000, 2000))->GetRefName(), "R?");
 }
