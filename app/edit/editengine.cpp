@@ -7,6 +7,7 @@
 #include "app/edit/curvetool.h"
 #include "app/edit/linetool.h"
 #include "app/edit/modifycommand.h"
+#include "app/edit/nethighlight.h"
 #include "app/edit/numberingtool.h"
 #include "app/edit/placetool.h"
 #include "app/edit/selectionedits.h"
@@ -51,7 +52,8 @@ CEditEngine::CEditEngine(CVIREODoc& doc, CEditHost& host)
       m_place(std::make_unique<CPlaceTool>(*this)),
       m_edits(std::make_unique<CSelectionEdits>(*this)),
       m_attr(std::make_unique<CAttributeMove>(*this)),
-      m_numbering(std::make_unique<CNumberingTool>(*this)), m_partSource(SettingsPartSource())
+      m_numbering(std::make_unique<CNumberingTool>(*this)),
+      m_highlight(std::make_unique<CNetHighlight>(*this)), m_partSource(SettingsPartSource())
 {
     m_mainGrid = SettingInt("Sheet", "MainGrid");
     m_subGrid = SettingInt("Sheet", "SubGrid");
@@ -260,6 +262,9 @@ void CEditEngine::LeftClick(const CPoint& p, int flags)
 {
     const bool ctrl = (flags & editflag::kCtrl) != 0;
     const bool shift = (flags & editflag::kShift) != 0;
+    // While a net is highlighted a click only clears it.
+    if (ClearHighlight())
+        return;
     if (m_state == kMoving || m_state == kCopyPlacing) {
         m_edits->Click(p, flags);
         return;
@@ -641,6 +646,16 @@ void CEditEngine::Key(int key, int modifiers)
         }
         break;
     }
+    case editkey::kF9:
+        if (m_chain[0] && !any && m_state != kSelectBox && m_state != kMakePart &&
+            !m_inputInProgress) {
+            std::vector<CString> names;
+            if (m_highlight->At(m_cursor, names) && shift && m_highlight->Shown()) {
+                m_host.HighlightProjectNets(names);
+                m_projectHighlight = true;
+            }
+        }
+        break;
     case editkey::kF5:
         if (any)
             m_edits->Change([](CSheet& s) {
@@ -677,8 +692,21 @@ void CEditEngine::SelectTool(int id)
     OverlayChanged();
 }
 
+bool CEditEngine::ClearHighlight()
+{
+    if (m_projectHighlight) {
+        m_projectHighlight = false;
+        m_host.HighlightProjectNets({});
+    }
+    if (!m_highlight->Shown())
+        return false;
+    Repaint(CNetHighlight::Clear(m_doc));
+    return true;
+}
+
 void CEditEngine::Cancel()
 {
+    ClearHighlight();
     if (m_state == kSelectBox) {
         // The box is dropped; what was selected before it stays in the
         // state it had, and goes back from there.

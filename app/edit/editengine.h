@@ -39,6 +39,7 @@ class CPlaceTool;
 class CSelectionEdits;
 class CAttributeMove;
 class CNumberingTool;
+class CNetHighlight;
 
 class CEditEngine {
 public:
@@ -133,6 +134,9 @@ private:
     void SelectTool(int id);
     void Cancel();
     void MoveCursorBy(int dx, int dy);
+    // Clears a net highlight here and on the project's other sheets; false
+    // when none was shown.
+    bool ClearHighlight();
     // The tools follow the cursor point.
     void FollowCursor(int flags);
     void UpdateStatus();
@@ -148,6 +152,8 @@ private:
     std::unique_ptr<CSelectionEdits> m_edits;
     std::unique_ptr<CAttributeMove> m_attr;
     std::unique_ptr<CNumberingTool> m_numbering;
+    std::unique_ptr<CNetHighlight> m_highlight;
+    bool m_projectHighlight = false; // the other sheets were asked to highlight
     PartSource m_partSource;
 
     int m_state = editcmd::kWire;

@@ -53,6 +53,10 @@ public:
     virtual bool ModifyPart(CPartEditForm& /*form*/) { return false; }
     virtual bool ModifyPin(CPinEditForm& /*form*/) { return false; }
     virtual bool ModifyText(CTextEditForm& /*form*/) { return false; }
+    // Shift+F9 highlighted the nets named in names on this sheet: the front
+    // end shows them on the other open sheets of the project too.  An empty
+    // list clears the highlight there.
+    virtual void HighlightProjectNets(const std::vector<CString>& /*names*/) {}
     // The cursor keys moved the cursor point: move the mouse there.
     virtual void MoveCursor(const CPoint& /*sheetPoint*/) {}
     // The grid pitch or style changed.

@@ -2,6 +2,7 @@
 // item and several at once), and the answers scripts give its dialogs.
 #include <gtest/gtest.h>
 
+#include "app/edit/nethighlight.h"
 #include "apptestenv.h"
 #include "base/profile.h"
 #include "editfixture.h"
@@ -176,4 +177,101 @@ TEST(EditNumbering, CtrlClickTakesTheBaseClicksNumberAndPlusMinusStep)
     EXPECT_EQ(f.engine->State(), editcmd::kWire);
     f.Run("command undo\ncommand undo\ncommand undo\ncommand undo\n");
     EXPECT_EQ(PartAt(f.Main(), CPoint(8000, 2000))->GetRefName(), "R?");
+}
+
+namespace {
+
+int Highlighted(const CSheet& s)
+{
+    int n = 0;
+    for (const CLine& w : s.Wires())
+        n += (w.GetType() & CLine::kHighlight) != 0;
+    return n;
+}
+
+// A record of what the front end was asked to show on the other sheets.
+class ProjectHost : public CScriptEditHost {
+public:
+    using CScriptEditHost::CScriptEditHost;
+    void HighlightProjectNets(const std::vector<CString>& names) override
+    {
+        calls.push_back(names);
+    }
+    std::vector<std::vector<CString>> calls;
+};
+
+} // namespace
+
+TEST(EditHighlight, F9ShowsTheNetAClickClearsItAndF9AgainTakesIt)
+{
+    CAppTestEnv env;
+    CEditFixture f;
+    f.Main().NewWire(CPoint(1000, 1000), CPoint(3000, 1000));
+    f.Main().NewWire(CPoint(3000, 1000), CPoint(3000, 3000));
+    f.Main().NewWire(CPoint(2000, 1000), CPoint(2000, 500)); // a branch with its dot
+    f.Main().NewJunc(CPoint(2000, 1000));
+    f.Main().NewWire(CPoint(6000, 5000), CPoint(7000, 5000)); // another net
+    f.Main().NewPart(Resistor(CPoint(3200, 3000), "R1"));     // its pin tip on the net
+    f.Main().NewPart(Resistor(CPoint(7200, 4000), "R2"));
+    const auto before = CEditFixture::Items(f.Main());
+
+    f.Run("move 2000 700\nkey F9\n");
+    EXPECT_TRUE(f.Main().IsHighLight());
+    EXPECT_EQ(Highlighted(f.Main()), 3);
+    EXPECT_TRUE(PartAt(f.Main(), CPoint(3200, 3000))->Pins().GetHead()->IsHighlight());
+    EXPECT_FALSE(PartAt(f.Main(), CPoint(7200, 4000))->Pins().GetHead()->IsHighlight());
+    // A click only clears: no wire is drawn.
+    f.Run("click 6500 6000\n");
+    EXPECT_FALSE(f.Main().IsHighLight());
+    EXPECT_EQ(Highlighted(f.Main()), 0);
+    EXPECT_FALSE(f.engine->InputInProgress());
+    EXPECT_EQ(CEditFixture::Items(f.Main()), before);
+
+    // F9 on a highlighted wire: the net (wires and dot) becomes the selection
+    // without its marks, ready to move.
+    f.Run("move 2000 700\nkey F9\nmove 1500 1000\nkey F9\n");
+    EXPECT_EQ(f.Sel().GetCount(kind::kWire), 3);
+    EXPECT_EQ(f.Sel().GetCount(kind::kJunc), 1);
+    EXPECT_EQ(Highlighted(f.Sel()), 0);
+    EXPECT_FALSE(PartAt(f.Main(), CPoint(3200, 3000))->Pins().GetHead()->IsHighlight());
+    EXPECT_EQ(f.engine->State(), editstate::kMovePending);
+    f.Run("click 2000 2000\nclick 2000 2100\n");
+    EXPECT_EQ(f.Main().Wires().GetCount(), 4);
+    EXPECT_EQ(Undos(f.doc), 1);
+    // With the wire switch off, or nothing under the cursor, F9 does nothing.
+    f.engine->SetChainSwitch(0, false);
+    f.Run("move 6500 5000\nkey F9\n");
+    EXPECT_FALSE(f.Main().IsHighLight());
+    f.engine->SetChainSwitch(0, true);
+    f.Run("move 9000 7000\nkey F9\n");
+    EXPECT_FALSE(f.Main().IsHighLight());
+}
+
+TEST(EditHighlight, ShiftF9HandsTheNetNamesToTheOtherSheets)
+{
+    CAppTestEnv env;
+    CVIREODoc doc;
+    doc.Header() = CSchematicFile::NewDocumentHeader(2);
+    CScriptAnswers answers;
+    ProjectHost host(answers);
+    CEditEngine engine(doc, host);
+    CLine* named = doc.MainSheet().NewWire(CPoint(1000, 1000), CPoint(3000, 1000));
+    named->SetName("clk", CPoint(1500, 1100), CText::kDefaultAttr);
+    engine.Move(CPoint(2000, 1000), 0);
+    engine.Key(editkey::kF9, editflag::kShift);
+    ASSERT_EQ(host.calls.size(), 1u);
+    EXPECT_EQ(host.calls[0], (std::vector<CString>{"CLK"}));
+    // The clearing click clears them there too.
+    engine.Click(CPoint(5000, 5000), editflag::kLeft);
+    ASSERT_EQ(host.calls.size(), 2u);
+    EXPECT_TRUE(host.calls[1].empty());
+    // Another sheet shows the named net by its name alone.
+    CVIREODoc other;
+    other.MainSheet().NewWire(CPoint(0, 0), CPoint(500, 0))->SetName("CLK", CPoint(0, 100), 0);
+    other.MainSheet()
+        .NewWire(CPoint(0, 900), CPoint(500, 900))
+        ->SetName("DATA", CPoint(0, 1000), 0);
+    std::vector<CString> names{"CLK"};
+    EXPECT_FALSE(CNetHighlight::ByNames(other, names).IsRectNull());
+    EXPECT_EQ(Highlighted(other.MainSheet()), 1);
 }
