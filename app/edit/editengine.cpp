@@ -5,6 +5,7 @@
 
 #include "app/edit/attributemove.h"
 #include "app/edit/curvetool.h"
+#include "app/edit/gatecommands.h"
 #include "app/edit/linetool.h"
 #include "app/edit/modifycommand.h"
 #include "app/edit/nethighlight.h"
@@ -344,7 +345,8 @@ void CEditEngine::RightClick(const CPoint& p, int flags)
                        kInvert, 0, kCancel})
             entries.push_back({id,
                                id == kFlipHorizontal || id == kFlipVertical || id == kRotation ||
-                                   id == kCancel || id == 0,
+                                   id == kCancel || id == 0 ||
+                                   (m_state == kPart && m_inputInProgress && IsCommandEnabled(id)),
                                false});
     } else if (Selection().GetItemCount() != 0) {
         name = "EDIT";
@@ -533,6 +535,20 @@ void CEditEngine::Key(int key, int modifiers)
             });
         }
         break;
+    case 'B':
+    case 'N':
+        if (CanChangeGate(*this)) {
+            ChangeGate(*this, key == 'N' ? 1 : -1);
+        } else if (key == 'B' && any) {
+            m_edits->Change([shift](CSheet& s) {
+                s.FrameChange(shift ? 1 : 0);
+                return true;
+            });
+        }
+        break;
+    case 'I':
+        InvertGate(*this);
+        break;
     case 'C':
     case 'D':
         if ((m_state == kPin && m_inputInProgress) || !sel.Pins().IsEmpty())
@@ -555,6 +571,9 @@ void CEditEngine::Key(int key, int modifiers)
     case 'G':
         if (!ctrl && !shift)
             Command(kGrid);
+        else if (!any && !m_inputInProgress)
+            m_place->StartNamedPart(SettingString("Default", ctrl ? "Part GND" : "Part VCC"),
+                                    m_cursor);
         break;
     case 'H':
         if (!m_inputInProgress && any)
@@ -757,6 +776,13 @@ void CEditEngine::Command(int id, int modifiers)
     case kModify:
         ModifySelection(*this);
         break;
+    case kNextGate:
+    case kBeforeGate:
+        ChangeGate(*this, id == kNextGate ? 1 : -1);
+        break;
+    case kInvert:
+        InvertGate(*this);
+        break;
     case kMoveAttribute:
         if (IsCommandEnabled(kMoveAttribute) &&
             m_attr->Start((modifiers & editflag::kShift) != 0)) {
@@ -844,6 +870,10 @@ bool CEditEngine::IsCommandEnabled(int id) const
         return any && !m_inputInProgress;
     case kMoveAttribute:
         return any && !m_inputInProgress && m_state != kMoveAttribute;
+    case kNextGate:
+    case kBeforeGate:
+    case kInvert:
+        return CanChangeGate(const_cast<CEditEngine&>(*this));
     case kNumbering:
         return true;
     case kModify:

@@ -114,6 +114,9 @@ public:
     void SetState(int state) { m_state = state; }
     void SetInput(bool on) { m_inputInProgress = on; }
     void ReturnToTool();
+    // An input tool becomes the state and the last tool (what the tool
+    // commands do, without cancelling anything).
+    void SelectToolState(int tool) { m_state = tool, m_lastTool = tool; }
     void ForgetPivot() { m_hasPivot = false; }
     void SetPivot(const CPoint& p) { m_pivot = p, m_hasPivot = true; }
     void Repaint(const CRect& area);

@@ -66,9 +66,9 @@ public:
     {
         static const char* const kTools[] = {"wire", "bus", "line", "curve", "pin", "text"};
         static const char* const kKeys[] = {
-            "R",  "X",     "Y",  "P",  "S",    "F",         "J",      "L",        "+",
-            "-",  "/",     "F6", "F7", "Num3", "Backspace", "Escape", "Delete",   "Left",
-            "Up", "Enter", "C",  "D",  "H",    "M",         "PageUp", "PageDown", "F9"};
+            "R",  "X",  "Y",      "P",         "S",      "F",      "J",    "L",  "+",     "-", "/",
+            "F6", "F7", "Num3",   "Backspace", "Escape", "Delete", "Left", "Up", "Enter", "C", "D",
+            "H",  "M",  "PageUp", "PageDown",  "F9",     "B",      "N",    "I",  "E"};
         switch (Int(0, 11)) {
         case 0:
             return std::string("command ") + kTools[Int(0, 5)] + "\n";
@@ -80,7 +80,7 @@ public:
         case 4:
             return "move " + Point() + "\n";
         case 5:
-            return std::string("key ") + kKeys[Int(0, 26)] + (Int(0, 4) == 0 ? " shift" : "") +
+            return std::string("key ") + kKeys[Int(0, 30)] + (Int(0, 4) == 0 ? " shift" : "") +
                    "\n";
         case 6: {
             static const char* const kCommands[] = {"move",

@@ -275,3 +275,104 @@ TEST(EditHighlight, ShiftF9HandsTheNetNamesToTheOtherSheets)
     EXPECT_FALSE(CNetHighlight::ByNames(other, names).IsRectNull());
     EXPECT_EQ(Highlighted(other.MainSheet()), 1);
 }
+
+namespace {
+
+// A library of three packages: a two-gate 7400 (U?A, U?B), a resistor
+// (R?) and a ground symbol without a reference.
+bool TestLibrary(const CString& name, CSheet& gates)
+{
+    if (name == "7400") {
+        for (int gate : {1, 2}) {
+            CPart part = Resistor(CPoint(0, 0), gate == 1 ? "U?A" : "U?B");
+            part.SetPartName("7400");
+            part.SetPackage(gate);
+            part.SetPackageMax(2);
+            if (gate == 2)
+                part.NewLine(CPoint(0, 0), CPoint(0, 100), 1); // tell the gates apart
+            part.CalcBoundRect(1);
+            gates.NewPart(part);
+        }
+        return true;
+    }
+    if (name == "RES" || name == "GND") {
+        CPart part = Resistor(CPoint(0, 0), name == "RES" ? "R?" : "");
+        part.SetPartName(name);
+        gates.NewPart(part);
+        return true;
+    }
+    return false;
+}
+
+std::vector<std::string> References(const CSheet& s)
+{
+    std::vector<std::string> refs;
+    for (const CPart& p : s.Parts())
+        refs.push_back(p.GetRefName().str());
+    std::sort(refs.begin(), refs.end());
+    return refs;
+}
+
+} // namespace
+
+TEST(EditGates, CopiesStepThroughTheGatesAndNumbersNAndBChangeTheGate)
+{
+    CAppTestEnv env;
+    CEditFixture f;
+    f.engine->SetPartSource(TestLibrary);
+    // Placing: N and B change the gate at the cursor; every placed copy
+    // hands on the next gate, numbered on after the last one.
+    f.Run("command part\nanswer part 7400 U1A\nclick 2000 2000\nkey N\n");
+    ASSERT_EQ(f.Sel().GetCount(kind::kPart), 1);
+    EXPECT_EQ(f.Sel().Parts().GetHead()->GetPackage(), 2);
+    EXPECT_EQ(f.Sel().Parts().GetHead()->GetRefName(), "U1B");
+    EXPECT_EQ(f.Sel().Parts().GetHead()->GetOrg(), CPoint(2000, 2000));
+    f.Run("key B\nclick 2000 2000\nclick 4000 2000\nclick 6000 2000\n");
+    EXPECT_EQ(References(f.Main()), (std::vector<std::string>{"U1A", "U1B", "U2A"}));
+    EXPECT_EQ(f.Sel().Parts().GetHead()->GetRefName(), "U2B");
+    // The menu offers the gates and Invert while placing.
+    f.Run("answer menu invert\nclick 6000 2000 right\n");
+    EXPECT_TRUE(f.Sel().Parts().GetHead()->GetAttr() & CPart::kInverted);
+    f.Run("key Escape\n");
+    EXPECT_EQ(Undos(f.doc), 3);
+
+    // One selected gate: N is one undo step; I switches the inverted form.
+    f.Run("click 2100 2050 ctrl\nkey N\n");
+    EXPECT_EQ(f.Sel().Parts().GetHead()->GetRefName(), "U1B");
+    f.Run("key I\n");
+    EXPECT_TRUE(f.Sel().Parts().GetHead()->GetAttr() & CPart::kInverted);
+    f.Run("key Escape\n");
+    EXPECT_EQ(References(f.Main()), (std::vector<std::string>{"U1B", "U1B", "U2A"}));
+    EXPECT_EQ(Undos(f.doc), 5);
+    f.Run("command undo\ncommand undo\n");
+    EXPECT_EQ(References(f.Main()), (std::vector<std::string>{"U1A", "U1B", "U2A"}));
+}
+
+TEST(EditGates, CopiesOfAPartNumberThemselvesAndCtrlGPlacesGround)
+{
+    CAppTestEnv env;
+    CEditFixture f;
+    f.engine->SetPartSource(TestLibrary);
+    f.Run("command part\nanswer part RES R1\nclick 2000 2000\nclick 2000 2000\n"
+          "click 3000 2000\nclick 4000 2000\nkey Escape\n");
+    EXPECT_EQ(References(f.Main()), (std::vector<std::string>{"R1", "R2", "R3"}));
+    // Numbering Reference renumbers them from R10 in the order clicked.
+    f.Run("command numberingreference\nclick 2100 2050 ctrl\n");
+    for (int i = 0; i < 9; ++i)
+        f.Run("key +\n");
+    f.Run("click 4100 2050\nclick 3100 2050\nclick 2100 2050\ncommand numberingreference\n");
+    EXPECT_EQ(PartAt(f.Main(), CPoint(4000, 2000))->GetRefName(), "R10");
+    EXPECT_EQ(PartAt(f.Main(), CPoint(2000, 2000))->GetRefName(), "R12");
+
+    // Ctrl+G: the "Part GND" part at the cursor in the Part tool; Shift+G
+    // with no "Part VCC" set does nothing.
+    Profile().WriteString("Default", "Part GND", "GND");
+    f.Run("command wire\nmove 6000 6000\nkey G shift\n");
+    EXPECT_EQ(f.Sel().GetItemCount(), 0u);
+    f.Run("key G ctrl\n");
+    EXPECT_EQ(f.engine->State(), editcmd::kPart);
+    ASSERT_EQ(f.Sel().GetCount(kind::kPart), 1);
+    EXPECT_EQ(f.Sel().Parts().GetHead()->GetPartName(), "GND");
+    f.Run("click 6000 6000\nkey Escape\n");
+    EXPECT_EQ(f.Main().GetCount(kind::kPart), 4);
+}

@@ -19,8 +19,8 @@ CString RandomText(std::mt19937& rng)
 {
     // Quotes, blanks, "x=" and "y=", CP932 lead bytes followed by 'x' or '=':
     // everything a reader could mistake for the file's own syntax.
-    static const char* const pieces[] = {"R", "x=", "y=5", "\"", " ", "=", ",", "\x83x",
-                                         "\x81=", "Ref=", "10k", "\t"};
+    static const char* const pieces[] = {"R", "x=",    "y=5",   "\"",   " ",   "=",
+                                         ",", "\x83x", "\x81=", "Ref=", "10k", "\t"};
     std::string s;
     for (int n = int(rng() % 6); n > 0; --n)
         s += pieces[rng() % std::size(pieces)];
@@ -97,8 +97,8 @@ TEST(WasIsFile, SimplePairs)
 {
     std::vector<CWasIsPair> pairs;
     CWasIsFault fault;
-    ASSERT_TRUE(CWasIsFile::ParseSimple("# c\n; c\n/ c\nR1\tR2\nU1 ,, U7#x\n\nC1,C9;y\n", pairs,
-                                        fault));
+    ASSERT_TRUE(
+        CWasIsFile::ParseSimple("# c\n; c\n/ c\nR1\tR2\nU1 ,, U7#x\n\nC1,C9;y\n", pairs, fault));
     ASSERT_EQ(pairs.size(), 3u);
     EXPECT_EQ(pairs[1].before, "U1");
     EXPECT_EQ(pairs[1].after, "U7");
@@ -218,8 +218,7 @@ std::vector<std::string> LiteralNumbering(std::vector<CPart> parts, const CPartN
                 bool taken = false;
                 for (const CPart& gate : parts)
                     if (numbered(gate) && gate.GetPackageMax() >= 2 &&
-                        split(gate).prefix == s.prefix &&
-                        split(gate).number == t.number &&
+                        split(gate).prefix == s.prefix && split(gate).number == t.number &&
                         gate.GetPartName() == part.GetPartName() &&
                         gate.GetValName() == part.GetValName()) {
                         ++gates;
@@ -366,7 +365,8 @@ TEST(PartList, ListsAsTheLiteralPassesDo)
 {
     CAppTestEnv env;
     std::mt19937 rng(5);
-    const char* const refs[] = {"R1", "R2", "r2", "R10", "R?", "C3", "U1A", "U1B", "u1a", "U2A", "U?"};
+    const char* const refs[] = {"R1",  "R2",  "r2",  "R10", "R?", "C3",
+                                "U1A", "U1B", "u1a", "U2A", "U?"};
     for (int round = 0; round < 300; ++round) {
         CSheet sheet;
         std::vector<CPart> parts;
