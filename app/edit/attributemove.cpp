@@ -5,23 +5,6 @@
 #include "app/edit/editengine.h"
 #include "app/edit/selectionedits.h"
 #include "app/vireodoc.h"
-#include "base/archive.h"
-
-namespace {
-
-std::vector<uint8_t> Record(CSheet& s)
-{
-    CArchive ar;
-    s.SerializeText(ar);
-    return ar.Bytes();
-}
-
-void Mark(CText& t, const CRect& everywhere)
-{
-    t.SetTextSel(everywhere);
-}
-
-} // namespace
 
 void CAttributeMove::Unmark(CSheet& s)
 {
@@ -30,50 +13,59 @@ void CAttributeMove::Unmark(CSheet& s)
 
 bool CAttributeMove::Start(bool allTexts)
 {
-    CSheet& sel = m_e.Selection();
-    if (sel.GetItemCount() == 0)
+    if (m_e.Selection().GetItemCount() == 0)
         return false;
     m_hasBase = false;
-    sel.ResetTextSel();
-    const CRect everywhere(INT_MIN / 2, INT_MIN / 2, INT_MAX / 2, INT_MAX / 2);
-    if (allTexts) {
-        sel.SetTextSel(everywhere, 0);
-    } else {
-        for (CItemList<CLine>* list : {&sel.Wires(), &sel.Buses(), &sel.Lines()})
-            for (CLine& l : *list)
-                Mark(l.GetNameText(), everywhere);
-        for (CPin& pin : sel.Pins()) {
-            Mark(pin.GetNameText(), everywhere);
-            Mark(pin.GetNoText(), everywhere);
-        }
-        for (CText& t : sel.Texts())
-            Mark(t, everywhere);
-        for (CPart& part : sel.Parts()) {
-            Mark(part.GetPartNameText(), everywhere);
-            Mark(part.GetRefNameText(), everywhere);
-            Mark(part.GetValNameText(), everywhere);
-        }
-    }
+    m_all = allTexts;
     m_e.OverlayChanged();
     return true;
 }
 
+void CAttributeMove::Mark(CSheet& sel) const
+{
+    sel.ResetTextSel();
+    const CRect everywhere(INT_MIN / 2, INT_MIN / 2, INT_MAX / 2, INT_MAX / 2);
+    if (m_all) {
+        sel.SetTextSel(everywhere, 0);
+        return;
+    }
+    for (CItemList<CLine>* list : {&sel.Wires(), &sel.Buses(), &sel.Lines()})
+        for (CLine& l : *list)
+            l.GetNameText().SetTextSel(everywhere);
+    for (CPin& pin : sel.Pins()) {
+        pin.GetNameText().SetTextSel(everywhere);
+        pin.GetNoText().SetTextSel(everywhere);
+    }
+    for (CText& t : sel.Texts())
+        t.SetTextSel(everywhere);
+    for (CPart& part : sel.Parts()) {
+        part.GetPartNameText().SetTextSel(everywhere);
+        part.GetRefNameText().SetTextSel(everywhere);
+        part.GetValNameText().SetTextSel(everywhere);
+    }
+}
+
+// Every change is recorded at once, as for a resting selection, so that
+// leaving the mode any way (Move, Cancel, another command) finds the history
+// and the reselect copy in step with the items.
 void CAttributeMove::Rotate(const CPoint& c)
 {
-    CSheet& sel = m_e.Selection();
-    const CRect before = sel.GetBoundingRect();
-    sel.RotateText(c);
-    m_e.Repaint(Union(before, sel.GetBoundingRect()));
-    m_e.OverlayChanged();
+    m_e.Edits().Change([&](CSheet& s) {
+        Mark(s);
+        s.RotateText(c);
+        Unmark(s);
+        return true;
+    });
 }
 
 void CAttributeMove::Flip(const CPoint& c, bool horizontal)
 {
-    CSheet& sel = m_e.Selection();
-    const CRect before = sel.GetBoundingRect();
-    horizontal ? sel.MirrorXText(c) : sel.MirrorYText(c);
-    m_e.Repaint(Union(before, sel.GetBoundingRect()));
-    m_e.OverlayChanged();
+    m_e.Edits().Change([&](CSheet& s) {
+        Mark(s);
+        horizontal ? s.MirrorXText(c) : s.MirrorYText(c);
+        Unmark(s);
+        return true;
+    });
 }
 
 void CAttributeMove::Click(const CPoint& p)
@@ -84,25 +76,19 @@ void CAttributeMove::Click(const CPoint& p)
         return;
     }
     m_hasBase = false;
-    CVIREODoc& doc = m_e.Doc();
-    CSheet& sel = doc.SelectionSheet();
-    CSheet& old = doc.ReselectSheet();
-    const CRect before = sel.GetBoundingRect();
     const CPoint d = p - m_base;
-    if (d != CPoint(0, 0)) {
-        sel.OffsetAttr(d);
-        for (CPart& part : sel.Parts())
+    m_e.Edits().Change([&](CSheet& s) {
+        if (d == CPoint(0, 0))
+            return false;
+        Mark(s);
+        s.OffsetAttr(d);
+        Unmark(s);
+        for (CPart& part : s.Parts())
             part.CalcBoundRect(1);
-    }
-    Unmark(sel);
-    // Other keys may have changed the items on the way (sizes, styles): the
-    // whole difference is the one step.
-    if (Record(sel) != Record(old)) {
-        doc.RecordItems(old, CUndoHistory::kOld);
-        doc.RecordItems(sel, CUndoHistory::kNew);
-        old = sel;
-    }
-    const CRect area = Union(before, sel.GetBoundingRect());
+        return true;
+    });
+    CVIREODoc& doc = m_e.Doc();
+    const CRect area = doc.SelectionSheet().GetBoundingRect();
     doc.ReturnSelection();
     m_e.Repaint(area);
     m_e.ReturnToTool();

@@ -13,9 +13,9 @@ class CAttributeMove {
 public:
     explicit CAttributeMove(CEditEngine& engine) : m_e(engine) {}
 
-    // Marks the texts to move: the shown texts of the selected items, with
-    // all the texts inside parts (their pins' and their own texts) too.
-    // False when there is nothing to move.
+    // Which texts move: the shown texts of the selected items, with
+    // allTexts also every text inside parts (their pins' and their own
+    // texts).  False when nothing is selected.
     bool Start(bool allTexts);
     // Base point, then the move (one undo step) and the end of the command.
     void Click(const CPoint& p);
@@ -23,11 +23,14 @@ public:
     // R, X, Y and the flip commands in this mode turn the marked texts about c.
     void Rotate(const CPoint& c);
     void Flip(const CPoint& c, bool horizontal);
-    // The marks are not kept (they are part of the stored words).
+    // The marks live only while the texts move: they are part of the stored
+    // words, so no other edit may meet them.
+    void Mark(CSheet& s) const;
     static void Unmark(CSheet& s);
 
 private:
     CEditEngine& m_e;
     bool m_hasBase = false;
+    bool m_all = false;
     CPoint m_base;
 };

@@ -296,7 +296,8 @@ void CSelectionEdits::ReturnAll()
 bool CSelectionEdits::IsResting() const
 {
     const int s = m_e.State();
-    return !m_e.InputInProgress() && (s == editstate::kMovePending || s == editstate::kIdle);
+    return !m_e.InputInProgress() &&
+           (s == editstate::kMovePending || s == editstate::kIdle || s == editcmd::kMoveAttribute);
 }
 
 // --- move and copy

@@ -138,9 +138,14 @@ TEST(EditMoveAttribute, OnlyTheTextsMoveByTheSnappedDifferenceInOneStep)
     Profile().WriteInt("Sheet", "AttrMove", 2);
     f.Run("click 2100 2050 ctrl\ncommand moveattribute\nclick 2000 2000\nclick 2033 2017\n");
     EXPECT_EQ(f.Main().Parts().GetHead()->GetRefNameText().GetPoint(), CPoint(2033, 2267));
-    f.Run("click 2100 2050 ctrl\ncommand moveattribute\nclick 2000 2000\nkey R\nkey Escape\n");
+    f.Run("click 2100 2050 ctrl\ncommand moveattribute\nclick 2000 2000\nkey Escape\n");
     EXPECT_EQ(f.Main().Parts().GetHead()->GetRefNameText().GetPoint(), CPoint(2033, 2267));
     EXPECT_EQ(Undos(f.doc), 1);
+    // R turns the texts only, at once one step (as for a resting selection).
+    f.Run("click 2100 2050 ctrl\ncommand moveattribute\nkey R\nkey Escape\n");
+    EXPECT_EQ(f.Main().Parts().GetHead()->GetOrg(), CPoint(2000, 2000));
+    EXPECT_NE(f.Main().Parts().GetHead()->GetRefNameText().GetPoint(), CPoint(2033, 2267));
+    EXPECT_EQ(Undos(f.doc), 2);
     // A wire's name slides along the wire only.
     f.Run("answer modify name=D0\nclick 5000 2000 ctrl\nkey E\n");
     const CPoint name = f.Sel().Wires().GetHead()->GetNameText().GetPoint();
