@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 #include <functional>
-#include <map>
 
 #include "base/codepage.h"
 
@@ -29,118 +28,140 @@ bool ParseInt(const std::string& v, int& out)
     return true;
 }
 
-// One form's fields: each setter takes the value text and returns false when
-// it cannot take it.
-template <class Form>
-using Setters = std::map<std::string, std::function<bool(Form&, const std::string&)>>;
+// One field of a form: how it takes a value text (false when it cannot)
+// and how it shows its value (empty where the items differ).
+template <class Form> struct Field {
+    std::string name;
+    CModifyFieldValue::Kind kind;
+    std::function<bool(Form&, const std::string&)> set;
+    std::function<std::string(const Form&)> get;
+};
 
-template <class Form> auto Text(CString Form::*field)
+template <class Form> Field<Form> Text(const char* name, CString Form::*field)
 {
-    return [field](Form& f, const std::string& v) {
-        f.*field = FromUtf8(v);
-        return true;
-    };
+    return {name, CModifyFieldValue::Text,
+            [field](Form& f, const std::string& v) {
+                f.*field = FromUtf8(v);
+                return true;
+            },
+            [field](const Form& f) { return ToUtf8(f.*field); }};
 }
 
-template <class Form> auto Switch(std::optional<bool> Form::*field)
+template <class Form> Field<Form> Switch(const char* name, std::optional<bool> Form::*field)
 {
-    return [field](Form& f, const std::string& v) {
-        bool b = false;
-        if (!ParseSwitch(v, b))
-            return false;
-        f.*field = b;
-        return true;
-    };
+    return {name, CModifyFieldValue::Switch,
+            [field](Form& f, const std::string& v) {
+                bool b = false;
+                if (!ParseSwitch(v, b))
+                    return false;
+                f.*field = b;
+                return true;
+            },
+            [field](const Form& f) {
+                return (f.*field).has_value() ? std::string(*(f.*field) ? "1" : "0")
+                                              : std::string();
+            }};
 }
 
-template <class Form, class T> auto Int(std::optional<T> Form::*field, int lo, int hi)
+// A number field, shown and taken as value / scale (a text's direction is
+// kept in bits 8 and 9, written in quarter turns).
+template <class Form, class T>
+Field<Form> Int(const char* name, std::optional<T> Form::*field, int lo, int hi, int scale = 1)
 {
-    return [field, lo, hi](Form& f, const std::string& v) {
-        int n = 0;
-        if (!ParseInt(v, n) || n < lo || n > hi)
-            return false;
-        f.*field = T(n);
-        return true;
-    };
+    return {name, CModifyFieldValue::Number,
+            [field, lo, hi, scale](Form& f, const std::string& v) {
+                int n = 0;
+                if (!ParseInt(v, n) || n < lo || n > hi)
+                    return false;
+                f.*field = T(n * scale);
+                return true;
+            },
+            [field, scale](const Form& f) {
+                return (f.*field).has_value() ? std::to_string(int(*(f.*field)) / scale)
+                                              : std::string();
+            }};
 }
 
-const Setters<CLineEditForm>& LineFields()
+template <class Form> using Fields = std::vector<Field<Form>>;
+
+const Fields<CLineEditForm>& LineFields()
 {
     using F = CLineEditForm;
-    static const Setters<F> s = {
-        {"name", Text(&F::name)},           {"namedisp", Switch(&F::nameDisp)},
-        {"frame", Int(&F::frame, 0, 14)},   {"power", Switch(&F::powerWire)},
-        {"style", Int(&F::style, 0, 4)},    {"startarrow", Switch(&F::startArrow)},
-        {"endarrow", Switch(&F::endArrow)},
+    static const Fields<F> s = {
+        Text("name", &F::name),           Switch("namedisp", &F::nameDisp),
+        Int("frame", &F::frame, 0, 14),   Switch("power", &F::powerWire),
+        Int("style", &F::style, 0, 4),    Switch("startarrow", &F::startArrow),
+        Switch("endarrow", &F::endArrow),
     };
     return s;
 }
 
-const Setters<CPartEditForm>& PartFields()
+const Fields<CPartEditForm>& PartFields()
 {
     using F = CPartEditForm;
-    static const Setters<F> s = {
-        {"partname", Text(&F::partName)},
-        {"reference", Text(&F::reference)},
-        {"value", Text(&F::value)},
-        {"partnamedisp", Switch(&F::partNameDisp)},
-        {"referencedisp", Switch(&F::referenceDisp)},
-        {"valuedisp", Switch(&F::valueDisp)},
-        {"inverted", Switch(&F::inverted)},
+    static const Fields<F> s = {
+        Text("partname", &F::partName),
+        Text("reference", &F::reference),
+        Text("value", &F::value),
+        Switch("partnamedisp", &F::partNameDisp),
+        Switch("referencedisp", &F::referenceDisp),
+        Switch("valuedisp", &F::valueDisp),
+        Switch("inverted", &F::inverted),
     };
     return s;
 }
 
-const Setters<CPinEditForm>& PinFields()
+const Fields<CPinEditForm>& PinFields()
 {
     using F = CPinEditForm;
-    static const Setters<F> s = {
-        {"name", Text(&F::name)},
-        {"number", Text(&F::number)},
-        {"namedisp", Switch(&F::nameDisp)},
-        {"numberdisp", Switch(&F::numberDisp)},
-        {"type", Int(&F::typeListIndex, 0, 31)},
-        {"display", Switch(&F::display)},
-        {"clock", Switch(&F::clock)},
-        {"dot", Switch(&F::dot)},
-        {"length", Int(&F::length, 0, 100000)},
+    static const Fields<F> s = {
+        Text("name", &F::name),
+        Text("number", &F::number),
+        Switch("namedisp", &F::nameDisp),
+        Switch("numberdisp", &F::numberDisp),
+        Int("type", &F::typeListIndex, 0, 31),
+        Switch("display", &F::display),
+        Switch("clock", &F::clock),
+        Switch("dot", &F::dot),
+        Int("length", &F::length, 0, 100000),
     };
     return s;
 }
 
-const Setters<CTextEditForm>& TextFields()
+const Fields<CTextEditForm>& TextFields()
 {
     using F = CTextEditForm;
-    static const Setters<F> s = {
-        {"text", Text(&F::text)},
-        {"size", Int(&F::size, 1, 100000)},
-        {"anchor", Int(&F::anchor, 0, 127)},
-        {"direction",
-         [](F& f, const std::string& v) {
-             int n = 0;
-             if (!ParseInt(v, n) || n < 0 || n > 3)
-                 return false;
-             f.direction = uint32_t(n) << 8; // quarter turns
-             return true;
-         }},
-        {"frame", Int(&F::frame, 0, 14)},
-        {"display", Switch(&F::display)},
-        {"print", Switch(&F::print)},
+    static const Fields<F> s = {
+        Text("text", &F::text),
+        Int("size", &F::size, 1, 100000),
+        Int("anchor", &F::anchor, 0, 127),
+        Int("direction", &F::direction, 0, 3, 0x100),
+        Int("frame", &F::frame, 0, 14),
+        Switch("display", &F::display),
+        Switch("print", &F::print),
     };
     return s;
+}
+
+template <class Form> const Field<Form>* Find(const Fields<Form>& fields, const std::string& name)
+{
+    for (const Field<Form>& f : fields)
+        if (f.name == name)
+            return &f;
+    return nullptr;
 }
 
 template <class Form>
-bool Apply(const Setters<Form>& setters, const char* kind, const CModifyFields& fields, Form& form,
+bool Apply(const Fields<Form>& fields, const char* kind, const CModifyFields& values, Form& form,
            std::string& error)
 {
-    for (const auto& [name, value] : fields) {
-        const auto it = setters.find(name);
-        if (it == setters.end()) {
+    for (const auto& [name, value] : values) {
+        const Field<Form>* field = Find(fields, name);
+        if (!field) {
             error = std::string("the ") + kind + " dialog has no field '" + name + "'";
             return false;
         }
-        if (!it->second(form, value)) {
+        if (!field->set(form, value)) {
             error = "field " + name + " cannot take '" + value + "'";
             return false;
         }
@@ -148,12 +169,21 @@ bool Apply(const Setters<Form>& setters, const char* kind, const CModifyFields& 
     return true;
 }
 
+template <class Form>
+std::vector<CModifyFieldValue> Values(const Fields<Form>& fields, const Form& form)
+{
+    std::vector<CModifyFieldValue> out;
+    for (const Field<Form>& f : fields)
+        out.push_back({f.name, f.kind, f.get(form)});
+    return out;
+}
+
 } // namespace
 
 bool IsModifyField(const std::string& name)
 {
-    return LineFields().count(name) || PartFields().count(name) || PinFields().count(name) ||
-           TextFields().count(name);
+    return Find(LineFields(), name) || Find(PartFields(), name) || Find(PinFields(), name) ||
+           Find(TextFields(), name);
 }
 
 bool ApplyModifyFields(const CModifyFields& fields, CLineEditForm& form, std::string& error)
@@ -174,4 +204,24 @@ bool ApplyModifyFields(const CModifyFields& fields, CPinEditForm& form, std::str
 bool ApplyModifyFields(const CModifyFields& fields, CTextEditForm& form, std::string& error)
 {
     return Apply(TextFields(), "text", fields, form, error);
+}
+
+std::vector<CModifyFieldValue> ModifyFieldValues(const CLineEditForm& form)
+{
+    return Values(LineFields(), form);
+}
+
+std::vector<CModifyFieldValue> ModifyFieldValues(const CPartEditForm& form)
+{
+    return Values(PartFields(), form);
+}
+
+std::vector<CModifyFieldValue> ModifyFieldValues(const CPinEditForm& form)
+{
+    return Values(PinFields(), form);
+}
+
+std::vector<CModifyFieldValue> ModifyFieldValues(const CTextEditForm& form)
+{
+    return Values(TextFields(), form);
 }

@@ -18,6 +18,19 @@
 
 using CModifyFields = std::vector<std::pair<std::string, std::string>>;
 
+// A field as a dialog shows it: its value text, empty for a switch or a
+// number where the items differ (a text field then reads "***").
+struct CModifyFieldValue {
+    enum Kind { Text, Switch, Number };
+    std::string name;
+    Kind kind = Text;
+    std::string value;
+};
+std::vector<CModifyFieldValue> ModifyFieldValues(const CLineEditForm& form);
+std::vector<CModifyFieldValue> ModifyFieldValues(const CPartEditForm& form);
+std::vector<CModifyFieldValue> ModifyFieldValues(const CPinEditForm& form);
+std::vector<CModifyFieldValue> ModifyFieldValues(const CTextEditForm& form);
+
 // True when name is a field of any of the forms (checked when a script is read).
 bool IsModifyField(const std::string& name);
 

@@ -57,6 +57,10 @@ public:
     int PopupMenu(const std::string& name, const std::vector<CMenuEntry>& entries) override;
     bool InputText(CText& text) override;
     bool InputPart(CPartRequest& request) override;
+    bool ModifyLine(CLineEditForm& form) override;
+    bool ModifyPart(CPartEditForm& form) override;
+    bool ModifyPin(CPinEditForm& form) override;
+    bool ModifyText(CTextEditForm& form) override;
     void GridChanged() override;
 
 signals:

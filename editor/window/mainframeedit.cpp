@@ -42,9 +42,15 @@ void CMainFrame::CreateEditMenus()
     edit->addSeparator();
     add(edit, kMove);
     add(edit, kCopy);
+    add(edit, kMoveAttribute);
+    add(edit, kModify);
     add(edit, kFlipHorizontal);
     add(edit, kFlipVertical);
     add(edit, kRotation);
+    edit->addSeparator();
+    add(edit, kNextGate);
+    add(edit, kBeforeGate);
+    add(edit, kInvert);
     edit->addSeparator();
     add(edit, kCancel);
     QMenu* tool = menuBar()->addMenu(tr("&Tool"));
@@ -58,6 +64,7 @@ void CMainFrame::CreateEditMenus()
         bar->addAction(act);
     }
     tool->addSeparator();
+    add(tool, kNumbering)->setCheckable(true);
     QMenu* pin = tool->addMenu(tr("Pin &Side"));
     for (int id :
          {kLeftSidePin, kUnderSidePin, kRightSidePin, kUpperSidePin, kClockStyle, kDotStyle})
