@@ -442,6 +442,12 @@ bool CEditAdapter::ModifyText(CTextEditForm& form)
     return RunModifyDialog(&m_view, tr("Text"), form);
 }
 
+void CEditAdapter::HighlightProjectNets(const std::vector<CString>& names)
+{
+    m_projectNets = names;
+    emit ProjectNetsChanged();
+}
+
 void CEditAdapter::GridChanged()
 {
     m_view.InvalidateAll();

@@ -8,6 +8,7 @@
 #include <QToolBar>
 
 #include "app/edit/editids.h"
+#include "app/edit/nethighlight.h"
 #include "editor/view/editadapter.h"
 #include "editor/view/vireoview.h"
 #include "editor/window/childframe.h"
@@ -105,5 +106,19 @@ void CMainFrame::UpdateEditCommands()
         act->setEnabled(engine.IsCommandEnabled(id));
         if (act->isCheckable())
             act->setChecked(engine.IsCommandChecked(id));
+    }
+}
+
+void CMainFrame::ShowNetsOnOtherSheets(CVIREOView* view)
+{
+    // The window keeps no project of its own: every other open sheet stands
+    // for the project's sheets.
+    for (CChildFrame* child : Children()) {
+        CVIREOView* other = child->View();
+        if (!other || other == view)
+            continue;
+        std::vector<CString> names = view->Edit().ProjectNets();
+        CNetHighlight::ByNames(other->Document(), names);
+        other->InvalidateAll();
     }
 }
