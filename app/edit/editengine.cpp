@@ -879,7 +879,8 @@ bool CEditEngine::IsCommandEnabled(int id) const
     case kModify:
         return !m_inputInProgress && ModifyKind(m_doc.SelectionSheet()) != kind::kMixed;
     case kErase:
-        return any && (m_state == kMovePending || m_state == kCopyPending || m_state == kIdle);
+        return any && (m_state == kMovePending || m_state == kCopyPending || m_state == kIdle ||
+                       m_state == kMoveAttribute);
     case kFlipHorizontal:
     case kFlipVertical:
     case kRotation:

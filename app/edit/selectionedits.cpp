@@ -488,7 +488,8 @@ void CSelectionEdits::Erase()
     if (sel.GetItemCount() == 0)
         return;
     const int s = m_e.State();
-    if (s != editstate::kMovePending && s != editstate::kCopyPending && s != editstate::kIdle)
+    if (s != editstate::kMovePending && s != editstate::kCopyPending && s != editstate::kIdle &&
+        s != editcmd::kMoveAttribute)
         return;
     // What leaves the drawing is what was taken from it: the reselect copy
     // (a copy waiting to be placed may have been turned since).

@@ -146,6 +146,12 @@ TEST(EditMoveAttribute, OnlyTheTextsMoveByTheSnappedDifferenceInOneStep)
     EXPECT_EQ(f.Main().Parts().GetHead()->GetOrg(), CPoint(2000, 2000));
     EXPECT_NE(f.Main().Parts().GetHead()->GetRefNameText().GetPoint(), CPoint(2033, 2267));
     EXPECT_EQ(Undos(f.doc), 2);
+    // Erase works in the mode too.
+    f.Run("click 2100 2050 ctrl\ncommand moveattribute\ncommand erase\n");
+    EXPECT_EQ(f.Main().GetCount(kind::kPart), 0);
+    EXPECT_EQ(f.engine->State(), editcmd::kWire);
+    f.Run("command undo\n");
+    EXPECT_EQ(f.Main().GetCount(kind::kPart), 1);
     // A wire's name slides along the wire only.
     f.Run("answer modify name=D0\nclick 5000 2000 ctrl\nkey E\n");
     const CPoint name = f.Sel().Wires().GetHead()->GetNameText().GetPoint();
