@@ -3,8 +3,13 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/edit/attributemove.h"
 #include "app/edit/curvetool.h"
+#include "app/edit/gatecommands.h"
 #include "app/edit/linetool.h"
+#include "app/edit/modifycommand.h"
+#include "app/edit/nethighlight.h"
+#include "app/edit/numberingtool.h"
 #include "app/edit/placetool.h"
 #include "app/edit/selectionedits.h"
 #include "app/settings.h"
@@ -46,7 +51,10 @@ CEditEngine::CEditEngine(CVIREODoc& doc, CEditHost& host)
       m_mapping(CViewMapping::Fit(doc.Header().width, doc.Header().height)),
       m_line(std::make_unique<CLineTool>(*this)), m_curve(std::make_unique<CCurveTool>(*this)),
       m_place(std::make_unique<CPlaceTool>(*this)),
-      m_edits(std::make_unique<CSelectionEdits>(*this)), m_partSource(SettingsPartSource())
+      m_edits(std::make_unique<CSelectionEdits>(*this)),
+      m_attr(std::make_unique<CAttributeMove>(*this)),
+      m_numbering(std::make_unique<CNumberingTool>(*this)),
+      m_highlight(std::make_unique<CNetHighlight>(*this)), m_partSource(SettingsPartSource())
 {
     m_mainGrid = SettingInt("Sheet", "MainGrid");
     m_subGrid = SettingInt("Sheet", "SubGrid");
@@ -130,9 +138,16 @@ CPoint CEditEngine::Snap(const CPoint& p) const
 {
     // Outside the sheet a point is taken to its edge first.
     const CSize size = SheetSize();
-    auto snap = [this](int v, int limit) {
+    // Texts of Move Attribute snap by the "AttrMove" setting: 0 the grid,
+    // 1 the sub grid, anything else not at all.
+    int pitch = m_grid;
+    if (m_state == kMoveAttribute) {
+        const int rule = SettingInt("Sheet", "AttrMove");
+        pitch = rule == 0 ? m_grid : rule == 1 ? m_subGrid : 1;
+    }
+    auto snap = [pitch](int v, int limit) {
         v = std::clamp(v, 0, std::max(limit, 0));
-        const int g = m_grid;
+        const int g = pitch;
         int s = (v / g) * g;
         if (v % g > g / 2)
             s += g;
@@ -179,7 +194,7 @@ void CEditEngine::Move(const CPoint& p, int flags)
 {
     m_cursor = Snap(p);
     if ((m_pressFlags & editflag::kLeft) && !m_inputInProgress && m_state != kCopyPlacing &&
-        m_state != kMoving && m_state != kCopyPending) {
+        m_state != kMoving && m_state != kCopyPending && m_state != kMoveAttribute) {
         const int limit = m_mapping.Units(kSelectBoxDragPixels);
         if (m_dragging || std::abs(p.x - m_pressPoint.x) >= limit ||
             std::abs(p.y - m_pressPoint.y) >= limit) {
@@ -248,8 +263,19 @@ void CEditEngine::LeftClick(const CPoint& p, int flags)
 {
     const bool ctrl = (flags & editflag::kCtrl) != 0;
     const bool shift = (flags & editflag::kShift) != 0;
+    // While a net is highlighted a click only clears it.
+    if (ClearHighlight())
+        return;
     if (m_state == kMoving || m_state == kCopyPlacing) {
         m_edits->Click(p, flags);
+        return;
+    }
+    if (m_state == kMoveAttribute) {
+        m_attr->Click(p);
+        return;
+    }
+    if (m_state == kNumbering) {
+        m_numbering->Click(p, ctrl);
         return;
     }
     // The copy being placed has left its originals: it is not picked apart.
@@ -313,13 +339,14 @@ void CEditEngine::RightClick(const CPoint& p, int flags)
                        kDotStyle, 0, kCancel})
             entries.push_back({id, true, IsCommandChecked(id)});
     } else if (((m_state == kText || m_state == kPart) && m_inputInProgress) ||
-               m_state == kMoving || m_state == kCopyPlacing) {
+               m_state == kMoving || m_state == kCopyPlacing || m_state == kMoveAttribute) {
         name = "反転・回転";
         for (int id : {kFlipHorizontal, kFlipVertical, kRotation, 0, kNextGate, kBeforeGate,
                        kInvert, 0, kCancel})
             entries.push_back({id,
                                id == kFlipHorizontal || id == kFlipVertical || id == kRotation ||
-                                   id == kCancel || id == 0,
+                                   id == kCancel || id == 0 ||
+                                   (m_state == kPart && m_inputInProgress && IsCommandEnabled(id)),
                                false});
     } else if (Selection().GetItemCount() != 0) {
         name = "EDIT";
@@ -354,6 +381,10 @@ void CEditEngine::MiddleClick(const CPoint& p, int flags)
             Key('P', 0);
         else if (m_state == kLine || m_state == kCurve)
             Key('S', 0);
+        return;
+    }
+    if (!any && m_state == kNumbering) {
+        m_numbering->Click(p, true);
         return;
     }
     if (any) {
@@ -481,7 +512,9 @@ void CEditEngine::Key(int key, int modifiers)
         break;
     case '+':
     case '-':
-        if (lineRun && key == '+') {
+        if (m_state == kNumbering) {
+            m_numbering->Step(key == '+' ? 1 : -1);
+        } else if (lineRun && key == '+') {
             m_line->PlusMode();
         } else if (any) {
             const int by = key == '+' ? 1 : -1;
@@ -502,10 +535,28 @@ void CEditEngine::Key(int key, int modifiers)
             });
         }
         break;
+    case 'B':
+    case 'N':
+        if (CanChangeGate(*this)) {
+            ChangeGate(*this, key == 'N' ? 1 : -1);
+        } else if (key == 'B' && any) {
+            m_edits->Change([shift](CSheet& s) {
+                s.FrameChange(shift ? 1 : 0);
+                return true;
+            });
+        }
+        break;
+    case 'I':
+        InvertGate(*this);
+        break;
     case 'C':
     case 'D':
         if ((m_state == kPin && m_inputInProgress) || !sel.Pins().IsEmpty())
             m_place->ToggleShape(key == 'C' ? CPin::kClock : CPin::kDot);
+        break;
+    case 'E':
+        if (any && !m_inputInProgress)
+            ModifySelection(*this);
         break;
     case 'F':
         m_edits->Change([](CSheet& s) {
@@ -520,6 +571,9 @@ void CEditEngine::Key(int key, int modifiers)
     case 'G':
         if (!ctrl && !shift)
             Command(kGrid);
+        else if (!any && !m_inputInProgress)
+            m_place->StartNamedPart(SettingString("Default", ctrl ? "Part GND" : "Part VCC"),
+                                    m_cursor);
         break;
     case 'H':
         if (!m_inputInProgress && any)
@@ -611,6 +665,16 @@ void CEditEngine::Key(int key, int modifiers)
         }
         break;
     }
+    case editkey::kF9:
+        if (m_chain[0] && !any && m_state != kSelectBox && m_state != kMakePart &&
+            !m_inputInProgress) {
+            std::vector<CString> names;
+            if (m_highlight->At(m_cursor, names) && shift && m_highlight->Shown()) {
+                m_host.HighlightProjectNets(names);
+                m_projectHighlight = true;
+            }
+        }
+        break;
     case editkey::kF5:
         if (any)
             m_edits->Change([](CSheet& s) {
@@ -647,8 +711,21 @@ void CEditEngine::SelectTool(int id)
     OverlayChanged();
 }
 
+bool CEditEngine::ClearHighlight()
+{
+    if (m_projectHighlight) {
+        m_projectHighlight = false;
+        m_host.HighlightProjectNets({});
+    }
+    if (!m_highlight->Shown())
+        return false;
+    Repaint(CNetHighlight::Clear(m_doc));
+    return true;
+}
+
 void CEditEngine::Cancel()
 {
+    ClearHighlight();
     if (m_state == kSelectBox) {
         // The box is dropped; what was selected before it stays in the
         // state it had, and goes back from there.
@@ -695,6 +772,33 @@ void CEditEngine::Command(int id, int modifiers)
         break;
     case kErase:
         m_edits->Erase();
+        break;
+    case kModify:
+        ModifySelection(*this);
+        break;
+    case kNextGate:
+    case kBeforeGate:
+        ChangeGate(*this, id == kNextGate ? 1 : -1);
+        break;
+    case kInvert:
+        InvertGate(*this);
+        break;
+    case kMoveAttribute:
+        if (IsCommandEnabled(kMoveAttribute) &&
+            m_attr->Start((modifiers & editflag::kShift) != 0)) {
+            m_state = kMoveAttribute;
+            m_hasPivot = false;
+        }
+        break;
+    case kNumbering:
+        if (m_state == kNumbering) {
+            ReturnToTool();
+        } else {
+            if (m_inputInProgress || Selection().GetItemCount() != 0)
+                Cancel();
+            m_state = kNumbering;
+            OverlayChanged();
+        }
         break;
     case kFlipHorizontal:
         m_edits->Flip(true);
@@ -764,8 +868,19 @@ bool CEditEngine::IsCommandEnabled(int id) const
     case kMove:
     case kCopy:
         return any && !m_inputInProgress;
+    case kMoveAttribute:
+        return any && !m_inputInProgress && m_state != kMoveAttribute;
+    case kNextGate:
+    case kBeforeGate:
+    case kInvert:
+        return CanChangeGate(const_cast<CEditEngine&>(*this));
+    case kNumbering:
+        return true;
+    case kModify:
+        return !m_inputInProgress && ModifyKind(m_doc.SelectionSheet()) != kind::kMixed;
     case kErase:
-        return any && (m_state == kMovePending || m_state == kCopyPending || m_state == kIdle);
+        return any && (m_state == kMovePending || m_state == kCopyPending || m_state == kIdle ||
+                       m_state == kMoveAttribute);
     case kFlipHorizontal:
     case kFlipVertical:
     case kRotation:
@@ -808,6 +923,8 @@ bool CEditEngine::IsCommandChecked(int id) const
         return pin && pin->GetDir() == 0;
     case kUpperSidePin:
         return pin && pin->GetDir() == 0x100;
+    case kNumbering:
+        return m_state == kNumbering;
     default:
         return IsInputTool(id) && m_lastTool == id;
     }
@@ -845,6 +962,11 @@ std::string CEditEngine::HelpText() const
         return std::string("終点をクリック  SHIFT：強制円入力モード、Ｌ：入力モード切替え  ") +
                kAngles[m_curve->Mode()];
     }
+    if (m_state == kMoveAttribute)
+        return m_attr->HasBase() ? "移動先を左クリックで指示"
+                                 : "移動原点をマウスの左ボタンで指定します";
+    if (m_state == kNumbering)
+        return "部品番号クリック割付モード　Ｃｔｒｌ＋クリックで基準部品取得　＋－で指定増減";
     if (any || lineRun) {
         std::string text;
         if (!lineRun)
@@ -906,6 +1028,8 @@ void CEditEngine::UpdateStatus()
         std::snprintf(buf, sizeof buf, " 選択数:%d", int(sel.GetItemCount()));
         text += buf;
     }
+    if (m_state == kNumbering)
+        text += m_numbering->StatusText();
     SendStatus(1, text);
     SendStatus(0, HelpText());
 }

@@ -37,6 +37,9 @@ class CLineTool;
 class CCurveTool;
 class CPlaceTool;
 class CSelectionEdits;
+class CAttributeMove;
+class CNumberingTool;
+class CNetHighlight;
 
 class CEditEngine {
 public:
@@ -111,12 +114,17 @@ public:
     void SetState(int state) { m_state = state; }
     void SetInput(bool on) { m_inputInProgress = on; }
     void ReturnToTool();
+    // An input tool becomes the state and the last tool (what the tool
+    // commands do, without cancelling anything).
+    void SelectToolState(int tool) { m_state = tool, m_lastTool = tool; }
     void ForgetPivot() { m_hasPivot = false; }
     void SetPivot(const CPoint& p) { m_pivot = p, m_hasPivot = true; }
     void Repaint(const CRect& area);
     void OverlayChanged();
     CSize SheetSize() const;
     CSelectionEdits& Edits() { return *m_edits; }
+    CAttributeMove& AttributeMove() { return *m_attr; }
+    const CNumberingTool& Numbering() const { return *m_numbering; }
 
     // The edits a history can undo: a change (old and new records) is one.
     static int UndoSteps(const CUndoHistory& history);
@@ -129,6 +137,9 @@ private:
     void SelectTool(int id);
     void Cancel();
     void MoveCursorBy(int dx, int dy);
+    // Clears a net highlight here and on the project's other sheets; false
+    // when none was shown.
+    bool ClearHighlight();
     // The tools follow the cursor point.
     void FollowCursor(int flags);
     void UpdateStatus();
@@ -142,6 +153,10 @@ private:
     std::unique_ptr<CCurveTool> m_curve;
     std::unique_ptr<CPlaceTool> m_place;
     std::unique_ptr<CSelectionEdits> m_edits;
+    std::unique_ptr<CAttributeMove> m_attr;
+    std::unique_ptr<CNumberingTool> m_numbering;
+    std::unique_ptr<CNetHighlight> m_highlight;
+    bool m_projectHighlight = false; // the other sheets were asked to highlight
     PartSource m_partSource;
 
     int m_state = editcmd::kWire;

@@ -11,6 +11,7 @@
 
 #include "base/rect.h"
 #include "base/string.h"
+#include "sheet/batchedit.h"
 
 class CText;
 
@@ -46,6 +47,16 @@ public:
     virtual bool InputText(CText& text) = 0;
     // The part dialog; false for Cancel.
     virtual bool InputPart(CPartRequest& /*request*/) { return false; }
+    // The Modify dialogs on the form of the selected items (one item's own
+    // values, or a template of several); false for Cancel.
+    virtual bool ModifyLine(CLineEditForm& /*form*/) { return false; }
+    virtual bool ModifyPart(CPartEditForm& /*form*/) { return false; }
+    virtual bool ModifyPin(CPinEditForm& /*form*/) { return false; }
+    virtual bool ModifyText(CTextEditForm& /*form*/) { return false; }
+    // Shift+F9 highlighted the nets named in names on this sheet: the front
+    // end shows them on the other open sheets of the project too.  An empty
+    // list clears the highlight there.
+    virtual void HighlightProjectNets(const std::vector<CString>& /*names*/) {}
     // The cursor keys moved the cursor point: move the mouse there.
     virtual void MoveCursor(const CPoint& /*sheetPoint*/) {}
     // The grid pitch or style changed.

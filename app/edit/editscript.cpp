@@ -139,6 +139,18 @@ bool ParseLine(const std::vector<std::string>& w, CScriptEvent& e, std::string& 
             a.text = w[2];
             a.ref = w.size() > 3 ? w[3] : std::string();
             a.value = w.size() > 4 ? w[4] : std::string();
+        } else if (what == "modify") {
+            a.kind = CScriptAnswer::Modify;
+            for (size_t i = 2; i < w.size(); ++i) {
+                const size_t eq = w[i].find('=');
+                const std::string name = w[i].substr(0, eq);
+                if (eq == std::string::npos || !IsModifyField(name)) {
+                    error = eq == std::string::npos ? "answer modify takes FIELD=VALUE words"
+                                                    : "unknown modify field '" + name + "'";
+                    return false;
+                }
+                a.fields.emplace_back(name, w[i].substr(eq + 1));
+            }
         } else if (what == "menu" && w.size() == 3 && (a.command = EditCommandId(w[2])) != 0) {
             a.kind = CScriptAnswer::Menu;
         } else if (w.size() == 2 &&
@@ -148,8 +160,8 @@ bool ParseLine(const std::vector<std::string>& w, CScriptEvent& e, std::string& 
                      : what == "yes"    ? CScriptAnswer::Yes
                                         : CScriptAnswer::No;
         } else {
-            error = "answer takes text \"STRING\", part NAME [REF [VALUE]], ok, cancel, yes, no or "
-                    "menu ENTRY";
+            error = "answer takes text \"STRING\", part NAME [REF [VALUE]], modify FIELD=VALUE..., "
+                    "ok, cancel, yes, no or menu ENTRY";
             return false;
         }
         return true;
@@ -255,6 +267,23 @@ bool CScriptEditHost::InputPart(CPartRequest& request)
     request.name = FromUtf8(a.text);
     request.reference = FromUtf8(a.ref);
     request.value = FromUtf8(a.value);
+    return true;
+}
+
+template <class Form> bool CScriptEditHost::Modify(Form& form)
+{
+    CScriptAnswer a;
+    if (!m_answers.Take({CScriptAnswer::Modify, CScriptAnswer::Ok, CScriptAnswer::Cancel}, a)) {
+        m_answers.Note("modify dialog cancelled: no answer queued");
+        return false;
+    }
+    if (a.kind == CScriptAnswer::Cancel)
+        return false;
+    std::string error;
+    if (!ApplyModifyFields(a.fields, form, error)) {
+        m_answers.Note("modify dialog cancelled: " + error);
+        return false;
+    }
     return true;
 }
 

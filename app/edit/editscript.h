@@ -7,7 +7,8 @@
 //   key NAME [shift] [ctrl]
 //   wheel DELTA [shift] [ctrl]
 //   answer text "STRING" | answer part NAME [REF [VALUE]] | answer ok | cancel
-//          | yes | no | answer menu ENTRY
+//          | yes | no | answer menu ENTRY | answer modify FIELD=VALUE ...
+//          (the Modify fields: app/edit/modifyfields.h)
 //
 // Blank lines and lines starting with '#' are skipped.  Coordinates are sheet
 // units before snapping.  An answer waits in a queue for the next dialog or
@@ -20,16 +21,18 @@
 #include <vector>
 
 #include "app/edit/edithost.h"
+#include "app/edit/modifyfields.h"
 #include "base/point.h"
 
 class CEditEngine;
 
 struct CScriptAnswer {
-    enum Kind { Text, Part, Ok, Cancel, Yes, No, Menu };
+    enum Kind { Text, Part, Ok, Cancel, Yes, No, Menu, Modify };
     Kind kind = Cancel;
     std::string text;       // Text: the string (UTF-8); Part: the part name
     std::string ref, value; // Part
     int command = 0;        // Menu
+    CModifyFields fields;   // Modify
 };
 
 struct CScriptEvent {
@@ -71,6 +74,10 @@ public:
     int PopupMenu(const std::string& name, const std::vector<CMenuEntry>& entries) override;
     bool InputText(CText& text) override;
     bool InputPart(CPartRequest& request) override;
+    bool ModifyLine(CLineEditForm& form) override { return Modify(form); }
+    bool ModifyPart(CPartEditForm& form) override { return Modify(form); }
+    bool ModifyPin(CPinEditForm& form) override { return Modify(form); }
+    bool ModifyText(CTextEditForm& form) override { return Modify(form); }
     void Status(int pane, const std::string& text) override { m_status[pane & 1] = text; }
 
     std::vector<CRect> repaints;    // every area asked for
@@ -78,6 +85,7 @@ public:
     std::string m_status[2];
 
 private:
+    template <class Form> bool Modify(Form& form);
     CScriptAnswers& m_answers;
 };
 

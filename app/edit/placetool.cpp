@@ -1,6 +1,7 @@
 #include "app/edit/placetool.h"
 
 #include "app/edit/editengine.h"
+#include "app/edit/gatecommands.h"
 #include "app/edit/selectionedits.h"
 #include "app/settings.h"
 #include "app/vireodoc.h"
@@ -39,7 +40,9 @@ void CPlaceTool::Click(const CPoint& p, int tool)
     doc.AddItems(sel);
     m_e.Repaint(sel.GetBoundingRect());
     if (m_tool == editcmd::kPart) {
-        // The placed part stays attached to the cursor for the next copy.
+        // The placed part stays attached to the cursor for the next copy:
+        // the next gate of its package, numbered on after the last gate.
+        NextCopy();
         m_e.OverlayChanged();
         return;
     }
@@ -56,6 +59,43 @@ void CPlaceTool::Click(const CPoint& p, int tool)
     sel.DeleteContents();
     m_e.SetInput(false);
     m_e.OverlayChanged();
+}
+
+void CPlaceTool::NextCopy()
+{
+    CSheet& sel = m_e.Selection();
+    if (sel.Parts().GetCount() != 1)
+        return;
+    CPart& part = *sel.Parts().GetHead();
+    const CSheet& gates = m_e.Doc().PartBuffer();
+    CPart next;
+    bool wrapped = false;
+    if (part.GetPackageMax() >= 2 && !part.GetRefName().IsEmpty() &&
+        NextGateOf(part, gates, 1, next, wrapped)) {
+        if (wrapped && part.RefCheck())
+            next.IncRefName(1);
+        sel.DeleteContents();
+        sel.NewPart(next);
+        return;
+    }
+    m_e.Edits().CopyIncrement();
+}
+
+bool CPlaceTool::StartNamedPart(const CString& name, const CPoint& p)
+{
+    CSheet gates;
+    if (name.IsEmpty() || !m_e.FindPart(name, gates) || gates.Parts().IsEmpty())
+        return false;
+    m_e.SelectToolState(editcmd::kPart);
+    CPart part(*gates.Parts().GetHead());
+    part.Offset(p - part.GetOrg());
+    m_e.Selection().NewPart(part);
+    m_e.Doc().ReselectSheet().DeleteContents();
+    m_e.Doc().PartBuffer() = gates;
+    m_tool = editcmd::kPart;
+    m_e.SetInput(true);
+    m_e.OverlayChanged();
+    return true;
 }
 
 void CPlaceTool::StartPin(const CPoint& p)

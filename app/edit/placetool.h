@@ -8,10 +8,12 @@
 // starts with the dialog.
 // Part: a click asks for a part by name (preset with the part under the
 // click) and takes its first gate from the libraries; every further click
-// adds a copy where the cursor is.
+// adds a copy where the cursor is; the copy at the cursor then becomes the
+// package's next gate (a part of several gates) or takes the next reference.
 #pragma once
 
 #include "base/point.h"
+#include "base/string.h"
 
 class CEditEngine;
 
@@ -26,12 +28,17 @@ public:
     void SetSide(unsigned direction);
     void ToggleShape(unsigned bit);
     void Discard();
+    // Ctrl+G / Shift+G: the part of that name attached to the cursor at p in
+    // the Part tool; false (nothing changes) for an empty name or a part no
+    // library holds.
+    bool StartNamedPart(const CString& name, const CPoint& p);
 
 private:
     void StartPin(const CPoint& p);
     bool StartText(const CPoint& p);
     bool StartPart(const CPoint& p);
     CPoint Anchor() const;
+    void NextCopy();
 
     CEditEngine& m_e;
     int m_tool = 0;

@@ -1,5 +1,7 @@
 #include "app/edit/selectionedits.h"
 
+#include "app/edit/attributemove.h"
+
 #include <cmath>
 #include <set>
 
@@ -294,7 +296,8 @@ void CSelectionEdits::ReturnAll()
 bool CSelectionEdits::IsResting() const
 {
     const int s = m_e.State();
-    return !m_e.InputInProgress() && (s == editstate::kMovePending || s == editstate::kIdle);
+    return !m_e.InputInProgress() &&
+           (s == editstate::kMovePending || s == editstate::kIdle || s == editcmd::kMoveAttribute);
 }
 
 // --- move and copy
@@ -485,7 +488,8 @@ void CSelectionEdits::Erase()
     if (sel.GetItemCount() == 0)
         return;
     const int s = m_e.State();
-    if (s != editstate::kMovePending && s != editstate::kCopyPending && s != editstate::kIdle)
+    if (s != editstate::kMovePending && s != editstate::kCopyPending && s != editstate::kIdle &&
+        s != editcmd::kMoveAttribute)
         return;
     // What leaves the drawing is what was taken from it: the reselect copy
     // (a copy waiting to be placed may have been turned since).
@@ -504,7 +508,7 @@ void CSelectionEdits::CancelMove()
     CSheet& sel = doc.SelectionSheet();
     const CRect r = Union(sel.GetBoundingRect(), doc.ReselectSheet().GetBoundingRect());
     if (s == editstate::kMovePending || s == editstate::kMoving || s == editstate::kCopyPending ||
-        s == editstate::kIdle)
+        s == editstate::kIdle || s == editcmd::kMoveAttribute)
         doc.MainSheet() += doc.ReselectSheet();
     sel.DeleteContents();
     m_e.Repaint(r);
@@ -525,6 +529,8 @@ void CSelectionEdits::Flip(bool horizontal)
     if (m_e.Selection().GetItemCount() == 0)
         return;
     const CPoint c = PivotPoint();
+    if (m_e.State() == editcmd::kMoveAttribute)
+        return m_e.AttributeMove().Flip(c, horizontal);
     Change([&](CSheet& s) {
         horizontal ? s.MirrorX(c) : s.MirrorY(c);
         return true;
@@ -536,6 +542,8 @@ void CSelectionEdits::Rotate(int dir)
     if (m_e.Selection().GetItemCount() == 0)
         return;
     const CPoint c = PivotPoint();
+    if (m_e.State() == editcmd::kMoveAttribute)
+        return m_e.AttributeMove().Rotate(c);
     Change([&](CSheet& s) {
         s.Rotate(c, dir);
         return true;

@@ -64,6 +64,8 @@ public:
     void TrimParts();
     // Items follow the cursor offset from the base point.
     bool IsResting() const;
+    // The copy increment with step 0 on the copy at the cursor.
+    void CopyIncrement();
 
 private:
     void PlaceMove(const CPoint& p, int flags);
@@ -71,8 +73,6 @@ private:
     // Shift at the placing click of parts: the wires ending on their pins
     // follow them; false when there were none.
     bool StretchWires(CSheet& out);
-    // The copy increment with step 0 on the copy at the cursor.
-    void CopyIncrement();
     void FollowTo(const CPoint& target);
     CPoint PivotPoint();
 

@@ -659,5 +659,124 @@ Open the automatically saved copy?</source>
         <source>Part</source>
         <translation>部品</translation>
     </message>
+    <message>
+        <source>N&amp;umbering Reference</source>
+        <translation>部品番号割付(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>線</translation>
+    </message>
+    <message>
+        <source>Pin</source>
+        <translation>ピン</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgModify</name>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Show name</source>
+        <translation>名前を表示</translation>
+    </message>
+    <message>
+        <source>Frame (0-14)</source>
+        <translation>枠 (0-14)</translation>
+    </message>
+    <message>
+        <source>Power wire</source>
+        <translation>電源線</translation>
+    </message>
+    <message>
+        <source>Line style (0-4)</source>
+        <translation>線種 (0-4)</translation>
+    </message>
+    <message>
+        <source>Start arrow</source>
+        <translation>始点矢印</translation>
+    </message>
+    <message>
+        <source>End arrow</source>
+        <translation>終点矢印</translation>
+    </message>
+    <message>
+        <source>Part name</source>
+        <translation>部品名</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>部品番号</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>定数</translation>
+    </message>
+    <message>
+        <source>Show part name</source>
+        <translation>部品名を表示</translation>
+    </message>
+    <message>
+        <source>Show reference</source>
+        <translation>部品番号を表示</translation>
+    </message>
+    <message>
+        <source>Show value</source>
+        <translation>定数を表示</translation>
+    </message>
+    <message>
+        <source>Inverted logic</source>
+        <translation>論理反転</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>ピン番号</translation>
+    </message>
+    <message>
+        <source>Show number</source>
+        <translation>ピン番号を表示</translation>
+    </message>
+    <message>
+        <source>Electrical type</source>
+        <translation>電気的タイプ</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>クロック</translation>
+    </message>
+    <message>
+        <source>Dot</source>
+        <translation>ドット</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>長さ</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文字列</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>Anchor (keypad code)</source>
+        <translation>原点 (テンキー番号)</translation>
+    </message>
+    <message>
+        <source>Direction (quarter turns)</source>
+        <translation>方向 (90度単位)</translation>
+    </message>
+    <message>
+        <source>Printed</source>
+        <translation>印刷</translation>
+    </message>
 </context>
 </TS>

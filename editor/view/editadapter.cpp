@@ -12,6 +12,7 @@
 
 #include "app/vireodoc.h"
 #include "base/codepage.h"
+#include "editor/dialogs/dlgmodify.h"
 #include "editor/dialogs/dlgpartinput.h"
 #include "editor/view/qtdc.h"
 #include "editor/view/qtstring.h"
@@ -98,6 +99,8 @@ QString EditCommandText(int id)
         return CEditAdapter::tr("Asc&end");
     case kLibrary:
         return CEditAdapter::tr("Li&brary");
+    case kNumbering:
+        return CEditAdapter::tr("N&umbering Reference");
     default:
         return QString::number(id);
     }
@@ -392,6 +395,59 @@ bool CEditAdapter::InputPart(CPartRequest& request)
         return false;
     }
     return true;
+}
+
+namespace {
+
+// The Modify dialog on a form; false for Cancel or input the form cannot
+// take (said in a message, nothing changes).
+template <class Form> bool RunModifyDialog(QWidget* parent, const QString& title, Form& form)
+{
+    CDlgModify dialog(title, ModifyFieldValues(form), parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    std::string error;
+    if (!ApplyModifyFields(dialog.Changed(), form, error)) {
+        QMessageBox::warning(parent, title, QString::fromStdString(error));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool CEditAdapter::ModifyLine(CLineEditForm& form)
+{
+    if (m_replaying || !m_answers.Empty())
+        return CScriptEditHost(m_answers).ModifyLine(form);
+    return RunModifyDialog(&m_view, tr("Line"), form);
+}
+
+bool CEditAdapter::ModifyPart(CPartEditForm& form)
+{
+    if (m_replaying || !m_answers.Empty())
+        return CScriptEditHost(m_answers).ModifyPart(form);
+    return RunModifyDialog(&m_view, tr("Part"), form);
+}
+
+bool CEditAdapter::ModifyPin(CPinEditForm& form)
+{
+    if (m_replaying || !m_answers.Empty())
+        return CScriptEditHost(m_answers).ModifyPin(form);
+    return RunModifyDialog(&m_view, tr("Pin"), form);
+}
+
+bool CEditAdapter::ModifyText(CTextEditForm& form)
+{
+    if (m_replaying || !m_answers.Empty())
+        return CScriptEditHost(m_answers).ModifyText(form);
+    return RunModifyDialog(&m_view, tr("Text"), form);
+}
+
+void CEditAdapter::HighlightProjectNets(const std::vector<CString>& names)
+{
+    m_projectNets = names;
+    emit ProjectNetsChanged();
 }
 
 void CEditAdapter::GridChanged()

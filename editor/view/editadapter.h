@@ -57,11 +57,22 @@ public:
     int PopupMenu(const std::string& name, const std::vector<CMenuEntry>& entries) override;
     bool InputText(CText& text) override;
     bool InputPart(CPartRequest& request) override;
+    bool ModifyLine(CLineEditForm& form) override;
+    bool ModifyPart(CPartEditForm& form) override;
+    bool ModifyPin(CPinEditForm& form) override;
+    bool ModifyText(CTextEditForm& form) override;
     void GridChanged() override;
+    void HighlightProjectNets(const std::vector<CString>& names) override;
+    // The net names Shift+F9 last asked the other sheets to show (empty:
+    // clear their highlight).
+    const std::vector<CString>& ProjectNets() const { return m_projectNets; }
 
 signals:
     // The state, the selection or the history changed: menus update.
     void EditStateChanged();
+    // Shift+F9 or the click that clears it: the other open sheets follow
+    // (ProjectNets).
+    void ProjectNetsChanged();
 
 private:
     int Flags(Qt::MouseButton button, Qt::KeyboardModifiers mods) const;
@@ -72,6 +83,7 @@ private:
     CVIREOView& m_view;
     std::unique_ptr<CEditEngine> m_engine;
     CScriptAnswers m_answers;
+    std::vector<CString> m_projectNets;
     bool m_replaying = false;
     QRect m_overlay; // the pixels the overlay covered when last drawn
 };

@@ -396,6 +396,8 @@ void CMainFrame::ConnectView(CVIREOView* view)
     };
     connect(view, &CVIREOView::StatusChanged, this, refresh);
     connect(&view->Edit(), &CEditAdapter::EditStateChanged, this, &CMainFrame::UpdateEditCommands);
+    connect(&view->Edit(), &CEditAdapter::ProjectNetsChanged, this,
+            [this, view] { ShowNetsOnOtherSheets(view); });
     for (int k = 0; k < 3; ++k)
         view->Edit().Engine().SetChainSwitch(k, m_chain[k]);
     connect(view, &CVIREOView::HelpChanged, this, [this](const QString& text) {

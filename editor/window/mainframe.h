@@ -98,6 +98,9 @@ private:
     void CreateEditMenus();
     void CreateChainMenu(QMenu* view);
     void UpdateEditCommands();
+    // Shift+F9 in view: the same nets highlighted (or cleared) on every other
+    // open sheet.
+    void ShowNetsOnOtherSheets(CVIREOView* view);
     void RebuildRecentMenus();
     void RebuildWindowMenu();
     void UpdateCommands();

@@ -8,6 +8,7 @@
 #include <QToolBar>
 
 #include "app/edit/editids.h"
+#include "app/edit/nethighlight.h"
 #include "editor/view/editadapter.h"
 #include "editor/view/vireoview.h"
 #include "editor/window/childframe.h"
@@ -42,9 +43,15 @@ void CMainFrame::CreateEditMenus()
     edit->addSeparator();
     add(edit, kMove);
     add(edit, kCopy);
+    add(edit, kMoveAttribute);
+    add(edit, kModify);
     add(edit, kFlipHorizontal);
     add(edit, kFlipVertical);
     add(edit, kRotation);
+    edit->addSeparator();
+    add(edit, kNextGate);
+    add(edit, kBeforeGate);
+    add(edit, kInvert);
     edit->addSeparator();
     add(edit, kCancel);
     QMenu* tool = menuBar()->addMenu(tr("&Tool"));
@@ -58,6 +65,7 @@ void CMainFrame::CreateEditMenus()
         bar->addAction(act);
     }
     tool->addSeparator();
+    add(tool, kNumbering)->setCheckable(true);
     QMenu* pin = tool->addMenu(tr("Pin &Side"));
     for (int id :
          {kLeftSidePin, kUnderSidePin, kRightSidePin, kUpperSidePin, kClockStyle, kDotStyle})
@@ -98,5 +106,19 @@ void CMainFrame::UpdateEditCommands()
         act->setEnabled(engine.IsCommandEnabled(id));
         if (act->isCheckable())
             act->setChecked(engine.IsCommandChecked(id));
+    }
+}
+
+void CMainFrame::ShowNetsOnOtherSheets(CVIREOView* view)
+{
+    // The window keeps no project of its own: every other open sheet stands
+    // for the project's sheets.
+    for (CChildFrame* child : Children()) {
+        CVIREOView* other = child->View();
+        if (!other || other == view)
+            continue;
+        std::vector<CString> names = view->Edit().ProjectNets();
+        CNetHighlight::ByNames(other->Document(), names);
+        other->InvalidateAll();
     }
 }

@@ -66,9 +66,9 @@ public:
     {
         static const char* const kTools[] = {"wire", "bus", "line", "curve", "pin", "text"};
         static const char* const kKeys[] = {
-            "R",  "X",     "Y",  "P",  "S",    "F",         "J",      "L",       "+",
-            "-",  "/",     "F6", "F7", "Num3", "Backspace", "Escape", "Delete",  "Left",
-            "Up", "Enter", "C",  "D",  "H",    "M",         "PageUp", "PageDown"};
+            "R",  "X",  "Y",      "P",         "S",      "F",      "J",    "L",  "+",     "-", "/",
+            "F6", "F7", "Num3",   "Backspace", "Escape", "Delete", "Left", "Up", "Enter", "C", "D",
+            "H",  "M",  "PageUp", "PageDown",  "F9",     "B",      "N",    "I",  "E"};
         switch (Int(0, 11)) {
         case 0:
             return std::string("command ") + kTools[Int(0, 5)] + "\n";
@@ -80,17 +80,32 @@ public:
         case 4:
             return "move " + Point() + "\n";
         case 5:
-            return std::string("key ") + kKeys[Int(0, 25)] + (Int(0, 4) == 0 ? " shift" : "") +
+            return std::string("key ") + kKeys[Int(0, 30)] + (Int(0, 4) == 0 ? " shift" : "") +
                    "\n";
         case 6: {
-            static const char* const kCommands[] = {
-                "move",      "copy",     "erase",  "fliphorizontal", "flipvertical", "rotation",
-                "selectall", "reselect", "cancel", "undo",           "redo"};
-            return std::string("command ") + kCommands[Int(0, 10)] + "\n";
+            static const char* const kCommands[] = {"move",
+                                                    "copy",
+                                                    "erase",
+                                                    "fliphorizontal",
+                                                    "flipvertical",
+                                                    "rotation",
+                                                    "selectall",
+                                                    "reselect",
+                                                    "cancel",
+                                                    "undo",
+                                                    "redo",
+                                                    "moveattribute",
+                                                    "numberingreference"};
+            return std::string("command ") + kCommands[Int(0, 12)] + "\n";
         }
         case 7:
             return "press " + Point() + "\nmove " + Point() + "\nrelease " + Point() + "\n";
         case 8:
+            if (Int(0, 2) == 0) {
+                static const char* const kFields[] = {"name=N", "text=T", "reference=U", "number="};
+                return std::string("answer modify ") + kFields[Int(0, 3)] +
+                       std::to_string(Int(1, 9)) + (Int(0, 1) ? "++" : "") + "\ncommand modify\n";
+            }
             return "answer text \"N" + std::to_string(Int(1, 9)) + "\"\n";
         case 9:
             return "click " + Point() + (Int(0, 1) ? " right" : " middle") + "\n";

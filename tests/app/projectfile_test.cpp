@@ -19,25 +19,27 @@ std::vector<CProjectSheet> Sheets(const std::string& text, const std::string& fo
     return c.sheets;
 }
 
-}  // namespace
+} // namespace
 
 TEST(ProjectFile, ReadsEveryVersion)
 {
     using S = std::vector<CProjectSheet>;
     // Before version 3 the line is the path and every sheet takes part; a
     // drive letter keeps its colon.
-    EXPECT_EQ(Sheets("Project File Ver 0.02\nD:\\p\\x.dcd\n\n# note\nsub\\y.dcd\nEndFileList\n", "/w/"),
-              (S{{"D:/p/x.dcd", true}, {"/w/sub/y.dcd", true}}));
+    EXPECT_EQ(
+        Sheets("Project File Ver 0.02\nD:\\p\\x.dcd\n\n# note\nsub\\y.dcd\nEndFileList\n", "/w/"),
+        (S{{"D:/p/x.dcd", true}, {"/w/sub/y.dcd", true}}));
     EXPECT_EQ(Sheets("Project File Ver 0.01\r\n/abs/a.dcd\r\n", "/w/"), (S{{"/abs/a.dcd", true}}));
     // From version 3: "1:" / "0:" (anything but '1' is unchecked), blanks after the colon.
-    EXPECT_EQ(Sheets("Project File Ver 0.03\n1:x.dcd\n0:sub\\y.dcd\nX: z.dcd\n  EndFileList\nz\n", "/p/"),
-              (S{{"/p/x.dcd", true}, {"/p/sub/y.dcd", false}, {"/p/z.dcd", false}}));
+    EXPECT_EQ(
+        Sheets("Project File Ver 0.03\n1:x.dcd\n0:sub\\y.dcd\nX: z.dcd\n  EndFileList\nz\n", "/p/"),
+        (S{{"/p/x.dcd", true}, {"/p/sub/y.dcd", false}, {"/p/z.dcd", false}}));
     // Version from the text after the tag without dots; below 1 is no project.
     CProjectContents c;
     EXPECT_TRUE(CProjectFile::Parse("Project File Ver 1.00\n", "", c));
     EXPECT_EQ(c.version, 100);
-    for (const char* bad : {"", "Project File Ver 0.00\n", "Project File\n", "junk\nProject File Ver 0.03\n",
-                            "Project File Ver -3\n"})
+    for (const char* bad : {"", "Project File Ver 0.00\n", "Project File\n",
+                            "junk\nProject File Ver 0.03\n", "Project File Ver -3\n"})
         EXPECT_FALSE(CProjectFile::Parse(bad, "", c)) << bad;
     // "\" after a double-byte lead byte is a trail byte, not a separator.
     EXPECT_EQ(CProjectFile::ToSlashes("a\\\x83\x5C\\b"), "a/\x83\x5C/b");
@@ -66,7 +68,8 @@ TEST(ProjectFile, WritesRelativePathsAndReadsThemBack)
     }
     const auto project = std::filesystem::path(folder) / "p.dpj";
     // The free part of an existing file is kept.
-    CAppTestEnv::WriteFile(project, "Project File Ver 0.03\nEndFileList\nProperty List\n&A&1\nEndPropertyList\n");
+    CAppTestEnv::WriteFile(
+        project, "Project File Ver 0.03\nEndFileList\nProperty List\n&A&1\nEndPropertyList\n");
     std::string error;
     ASSERT_TRUE(CProjectFile::Write(project, sheets, error)) << error;
     CProjectContents back;
@@ -178,8 +181,8 @@ TEST(ProjectDialog, Rules)
     const auto isProject = [](const CString& p) { return p == "/a.dpj" || p == "/c.dpj"; };
     EXPECT_TRUE(ProjectDialogOk("", 3, {}, 16, isProject).askNoProject);
     EXPECT_TRUE(ProjectDialogOk("/a.dpj", 0, {}, 16, isProject).askNoProject);
-    const CProjectDialogOk ok =
-        ProjectDialogOk("/new", 2, {"/a.dpj", "/gone.dpj", NoProjectEntry(), "/c.dpj"}, 2, isProject);
+    const CProjectDialogOk ok = ProjectDialogOk(
+        "/new", 2, {"/a.dpj", "/gone.dpj", NoProjectEntry(), "/c.dpj"}, 2, isProject);
     EXPECT_FALSE(ok.askNoProject);
     EXPECT_EQ(ok.projectPath, "/new.dpj");
     EXPECT_EQ(ok.combo, (std::vector<CString>{"/new.dpj", "/a.dpj", "/c.dpj"}));
@@ -198,14 +201,15 @@ TEST(ProjectOpen, OpensTheSheetsAndKeepsTheRecentLists)
         CAppTestEnv::WriteFile(env / name, std::string(bytes.begin(), bytes.end()));
     }
     const auto project = env / "p.dpj";
-    CAppTestEnv::WriteFile(project, "Project File Ver 0.03\n1:a.dcd\n0:b.dcd\n1:missing.dcd\n1:c.dcd\nEndFileList\n");
+    CAppTestEnv::WriteFile(
+        project, "Project File Ver 0.03\n1:a.dcd\n0:b.dcd\n1:missing.dcd\n1:c.dcd\nEndFileList\n");
     CVIREOApp app;
     app.SetProjectPath(project.string());
-    EXPECT_EQ(app.OpenProject(false), 2);  // the missing sheet is reported and skipped
+    EXPECT_EQ(app.OpenProject(false), 2); // the missing sheet is reported and skipped
     // Last to first, so that the first sheet ends on top.
     EXPECT_EQ(app.Documents().front()->GetPathName(), env / "c.dcd");
     EXPECT_EQ(app.RecentProjects().Newest(), project.string());
-    EXPECT_EQ(app.RecentSheets().Size(), 0);  // a project's sheets stay out of it
+    EXPECT_EQ(app.RecentSheets().Size(), 0); // a project's sheets stay out of it
     EXPECT_EQ(app.DocumentNumberOf((env / "c.dcd").string()), 3);
 
     Profile().WriteInt("Sheet", "RevOpen", 1);

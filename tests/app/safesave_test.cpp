@@ -27,7 +27,7 @@ int StrayFiles(const std::filesystem::path& dir, std::initializer_list<std::stri
     return n;
 }
 
-}  // namespace
+} // namespace
 
 TEST(SafeSave, BackupNames)
 {
@@ -35,9 +35,12 @@ TEST(SafeSave, BackupNames)
         const char* path;
         const char* backup;
     } cases[] = {
-        {"/p/a.dcd", "/p/a.bak"},         {"/p/a.DCD", "/p/a.bak"},
-        {"/p/a.dcd.txt", "/p/a.dcd.txt.bak"}, {"/p/a", "/p/a.bak"},
-        {"/p/a.bak", "/p/a.bak.bak"},     {"/p/.dcd", "/p/.dcd.bak"},
+        {"/p/a.dcd", "/p/a.bak"},
+        {"/p/a.DCD", "/p/a.bak"},
+        {"/p/a.dcd.txt", "/p/a.dcd.txt.bak"},
+        {"/p/a", "/p/a.bak"},
+        {"/p/a.bak", "/p/a.bak.bak"},
+        {"/p/.dcd", "/p/.dcd.bak"},
         {"/p/x.dcdx", "/p/x.dcdx.bak"},
     };
     for (const auto& c : cases) {
@@ -100,7 +103,8 @@ TEST(SafeSave, CrashAtEachStepLeavesOldOrNewWhole)
         waitpid(pid, &status, 0);
         ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << crashAt;
         const std::string now = CAppTestEnv::ReadFile(file);
-        EXPECT_TRUE(now == old || now == fresh) << "step " << crashAt << ": " << now.size() << " bytes";
+        EXPECT_TRUE(now == old || now == fresh)
+            << "step " << crashAt << ": " << now.size() << " bytes";
         if (crashAt >= int(SaveStep::Renamed)) {
             EXPECT_EQ(now, fresh);
         }
@@ -157,5 +161,6 @@ TEST(SafeSave, BackupsRotateAndReadOnlyFilesAreRespected)
     chmod(dir.path().c_str(), 0755);
     EXPECT_EQ(CAppTestEnv::ReadFile(file), "7");
     // A missing folder cannot be created in.
-    EXPECT_EQ(SaveFileSafely(dir / "no/such.dcd", Bytes("x"), options).status, CSafeSaveResult::CannotCreate);
+    EXPECT_EQ(SaveFileSafely(dir / "no/such.dcd", Bytes("x"), options).status,
+              CSafeSaveResult::CannotCreate);
 }

@@ -18,7 +18,8 @@ TEST(Settings, TableDefaultsAndClamping)
     CAppTestEnv env;
     std::set<std::string> seen;
     for (const CSettingKey& k : SettingsTable()) {
-        EXPECT_TRUE(seen.insert(std::string(k.section) + "/" + k.key).second) << k.section << "/" << k.key;
+        EXPECT_TRUE(seen.insert(std::string(k.section) + "/" + k.key).second)
+            << k.section << "/" << k.key;
         if (k.type == CSettingKey::Int) {
             EXPECT_EQ(ClampSetting(k, k.intDefault), k.intDefault) << k.key;
         }
@@ -26,16 +27,23 @@ TEST(Settings, TableDefaultsAndClamping)
     const struct {
         const char* section;
         const char* key;
-        int stored;  // INT_MIN: nothing stored
+        int stored; // INT_MIN: nothing stored
         int read;
     } cases[] = {
-        {"FileSave", "BackUp", INT_MIN, 1},   {"FileSave", "UndoCount", INT_MIN, 10},
-        {"FileSave", "UndoCount", 0, 1},      {"FileSave", "UndoCount", -5, 1},
-        {"Sheet", "FMRU", 0, 1},              {"Sheet", "FMRU", 99, 16},
-        {"Sheet", "PMRU", -1, 1},             {"Sheet", "PMRU", 7, 7},
-        {"Sheet", "Work", 9, 5},              {"Sheet", "Work", -3, 0},
-        {"Sheet", "ProjectAutoLoad", INT_MIN, 1}, {"Find", "Target", INT_MIN, 770},
-        {"Color", "Cursor", INT_MIN, 0xffffff}, {"CleanSection", "CleanLine", INT_MIN, 1},
+        {"FileSave", "BackUp", INT_MIN, 1},
+        {"FileSave", "UndoCount", INT_MIN, 10},
+        {"FileSave", "UndoCount", 0, 1},
+        {"FileSave", "UndoCount", -5, 1},
+        {"Sheet", "FMRU", 0, 1},
+        {"Sheet", "FMRU", 99, 16},
+        {"Sheet", "PMRU", -1, 1},
+        {"Sheet", "PMRU", 7, 7},
+        {"Sheet", "Work", 9, 5},
+        {"Sheet", "Work", -3, 0},
+        {"Sheet", "ProjectAutoLoad", INT_MIN, 1},
+        {"Find", "Target", INT_MIN, 770},
+        {"Color", "Cursor", INT_MIN, 0xffffff},
+        {"CleanSection", "CleanLine", INT_MIN, 1},
         {"Unknown", "Key", INT_MIN, 0},
     };
     for (const auto& c : cases) {
@@ -43,7 +51,8 @@ TEST(Settings, TableDefaultsAndClamping)
             Profile().DeleteKey(c.section, c.key);
         else
             Profile().WriteInt(c.section, c.key, c.stored);
-        EXPECT_EQ(SettingInt(c.section, c.key), c.read) << c.section << "/" << c.key << " " << c.stored;
+        EXPECT_EQ(SettingInt(c.section, c.key), c.read)
+            << c.section << "/" << c.key << " " << c.stored;
     }
     EXPECT_EQ(SettingString("Tool", "Editor"), "xdg-open \"%f\"");
     EXPECT_EQ(SettingString("Sheet", "Work Width"), "23386 16535 11693");
@@ -65,7 +74,7 @@ TEST(Settings, DataFolderResolution)
     EXPECT_EQ(ResolveDataFolder(in), (prefix / "share/vireo/").string());
     std::filesystem::create_directories(home / ".local/share/Tarnell/VIREO");
     EXPECT_EQ(ResolveDataFolder(in), (home / ".local/share/Tarnell/VIREO/").string());
-    in.xdgDataHome = (dir / "xdg").string();  // set, but no folder there
+    in.xdgDataHome = (dir / "xdg").string(); // set, but no folder there
     EXPECT_EQ(ResolveDataFolder(in), (prefix / "share/vireo/").string());
     in.vireoData = "/elsewhere";
     EXPECT_EQ(ResolveDataFolder(in), "/elsewhere/");
@@ -78,7 +87,7 @@ TEST(Settings, RecentLists)
     for (const char* p : {"a", "b", "c", "d"})
         list.Add(p);
     EXPECT_EQ(list.Entries(), (std::vector<CString>{"d", "c", "b"}));
-    list.Add("b");  // moves to the top
+    list.Add("b"); // moves to the top
     EXPECT_EQ(list.Entries(), (std::vector<CString>{"b", "d", "c"}));
     list.Store();
     CRecentList read("Project File List", 16);
@@ -91,7 +100,7 @@ TEST(Settings, RecentLists)
     CRecentList after("Project File List", 16);
     after.Load();
     EXPECT_EQ(after.Entries(), (std::vector<CString>{"b", "d"}));
-    after.SetCapacity(0);  // clamped to 1
+    after.SetCapacity(0); // clamped to 1
     EXPECT_EQ(after.Capacity(), 1);
     EXPECT_EQ(RecentProjectList().Size(), 1);
 }
@@ -189,7 +198,7 @@ TEST(ExternalPrograms, CommandExpansion)
     CExtProgContext ctx;
     ctx.dataFolder = "/data/";
     ctx.projectPath = "/p/my proj.dpj";
-    ctx.documentPath = "/p/$D sheet.dcd";  // a path that looks like a placeholder
+    ctx.documentPath = "/p/$D sheet.dcd"; // a path that looks like a placeholder
     ctx.documentNumber = 3;
     using V = std::vector<std::string>;
     const struct {
@@ -204,8 +213,10 @@ TEST(ExternalPrograms, CommandExpansion)
         {1, "editor $D", CExtProgCommand::Run, "editor", V{"/p/$D sheet.dcd"}, false},
         {2, "*  tool -n #N $P $N  ", CExtProgCommand::Run, "tool",
          V{"-n", "3", "/p/my proj.dpj", "/p/my proj.net"}, false},
-        {3, ".\\conv.sh %C --sheet=#N", CExtProgCommand::Run, "/data/conv.sh", V{"--sheet=3"}, true},
-        {3, "\"/opt/my tool/run\" a\"b c\"d", CExtProgCommand::Run, "/opt/my tool/run", V{"ab cd"}, false},
+        {3, ".\\conv.sh %C --sheet=#N", CExtProgCommand::Run, "/data/conv.sh", V{"--sheet=3"},
+         true},
+        {3, "\"/opt/my tool/run\" a\"b c\"d", CExtProgCommand::Run, "/opt/my tool/run", V{"ab cd"},
+         false},
         {4, "", CExtProgCommand::CloseWindow, "", V{}, false},
         {6, "  ", CExtProgCommand::NextWindow, "", V{}, false},
         {5, "", CExtProgCommand::Nothing, "", V{}, false},

@@ -33,14 +33,22 @@ std::string Record(const CItemRef& item)
 std::vector<std::string> Canonical(const CSheet& sheet)
 {
     std::vector<std::string> items;
-    for (const CLine& x : sheet.Wires()) items.push_back("W" + Record(x));
-    for (const CLine& x : sheet.Buses()) items.push_back("B" + Record(x));
-    for (const CLine& x : sheet.Lines()) items.push_back("L" + Record(x));
-    for (const CJunc& x : sheet.Juncs()) items.push_back("J" + Record(x));
-    for (const CPin& x : sheet.Pins()) items.push_back("P" + Record(x));
-    for (const CText& x : sheet.Texts()) items.push_back("T" + Record(x));
-    for (const CArc& x : sheet.Arcs()) items.push_back("A" + Record(x));
-    for (const CPart& x : sheet.Parts()) items.push_back("R" + Record(x));
+    for (const CLine& x : sheet.Wires())
+        items.push_back("W" + Record(x));
+    for (const CLine& x : sheet.Buses())
+        items.push_back("B" + Record(x));
+    for (const CLine& x : sheet.Lines())
+        items.push_back("L" + Record(x));
+    for (const CJunc& x : sheet.Juncs())
+        items.push_back("J" + Record(x));
+    for (const CPin& x : sheet.Pins())
+        items.push_back("P" + Record(x));
+    for (const CText& x : sheet.Texts())
+        items.push_back("T" + Record(x));
+    for (const CArc& x : sheet.Arcs())
+        items.push_back("A" + Record(x));
+    for (const CPart& x : sheet.Parts())
+        items.push_back("R" + Record(x));
     std::sort(items.begin(), items.end());
     EXPECT_EQ(items.size(), sheet.GetItemCount());
     return items;
@@ -56,12 +64,25 @@ public:
     void AddRandomItem(CSheet& s)
     {
         switch (Int(0, 7)) {
-        case 0: s.NewWire(Point(), Point()); break;
-        case 1: s.NewBus(Point(), Point()); break;
-        case 2: s.NewLine(Point(), Point()); break;
-        case 3: s.NewJunc(Point()); break;
-        case 4: s.NewText(Int(0, 3) == 0 ? "Name" : ("T" + std::to_string(Int(0, 99))).c_str(), Point(), 70, 0); break;
-        case 5: s.NewArc(Point(), unsigned(Int(1, 10) * 50), 0, 90 * Int(0, 3), 0, 8); break;
+        case 0:
+            s.NewWire(Point(), Point());
+            break;
+        case 1:
+            s.NewBus(Point(), Point());
+            break;
+        case 2:
+            s.NewLine(Point(), Point());
+            break;
+        case 3:
+            s.NewJunc(Point());
+            break;
+        case 4:
+            s.NewText(Int(0, 3) == 0 ? "Name" : ("T" + std::to_string(Int(0, 99))).c_str(), Point(),
+                      70, 0);
+            break;
+        case 5:
+            s.NewArc(Point(), unsigned(Int(1, 10) * 50), 0, 90 * Int(0, 3), 0, 8);
+            break;
         case 6: {
             const CPoint p = Point();
             s.NewPin(p, p + CPoint(200, 0), 0);
@@ -70,7 +91,8 @@ public:
         default: {
             const CPoint p = Point();
             CPart part(p, p, p + CPoint(400, 300), 0, 0, 0, 0);
-            part.SetRefName(CString::Formatted("U%d", Int(1, 9)), p + CPoint(0, 350), CText::kDefaultAttr);
+            part.SetRefName(CString::Formatted("U%d", Int(1, 9)), p + CPoint(0, 350),
+                            CText::kDefaultAttr);
             part.SetPartName("74HC00", p + CPoint(0, -100), CText::kDefaultAttr);
             part.NewPin(p, p + CPoint(-200, 0), 0);
             part.NewLine(p, p + CPoint(400, 0), 1);
@@ -85,14 +107,22 @@ public:
     {
         std::vector<CItemRef> all;
         const CSheet& m = m_doc.MainSheet();
-        for (const CLine& x : m.Wires()) all.push_back(x);
-        for (const CLine& x : m.Buses()) all.push_back(x);
-        for (const CLine& x : m.Lines()) all.push_back(x);
-        for (const CJunc& x : m.Juncs()) all.push_back(x);
-        for (const CPin& x : m.Pins()) all.push_back(x);
-        for (const CText& x : m.Texts()) all.push_back(x);
-        for (const CArc& x : m.Arcs()) all.push_back(x);
-        for (const CPart& x : m.Parts()) all.push_back(x);
+        for (const CLine& x : m.Wires())
+            all.push_back(x);
+        for (const CLine& x : m.Buses())
+            all.push_back(x);
+        for (const CLine& x : m.Lines())
+            all.push_back(x);
+        for (const CJunc& x : m.Juncs())
+            all.push_back(x);
+        for (const CPin& x : m.Pins())
+            all.push_back(x);
+        for (const CText& x : m.Texts())
+            all.push_back(x);
+        for (const CArc& x : m.Arcs())
+            all.push_back(x);
+        for (const CPart& x : m.Parts())
+            all.push_back(x);
         std::shuffle(all.begin(), all.end(), m_rng);
         const int n = all.empty() ? 0 : Int(1, std::min<int>(3, int(all.size())));
         for (int i = 0; i < n; ++i)
@@ -103,14 +133,22 @@ public:
     {
         CSheet copy;
         copy += items;
-        for (const CLine& x : copy.Wires()) m_doc.SelectItem(x);
-        for (const CLine& x : copy.Buses()) m_doc.SelectItem(x);
-        for (const CLine& x : copy.Lines()) m_doc.SelectItem(x);
-        for (const CJunc& x : copy.Juncs()) m_doc.SelectItem(x);
-        for (const CPin& x : copy.Pins()) m_doc.SelectItem(x);
-        for (const CText& x : copy.Texts()) m_doc.SelectItem(x);
-        for (const CArc& x : copy.Arcs()) m_doc.SelectItem(x);
-        for (const CPart& x : copy.Parts()) m_doc.SelectItem(x);
+        for (const CLine& x : copy.Wires())
+            m_doc.SelectItem(x);
+        for (const CLine& x : copy.Buses())
+            m_doc.SelectItem(x);
+        for (const CLine& x : copy.Lines())
+            m_doc.SelectItem(x);
+        for (const CJunc& x : copy.Juncs())
+            m_doc.SelectItem(x);
+        for (const CPin& x : copy.Pins())
+            m_doc.SelectItem(x);
+        for (const CText& x : copy.Texts())
+            m_doc.SelectItem(x);
+        for (const CArc& x : copy.Arcs())
+            m_doc.SelectItem(x);
+        for (const CPart& x : copy.Parts())
+            m_doc.SelectItem(x);
     }
 
     // How many edits of each kind were done.
@@ -139,9 +177,15 @@ public:
         CSheet changed;
         changed += old;
         switch (op) {
-        case 1: m_doc.RemoveItems(old); return true;
-        case 2: changed.OffsetItem(CPoint(Int(-4, 4) * 50, Int(-4, 4) * 50), true); break;
-        case 3: changed.Rotate(old.GetBoundingRect().CenterPoint(), 1); break;
+        case 1:
+            m_doc.RemoveItems(old);
+            return true;
+        case 2:
+            changed.OffsetItem(CPoint(Int(-4, 4) * 50, Int(-4, 4) * 50), true);
+            break;
+        case 3:
+            changed.Rotate(old.GetBoundingRect().CenterPoint(), 1);
+            break;
         case 4: {
             if (changed.Texts().IsEmpty())
                 return false;
@@ -151,9 +195,12 @@ public:
         case 5: {
             // Make Part from plain lines, pins and texts, one of them "Name".
             CSheet sel;
-            for (const CLine& x : m_doc.MainSheet().Lines()) sel.NewLine(x);
-            for (const CPin& x : m_doc.MainSheet().Pins()) sel.NewPin(x);
-            for (const CText& x : m_doc.MainSheet().Texts()) sel.NewText(x);
+            for (const CLine& x : m_doc.MainSheet().Lines())
+                sel.NewLine(x);
+            for (const CPin& x : m_doc.MainSheet().Pins())
+                sel.NewPin(x);
+            for (const CText& x : m_doc.MainSheet().Texts())
+                sel.NewText(x);
             if (sel.GetItemCount() < 2 || sel.Texts().IsEmpty())
                 return false;
             SelectAll(sel);
@@ -187,7 +234,7 @@ private:
     std::mt19937 m_rng;
 };
 
-}  // namespace
+} // namespace
 
 TEST(UndoProperty, RandomEditsUndoToTheStartAndRedoToTheEnd)
 {

@@ -31,7 +31,7 @@ void WriteTitleBlock(const std::filesystem::path& path)
     WriteBytes(path, ar.Bytes());
 }
 
-}  // namespace
+} // namespace
 
 TEST(Document, OpenDispatchesOnTheFirstLine)
 {
@@ -43,8 +43,18 @@ TEST(Document, OpenDispatchesOnTheFirstLine)
         bool opens;
         bool tellsUser;
     } cases[] = {
-        {"v8.dcd", [] { auto b = SampleSchematic(8); return std::string(b.begin(), b.end()); }(), true, false},
-        {"v5.dcd", [] { auto b = SampleSchematic(5); return std::string(b.begin(), b.end()); }(), true, false},
+        {"v8.dcd",
+         [] {
+             auto b = SampleSchematic(8);
+             return std::string(b.begin(), b.end());
+         }(),
+         true, false},
+        {"v5.dcd",
+         [] {
+             auto b = SampleSchematic(5);
+             return std::string(b.begin(), b.end());
+         }(),
+         true, false},
         {"empty.dcd", "", true, false},
         {"other.dcd", "hello\n", false, false},
         {"newer.dcd", "VIREO DATA FILE Ver 0.09\n", false, true},
@@ -305,7 +315,7 @@ TEST(Document, AutosaveGoesToItsOwnFiles)
     ASSERT_TRUE(unnamed.IsAutosaveDue());
     ASSERT_TRUE(unnamed.Autosave());
     EXPECT_TRUE(std::filesystem::exists(p1.target));
-    EXPECT_TRUE(unnamed.IsModified());  // closing still asks
+    EXPECT_TRUE(unnamed.IsModified()); // closing still asks
     EXPECT_EQ(unnamed.GetEditCount(), 0);
 
     // A named document autosaves beside itself, never over itself.
@@ -390,7 +400,7 @@ TEST(Document, PropertiesAndSize)
 {
     CAppTestEnv env;
     CVIREODoc doc;
-    doc.OnNewDocument(4);  // A3 portrait
+    doc.OnNewDocument(4); // A3 portrait
     EXPECT_EQ(doc.Header().width, 11693);
     EXPECT_EQ(doc.Header().height, 16535);
     EXPECT_EQ(doc.GetTitleFile(), "Title.A3P");
@@ -427,10 +437,14 @@ TEST(Document, MakePartAndDecomposeRoundTrip)
     drawing.NewText("Ref", CPoint(0, 600), 70, 0);
     drawing.NewWire(CPoint(1000, 1000), CPoint(2000, 1000));
     doc.AddToMainSheet(drawing, false);
-    for (const CLine& x : drawing.Lines()) doc.SelectItem(x);
-    for (const CPin& x : drawing.Pins()) doc.SelectItem(x);
-    for (const CText& x : drawing.Texts()) doc.SelectItem(x);
-    for (const CLine& x : drawing.Wires()) doc.SelectItem(x);
+    for (const CLine& x : drawing.Lines())
+        doc.SelectItem(x);
+    for (const CPin& x : drawing.Pins())
+        doc.SelectItem(x);
+    for (const CText& x : drawing.Texts())
+        doc.SelectItem(x);
+    for (const CLine& x : drawing.Wires())
+        doc.SelectItem(x);
     EXPECT_TRUE(doc.CommandEnables(ViewActivity::Selecting, true).makePart);
     EXPECT_FALSE(doc.CommandEnables(ViewActivity::PlacingPart, true).makePart);
 
@@ -486,9 +500,9 @@ TEST(Document, CleanUpIsOneUndoableChange)
     doc.AddItems(pieces);
     const int depth = doc.History().UndoDepth();
     ASSERT_EQ(doc.CleanUpDocument(), 1);
-    EXPECT_EQ(doc.History().UndoDepth(), depth + 22);  // a kind-3 and a kind-4 record
+    EXPECT_EQ(doc.History().UndoDepth(), depth + 22); // a kind-3 and a kind-4 record
     ASSERT_EQ(doc.MainSheet().GetCount(kind::kWire), 1);
-    EXPECT_EQ(doc.CleanUpDocument(), 0);  // nothing left to do: nothing recorded
+    EXPECT_EQ(doc.CleanUpDocument(), 0); // nothing left to do: nothing recorded
     EXPECT_EQ(doc.History().UndoDepth(), depth + 22);
     doc.Undo();
     EXPECT_EQ(doc.MainSheet().GetCount(kind::kWire), 3);
@@ -510,9 +524,9 @@ TEST(Document, LibraryRegistersTheSelectedPartsWithoutTheDroppedProperties)
     doc.SelectionSheet().NewPart(part);
 
     const std::filesystem::path lib = env / "parts.lib";
-    env->answers = {CHost::IDYES};  // create the library
+    env->answers = {CHost::IDYES}; // create the library
     ASSERT_TRUE(doc.RegisterLibrary([&](CLibraryRegisterInput& input) {
-        EXPECT_EQ(input.packageName, "OPAMP");  // preset from the first part
+        EXPECT_EQ(input.packageName, "OPAMP"); // preset from the first part
         input.library = CString(lib.c_str());
         input.dropProperties = {"Maker"};
         return true;

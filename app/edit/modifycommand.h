@@ -1,0 +1,15 @@
+// Modify (E): the selected items through their dialogs - one item as
+// itself, several of one kind at once as a template whose changed fields
+// are written into every item (with numbering by the name forms).
+#pragma once
+
+class CEditEngine;
+
+// The kind code (kind:: of the sheet) Modify edits the selection as:
+// junctions picked up with wires do not count; kind::kMixed when the
+// selection is empty, only arcs, or of several kinds.
+class CSheet;
+int ModifyKind(const CSheet& selection);
+
+// Runs Modify on the selection; true when items changed (one undo step).
+bool ModifySelection(CEditEngine& engine);
