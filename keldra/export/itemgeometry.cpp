@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "base/dc.h"
 #include "base/textmetrics.h"
 #include "items/geometry.h"
 #include "items/line.h"
@@ -332,6 +333,26 @@ LOGFONT TextFont(const CText& text, const CString& shown, const CString& fontE,
         f.SetFaceName(fontE);
     }
     return f;
+}
+
+std::pair<long long, long long> BaselineStartOffset(long long width, unsigned align,
+                                                    uint32_t direction)
+{
+    long long back = 0;
+    if ((align & TA_CENTER) == TA_CENTER)
+        back = width / 2;
+    else if (align & TA_RIGHT)
+        back = width;
+    switch (direction) {
+    case dir::k90:
+        return {0, -back};
+    case dir::k180:
+        return {back, 0};
+    case dir::k270:
+        return {0, back};
+    default:
+        return {-back, 0};
+    }
 }
 
 uint32_t TextDirectionOfEscapement(int escapement)

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "base/logfont.h"
@@ -83,6 +84,13 @@ CString StripOverbars(const CString& line, std::vector<std::pair<int, int>>* str
 // 900 for one reading downwards (tenths of a degree on the y-up mapping).
 // Every surface turns its texts by this, so that they all agree.
 uint32_t TextDirectionOfEscapement(int escapement);
+
+// How far the left end of the baseline lies from the point a text was
+// aligned on (TA_LEFT, TA_CENTER or TA_RIGHT), for a text of the given
+// width running in the given direction: the surfaces that write text from
+// its left end (PDF, SVG) start there.
+std::pair<long long, long long> BaselineStartOffset(long long width, unsigned align,
+                                                    uint32_t direction);
 
 // The font a text is drawn with: its own font, or the default face (FontE,
 // or FontJ with the Japanese character set when the string needs it), at

@@ -88,25 +88,7 @@ void CPDFDC::TextOut(const CPoint& p, const CString& text)
     const int size = FontSize();
     const uint32_t direction = TextDirectionOfEscapement(m_font.lfEscapement);
     const long long width = TextMetrics().TextWidth(text, size, &m_font);
-    long long back = 0;
-    if ((m_align & TA_CENTER) == TA_CENTER)
-        back = width / 2;
-    else if (m_align & TA_RIGHT)
-        back = width;
-    long long dx = -back, dy = 0;
-    switch (direction) {
-    case dir::k90:
-        dx = 0, dy = -back;
-        break;
-    case dir::k180:
-        dx = back;
-        break;
-    case dir::k270:
-        dx = 0, dy = back;
-        break;
-    default:
-        break;
-    }
+    const auto [dx, dy] = BaselineStartOffset(width, m_align, direction);
     const CPoint origin(ClampInt32(p.x + dx), ClampInt32(p.y + dy));
     const COLORREF brush = m_page.GetBrushColor();
     m_page.SetBrushColor(m_textColor);

@@ -193,25 +193,7 @@ void CSVGDC::TextOut(const CPoint& p, const CString& text)
     const int size = FontSize();
     const uint32_t direction = TextDirectionOfEscapement(m_font.lfEscapement);
     const long long width = TextMetrics().TextWidth(text, size, &m_font);
-    long long back = 0;
-    if ((m_align & TA_CENTER) == TA_CENTER)
-        back = width / 2;
-    else if (m_align & TA_RIGHT)
-        back = width;
-    long long dx = -back, dy = 0;
-    switch (direction) {
-    case dir::k90:
-        dx = 0, dy = -back;
-        break;
-    case dir::k180:
-        dx = back;
-        break;
-    case dir::k270:
-        dx = 0, dy = back;
-        break;
-    default:
-        break;
-    }
+    const auto [dx, dy] = BaselineStartOffset(width, m_align, direction);
     const double x = double(p.x + dx), y = Y(int(p.y + dy));
     const int turn = direction == dir::k90    ? -90
                      : direction == dir::k180 ? 180
