@@ -287,6 +287,9 @@ int CSheet::CheckOnPin(CLineIndex& index, const CJuncIndex& juncs, const CPinInd
             if (round)
                 round->Mark({s, e, wire->GetStartPoint(), wire->GetEndPoint()});
             if (vanished) {
+                // The index files a line under the axis line it lay on;
+                // a point has none of its own.
+                wire->SetPoint(s, e);
                 index.Remove(wire);
                 if (m_count > 0)
                     --m_count;
