@@ -342,34 +342,40 @@ bool CProjectFile::SetProperty(const std::filesystem::path& project, const CStri
         return false;
     }
     return Update(project, error, [&](const std::string* text, std::string& updated) {
-        CProjectContents before, after;
         if (!text) {
             error = "no such file";
             return false;
         }
-        if (!Parse(*text, std::string(), before)) {
-            error = "not a project file";
-            return false;
-        }
-        updated = SetPropertyText(*text, name, value);
-        // The file stays a project with the same sheets and the new value,
-        // or it is not written at all.
-        CString readBack;
-        for (const CString& line : PropertyLines(updated)) {
-            CString n, v;
-            if (SplitPropertyLine(line, n, v) && n.CompareNoCase(name) == 0) {
-                readBack = v;
-                break;
-            }
-        }
-        if (!Parse(updated, std::string(), after) || after.sheets != before.sheets ||
-            !(readBack == value)) {
-            error =
-                "the project's layout does not allow the property to be set safely; not changed";
-            return false;
-        }
-        return true;
+        return SetPropertyChecked(*text, name, value, updated, error);
     });
+}
+
+bool CProjectFile::SetPropertyChecked(std::string_view text, const CString& name,
+                                      const CString& value, std::string& updated,
+                                      std::string& error)
+{
+    CProjectContents before, after;
+    if (!Parse(text, std::string(), before)) {
+        error = "not a project file";
+        return false;
+    }
+    updated = SetPropertyText(text, name, value);
+    // The file stays a project with the same sheets and the new value, or it
+    // is not written at all.
+    CString readBack;
+    for (const CString& line : PropertyLines(updated)) {
+        CString n, v;
+        if (SplitPropertyLine(line, n, v) && n.CompareNoCase(name) == 0) {
+            readBack = v;
+            break;
+        }
+    }
+    if (!Parse(updated, std::string(), after) || after.sheets != before.sheets ||
+        !(readBack == value)) {
+        error = "the project's layout does not allow the property to be set safely; not changed";
+        return false;
+    }
+    return true;
 }
 
 bool CProjectFile::Update(const std::filesystem::path& project, std::string& error,

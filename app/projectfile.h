@@ -64,6 +64,11 @@ public:
     // The text of a project after setting a property in text.
     static std::string SetPropertyText(std::string_view text, const CString& name,
                                        const CString& value);
+    // The same, but only when the result is a project with the same sheets
+    // whose property reads back as value; false with error set otherwise
+    // (what SetProperty writes, or refuses).
+    static bool SetPropertyChecked(std::string_view text, const CString& name, const CString& value,
+                                   std::string& updated, std::string& error);
 
     // Writes the sheet list, keeping what followed "EndFileList" in the file
     // that is replaced.  False with error set when it could not be written.

@@ -1,8 +1,8 @@
 // Feeds bytes to the project file reader and the property rewriter.
 //
 // Besides the sanitizers, two properties are checked: a project written from
-// what was read reads back to the same sheets, and setting a property keeps
-// the file a project file with the same sheets whose property then reads back.
+// what was read reads back to the same sheets, and setting a property is either
+// refused or keeps a project with the same sheets whose property reads back.
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
@@ -25,9 +25,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (again.sheets.size() != sheets.size())
         std::abort();
 
-    // Setting a property keeps the project with the same sheets and gives
-    // the value back.
-    const std::string updated = CProjectFile::SetPropertyText(text, "FUZZ", "value");
+    // Setting a property either is refused, or keeps the project with the
+    // same sheets and gives the value back; the checks here are the
+    // target's own, not the setter's.
+    std::string updated, error;
+    if (!CProjectFile::SetPropertyChecked(text, "FUZZ", "value", updated, error))
+        return 0;
     CProjectContents afterSet;
     if (!CProjectFile::Parse(updated, "/p/", afterSet) || afterSet.sheets != contents.sheets)
         std::abort();

@@ -189,16 +189,18 @@ run 0 "$cli" project set "$work/noend.dpj" PCB "top:1"
 cp "$work/noend.dpj" "$work/noend.before"
 run 1 "$cli" project set "$work/noend.dpj" 'name\' x
 cmp -s "$work/noend.dpj" "$work/noend.before" || fail "a refused property name changed the project"
-cp "$data/regress/fuzz_project-crash.dpj" "$work/fuzz.dpj"
-cp "$work/fuzz.dpj" "$work/fuzz.before"
-"$cli" project list "$work/fuzz.dpj" --all >"$work/fuzz.sheets" 2>/dev/null
-if "$cli" project set "$work/fuzz.dpj" FUZZ value 2>/dev/null; then
-    "$cli" project list "$work/fuzz.dpj" --all | diff -q - "$work/fuzz.sheets" >/dev/null ||
-        fail "project set changed the sheets of the fuzz project"
-    [ "$("$cli" project get "$work/fuzz.dpj" FUZZ)" = value ] || fail "project set on the fuzz project: value"
-else
-    cmp -s "$work/fuzz.dpj" "$work/fuzz.before" || fail "a refused project set changed the fuzz project"
-fi
+for crash in fuzz_project-crash.dpj fuzz_project-crash2.dpj; do
+    cp "$data/regress/$crash" "$work/fuzz.dpj"
+    cp "$work/fuzz.dpj" "$work/fuzz.before"
+    "$cli" project list "$work/fuzz.dpj" --all >"$work/fuzz.sheets" 2>/dev/null
+    if "$cli" project set "$work/fuzz.dpj" FUZZ value 2>/dev/null; then
+        "$cli" project list "$work/fuzz.dpj" --all | diff -q - "$work/fuzz.sheets" >/dev/null ||
+            fail "project set changed the sheets of $crash"
+        [ "$("$cli" project get "$work/fuzz.dpj" FUZZ)" = value ] || fail "project set on $crash: value"
+    else
+        cmp -s "$work/fuzz.dpj" "$work/fuzz.before" || fail "a refused project set changed $crash"
+    fi
+done
 
 # 7. The library list keeps absolute paths; a relative one means the folder it was added in.
 (cd "$work/回路" && "$cli" lib libs add rel.lib >"$work/out" 2>"$work/err") || { fail "lib libs add rel.lib"; cat "$work/err"; }
