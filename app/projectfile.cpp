@@ -406,7 +406,12 @@ std::string CProjectFile::Render(const std::string& projectFolder,
     std::string out = std::string(kHeader) + "\n";
     for (const CProjectSheet& sheet : sheets) {
         out += sheet.checked ? "1:" : "0:";
-        out += Utf8ToCp932(StoredSheetPath(sheet.path, projectFolder)).text;
+        // The reader skips blanks after the colon, so a name in the project's
+        // folder that starts with one is kept as the full path.
+        std::string stored = StoredSheetPath(sheet.path, projectFolder);
+        if (stored.empty() || stored[0] == ' ' || stored[0] == '\t')
+            stored = sheet.path;
+        out += Utf8ToCp932(stored).text;
         out += '\n';
     }
     out += "EndFileList\n";

@@ -60,6 +60,8 @@ TEST(ProjectFile, WritesRelativePathsAndReadsThemBack)
         {(env / "p2/z.dcd").string(), (env / "p2/z.dcd").string()},
         {"/elsewhere/w.dcd", "/elsewhere/w.dcd"},
         {"D:/win/v.dcd", "D:/win/v.dcd"},
+        // The reader drops blanks after the colon: a leading blank keeps the full path.
+        {folder + " lead.dcd", " lead.dcd"},
     };
     std::vector<CProjectSheet> sheets;
     for (const auto& p : paths) {
@@ -80,7 +82,7 @@ TEST(ProjectFile, WritesRelativePathsAndReadsThemBack)
 
     std::vector<std::string> list;
     EXPECT_EQ(CProjectFile::ReadFileList(project, false, true, list), 3);
-    EXPECT_EQ(CProjectFile::ReadFileList(project, true, true, list), 5);
+    EXPECT_EQ(CProjectFile::ReadFileList(project, true, true, list), 6);
     EXPECT_EQ(list[1], "0:" + folder + "sub/deeper/y.dcd");
     EXPECT_EQ(CProjectFile::ReadFileList(env / "none.dpj", true, true, list), -1);
 
