@@ -6,6 +6,7 @@
 // app/edit/editscript.h for its lines).  OUT is written only when the whole
 // script ran; a malformed line stops before anything is changed.
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -67,12 +68,14 @@ int EditCommand(const CommandArgs& args)
     CVIREODoc doc;
     doc.Header() = loaded.header;
     doc.MainSheet() = loaded.main;
+    // Relative "FILE" properties and library names are taken from the sheet's folder.
+    doc.SetPathName(std::filesystem::absolute(files[0]));
     CScriptAnswers answers;
     CScriptEditHost host(answers);
     CEditEngine engine(doc, host);
-    // --lib: the Part tool looks in these libraries instead of the settings' list.
+    // --lib: the Part tool and Library look in these libraries, not the settings' list.
     if (!libraries.empty())
-        engine.SetPartSource(CEditEngine::LibraryPartSource(libraries));
+        engine.SetLibraries(libraries);
     RunEditScript(engine, events, answers);
     engine.Finish();
 

@@ -86,6 +86,12 @@ bool CPlaceTool::StartNamedPart(const CString& name, const CPoint& p)
     CSheet gates;
     if (name.IsEmpty() || !m_e.FindPart(name, gates) || gates.Parts().IsEmpty())
         return false;
+    StartWithGates(gates, p);
+    return true;
+}
+
+void CPlaceTool::StartWithGates(const CSheet& gates, const CPoint& p)
+{
     m_e.SelectToolState(editcmd::kPart);
     CPart part(*gates.Parts().GetHead());
     part.Offset(p - part.GetOrg());
@@ -95,7 +101,6 @@ bool CPlaceTool::StartNamedPart(const CString& name, const CPoint& p)
     m_tool = editcmd::kPart;
     m_e.SetInput(true);
     m_e.OverlayChanged();
-    return true;
 }
 
 void CPlaceTool::StartPin(const CPoint& p)

@@ -16,6 +16,7 @@
 #include "base/string.h"
 
 class CEditEngine;
+class CSheet;
 
 class CPlaceTool {
 public:
@@ -32,6 +33,9 @@ public:
     // the Part tool; false (nothing changes) for an empty name or a part no
     // library holds.
     bool StartNamedPart(const CString& name, const CPoint& p);
+    // The first gate of gates attached to the cursor at p in the Part tool
+    // (gates become the part buffer).
+    void StartWithGates(const CSheet& gates, const CPoint& p);
 
 private:
     void StartPin(const CPoint& p);
