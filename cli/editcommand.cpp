@@ -13,6 +13,7 @@
 #include "app/edit/editengine.h"
 #include "app/edit/editscript.h"
 #include "app/vireodoc.h"
+#include "base/codepage.h"
 #include "commands.h"
 #include "schematicio.h"
 
@@ -40,7 +41,7 @@ int EditCommand(const CommandArgs& args)
         if (args[i] == "-o" && i + 1 < args.size())
             out = args[++i];
         else if (args[i] == "--lib" && i + 1 < args.size())
-            libraries.push_back(CString(args[++i]));
+            libraries.push_back(FromUtf8(args[++i]));
         else if (args[i].size() > 1 && args[i][0] == '-')
             return Usage("edit: unknown option " + args[i]);
         else
