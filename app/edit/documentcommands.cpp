@@ -51,12 +51,17 @@ CDocCommandEnables CDocumentCommands::Enables() const
     return e.Doc().CommandEnables(activity, LibraryListEmpty());
 }
 
-bool CDocumentCommands::LibraryListEmpty() const
+std::vector<CString> CDocumentCommands::Libraries() const
 {
     if (!m_libraries.empty())
-        return false;
+        return m_libraries;
     CLibrary list;
-    return list.ReadLibraryList().empty();
+    return list.ReadLibraryList();
+}
+
+bool CDocumentCommands::LibraryListEmpty() const
+{
+    return Libraries().empty();
 }
 
 bool CDocumentCommands::IsEnabled(int id, bool& enabled) const

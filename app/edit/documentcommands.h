@@ -30,6 +30,8 @@ public:
     // settings' library list).
     void SetLibraries(std::vector<CString> libraries) { m_libraries = std::move(libraries); }
     bool LibraryListEmpty() const;
+    // The library files in use: those set, else the settings' library list.
+    std::vector<CString> Libraries() const;
 
     // The sheet the single selected part stands for (its "FILE" property,
     // relative to the document's folder); empty when there is none.

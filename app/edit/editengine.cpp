@@ -326,7 +326,7 @@ void CEditEngine::ToolClick(const CPoint& p, int flags)
     case kPin:
     case kText:
     case kPart:
-        m_place->Click(p, m_state);
+        m_place->Click(p, m_state, flags);
         break;
     default:
         break;

@@ -22,7 +22,9 @@ class CPlaceTool {
 public:
     explicit CPlaceTool(CEditEngine& engine) : m_e(engine) {}
 
-    void Click(const CPoint& p, int tool);
+    // flags: the click's modifiers; Shift while placing a part trims the
+    // wires that run under its pins.
+    void Click(const CPoint& p, int tool, int flags = 0);
     void Follow(const CPoint& p);
     // The pin being placed: side (direction bits 0, 0x100, 0x200, 0x300) and
     // the clock and dot bits.
@@ -42,6 +44,7 @@ private:
     bool StartText(const CPoint& p);
     bool StartPart(const CPoint& p);
     CPoint Anchor() const;
+    bool TrimUnderPart();
     void NextCopy();
 
     CEditEngine& m_e;

@@ -10,6 +10,9 @@
 #include <QPainter>
 #include <QWheelEvent>
 
+#include "app/edit/documentcommands.h"
+#include "app/edit/partnames.h"
+#include "app/edit/recentparts.h"
 #include "app/vireodoc.h"
 #include "base/codepage.h"
 #include "editor/dialogs/dlgmakelib.h"
@@ -395,7 +398,13 @@ bool CEditAdapter::InputPart(CPartRequest& request)
         CScriptEditHost scripted(m_answers);
         return scripted.InputPart(request);
     }
-    CDlgPartInput dialog(request, &m_view);
+    CPartChoices choices;
+    choices.recent = CRecentParts::Load();
+    choices.names = LibraryPartNames(m_engine->DocCommands().Libraries());
+    choices.lookup = [this](const CString& name, CSheet& gates) {
+        return m_engine->FindPart(name, gates);
+    };
+    CDlgPartInput dialog(request, choices, &m_view);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     if (!dialog.Result(request)) {

@@ -4,8 +4,11 @@
 // sheet, the library file or the undo history holds afterwards.
 #include <gtest/gtest.h>
 
+#include "app/edit/partnames.h"
+#include "app/edit/recentparts.h"
 #include "apptestenv.h"
 #include "base/codepage.h"
+#include "base/profile.h"
 #include "editfixture.h"
 #include "library/library.h"
 
@@ -244,4 +247,99 @@ TEST(EditDocument, CleanUpIsOneUndoStepAndReportsWhatChanged)
     EXPECT_EQ(Undos(f.doc), 1);
     f.Run("command undo\n");
     EXPECT_EQ(CEditFixture::Items(f.Main()), start);
+}
+
+namespace {
+
+// A resistor whose pin lies along x from its origin to 200 to the left.
+bool ResistorLibrary(const CString& name, CSheet& gates)
+{
+    if (name.CompareNoCase("RES") != 0)
+        return false;
+    CPart part = NumberedPart(CPoint(0, 0), "R?");
+    gates.NewPart(part);
+    return true;
+}
+
+} // namespace
+
+TEST(EditPartTool, RecentPartsKeepSixteenNamesNewestFirstAndDropMissingOnes)
+{
+    CAppTestEnv env;
+    CDocFixture f;
+    f.engine->SetPartSource(ResistorLibrary);
+    for (int i = 1; i <= 16; ++i)
+        Profile().WriteString("Recent Part List", ("Part" + std::to_string(i)).c_str(),
+                              CString::Formatted("P%d", i));
+    Profile().WriteString("Recent Part List", "Part3", "GONE");
+    // A name no library holds: the message, the dialog again, the name leaves the list.
+    f.Run("command part\nanswer part GONE\nanswer part res R1\nclick 2000 2000\nkey Escape\n");
+    ASSERT_EQ(env->messages.size(), 1u);
+    EXPECT_EQ(ToUtf8(env->messages[0].text), "GONEが見つかりません");
+    const std::vector<CString> recent = CRecentParts::Load();
+    ASSERT_EQ(recent.size(), 16u);
+    EXPECT_EQ(recent[0], "res");
+    EXPECT_EQ(recent[1], "P1");
+    EXPECT_EQ(recent[15], "P16"); // GONE went, P16 stayed
+    f.Run("command part\nanswer part RES R2\nclick 2000 4000\nkey Escape\n");
+    EXPECT_EQ(CRecentParts::Load()[0], "RES"); // once, whatever its case
+    EXPECT_EQ(CRecentParts::Load()[1], "P1");
+}
+
+TEST(EditPartTool, ShiftClickTrimsTheWireUnderThePinsAsItsOwnStep)
+{
+    CAppTestEnv env;
+    CDocFixture f;
+    f.engine->SetPartSource(ResistorLibrary);
+    // A wire drawn on into where the pin (body 2000, tip 1800) will lie.
+    f.Main().NewWire(CPoint(1000, 2000), CPoint(1950, 2000));
+    const std::vector<std::string> start = CEditFixture::Items(f.Main());
+    const auto reach = [&] {
+        int right = 0;
+        for (const CLine& w : f.Main().Wires())
+            right = std::max({right, w.GetStartPoint().x, w.GetEndPoint().x});
+        return right;
+    };
+    // Without Shift the wire stays as drawn, over the pin.
+    f.Run("command part\nanswer part RES R1\nclick 2000 2000\nclick 2000 2000\nkey Escape\n");
+    EXPECT_EQ(reach(), 1950);
+    f.Run("command undo\n");
+    EXPECT_EQ(CEditFixture::Items(f.Main()), start);
+    // With Shift it is cut back to the pin's tip.
+    f.Run("command part\nanswer part RES R1\nclick 2000 2000\nclick 2000 2000 shift\nkey Escape\n");
+    ASSERT_EQ(f.Main().GetCount(kind::kPart), 1);
+    ASSERT_EQ(f.Main().GetCount(kind::kWire), 1);
+    EXPECT_EQ(reach(), 1800);
+    EXPECT_EQ(Undos(f.doc), 2); // the trim, then the part
+    f.Run("command undo\ncommand undo\n");
+    EXPECT_EQ(CEditFixture::Items(f.Main()), start);
+}
+
+TEST(PartNames, PackagesAndAliasesOfEveryLibrarySortedOnce)
+{
+    CAppTestEnv env;
+    const std::filesystem::path a = env / "a.lib", b = env / "b.lib";
+    for (const auto& [lib, names] : {std::pair{a, std::vector<const char*>{"opamp", "RES"}},
+                                     std::pair{b, std::vector<const char*>{"CAP", "Res"}}}) {
+        for (const char* name : names) {
+            CSheet s;
+            CPart part = NumberedPart(CPoint(0, 0), "X?");
+            part.SetPartName(name);
+            s.NewPart(part);
+            CLibrary library;
+            library.SetLibraryName(FromUtf8(lib.string()));
+            library.SetPackageName(name);
+            env->answers = {CHost::IDYES};
+            ASSERT_TRUE(library.LockForUpdate() && library.ReadFile() &&
+                        library.DelPart(true, false) && library.WritePart(&s));
+        }
+    }
+    CAppTestEnv::WriteFile(env / "a.tbl", "# aliases\nopamp, LM358 TL072\n");
+    const std::vector<CString> names = LibraryPartNames(
+        {FromUtf8(a.string()), FromUtf8((env / "missing.lib").string()), FromUtf8(b.string())});
+    std::vector<std::string> got;
+    for (const CString& n : names)
+        got.push_back(n.str());
+    EXPECT_EQ(got, (std::vector<std::string>{"CAP", "LM358", "opamp", "RES", "TL072"}));
+    EXPECT_FALSE(std::filesystem::exists(env / "missing.lib")); // never created by listing
 }

@@ -1,12 +1,16 @@
 // The document dialogs' OK and Cancel rules, and the document commands in
 // the real window: Descend and Ascend between sheets in a Japanese folder,
 // the net index jump to another open sheet, sheet size and properties.
+#include <QAbstractItemModel>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDialogButtonBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSet>
 #include <QSpinBox>
 
 #include <gtest/gtest.h>
@@ -18,6 +22,8 @@
 #include "editor/dialogs/dlgfileproperty.h"
 #include "editor/dialogs/dlgmakelib.h"
 #include "editor/dialogs/dlgmakepart.h"
+#include "editor/dialogs/dlgpartinput.h"
+#include "editor/dialogs/partpreview.h"
 #include "editor/view/editadapter.h"
 #include "editorenv.h"
 
@@ -86,6 +92,51 @@ TEST(DlgMakePart, OkStaysOpenUntilThePartIsValidAndCancelKeepsThePreset)
     cancelled.show();
     Button(cancelled, QDialogButtonBox::Cancel)->click();
     EXPECT_EQ(cancelled.result(), QDialog::Rejected);
+}
+
+TEST(DlgPartInput, RecentNamesCompletionOverAllNamesAndAPreviewOfTheNamedPart)
+{
+    CPartChoices choices;
+    choices.recent = {"RES", "7400"};
+    choices.names = {"CAP", "LM358", "OPAMP", "RES"};
+    int lookups = 0;
+    choices.lookup = [&](const CString& name, CSheet& gates) {
+        ++lookups;
+        if (name.CompareNoCase("LM358") != 0)
+            return false;
+        CPart part(CPoint(0, 0), CPoint(-100, -100), CPoint(400, 300), 0, 0, 0, 0);
+        part.NewLine(CPoint(0, 0), CPoint(300, 200), 1);
+        part.CalcBoundRect(1);
+        gates.NewPart(part);
+        return true;
+    };
+    CPartRequest preset;
+    preset.name = "NOPE";
+    CDlgPartInput dialog(preset, choices);
+    auto* name = dialog.findChild<QComboBox*>();
+    ASSERT_NE(name, nullptr);
+    EXPECT_EQ(name->count(), 2); // the recent names
+    EXPECT_EQ(name->itemText(0), "RES");
+    EXPECT_EQ(name->completer()->model()->rowCount(), 4);
+    EXPECT_FALSE(dialog.HasPreview()); // "NOPE" is no part
+    name->setEditText("lm358");
+    dialog.UpdatePreview();
+    EXPECT_TRUE(dialog.HasPreview());
+    // The preview draws the part's strokes over its background.
+    auto* preview = dialog.findChild<CPartPreview*>();
+    ASSERT_NE(preview, nullptr);
+    QImage shot(preview->minimumSize(), QImage::Format_RGB32);
+    preview->resize(preview->minimumSize());
+    preview->render(&shot);
+    QSet<QRgb> colours;
+    for (int y = 4; y < shot.height() - 4; ++y)
+        for (int x = 4; x < shot.width() - 4; ++x)
+            colours.insert(shot.pixel(x, y));
+    EXPECT_GE(colours.size(), 2);
+    CPartRequest out;
+    ASSERT_TRUE(dialog.Result(out));
+    EXPECT_EQ(out.name, "lm358");
+    EXPECT_GE(lookups, 2);
 }
 
 TEST(DlgMakeLib, OkNeedsALibraryAndAPackageAndTickedPropertiesAreDropped)
