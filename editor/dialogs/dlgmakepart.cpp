@@ -24,7 +24,9 @@ CDlgMakePart::CDlgMakePart(const CPartDialogInput& preset, QWidget* parent)
         auto* line = new QHBoxLayout;
         line->addWidget(edit, 1);
         line->addWidget(disp);
-        form->addRow(label, line);
+        auto* caption = new QLabel(label, this);
+        caption->setBuddy(edit);
+        form->addRow(caption, line);
     };
     row(tr("Part &name:"), preset.partName, preset.partNameDisp, m_name, m_nameDisp);
     row(tr("&Reference:"), preset.reference, preset.referenceDisp, m_reference, m_referenceDisp);

@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QStringListModel>
 
@@ -39,7 +40,9 @@ CDlgPartInput::CDlgPartInput(const CPartRequest& preset, const CPartChoices& cho
     m_nameDisp = new QCheckBox(tr("Show"), this);
     m_nameDisp->setChecked(preset.nameDisp);
     nameLine->addWidget(m_nameDisp);
-    form->addRow(tr("Part &name:"), nameLine);
+    auto* nameCaption = new QLabel(tr("Part &name:"), this);
+    nameCaption->setBuddy(m_name);
+    form->addRow(nameCaption, nameLine);
     const auto row = [&](const QString& label, const CString& text, bool shown, QLineEdit*& edit,
                          QCheckBox*& disp) {
         edit = new QLineEdit(ToQString(text), this);
@@ -48,7 +51,9 @@ CDlgPartInput::CDlgPartInput(const CPartRequest& preset, const CPartChoices& cho
         auto* line = new QHBoxLayout;
         line->addWidget(edit, 1);
         line->addWidget(disp);
-        form->addRow(label, line);
+        auto* caption = new QLabel(label, this);
+        caption->setBuddy(edit);
+        form->addRow(caption, line);
     };
     row(tr("&Reference:"), preset.reference, preset.referenceDisp, m_reference, m_referenceDisp);
     row(tr("&Value:"), preset.value, preset.valueDisp, m_value, m_valueDisp);

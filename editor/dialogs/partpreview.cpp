@@ -9,7 +9,8 @@
 #include "sheet/sheet.h"
 
 CPartPreview::CPartPreview(QWidget* parent)
-    : QWidget(parent), m_part(std::make_unique<CSheet>(CSheet::kDrawing)), m_ctx(std::make_unique<CDrawContext>())
+    : QWidget(parent), m_part(std::make_unique<CSheet>(CSheet::kDrawing)),
+      m_ctx(std::make_unique<CDrawContext>())
 {
     m_ctx->LoadSettings(Profile());
     setMinimumSize(180, 150);
