@@ -106,7 +106,9 @@ void CPlaceTool::NextCopy()
     const CSheet& gates = m_e.Doc().PartBuffer();
     CPart next;
     bool wrapped = false;
-    if (part.GetPackageMax() >= 2 && !part.GetRefName().IsEmpty() &&
+    // The gates the library gave are the package's, whatever count the
+    // part records.
+    if (gates.Parts().GetCount() >= 2 && !part.GetRefName().IsEmpty() &&
         NextGateOf(part, gates, 1, next, wrapped)) {
         if (wrapped && part.RefCheck())
             next.IncRefName(1);

@@ -343,3 +343,46 @@ TEST(PartNames, PackagesAndAliasesOfEveryLibrarySortedOnce)
     EXPECT_EQ(got, (std::vector<std::string>{"CAP", "LM358", "opamp", "RES", "TL072"}));
     EXPECT_FALSE(std::filesystem::exists(env / "missing.lib")); // never created by listing
 }
+
+TEST(EditGates, TheNextGateKeepsTurnAndFlipsAndCopiesStepGatesByTheLibrary)
+{
+    CAppTestEnv env;
+    CDocFixture f;
+    // Two gates whose parts record no gate count: the library's gates count.
+    // GATE2 records them.
+    f.engine->SetPartSource([](const CString& name, CSheet& gates) {
+        if (name != "DUAL" && name != "GATE2")
+            return false;
+        int package = 0;
+        for (const char* ref : {"U?A", "U?B"}) {
+            CPart part = NumberedPart(CPoint(0, 0), ref);
+            part.SetPartName(name);
+            if (name == "GATE2") {
+                part.SetPackageMax(2);
+                part.SetPackage(++package);
+            }
+            gates.NewPart(part);
+        }
+        return true;
+    });
+    f.Run("command part\nanswer part DUAL U1A\nclick 2000 2000\nclick 2000 2000\nclick 4000 2000\n"
+          "click 6000 2000\nkey Escape\n");
+    std::vector<std::string> refs;
+    for (const CPart& p : f.Main().Parts())
+        refs.push_back(p.GetRefName().str());
+    std::sort(refs.begin(), refs.end());
+    EXPECT_EQ(refs, (std::vector<std::string>{"U1A", "U1B", "U2A"}));
+
+    // A turned and flipped gate: N gives the other gate turned and flipped
+    // alike, pin for pin where the old one had them.
+    f.Run("command part\nanswer part GATE2 U5A\nclick 2000 6000\nclick 2000 6000\nkey Escape\n"
+          "click 2100 6050 ctrl\nkey R\nkey X\n");
+    ASSERT_EQ(f.Sel().GetCount(kind::kPart), 1);
+    const CPart before = *f.Sel().GetHeadPart();
+    f.Run("key N\n");
+    const CPart& after = *f.Sel().GetHeadPart();
+    EXPECT_EQ(after.GetRefName(), "U5B");
+    EXPECT_EQ(after.GetAngle(), before.GetAngle());
+    EXPECT_EQ(after.Pins().GetHead()->GetStartPoint(), before.Pins().GetHead()->GetStartPoint());
+    EXPECT_EQ(after.Pins().GetHead()->GetPoint(), before.Pins().GetHead()->GetPoint());
+}
