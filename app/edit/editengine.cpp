@@ -485,7 +485,9 @@ void CEditEngine::Key(int key, int modifiers)
     case editkey::kPageDown:
         // Shift+Page Up/Down: the selection one size step up or down (the
         // plain keys zoom, which the view does).
-        if (shift && any) {
+        if (shift && any && m_state == kMoveAttribute) {
+            m_attr->Resize(key == editkey::kPageUp);
+        } else if (shift && any) {
             const bool up = key == editkey::kPageUp;
             const int pitch = m_mainGrid;
             m_edits->Change([up, pitch](CSheet& s) {

@@ -386,3 +386,26 @@ TEST(EditGates, TheNextGateKeepsTurnAndFlipsAndCopiesStepGatesByTheLibrary)
     EXPECT_EQ(after.Pins().GetHead()->GetStartPoint(), before.Pins().GetHead()->GetStartPoint());
     EXPECT_EQ(after.Pins().GetHead()->GetPoint(), before.Pins().GetHead()->GetPoint());
 }
+
+TEST(EditMoveAttribute, ShiftPageUpGrowsOnlyTheTextsAndLeavesTheItems)
+{
+    CAppTestEnv env;
+    CDocFixture f;
+    f.Main().NewPart(NumberedPart(CPoint(2000, 2000), "R1"));
+    CLine* wire = f.Main().NewWire(CPoint(4000, 2000), CPoint(6000, 2000));
+    wire->SetName("N1", CPoint(4500, 2100), CText::kDefaultAttr);
+    const int nameSize = wire->GetNameText().GetSize();
+    f.Main().NewPin(CPoint(8000, 2000), CPoint(7800, 2000), 0);
+    f.Run("command selectall\ncommand moveattribute\nkey PageUp shift\nkey PageUp shift\n");
+    ASSERT_EQ(f.Sel().GetItemCount(), 3u);
+    EXPECT_EQ(f.Sel().GetHeadPart()->GetRefNameText().GetSize(), 80);
+    EXPECT_EQ(f.Sel().Wires().GetHead()->GetNameText().GetSize(), nameSize + 10);
+    EXPECT_EQ(f.Sel().Pins().GetHead()->GetLen(), 200); // a pin keeps its length here
+    f.Run("key PageDown shift\nkey Escape\n");
+    EXPECT_EQ(f.Main().GetHeadPart()->GetRefNameText().GetSize(), 75);
+    EXPECT_EQ(Undos(f.doc), 3);
+    // Outside Move Attribute the same key grows the pin instead.
+    f.Run("command selectall\nkey PageUp shift\nkey Escape\n");
+    for (const CPin& pin : f.Main().Pins())
+        EXPECT_GT(pin.GetLen(), 200);
+}
