@@ -575,8 +575,8 @@ void CEditEngine::Key(int key, int modifiers)
             m_place->ToggleShape(key == 'C' ? CPin::kClock : CPin::kDot);
         break;
     case 'E':
-        if (any && !m_inputInProgress)
-            ModifySelection(*this);
+        if (any && !m_inputInProgress && m_state != kMakePart)
+            shift ? ModifyNext(*this) : ModifySelection(*this);
         break;
     case 'F':
         m_edits->Change([](CSheet& s) {

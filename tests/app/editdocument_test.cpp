@@ -409,3 +409,25 @@ TEST(EditMoveAttribute, ShiftPageUpGrowsOnlyTheTextsAndLeavesTheItems)
     for (const CPin& pin : f.Main().Pins())
         EXPECT_GT(pin.GetLen(), 200);
 }
+
+TEST(EditModify, ShiftEEditsTheNextPinInTheOrderOfTheBatchEdit)
+{
+    CAppTestEnv env;
+    CDocFixture f;
+    // Three loose pins one above the other: from the lowest on, Shift+E
+    // walks up in the pins' sorted order.
+    for (int y : {3000, 2000, 1000})
+        f.Main().NewPin(CPoint(2000, y), CPoint(1800, y), 0);
+    f.Run("click 1900 1000 ctrl\nanswer modify number=1\nkey E\n"
+          "answer modify number=2\nkey E shift\nanswer modify number=3\nkey E shift\n");
+    std::vector<std::pair<int, std::string>> numbers;
+    for (const CSheet* s : {&f.Main(), &f.Sel()})
+        for (const CPin& pin : s->Pins())
+            numbers.emplace_back(pin.GetStartPoint().y, pin.GetNo().str());
+    std::sort(numbers.begin(), numbers.end());
+    ASSERT_EQ(numbers.size(), 3u);
+    EXPECT_EQ(numbers[0].second, "1");
+    EXPECT_EQ(numbers[1].second, "2");
+    EXPECT_EQ(numbers[2].second, "3");
+    EXPECT_EQ(Undos(f.doc), 3);
+}
