@@ -164,7 +164,7 @@ void CDocumentCommands::MakePartAt(const CPoint& origin)
     // The part takes the drawing's place; a copy of it follows the cursor
     // in the Part tool for further placing.
     CSheet gates;
-    gates.NewPart(*m_e.Selection().GetHeadPart());
+    gates.NewPart(*m_e.Selection().GetLastPart());
     doc.ReturnSelection();
     m_e.Repaint(drawn);
     m_e.Place().StartWithGates(gates, origin);

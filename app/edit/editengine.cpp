@@ -478,7 +478,8 @@ void CEditEngine::Key(int key, int modifiers)
             m_line->Backspace();
         break;
     case editkey::kDelete:
-        if (any && !IsInputTool(m_state) && m_state != kMoving && m_state != kCopyPlacing)
+        if (any && !IsInputTool(m_state) && m_state != kMoving && m_state != kCopyPlacing &&
+            m_state != kMakePart)
             m_edits->Erase();
         break;
     case editkey::kPageUp:

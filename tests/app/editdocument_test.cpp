@@ -79,6 +79,7 @@ TEST(EditDocument, MakePartReplacesTheDrawingAtTheClickedOriginAndPlacesCopies)
     CAppTestEnv env;
     CDocFixture f;
     DrawSymbol(f.Main());
+    f.Main().NewPart(NumberedPart(CPoint(8000, 6000), "R9")); // selected too, kept as it is
     const std::vector<std::string> drawing = CEditFixture::Items(f.Main());
     // Disabled until a "Name" text is among two or more selected items.
     f.Run("command selectall\n");
@@ -89,13 +90,13 @@ TEST(EditDocument, MakePartReplacesTheDrawingAtTheClickedOriginAndPlacesCopies)
     EXPECT_EQ(f.engine->State(), editcmd::kMakePart);
     EXPECT_EQ(f.engine->StatusText(0), "部品の原点をマウスの左ボタンで指定します");
     f.Run("answer cancel\nclick 1000 1000\n");
-    EXPECT_EQ(f.Sel().GetItemCount(), 6u);
+    EXPECT_EQ(f.Sel().GetItemCount(), 7u);
     EXPECT_EQ(Undos(f.doc), 0);
 
     f.Run("command makepart\nanswer makepart OPAMP U? LM358\nclick 1010 990\n");
-    ASSERT_EQ(f.Main().GetCount(kind::kPart), 1);
-    EXPECT_EQ(f.Main().GetItemCount(), 1u); // every drawn item went into it
-    const CPart& made = *f.Main().GetHeadPart();
+    ASSERT_EQ(f.Main().GetCount(kind::kPart), 2);
+    EXPECT_EQ(f.Main().GetItemCount(), 2u); // every drawn item went into it
+    const CPart& made = *f.Main().GetLastPart();
     EXPECT_EQ(made.GetPartName(), "OPAMP");
     EXPECT_EQ(made.GetValName(), "LM358");
     EXPECT_EQ(made.GetOrg(), CPoint(1000, 1000)); // the snapped click
@@ -103,8 +104,9 @@ TEST(EditDocument, MakePartReplacesTheDrawingAtTheClickedOriginAndPlacesCopies)
     // A copy follows the cursor in the Part tool; each click places one.
     EXPECT_EQ(f.engine->State(), editcmd::kPart);
     EXPECT_TRUE(f.engine->InputInProgress());
+    EXPECT_EQ(f.Sel().GetHeadPart()->GetPartName(), "OPAMP");
     f.Run("move 3000 1000\nclick 3000 1000\nkey Escape\n");
-    ASSERT_EQ(f.Main().GetCount(kind::kPart), 2);
+    ASSERT_EQ(f.Main().GetCount(kind::kPart), 3);
     EXPECT_EQ(Undos(f.doc), 2);
     f.Run("command undo\ncommand undo\n");
     EXPECT_EQ(CEditFixture::Items(f.Main()), drawing);
