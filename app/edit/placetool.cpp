@@ -70,6 +70,8 @@ bool CPlaceTool::TrimUnderPart()
     // The wires that touch the part's pins, cut at the pins; recorded as a
     // change of their own before the part is added.
     CVIREODoc& doc = m_e.Doc();
+    if (m_e.Selection().Parts().IsEmpty())
+        return false;
     const CPart& part = *m_e.Selection().Parts().GetHead();
     CSheet hits;
     if (!doc.MainSheet().CheckTrimPart(&part, &hits, nullptr))

@@ -154,15 +154,32 @@ void CMainFrame::ConnectEditView(CVIREOView* view)
             Qt::UniqueConnection);
     connect(&edit, &CEditAdapter::NetJumpRequested, this, &CMainFrame::OnNetJump,
             Qt::UniqueConnection);
-    // The net index jump: every other open sheet whose drawing carries a
-    // wire of that name, named relative to this sheet's folder.
+    // The net index jump: the other open sheets whose drawing carries a
+    // wire of that name, named relative to this sheet's folder.  With a
+    // project of two or more sheets, only its sheets and only from one of
+    // them; without a project every open sheet stands for one.
     edit.SetNetTargetSource([this, view](const CString& name) {
         std::vector<CNetJumpTarget> targets;
+        const auto normal = [](const std::filesystem::path& p) {
+            std::error_code ec;
+            const std::filesystem::path a = std::filesystem::absolute(p, ec);
+            return (ec ? p : a).lexically_normal();
+        };
+        std::vector<std::filesystem::path> project;
+        if (!m_app.ProjectPath().empty() && m_app.ProjectSheets().size() >= 2)
+            for (const std::string& sheet : m_app.ProjectSheets())
+                project.push_back(normal(sheet));
+        const auto inProject = [&](const CVIREODoc& doc) {
+            return project.empty() || std::find(project.begin(), project.end(),
+                                                normal(doc.GetPathName())) != project.end();
+        };
+        if (!inProject(view->Document()))
+            return targets;
         const QDir here = QFileInfo(PathToQString(view->Document().GetPathName().string())).dir();
         const QList<CChildFrame*> children = Children();
         for (int i = 0; i < children.size(); ++i) {
             CVIREOView* other = children[i]->View();
-            if (!other || other == view)
+            if (!other || other == view || !inProject(other->Document()))
                 continue;
             for (const CLine& wire : other->Document().MainSheet().Wires()) {
                 if (wire.GetName().CompareNoCase(name) != 0)

@@ -238,3 +238,29 @@ TEST(EditorDocumentCommands, TheEditMenuOffersTheDocumentCommandsByState)
     EXPECT_FALSE(makePart->isEnabled());
     EXPECT_TRUE(cleanUp->isEnabled());
 }
+
+TEST(EditorDocumentCommands, WithAProjectTheNetJumpStaysAmongItsSheets)
+{
+    CEditorEnv env;
+    ASSERT_TRUE(env.frame->OpenProjectFile(env.DemoQ("demo.dpj")));
+    std::filesystem::create_directories(env.Dir() / "外");
+    std::filesystem::copy_file(env.Demo("leds.dcd"), env.Dir() / "外" / "leds2.dcd");
+    ASSERT_TRUE(
+        env.frame->OpenFile(QString::fromStdString((env.Dir() / "外" / "leds2.dcd").string())));
+    CVIREOView* controller = nullptr;
+    CVIREOView* outside = nullptr;
+    for (CChildFrame* child : env.frame->Children()) {
+        const std::string name = child->View()->Document().GetPathName().filename().string();
+        if (name == "controller.dcd")
+            controller = child->View();
+        if (name == "leds2.dcd")
+            outside = child->View();
+    }
+    ASSERT_TRUE(controller && outside);
+    // D0 runs on the LED sheet too, not on the power sheet; the sheet
+    // outside the project is no target, and offers none.
+    const std::vector<CNetJumpTarget> targets = controller->Edit().NetJumpTargets("d0");
+    ASSERT_EQ(targets.size(), 1u);
+    EXPECT_EQ(targets[0].label, "leds.dcd");
+    EXPECT_TRUE(outside->Edit().NetJumpTargets("D0").empty());
+}
