@@ -6,12 +6,14 @@
 // app/edit/editscript.h for its lines).  OUT is written only when the whole
 // script ran; a malformed line stops before anything is changed.
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "app/edit/editengine.h"
 #include "app/edit/editscript.h"
 #include "app/vireodoc.h"
+#include "base/codepage.h"
 #include "commands.h"
 #include "schematicio.h"
 
@@ -39,7 +41,7 @@ int EditCommand(const CommandArgs& args)
         if (args[i] == "-o" && i + 1 < args.size())
             out = args[++i];
         else if (args[i] == "--lib" && i + 1 < args.size())
-            libraries.push_back(CString(args[++i]));
+            libraries.push_back(FromUtf8(args[++i]));
         else if (args[i].size() > 1 && args[i][0] == '-')
             return Usage("edit: unknown option " + args[i]);
         else
@@ -67,12 +69,14 @@ int EditCommand(const CommandArgs& args)
     CVIREODoc doc;
     doc.Header() = loaded.header;
     doc.MainSheet() = loaded.main;
+    // Relative "FILE" properties and library names are taken from the sheet's folder.
+    doc.SetPathName(std::filesystem::absolute(files[0]));
     CScriptAnswers answers;
     CScriptEditHost host(answers);
     CEditEngine engine(doc, host);
-    // --lib: the Part tool looks in these libraries instead of the settings' list.
+    // --lib: the Part tool and Library look in these libraries, not the settings' list.
     if (!libraries.empty())
-        engine.SetPartSource(CEditEngine::LibraryPartSource(libraries));
+        engine.SetLibraries(libraries);
     RunEditScript(engine, events, answers);
     engine.Finish();
 

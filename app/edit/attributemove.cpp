@@ -68,6 +68,33 @@ void CAttributeMove::Flip(const CPoint& c, bool horizontal)
     });
 }
 
+void CAttributeMove::Resize(bool up)
+{
+    m_e.Edits().Change([&](CSheet& s) {
+        Mark(s);
+        bool changed = false;
+        const auto step = [&](CText& t) {
+            if (t.IsTextSel() && t.IsDisp())
+                changed = t.ChangeSize(up ? 1 : 0) || changed;
+        };
+        for (CItemList<CLine>* list : {&s.Wires(), &s.Buses(), &s.Lines()})
+            for (CLine& l : *list)
+                step(l.GetNameText());
+        for (CPin& pin : s.Pins()) {
+            step(pin.GetNameText());
+            step(pin.GetNoText());
+        }
+        for (CText& t : s.Texts())
+            step(t);
+        for (CPart& part : s.Parts()) {
+            changed = !part.ZoomData(up ? 1 : 0).IsRectNull() || changed;
+            part.CalcBoundRect(1);
+        }
+        Unmark(s);
+        return changed;
+    });
+}
+
 void CAttributeMove::Click(const CPoint& p)
 {
     if (!m_hasBase) {

@@ -23,6 +23,9 @@ public:
     // R, X, Y and the flip commands in this mode turn the marked texts about c.
     void Rotate(const CPoint& c);
     void Flip(const CPoint& c, bool horizontal);
+    // Shift+Page Up/Down in this mode: the marked shown texts one size step
+    // up or down (the items keep their sizes).
+    void Resize(bool up);
     // The marks live only while the texts move: they are part of the stored
     // words, so no other edit may meet them.
     void Mark(CSheet& s) const;

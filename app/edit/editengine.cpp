@@ -5,6 +5,7 @@
 
 #include "app/edit/attributemove.h"
 #include "app/edit/curvetool.h"
+#include "app/edit/documentcommands.h"
 #include "app/edit/gatecommands.h"
 #include "app/edit/linetool.h"
 #include "app/edit/modifycommand.h"
@@ -54,7 +55,8 @@ CEditEngine::CEditEngine(CVIREODoc& doc, CEditHost& host)
       m_edits(std::make_unique<CSelectionEdits>(*this)),
       m_attr(std::make_unique<CAttributeMove>(*this)),
       m_numbering(std::make_unique<CNumberingTool>(*this)),
-      m_highlight(std::make_unique<CNetHighlight>(*this)), m_partSource(SettingsPartSource())
+      m_highlight(std::make_unique<CNetHighlight>(*this)),
+      m_docCommands(std::make_unique<CDocumentCommands>(*this)), m_partSource(SettingsPartSource())
 {
     m_mainGrid = SettingInt("Sheet", "MainGrid");
     m_subGrid = SettingInt("Sheet", "SubGrid");
@@ -66,6 +68,12 @@ CEditEngine::CEditEngine(CVIREODoc& doc, CEditHost& host)
 }
 
 CEditEngine::~CEditEngine() = default;
+
+void CEditEngine::SetLibraries(std::vector<CString> libraries)
+{
+    m_docCommands->SetLibraries(libraries);
+    m_partSource = LibraryPartSource(std::move(libraries));
+}
 
 CEditEngine::PartSource CEditEngine::LibraryPartSource(std::vector<CString> libraries)
 {
@@ -182,6 +190,7 @@ void CEditEngine::Press(const CPoint& p, int flags)
     const int button = flags & (editflag::kLeft | editflag::kRight | editflag::kMiddle);
     if (!button)
         return;
+    m_notice.clear();
     if (m_pressFlags == 0) {
         m_pressPoint = p;
         m_dragging = false;
@@ -278,6 +287,10 @@ void CEditEngine::LeftClick(const CPoint& p, int flags)
         m_numbering->Click(p, ctrl);
         return;
     }
+    if (m_state == kMakePart) {
+        m_docCommands->MakePartAt(p);
+        return;
+    }
     // The copy being placed has left its originals: it is not picked apart.
     if (!m_inputInProgress && ctrl && m_state != kCopyPending) {
         m_edits->ToggleAt(p);
@@ -313,7 +326,7 @@ void CEditEngine::ToolClick(const CPoint& p, int flags)
     case kPin:
     case kText:
     case kPart:
-        m_place->Click(p, m_state);
+        m_place->Click(p, m_state, flags);
         break;
     default:
         break;
@@ -322,7 +335,6 @@ void CEditEngine::ToolClick(const CPoint& p, int flags)
 
 void CEditEngine::RightClick(const CPoint& p, int flags)
 {
-    (void)p;
     if (IsLineTool() && m_line->Running()) {
         m_line->RightClick(flags);
         return;
@@ -331,6 +343,11 @@ void CEditEngine::RightClick(const CPoint& p, int flags)
         m_curve->Discard();
         return;
     }
+    // The origin was not given: Make Part is left, the drawing stays selected.
+    if (m_state == kMakePart)
+        m_state = kIdle;
+    if (Selection().GetItemCount() == 0 && !m_inputInProgress && m_docCommands->NetJumpMenu(p))
+        return;
     std::string name;
     std::vector<CMenuEntry> entries;
     if (m_state == kPin && m_inputInProgress) {
@@ -424,6 +441,7 @@ void CEditEngine::MoveCursorBy(int dx, int dy)
 
 void CEditEngine::Key(int key, int modifiers)
 {
+    m_notice.clear();
     const bool shift = (modifiers & editflag::kShift) != 0;
     const bool ctrl = (modifiers & editflag::kCtrl) != 0;
     CSheet& sel = Selection();
@@ -460,14 +478,17 @@ void CEditEngine::Key(int key, int modifiers)
             m_line->Backspace();
         break;
     case editkey::kDelete:
-        if (any && !IsInputTool(m_state) && m_state != kMoving && m_state != kCopyPlacing)
+        if (any && !IsInputTool(m_state) && m_state != kMoving && m_state != kCopyPlacing &&
+            m_state != kMakePart)
             m_edits->Erase();
         break;
     case editkey::kPageUp:
     case editkey::kPageDown:
         // Shift+Page Up/Down: the selection one size step up or down (the
         // plain keys zoom, which the view does).
-        if (shift && any) {
+        if (shift && any && m_state == kMoveAttribute) {
+            m_attr->Resize(key == editkey::kPageUp);
+        } else if (shift && any) {
             const bool up = key == editkey::kPageUp;
             const int pitch = m_mainGrid;
             m_edits->Change([up, pitch](CSheet& s) {
@@ -555,8 +576,8 @@ void CEditEngine::Key(int key, int modifiers)
             m_place->ToggleShape(key == 'C' ? CPin::kClock : CPin::kDot);
         break;
     case 'E':
-        if (any && !m_inputInProgress)
-            ModifySelection(*this);
+        if (any && !m_inputInProgress && m_state != kMakePart)
+            shift ? ModifyNext(*this) : ModifySelection(*this);
         break;
     case 'F':
         m_edits->Change([](CSheet& s) {
@@ -593,7 +614,10 @@ void CEditEngine::Key(int key, int modifiers)
             Command(kMove);
         break;
     case 'P':
-        if (IsLineTool() && (lineRun || !any)) {
+        if (any && !m_inputInProgress && IsCommandEnabled(kMakePart)) {
+            Command(kMakePart);
+            return;
+        } else if (IsLineTool() && (lineRun || !any)) {
             m_line->TogglePower();
         } else if (any) {
             m_edits->Change([](CSheet& s) {
@@ -749,6 +773,10 @@ void CEditEngine::Cancel()
 
 void CEditEngine::Command(int id, int modifiers)
 {
+    if (m_docCommands->Command(id)) {
+        UpdateStatus();
+        return;
+    }
     switch (id) {
     case kWire:
     case kBus:
@@ -854,6 +882,9 @@ bool CEditEngine::IsCommandEnabled(int id) const
 {
     const bool any = m_doc.SelectionSheet().GetItemCount() != 0;
     const bool pinPlacing = m_state == kPin && m_inputInProgress;
+    bool docEnabled = false;
+    if (m_docCommands->IsEnabled(id, docEnabled))
+        return docEnabled;
     switch (id) {
     case kWire:
     case kBus:
@@ -965,6 +996,10 @@ std::string CEditEngine::HelpText() const
     if (m_state == kMoveAttribute)
         return m_attr->HasBase() ? "移動先を左クリックで指示"
                                  : "移動原点をマウスの左ボタンで指定します";
+    if (!m_notice.empty())
+        return m_notice;
+    if (m_state == kMakePart)
+        return "部品の原点をマウスの左ボタンで指定します";
     if (m_state == kNumbering)
         return "部品番号クリック割付モード　Ｃｔｒｌ＋クリックで基準部品取得　＋－で指定増減";
     if (any || lineRun) {

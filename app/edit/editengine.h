@@ -40,6 +40,7 @@ class CSelectionEdits;
 class CAttributeMove;
 class CNumberingTool;
 class CNetHighlight;
+class CDocumentCommands;
 
 class CEditEngine {
 public:
@@ -59,6 +60,9 @@ public:
     static PartSource LibraryPartSource(std::vector<CString> libraries);
     // The part source over the library list of the settings.
     static PartSource SettingsPartSource();
+    // The Part tool and the Library command work with these library files
+    // instead of the settings' library list.
+    void SetLibraries(std::vector<CString> libraries);
     const CViewMapping& Mapping() const { return m_mapping; }
 
     // --- events (sheet coordinates before snapping) --------------------------------------
@@ -125,6 +129,10 @@ public:
     CSelectionEdits& Edits() { return *m_edits; }
     CAttributeMove& AttributeMove() { return *m_attr; }
     const CNumberingTool& Numbering() const { return *m_numbering; }
+    CPlaceTool& Place() { return *m_place; }
+    CDocumentCommands& DocCommands() { return *m_docCommands; }
+    // A result to show in the status bar's first pane until the next event.
+    void Notice(const std::string& text) { m_notice = text; }
 
     // The edits a history can undo: a change (old and new records) is one.
     static int UndoSteps(const CUndoHistory& history);
@@ -156,6 +164,8 @@ private:
     std::unique_ptr<CAttributeMove> m_attr;
     std::unique_ptr<CNumberingTool> m_numbering;
     std::unique_ptr<CNetHighlight> m_highlight;
+    std::unique_ptr<CDocumentCommands> m_docCommands;
+    std::string m_notice;
     bool m_projectHighlight = false; // the other sheets were asked to highlight
     PartSource m_partSource;
 

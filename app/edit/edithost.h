@@ -6,6 +6,7 @@
 // tells the host only which part of the sheet to draw again.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,15 @@
 #include "sheet/batchedit.h"
 
 class CText;
+struct CMakePartInput;
+struct CLibraryRegisterInput;
+
+// A sheet of the project that carries a wire name too: where the net index
+// jump of the right button can go.
+struct CNetJumpTarget {
+    std::string label; // the sheet's name as the menu shows it (UTF-8)
+    int index = 0;     // the front end's own number of that sheet
+};
 
 // What the part dialog asks for: the part name (preset with the part under
 // the click) and the reference and value to give it; empty keeps the
@@ -57,6 +67,22 @@ public:
     // end shows them on the other open sheets of the project too.  An empty
     // list clears the highlight there.
     virtual void HighlightProjectNets(const std::vector<CString>& /*names*/) {}
+    // The Make Part dialog on the preset values (name, reference, value,
+    // display switches, package data); false for Cancel.
+    virtual bool MakePart(CMakePartInput& /*input*/) { return false; }
+    // The library register dialog (library file, package name, properties
+    // to drop); false for Cancel.
+    virtual bool RegisterLibrary(CLibraryRegisterInput& /*input*/) { return false; }
+    // Descend: open (or bring forward) the sheet a part stands for.
+    virtual void OpenSheet(const std::filesystem::path& /*path*/) {}
+    // Ascend: back to the sheet this one was opened from (or that holds a
+    // part standing for it).
+    virtual void Ascend() {}
+    // The other open sheets of the project whose drawing carries a wire
+    // named name (compared without case).
+    virtual std::vector<CNetJumpTarget> NetJumpTargets(const CString& /*name*/) { return {}; }
+    // Brings the sheet of a target forward and shows its first wire named name.
+    virtual void JumpToNet(const CNetJumpTarget& /*target*/, const CString& /*name*/) {}
     // The cursor keys moved the cursor point: move the mouse there.
     virtual void MoveCursor(const CPoint& /*sheetPoint*/) {}
     // The grid pitch or style changed.

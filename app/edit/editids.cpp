@@ -51,6 +51,7 @@ const Named kCommands[] = {
     {"ascend", editcmd::kAscend},
     {"descend", editcmd::kDescend},
     {"numberingreference", editcmd::kNumbering},
+    {"cleanup", editcmd::kCleanUp},
 };
 
 const Named kKeys[] = {

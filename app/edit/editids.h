@@ -21,6 +21,10 @@ constexpr int kFlipHorizontal = 32794, kFlipVertical = 32795, kRotation = 32796;
 constexpr int kInvert = 32797, kNextGate = 32822, kBeforeGate = 32853;
 constexpr int kLibrary = 32799, kMakePart = 32786, kDecompose = 32802, kResetReference = 32821;
 constexpr int kAscend = 32850, kDescend = 32849, kNumbering = 32852;
+// The drawing's clean-up as one undoable step (Tool menu).
+constexpr int kCleanUp = 32870;
+// The net index jump menu: entry i is kNetJumpFirst + i.
+constexpr int kNetJumpFirst = 2201, kNetJumpLast = 2299, kNetJumpMax = 30;
 // Pins.
 constexpr int kClockStyle = 1003, kDotStyle = 1004;
 constexpr int kLeftSidePin = 1005, kUnderSidePin = 1006, kRightSidePin = 1007, kUpperSidePin = 1008;

@@ -1,12 +1,16 @@
 #include "app/edit/editscript.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <sstream>
 
 #include "app/edit/editengine.h"
 #include "app/edit/editids.h"
+#include "app/vireodoc.h"
 #include "base/codepage.h"
+#include "base/host.h"
 #include "items/text.h"
 
 namespace {
@@ -151,6 +155,21 @@ bool ParseLine(const std::vector<std::string>& w, CScriptEvent& e, std::string& 
                 }
                 a.fields.emplace_back(name, w[i].substr(eq + 1));
             }
+        } else if (what == "makepart" && w.size() >= 3 && w.size() <= 7) {
+            a.kind = CScriptAnswer::MakePart;
+            a.text = w[2];
+            a.ref = w.size() > 3 ? w[3] : std::string();
+            a.value = w.size() > 4 ? w[4] : std::string();
+            if ((w.size() > 5 && (!Number(w[5], a.gates) || a.gates < 1)) ||
+                (w.size() > 6 && (!Number(w[6], a.gate) || a.gate < 1))) {
+                error = "answer makepart takes NAME [REF [VALUE [GATES [GATE]]]], counts from 1";
+                return false;
+            }
+        } else if (what == "library" && w.size() >= 3) {
+            a.kind = CScriptAnswer::Library;
+            a.text = w[2];
+            a.ref = w.size() > 3 ? w[3] : std::string();
+            a.words.assign(w.begin() + std::min<size_t>(4, w.size()), w.end());
         } else if (what == "menu" && w.size() == 3 && (a.command = EditCommandId(w[2])) != 0) {
             a.kind = CScriptAnswer::Menu;
         } else if (w.size() == 2 &&
@@ -161,7 +180,7 @@ bool ParseLine(const std::vector<std::string>& w, CScriptEvent& e, std::string& 
                                         : CScriptAnswer::No;
         } else {
             error = "answer takes text \"STRING\", part NAME [REF [VALUE]], modify FIELD=VALUE..., "
-                    "ok, cancel, yes, no or menu ENTRY";
+                    "makepart NAME..., library FILE..., ok, cancel, yes, no or menu ENTRY";
             return false;
         }
         return true;
@@ -270,6 +289,44 @@ bool CScriptEditHost::InputPart(CPartRequest& request)
     return true;
 }
 
+bool CScriptEditHost::MakePart(CMakePartInput& input)
+{
+    CScriptAnswer a;
+    if (!m_answers.Take({CScriptAnswer::MakePart, CScriptAnswer::Cancel}, a)) {
+        m_answers.Note("make part dialog cancelled: no answer queued");
+        return false;
+    }
+    if (a.kind != CScriptAnswer::MakePart)
+        return false;
+    input.dialog.partName = FromUtf8(a.text);
+    if (!a.ref.empty())
+        input.dialog.reference = FromUtf8(a.ref);
+    if (!a.value.empty())
+        input.dialog.value = FromUtf8(a.value);
+    if (a.gates > 0)
+        input.dialog.packageMax = a.gates;
+    if (a.gate > 0)
+        input.dialog.package = a.gate;
+    return true;
+}
+
+bool CScriptEditHost::RegisterLibrary(CLibraryRegisterInput& input)
+{
+    CScriptAnswer a;
+    if (!m_answers.Take({CScriptAnswer::Library, CScriptAnswer::Cancel}, a)) {
+        m_answers.Note("library dialog cancelled: no answer queued");
+        return false;
+    }
+    if (a.kind != CScriptAnswer::Library)
+        return false;
+    input.library = FromUtf8(a.text);
+    if (!a.ref.empty())
+        input.packageName = FromUtf8(a.ref);
+    for (const std::string& name : a.words)
+        input.dropProperties.push_back(FromUtf8(name));
+    return true;
+}
+
 template <class Form> bool CScriptEditHost::Modify(Form& form)
 {
     CScriptAnswer a;
@@ -287,9 +344,79 @@ template <class Form> bool CScriptEditHost::Modify(Form& form)
     return true;
 }
 
+namespace {
+
+// While a script runs, the questions of the commands take the script's
+// queued yes, no, ok or cancel; everything else goes to the host that was
+// installed before.
+class CScriptQuestionHost : public CHost {
+public:
+    explicit CScriptQuestionHost(CScriptAnswers& answers) : m_answers(answers) {}
+    void Message(const CString& text, Severity severity) override
+    {
+        inner->Message(text, severity);
+    }
+    int Ask(const CString& text, Buttons buttons, int defaultAnswer) override
+    {
+        CScriptAnswer a;
+        if (m_answers.Take(
+                {CScriptAnswer::Yes, CScriptAnswer::No, CScriptAnswer::Ok, CScriptAnswer::Cancel},
+                a)) {
+            const bool yes = a.kind == CScriptAnswer::Yes || a.kind == CScriptAnswer::Ok;
+            if (buttons == YesNo || buttons == YesNoCancel)
+                return a.kind == CScriptAnswer::Cancel && buttons == YesNoCancel ? IDCANCEL
+                       : yes                                                     ? IDYES
+                                                                                 : IDNO;
+            return yes || buttons == OK ? IDOK : IDCANCEL;
+        }
+        return inner->Ask(text, buttons, defaultAnswer);
+    }
+    bool IsShiftDown() override { return inner->IsShiftDown(); }
+    void ProgressBegin(const CString& title, int steps) override
+    {
+        inner->ProgressBegin(title, steps);
+    }
+    void ProgressStep(int step) override { inner->ProgressStep(step); }
+    bool IsCancelled() override { return inner->IsCancelled(); }
+    void ProgressEnd() override { inner->ProgressEnd(); }
+
+    std::unique_ptr<CHost> inner;
+
+private:
+    CScriptAnswers& m_answers;
+};
+
+// Installs the question host for one script run.
+class CQuestionScope {
+public:
+    explicit CQuestionScope(CScriptAnswers& answers)
+    {
+        auto host = std::make_unique<CScriptQuestionHost>(answers);
+        m_host = host.get();
+        m_host->inner = SetHost(std::move(host));
+        m_hadNone = !m_host->inner;
+        if (m_hadNone)
+            m_host->inner = std::make_unique<CSilentHost>();
+    }
+    ~CQuestionScope()
+    {
+        std::unique_ptr<CHost> previous = std::move(m_host->inner);
+        SetHost(m_hadNone ? nullptr : std::move(previous));
+    }
+    CQuestionScope(const CQuestionScope&) = delete;
+    CQuestionScope& operator=(const CQuestionScope&) = delete;
+
+private:
+    CScriptQuestionHost* m_host;
+    bool m_hadNone = false;
+};
+
+} // namespace
+
 void RunEditScript(CEditEngine& engine, const std::vector<CScriptEvent>& events,
                    CScriptAnswers& answers)
 {
+    const CQuestionScope questions(answers);
     for (const CScriptEvent& e : events) {
         switch (e.kind) {
         case CScriptEvent::Command:

@@ -9,6 +9,12 @@
 //   answer text "STRING" | answer part NAME [REF [VALUE]] | answer ok | cancel
 //          | yes | no | answer menu ENTRY | answer modify FIELD=VALUE ...
 //          (the Modify fields: app/edit/modifyfields.h)
+//          | answer makepart NAME [REF [VALUE [GATES [GATE]]]]
+//          | answer library FILE [PACKAGE [PROPERTY...]]   (properties dropped)
+//
+// yes, no, ok and cancel also answer the questions commands ask (Part
+// Decomposition, Reset Part Reference, Make Part's pin checks); a question
+// with no such answer queued takes the front end's default.
 //
 // Blank lines and lines starting with '#' are skipped.  Coordinates are sheet
 // units before snapping.  An answer waits in a queue for the next dialog or
@@ -27,12 +33,14 @@
 class CEditEngine;
 
 struct CScriptAnswer {
-    enum Kind { Text, Part, Ok, Cancel, Yes, No, Menu, Modify };
+    enum Kind { Text, Part, Ok, Cancel, Yes, No, Menu, Modify, MakePart, Library };
     Kind kind = Cancel;
-    std::string text;       // Text: the string (UTF-8); Part: the part name
-    std::string ref, value; // Part
-    int command = 0;        // Menu
-    CModifyFields fields;   // Modify
+    std::string text;               // Text: the string (UTF-8); Part: the part name
+    std::string ref, value;         // Part, MakePart (Library: ref is the package)
+    int gates = 0, gate = 0;        // MakePart: package count and number (0: preset)
+    std::vector<std::string> words; // Library: the properties dropped
+    int command = 0;                // Menu
+    CModifyFields fields;           // Modify
 };
 
 struct CScriptEvent {
@@ -78,6 +86,8 @@ public:
     bool ModifyPart(CPartEditForm& form) override { return Modify(form); }
     bool ModifyPin(CPinEditForm& form) override { return Modify(form); }
     bool ModifyText(CTextEditForm& form) override { return Modify(form); }
+    bool MakePart(CMakePartInput& input) override;
+    bool RegisterLibrary(CLibraryRegisterInput& input) override;
     void Status(int pane, const std::string& text) override { m_status[pane & 1] = text; }
 
     std::vector<CRect> repaints;    // every area asked for

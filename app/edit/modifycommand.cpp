@@ -2,6 +2,7 @@
 
 #include "app/edit/editengine.h"
 #include "app/edit/selectionedits.h"
+#include "app/vireodoc.h"
 #include "base/archive.h"
 #include "sheet/sheet.h"
 
@@ -64,4 +65,24 @@ bool ModifySelection(CEditEngine& engine)
         const std::vector<uint8_t> before = Record(s);
         return Edit(s, code, host) && Record(s) != before;
     });
+}
+
+bool ModifyNext(CEditEngine& engine)
+{
+    CSheet& sel = engine.Selection();
+    if (sel.GetItemCount() != 1 || engine.InputInProgress())
+        return false;
+    CSheet current;
+    current = sel;
+    engine.Edits().ReturnAll();
+    const CItemRef next = engine.Main().GetNextItem(current);
+    if (next.kind == CItemRef::None) {
+        engine.Notice("次に編集する項目はありません");
+        engine.Edits().SelectionChanged();
+        return false;
+    }
+    engine.Doc().SelectItem(next);
+    engine.Repaint(engine.Selection().GetBoundingRect());
+    engine.Edits().SelectionChanged();
+    return ModifySelection(engine);
 }

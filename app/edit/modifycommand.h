@@ -13,3 +13,9 @@ int ModifyKind(const CSheet& selection);
 
 // Runs Modify on the selection; true when items changed (one undo step).
 bool ModifySelection(CEditEngine& engine);
+
+// Shift+E: the one selected pin, text or named line goes back and the next
+// item of its kind (in the order the batch edit numbers them) is selected and
+// modified, so that items are edited one after the other; false with a
+// notice when there is none.
+bool ModifyNext(CEditEngine& engine);

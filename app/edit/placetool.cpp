@@ -2,8 +2,10 @@
 
 #include "app/edit/editengine.h"
 #include "app/edit/gatecommands.h"
+#include "app/edit/recentparts.h"
 #include "app/edit/selectionedits.h"
 #include "app/settings.h"
+#include "app/undohistory.h"
 #include "app/vireodoc.h"
 #include "base/codepage.h"
 #include "base/host.h"
@@ -20,7 +22,7 @@ CPoint CPlaceTool::Anchor() const
     return CPoint();
 }
 
-void CPlaceTool::Click(const CPoint& p, int tool)
+void CPlaceTool::Click(const CPoint& p, int tool, int flags)
 {
     CSheet& sel = m_e.Selection();
     if (!m_e.InputInProgress()) {
@@ -37,6 +39,8 @@ void CPlaceTool::Click(const CPoint& p, int tool)
     }
     Follow(p);
     CVIREODoc& doc = m_e.Doc();
+    if (m_tool == editcmd::kPart && (flags & editflag::kShift))
+        TrimUnderPart();
     doc.AddItems(sel);
     m_e.Repaint(sel.GetBoundingRect());
     if (m_tool == editcmd::kPart) {
@@ -61,6 +65,40 @@ void CPlaceTool::Click(const CPoint& p, int tool)
     m_e.OverlayChanged();
 }
 
+bool CPlaceTool::TrimUnderPart()
+{
+    // The wires that touch the part's pins, cut at the pins; recorded as a
+    // change of their own before the part is added.
+    CVIREODoc& doc = m_e.Doc();
+    if (m_e.Selection().Parts().IsEmpty())
+        return false;
+    const CPart& part = *m_e.Selection().Parts().GetHead();
+    CSheet hits;
+    if (!doc.MainSheet().CheckTrimPart(&part, &hits, nullptr))
+        return false;
+    CSheet work;
+    work += hits;
+    work.NewPart(part);
+    CSheet out;
+    if (!work.TrimPartLine(out))
+        return false;
+    CSheet trimmed;
+    for (const CLine& x : out.Wires())
+        trimmed.NewLine(x);
+    for (const CLine& x : out.Buses())
+        trimmed.NewLine(x);
+    for (const CLine& x : out.Lines())
+        trimmed.NewLine(x);
+    for (const CJunc& x : out.Juncs())
+        trimmed.NewJunc(x);
+    RemoveEqualItems(doc.MainSheet(), hits);
+    doc.MainSheet() += trimmed;
+    doc.RecordItems(hits, CUndoHistory::kOld);
+    doc.RecordItems(trimmed, CUndoHistory::kNew);
+    m_e.Repaint(Union(hits.GetBoundingRect(), trimmed.GetBoundingRect()));
+    return true;
+}
+
 void CPlaceTool::NextCopy()
 {
     CSheet& sel = m_e.Selection();
@@ -70,7 +108,9 @@ void CPlaceTool::NextCopy()
     const CSheet& gates = m_e.Doc().PartBuffer();
     CPart next;
     bool wrapped = false;
-    if (part.GetPackageMax() >= 2 && !part.GetRefName().IsEmpty() &&
+    // The gates the library gave are the package's, whatever count the
+    // part records.
+    if (gates.Parts().GetCount() >= 2 && !part.GetRefName().IsEmpty() &&
         NextGateOf(part, gates, 1, next, wrapped)) {
         if (wrapped && part.RefCheck())
             next.IncRefName(1);
@@ -86,6 +126,12 @@ bool CPlaceTool::StartNamedPart(const CString& name, const CPoint& p)
     CSheet gates;
     if (name.IsEmpty() || !m_e.FindPart(name, gates) || gates.Parts().IsEmpty())
         return false;
+    StartWithGates(gates, p);
+    return true;
+}
+
+void CPlaceTool::StartWithGates(const CSheet& gates, const CPoint& p)
+{
     m_e.SelectToolState(editcmd::kPart);
     CPart part(*gates.Parts().GetHead());
     part.Offset(p - part.GetOrg());
@@ -95,7 +141,6 @@ bool CPlaceTool::StartNamedPart(const CString& name, const CPoint& p)
     m_tool = editcmd::kPart;
     m_e.SetInput(true);
     m_e.OverlayChanged();
-    return true;
 }
 
 void CPlaceTool::StartPin(const CPoint& p)
@@ -134,8 +179,11 @@ bool CPlaceTool::StartPart(const CPoint& p)
         if (!m_e.Host().InputPart(request) || request.name.IsEmpty())
             return false;
         gates.DeleteContents();
-        if (m_e.FindPart(request.name, gates))
+        if (m_e.FindPart(request.name, gates) && !gates.Parts().IsEmpty()) {
+            CRecentParts::Touch(request.name);
             break;
+        }
+        CRecentParts::Remove(request.name);
         Host().Message(request.name + FromUtf8("が見つかりません"));
     }
     CPart part(*gates.Parts().GetHead());

@@ -16,12 +16,15 @@
 #include "base/string.h"
 
 class CEditEngine;
+class CSheet;
 
 class CPlaceTool {
 public:
     explicit CPlaceTool(CEditEngine& engine) : m_e(engine) {}
 
-    void Click(const CPoint& p, int tool);
+    // flags: the click's modifiers; Shift while placing a part trims the
+    // wires that run under its pins.
+    void Click(const CPoint& p, int tool, int flags = 0);
     void Follow(const CPoint& p);
     // The pin being placed: side (direction bits 0, 0x100, 0x200, 0x300) and
     // the clock and dot bits.
@@ -32,12 +35,16 @@ public:
     // the Part tool; false (nothing changes) for an empty name or a part no
     // library holds.
     bool StartNamedPart(const CString& name, const CPoint& p);
+    // The first gate of gates attached to the cursor at p in the Part tool
+    // (gates become the part buffer).
+    void StartWithGates(const CSheet& gates, const CPoint& p);
 
 private:
     void StartPin(const CPoint& p);
     bool StartText(const CPoint& p);
     bool StartPart(const CPoint& p);
     CPoint Anchor() const;
+    bool TrimUnderPart();
     void NextCopy();
 
     CEditEngine& m_e;

@@ -28,6 +28,18 @@ CDlgFileNew::CDlgFileNew(QWidget* parent)
     FillTitles();
 }
 
+CDlgFileNew::CDlgFileNew(int sizeIndex, const QString& titleFile, QWidget* parent)
+    : CDlgFileNew(parent)
+{
+    setWindowTitle(tr("Change Sheet Size"));
+    m_size->setCurrentIndex(sizeIndex);
+    if (!titleFile.isEmpty()) {
+        if (m_title->findText(titleFile) < 0)
+            m_title->addItem(titleFile);
+        m_title->setCurrentText(titleFile);
+    }
+}
+
 QString CDlgFileNew::SizeName(int index)
 {
     static const char* const names[] = {"A2", "A3", "A4"};

@@ -10,6 +10,8 @@ class CDlgFileNew : public QDialog {
 
 public:
     explicit CDlgFileNew(QWidget* parent = nullptr);
+    // Change size: preset with the document's size and title file.
+    CDlgFileNew(int sizeIndex, const QString& titleFile, QWidget* parent = nullptr);
 
     int SizeIndex() const;
     // The chosen title file; empty for the size's default.

@@ -23,6 +23,10 @@
         <source>%1 portrait</source>
         <translation>%1 縦</translation>
     </message>
+    <message>
+        <source>Change Sheet Size</source>
+        <translation>図面サイズの変更</translation>
+    </message>
 </context>
 <context>
     <name>CDlgProject</name>
@@ -363,6 +367,30 @@ Open the automatically saved copy?</source>
         <source>&amp;Lines</source>
         <translation>線(&amp;L)</translation>
     </message>
+    <message>
+        <source>Sheet Si&amp;ze...</source>
+        <translation>図面サイズ(&amp;Z)...</translation>
+    </message>
+    <message>
+        <source>Document &amp;Properties...</source>
+        <translation>プロパティ(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>The text holds characters that a sheet cannot store.</source>
+        <translation>図面に保存できない文字が含まれています。</translation>
+    </message>
+    <message>
+        <source>Descend</source>
+        <translation>下位図面</translation>
+    </message>
+    <message>
+        <source>The sheet %1 does not exist.</source>
+        <translation>図面 %1 がありません。</translation>
+    </message>
+    <message>
+        <source>No open sheet stands above this one.</source>
+        <translation>この図面の上位図面は開かれていません。</translation>
+    </message>
 </context>
 <context>
     <name>CHoverTip</name>
@@ -671,6 +699,14 @@ Open the automatically saved copy?</source>
         <source>Pin</source>
         <translation>ピン</translation>
     </message>
+    <message>
+        <source>C&amp;lean Up</source>
+        <translation>整理(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Register in Library</source>
+        <translation>部品登録</translation>
+    </message>
 </context>
 <context>
     <name>CDlgModify</name>
@@ -777,6 +813,103 @@ Open the automatically saved copy?</source>
     <message>
         <source>Printed</source>
         <translation>印刷</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgMakePart</name>
+    <message>
+        <source>Make Part</source>
+        <translation>部品作成</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>Part &amp;name:</source>
+        <translation>部品名(&amp;N):</translation>
+    </message>
+    <message>
+        <source>&amp;Reference:</source>
+        <translation>部品番号(&amp;R):</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>定数(&amp;V):</translation>
+    </message>
+    <message>
+        <source>single part</source>
+        <translation>単独部品</translation>
+    </message>
+    <message>
+        <source>&amp;Gates in the package:</source>
+        <translation>パッケージのゲート数(&amp;G):</translation>
+    </message>
+    <message>
+        <source>&amp;This gate:</source>
+        <translation>ゲート番号(&amp;T):</translation>
+    </message>
+    <message>
+        <source>The text holds characters that a sheet cannot store.</source>
+        <translation>図面に保存できない文字が含まれています。</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgMakeLib</name>
+    <message>
+        <source>Register in Library</source>
+        <translation>部品登録</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>参照(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Library File</source>
+        <translation>部品ファイル</translation>
+    </message>
+    <message>
+        <source>Part libraries (*.lib)</source>
+        <translation>部品ファイル (*.lib)</translation>
+    </message>
+    <message>
+        <source>&amp;Library:</source>
+        <translation>部品ファイル(&amp;L):</translation>
+    </message>
+    <message>
+        <source>&amp;Package name:</source>
+        <translation>部品名(&amp;P):</translation>
+    </message>
+    <message>
+        <source>&amp;Leave out:</source>
+        <translation>登録しないプロパティ(&amp;O):</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgFileProperty</name>
+    <message>
+        <source>Document Properties</source>
+        <translation>図面のプロパティ</translation>
+    </message>
+    <message>
+        <source>&amp;Author:</source>
+        <translation>作成者(&amp;A):</translation>
+    </message>
+    <message>
+        <source>&amp;Comment:</source>
+        <translation>コメント(&amp;C):</translation>
+    </message>
+    <message>
+        <source>Sheet &amp;size:</source>
+        <translation>図面サイズ(&amp;S):</translation>
+    </message>
+    <message>
+        <source>&amp;Title block:</source>
+        <translation>図枠(&amp;T):</translation>
+    </message>
+    <message>
+        <source>File version:</source>
+        <translation>ファイルバージョン:</translation>
     </message>
 </context>
 </TS>

@@ -10,14 +10,20 @@
 #include <QPainter>
 #include <QWheelEvent>
 
+#include "app/edit/documentcommands.h"
+#include "app/edit/partnames.h"
+#include "app/edit/recentparts.h"
 #include "app/vireodoc.h"
 #include "base/codepage.h"
+#include "editor/dialogs/dlgmakelib.h"
+#include "editor/dialogs/dlgmakepart.h"
 #include "editor/dialogs/dlgmodify.h"
 #include "editor/dialogs/dlgpartinput.h"
 #include "editor/view/qtdc.h"
 #include "editor/view/qtstring.h"
 #include "editor/view/vireoview.h"
 #include "items/text.h"
+#include "library/library.h"
 
 QString EditCommandText(int id)
 {
@@ -101,6 +107,8 @@ QString EditCommandText(int id)
         return CEditAdapter::tr("Li&brary");
     case kNumbering:
         return CEditAdapter::tr("N&umbering Reference");
+    case kCleanUp:
+        return CEditAdapter::tr("C&lean Up");
     default:
         return QString::number(id);
     }
@@ -349,7 +357,11 @@ int CEditAdapter::PopupMenu(const std::string& name, const std::vector<CMenuEntr
             menu.addSeparator();
             continue;
         }
-        QAction* a = menu.addAction(EditCommandText(e.command));
+        const int jump = e.command - editcmd::kNetJumpFirst;
+        const bool isJump = e.command >= editcmd::kNetJumpFirst &&
+                            e.command <= editcmd::kNetJumpLast && jump < m_jumpLabels.size();
+        QAction* a = menu.addAction(isJump ? QString("&%1 %2").arg(jump + 1).arg(m_jumpLabels[jump])
+                                           : EditCommandText(e.command));
         a->setData(e.command);
         a->setEnabled(e.enabled);
         a->setCheckable(e.checked);
@@ -386,7 +398,13 @@ bool CEditAdapter::InputPart(CPartRequest& request)
         CScriptEditHost scripted(m_answers);
         return scripted.InputPart(request);
     }
-    CDlgPartInput dialog(request, &m_view);
+    CPartChoices choices;
+    choices.recent = CRecentParts::Load();
+    choices.names = LibraryPartNames(m_engine->DocCommands().Libraries());
+    choices.lookup = [this](const CString& name, CSheet& gates) {
+        return m_engine->FindPart(name, gates);
+    };
+    CDlgPartInput dialog(request, choices, &m_view);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     if (!dialog.Result(request)) {
@@ -453,4 +471,73 @@ void CEditAdapter::HighlightProjectNets(const std::vector<CString>& names)
 void CEditAdapter::GridChanged()
 {
     m_view.InvalidateAll();
+}
+
+bool CEditAdapter::MakePart(CMakePartInput& input)
+{
+    if (m_replaying || !m_answers.Empty())
+        return CScriptEditHost(m_answers).MakePart(input);
+    CDlgMakePart dialog(input.dialog, &m_view);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    input.dialog = dialog.Result();
+    return true;
+}
+
+bool CEditAdapter::RegisterLibrary(CLibraryRegisterInput& input)
+{
+    if (m_replaying || !m_answers.Empty())
+        return CScriptEditHost(m_answers).RegisterLibrary(input);
+    QStringList libraries, properties;
+    CLibrary list;
+    for (const CString& file : list.ReadLibraryList())
+        libraries << ToQString(file);
+    for (const CPart& part : m_view.Document().SelectionSheet().Parts())
+        for (const CText& t : part.Texts()) {
+            const QString name = ToQString(t.GetPropertyName());
+            if (!name.isEmpty() && !properties.contains(name, Qt::CaseInsensitive))
+                properties << name;
+        }
+    CDlgMakeLib dialog(ToQString(input.library), ToQString(input.packageName), libraries,
+                       properties, &m_view);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    for (const QString& s : QStringList{dialog.Library(), dialog.Package()} + dialog.Dropped()) {
+        if (!Utf8ToCp932(s.toStdString()).Ok()) {
+            QMessageBox::warning(&m_view, tr("Register in Library"),
+                                 tr("The text holds characters that a sheet cannot store."));
+            return false;
+        }
+    }
+    input.library = ToCString(dialog.Library());
+    input.packageName = ToCString(dialog.Package());
+    input.dropProperties.clear();
+    for (const QString& name : dialog.Dropped())
+        input.dropProperties.push_back(ToCString(name));
+    return true;
+}
+
+void CEditAdapter::OpenSheet(const std::filesystem::path& path)
+{
+    emit OpenSheetRequested(QString::fromStdString(path.string()));
+}
+
+void CEditAdapter::Ascend()
+{
+    emit AscendRequested();
+}
+
+std::vector<CNetJumpTarget> CEditAdapter::NetJumpTargets(const CString& name)
+{
+    std::vector<CNetJumpTarget> targets =
+        m_netTargets ? m_netTargets(name) : std::vector<CNetJumpTarget>();
+    m_jumpLabels.clear();
+    for (const CNetJumpTarget& t : targets)
+        m_jumpLabels << QString::fromStdString(t.label);
+    return targets;
+}
+
+void CEditAdapter::JumpToNet(const CNetJumpTarget& target, const CString& name)
+{
+    emit NetJumpRequested(target.index, ToQString(name));
 }

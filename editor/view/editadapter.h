@@ -13,6 +13,8 @@
 #include <QObject>
 #include <QPoint>
 #include <QRect>
+#include <QStringList>
+#include <functional>
 #include <memory>
 
 #include "app/edit/editengine.h"
@@ -63,6 +65,15 @@ public:
     bool ModifyText(CTextEditForm& form) override;
     void GridChanged() override;
     void HighlightProjectNets(const std::vector<CString>& names) override;
+    bool MakePart(CMakePartInput& input) override;
+    bool RegisterLibrary(CLibraryRegisterInput& input) override;
+    void OpenSheet(const std::filesystem::path& path) override;
+    void Ascend() override;
+    std::vector<CNetJumpTarget> NetJumpTargets(const CString& name) override;
+    void JumpToNet(const CNetJumpTarget& target, const CString& name) override;
+    // Where the net index jump finds the other sheets (the main window).
+    using NetTargetSource = std::function<std::vector<CNetJumpTarget>(const CString& name)>;
+    void SetNetTargetSource(NetTargetSource source) { m_netTargets = std::move(source); }
     // The net names Shift+F9 last asked the other sheets to show (empty:
     // clear their highlight).
     const std::vector<CString>& ProjectNets() const { return m_projectNets; }
@@ -73,6 +84,11 @@ signals:
     // Shift+F9 or the click that clears it: the other open sheets follow
     // (ProjectNets).
     void ProjectNetsChanged();
+    // Descend chose a sheet; Ascend asks for the sheet above; the net index
+    // menu chose the target of that index (NetTargetSource's numbering).
+    void OpenSheetRequested(const QString& path);
+    void AscendRequested();
+    void NetJumpRequested(int index, const QString& name);
 
 private:
     int Flags(Qt::MouseButton button, Qt::KeyboardModifiers mods) const;
@@ -84,6 +100,8 @@ private:
     std::unique_ptr<CEditEngine> m_engine;
     CScriptAnswers m_answers;
     std::vector<CString> m_projectNets;
+    NetTargetSource m_netTargets;
+    QStringList m_jumpLabels; // the entries of the net index menu being shown
     bool m_replaying = false;
     QRect m_overlay; // the pixels the overlay covered when last drawn
 };

@@ -398,6 +398,7 @@ void CMainFrame::ConnectView(CVIREOView* view)
     connect(&view->Edit(), &CEditAdapter::EditStateChanged, this, &CMainFrame::UpdateEditCommands);
     connect(&view->Edit(), &CEditAdapter::ProjectNetsChanged, this,
             [this, view] { ShowNetsOnOtherSheets(view); });
+    ConnectEditView(view);
     for (int k = 0; k < 3; ++k)
         view->Edit().Engine().SetChainSwitch(k, m_chain[k]);
     connect(view, &CVIREOView::HelpChanged, this, [this](const QString& text) {

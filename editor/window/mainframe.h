@@ -118,6 +118,16 @@ private:
     QString DisplayName(const QString& path) const;
     template <class F> void WithView(F f);
 
+    // The document commands of the Edit menu, Descend/Ascend and the net
+    // index jump (mainframeedit.cpp).
+    void ConnectEditView(CVIREOView* view);
+    void OnChangeSize();
+    void OnDocumentProperty();
+    void OnOpenSheet(const QString& path);
+    void OnAscend();
+    void OnNetJump(int index, const QString& name);
+    QMap<QString, QString> m_parentSheet; // a sheet opened by Descend -> the sheet it came from
+
     CVIREOApp& m_app;
     CViewOptions& m_options;
     QMdiArea* m_mdi;

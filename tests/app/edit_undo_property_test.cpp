@@ -36,9 +36,12 @@ public:
             case 1:
                 s.NewLine(p(), p());
                 break;
-            case 2:
-                s.NewText(("T" + std::to_string(Int(1, 99))).c_str(), p(), 70, 0);
+            case 2: {
+                // "Name" lets Make Part take the drawing.
+                const std::string text = Int(0, 3) == 0 ? "Name" : "T" + std::to_string(Int(1, 99));
+                s.NewText(text.c_str(), p(), 70, 0);
                 break;
+            }
             case 3:
                 s.NewArc(p(), unsigned(Int(1, 4) * 100), 0, 90 * Int(0, 3), 0, 8);
                 break;
@@ -69,7 +72,7 @@ public:
             "R",  "X",  "Y",      "P",         "S",      "F",      "J",    "L",  "+",     "-", "/",
             "F6", "F7", "Num3",   "Backspace", "Escape", "Delete", "Left", "Up", "Enter", "C", "D",
             "H",  "M",  "PageUp", "PageDown",  "F9",     "B",      "N",    "I",  "E"};
-        switch (Int(0, 11)) {
+        switch (Int(0, 12)) {
         case 0:
             return std::string("command ") + kTools[Int(0, 5)] + "\n";
         case 1:
@@ -111,6 +114,25 @@ public:
             return "click " + Point() + (Int(0, 1) ? " right" : " middle") + "\n";
         case 10:
             return "click " + Point() + " shift\n";
+        case 11: {
+            // The document commands, answered.
+            switch (Int(0, 4)) {
+            case 0:
+                return "command selectall\nanswer makepart M U? V\ncommand makepart\nclick " +
+                       Point() + "\n";
+            case 1:
+                return std::string(Int(0, 1) ? "answer yes" : "answer no") +
+                       "\ncommand partdecomposition\n";
+            case 2:
+                return std::string(Int(0, 1) ? "answer ok" : "answer cancel") +
+                       "\ncommand resetpartreference\n";
+            case 3:
+                return "command cleanup\n";
+            default:
+                return "command part\nanswer part RES R" + std::to_string(Int(1, 9)) + "\nclick " +
+                       Point() + "\nclick " + Point() + (Int(0, 1) ? " shift" : "") + "\n";
+            }
+        }
         default:
             return std::string("wheel ") + (Int(0, 1) ? "120" : "-120") + "\n";
         }
@@ -137,10 +159,21 @@ std::vector<std::string> ThroughFile(const CVIREODoc& doc)
 TEST(EditUndoProperty, RandomScriptsUndoToTheStartAndRedoToTheEnd)
 {
     CAppTestEnv env;
-    int totalSteps = 0;
+    int totalSteps = 0, made = 0, placed = 0;
     for (unsigned seed = 1; seed <= 150; ++seed) {
         ScriptFuzzer fuzz(seed);
         CEditFixture f;
+        f.engine->SetPartSource([](const CString& name, CSheet& gates) {
+            if (name != "RES")
+                return false;
+            CPart part(CPoint(0, 0), CPoint(-100, -100), CPoint(300, 200), 0, 0, 0, 0);
+            part.SetRefName("R?", CPoint(0, 250), CText::kDefaultAttr);
+            part.NewPin(CPoint(0, 0), CPoint(-200, 0), 0);
+            part.NewPin(CPoint(200, 0), CPoint(400, 0), 0);
+            part.CalcBoundRect(1);
+            gates.NewPart(part);
+            return true;
+        });
         fuzz.FillSheet(f.Main());
         f.answers.note = [](const std::string&) {};
         const auto original = CEditFixture::Items(f.Main());
@@ -148,12 +181,23 @@ TEST(EditUndoProperty, RandomScriptsUndoToTheStartAndRedoToTheEnd)
         for (int i = 0; i < 80; ++i) {
             const std::string step = fuzz.Step();
             script += step;
+            const auto count = [&](bool name) {
+                int n = 0;
+                for (const CPart& part : f.Main().Parts())
+                    n +=
+                        name ? part.GetPartName() == "M" : part.GetRefName().str().starts_with("R");
+                return n;
+            };
+            const int madeBefore = count(true), placedBefore = count(false);
             f.Run(step);
+            made += count(true) > madeBefore;
+            placed += count(false) > placedBefore;
             ASSERT_EQ(ThroughFile(f.doc), CEditFixture::Items(f.Main())) << "seed " << seed << "\n"
                                                                          << script;
         }
         f.engine->Finish();
         const auto edited = CEditFixture::Items(f.Main());
+
         // Undo and Redo given in the script count as edits undone and redone,
         // so the history holds exactly the steps still to undo.
         const int steps = CEditEngine::UndoSteps(f.doc.History());
@@ -170,4 +214,6 @@ TEST(EditUndoProperty, RandomScriptsUndoToTheStartAndRedoToTheEnd)
     }
     // The scripts did edit.
     EXPECT_GT(totalSteps, 1000);
+    EXPECT_GT(made, 5);
+    EXPECT_GT(placed, 5);
 }

@@ -49,4 +49,41 @@ expect "parts placed" "3" "$(grep -c '^Part ' "$work/part.txt")"
 expect "reference and value" "3" "$(grep -c '^Val "10k"' "$work/part.txt" | tr -d ' ')"
 grep -q '^Part 5000 5000 .* 256 0$' "$work/part.txt" || fail "the third part is turned"
 
+# Make Part from a drawing, Library registers it, the Part tool places it
+# from there; a Japanese folder on the way.  The library reader says what
+# was written.
+mkdir -p "$work/設計/部品"
+lib="$work/設計/部品/新.lib"
+cat >"$work/make.script" <<EOF
+command line
+click 1000 1000
+click 1400 1000
+click 1400 1000 right
+command pin
+click 1000 1200
+click 1000 1200
+key Escape
+command text
+answer text "Name"
+click 1000 1500
+click 1000 1500
+command selectall
+answer makepart OPAMP U? LM358
+command makepart
+click 1000 1000
+key Escape
+click 1200 1000 ctrl
+answer library "$lib" OPAMP
+answer yes
+command library
+EOF
+out=$("$cli" edit "$work/a4.dcd" "$work/make.script" -o "$work/made.txt" --lib "$lib" 2>/dev/null)
+expect "make part: one step per edit" "items: 1  undo steps: 4" "$out"
+expect "made part" "1" "$(grep -c '^Part 1000 1000 ' "$work/made.txt")"
+expect "library holds it" "OPAMP	1" "$("$cli" lib list "$lib")"
+printf 'command part\nanswer part opamp U1 LM358\nclick 5000 5000\nclick 5000 5000\nkey Escape\n' >"$work/use.script"
+"$cli" edit "$work/a4.dcd" "$work/use.script" -o "$work/used.txt" --lib "$lib" >/dev/null ||
+    fail "placing the registered part"
+expect "placed from the new library" '1' "$(grep -c '^Ref "U1"' "$work/used.txt")"
+
 exit $((failures > 0))
