@@ -172,6 +172,7 @@ CDlgLibList::CDlgLibList(Mode mode, QWidget* parent)
             DeleteSelected();
     });
 
+    m_options->setEnabled(false);
     Rebuild();
     resize(760, 480);
     // The dialog may grow but not shrink below the size it opens with.
@@ -376,6 +377,19 @@ void CDlgLibList::UpdateButtons()
     m_edit->setEnabled((package || gate) && m_part.has_value());
     if (m_mode == Pick)
         m_ok->setEnabled(m_part.has_value());
+}
+
+void CDlgLibList::SetOptionsRunner(std::function<bool()> runner)
+{
+    m_optionsRunner = std::move(runner);
+    m_options->setEnabled(bool(m_optionsRunner));
+}
+
+bool CDlgLibList::PickPart(QWidget* parent, CPart& part, std::function<bool()> options)
+{
+    CDlgLibList dialog(Pick, parent);
+    dialog.SetOptionsRunner(std::move(options));
+    return dialog.exec() == QDialog::Accepted && dialog.GetPart(part);
 }
 
 bool CDlgLibList::GetPart(CPart& part) const

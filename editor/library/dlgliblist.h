@@ -35,13 +35,16 @@ public:
     explicit CDlgLibList(Mode mode, QWidget* parent = nullptr);
 
     // The Options button: opens the library option page; true on OK.
-    void SetOptionsRunner(std::function<bool()> runner) { m_optionsRunner = std::move(runner); }
+    void SetOptionsRunner(std::function<bool()> runner);
     // The gate editor of Part Edit (tests answer it); true when the gate was changed.
     using PartEditor = std::function<bool(CPart& gate)>;
     void SetPartEditor(PartEditor editor) { m_partEditor = std::move(editor); }
 
     // The picked part with its part name set to the package name.
     bool GetPart(CPart& part) const;
+    // The browser as a picker (the Part tool's Browse): false when nothing
+    // was picked.  options opens the library option page (may be empty).
+    static bool PickPart(QWidget* parent, CPart& part, std::function<bool()> options = {});
 
     // --- the operations, as the buttons run them ----------------------------------------------
     QTreeWidget* Tree() const { return m_tree; }

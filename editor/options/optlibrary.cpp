@@ -6,9 +6,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/host.h"
 #include "editor/view/qtstring.h"
 #include "library/library.h"
 #include "library/librarylisteditor.h"
+#include "library/librarymessages.h"
 
 namespace {
 
@@ -74,7 +76,8 @@ void COptLibrary::Add(const QStringList& paths)
 {
     CLibraryListEditor editor(m_list);
     for (const QString& path : paths)
-        editor.Add(ToCString(path));
+        if (editor.Add(ToCString(path)) == CLibraryListEditor::AddResult::Backup)
+            Host().Message(ToCString(path) + "\n" + libmsg::BackupFile(), CHost::Warning);
     m_list = editor.List();
     Refill(int(m_list.size()) - 1);
 }

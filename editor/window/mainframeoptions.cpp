@@ -64,7 +64,6 @@ void CMainFrame::ApplyOptions()
 
 bool CMainFrame::PickLibraryPart(QWidget* parent, CPart& part)
 {
-    CDlgLibList dialog(CDlgLibList::Pick, parent ? parent : this);
-    dialog.SetOptionsRunner([this] { return ShowOptions(optpage::kLibrary); });
-    return dialog.exec() == QDialog::Accepted && dialog.GetPart(part);
+    return CDlgLibList::PickPart(parent ? parent : this, part,
+                                 [this] { return ShowOptions(optpage::kLibrary); });
 }

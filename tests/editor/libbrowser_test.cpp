@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QTreeWidget>
 #include <sys/stat.h>
@@ -233,6 +234,27 @@ TEST_F(LibBrowserDialog, PartEditWritesTheGateBack)
     ASSERT_TRUE(dialog.GetPart(picked));
     EXPECT_EQ(picked.GetValName().str(), "LM358");
     EXPECT_EQ(picked.GetRefName().str(), "U?B");
+}
+
+TEST_F(LibBrowserDialog, OptionsRebuildTheTreeWhenTheListChanged)
+{
+    CDlgLibList dialog(CDlgLibList::EditLibrary);
+    dialog.LibraryItem(FromUtf8(a))->setExpanded(true);
+    int runs = 0;
+    dialog.SetOptionsRunner([&] { return ++runs > 0; }); // OK, list unchanged
+    dialog.RunOptions();
+    EXPECT_EQ(dialog.ReadCount(), 1);
+    EXPECT_TRUE(dialog.LibraryItem(FromUtf8(a))->isExpanded());
+    dialog.SetOptionsRunner([&] {
+        Profile().DeleteKey("Library File List", "File1");
+        Profile().WriteString("Library File List", "File1", FromUtf8(b));
+        Profile().DeleteKey("Library File List", "File2");
+        return true;
+    });
+    dialog.RunOptions();
+    ASSERT_EQ(dialog.Tree()->topLevelItemCount(), 1);
+    EXPECT_TRUE(dialog.LibraryItem(FromUtf8(b)));
+    EXPECT_EQ(dialog.findChild<QComboBox*>("Destination")->count(), 1);
 }
 
 TEST_F(LibBrowserDialog, FilterSearchesEveryLibrary)

@@ -260,6 +260,8 @@ TEST(OptionsSheet, LibraryPageAddsRemovesAndCreates)
         sheet.findChild<QPushButton*>("AddLibrary")->click();
         auto* page = static_cast<COptLibrary*>(sheet.Page(optpage::kLibrary));
         ASSERT_EQ(page->List().size(), 2u);
+        ASSERT_EQ(env.Host()->messages.size(), 1u); // the backup file was named
+        EXPECT_NE(ToUtf8(env.Host()->messages[0].text).find("old.lbk"), std::string::npos);
         // The last one added is current: up puts it first.
         sheet.findChild<QPushButton*>("LibraryUp")->click();
         EXPECT_EQ(ToUtf8(page->List()[0]), (folder / "ic.lib").string());
