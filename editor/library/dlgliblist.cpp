@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSplitter>
 #include <QTimer>
 #include <QTreeWidget>
@@ -166,17 +165,24 @@ CDlgLibList::CDlgLibList(Mode mode, QWidget* parent)
     connect(m_edit, &QPushButton::clicked, this, &CDlgLibList::EditSelected);
     connect(m_options, &QPushButton::clicked, this, &CDlgLibList::RunOptions);
     connect(m_filter, &QLineEdit::textChanged, this, &CDlgLibList::SetFilter);
-    auto* del = new QShortcut(QKeySequence::Delete, m_tree, nullptr, nullptr, Qt::WidgetShortcut);
-    connect(del, &QShortcut::activated, this, [this] {
-        if (m_mode == EditLibrary && m_delete->isEnabled())
-            DeleteSelected();
-    });
-
+    // The Delete key on the tree deletes as the button does.
+    m_tree->installEventFilter(this);
     m_options->setEnabled(false);
     Rebuild();
     resize(760, 480);
     // The dialog may grow but not shrink below the size it opens with.
     setMinimumSize(560, 360);
+}
+
+bool CDlgLibList::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_tree && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        if (m_mode == EditLibrary && m_delete->isEnabled())
+            DeleteSelected();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 // --- the tree -----------------------------------------------------------------------------------

@@ -66,6 +66,9 @@ public:
     // How many times a library was read from disk (tests: once per library).
     int ReadCount() const { return m_reads; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void Rebuild();
     void FillDestinations();
