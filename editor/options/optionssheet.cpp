@@ -275,7 +275,7 @@ COptSheetPage::COptSheetPage(CVIREOApp* app, QWidget* parent)
                          "AttrMove",
                          T("Attribute texts move by:"),
                          F::Choice,
-                         {T("The grid"), T("Half the grid"), T("Free")}},
+                         {T("The grid"), T("The sub grid"), T("Free")}},
                         {"Sheet", "AutoPan", T("Scroll at the window edge while drawing")},
                         {"Sheet", "Scroll", T("Redraw everything when scrolling")},
                         {"Sheet", "WheelScroll", T("The wheel scrolls (Ctrl+wheel zooms)")},

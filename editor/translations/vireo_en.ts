@@ -1250,8 +1250,8 @@ Open the automatically saved copy?</translation>
         <translation>The grid</translation>
     </message>
     <message>
-        <source>Half the grid</source>
-        <translation>Half the grid</translation>
+        <source>The sub grid</source>
+        <translation>The sub grid</translation>
     </message>
     <message>
         <source>Scroll at the window edge while drawing</source>

@@ -1595,8 +1595,8 @@ Open the automatically saved copy?</source>
         <translation>グリッド</translation>
     </message>
     <message>
-        <source>Half the grid</source>
-        <translation>グリッドの半分</translation>
+        <source>The sub grid</source>
+        <translation>サブグリッド</translation>
     </message>
     <message>
         <source>Scroll at the window edge while drawing</source>

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTest>
 #include <QTreeWidget>
 #include <sys/stat.h>
 
@@ -208,6 +209,35 @@ TEST_F(LibBrowserDialog, RenameOntoAnExistingNameIsRefused)
     QApplication::processEvents();
     EXPECT_EQ(Contents(a), (Names{"R: R", "OP: OP OP", "QUAD2: G1 G2"}));
     EXPECT_EQ(Shown(dialog.LibraryItem(FromUtf8(a))), "R OP[U?A,U?B] QUAD2[G1,G2]");
+}
+
+TEST_F(LibBrowserDialog, RenameThroughTheTreeEditor)
+{
+    CDlgLibList dialog(CDlgLibList::EditLibrary);
+    dialog.show();
+    ASSERT_TRUE(dialog.Select(dialog.PackageItem(FromUtf8(a), "QUAD")));
+    const auto type = [&](const char* name) {
+        dialog.Tree()->setFocus();
+        QTest::keyClick(dialog.Tree(), Qt::Key_F2);
+        QLineEdit* editor = nullptr;
+        for (QLineEdit* e : dialog.Tree()->viewport()->findChildren<QLineEdit*>())
+            if (e->isVisible())
+                editor = e;
+        ASSERT_TRUE(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, name);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QApplication::processEvents();
+    };
+    type("R");
+    EXPECT_EQ(Contents(a), (Names{"QUAD: G1 G2", "R: R", "OP: OP OP"}));
+    EXPECT_EQ(Shown(dialog.LibraryItem(FromUtf8(a))), "QUAD[G1,G2] R OP[U?A,U?B]");
+    type("QUAD3");
+    EXPECT_EQ(Contents(a), (Names{"R: R", "OP: OP OP", "QUAD3: G1 G2"}));
+    EXPECT_EQ(dialog.Tree()->currentItem()->text(0).toStdString(), "QUAD3");
+    // Gates and libraries keep their labels.
+    EXPECT_FALSE(dialog.LibraryItem(FromUtf8(a))->flags() & Qt::ItemIsEditable);
+    EXPECT_FALSE(dialog.PackageItem(FromUtf8(a), "OP")->child(0)->flags() & Qt::ItemIsEditable);
 }
 
 TEST_F(LibBrowserDialog, PartEditWritesTheGateBack)

@@ -226,6 +226,25 @@ TEST(OptionsSheet, OkTakesEffectInTheOpenWindows)
     EXPECT_EQ(Profile().GetInt("Color", "Background", 0), 0xFFFFFF);
 }
 
+TEST(OptionsSheet, ColourDefaultsAreTheDrawingDefaults)
+{
+    // The settings table and the drawing code each hold the colours a new
+    // installation starts with: they must agree.
+    const CDrawContext drawing;
+    const CViewOptions view;
+    for (const CDisplayColorKey& c : DisplayColorKeys()) {
+        const CSettingKey* entry = FindSetting("Color", c.key);
+        ASSERT_TRUE(entry) << c.key;
+        const COLORREF expected = c.target == CDisplayColorKey::Item
+                                      ? drawing.screenColors[size_t(c.index)]
+                                  : c.target == CDisplayColorKey::Background ? view.background
+                                  : c.target == CDisplayColorKey::Grid       ? view.gridColor
+                                  : c.target == CDisplayColorKey::SubGrid    ? view.subGridColor
+                                                                             : view.cursorColor;
+        EXPECT_EQ(COLORREF(entry->intDefault), expected) << c.key;
+    }
+}
+
 TEST(OptionsSheet, FileHistoryClearsAfterItsQuestion)
 {
     CEditorEnv env;
