@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -127,6 +128,11 @@ void CDlgLibConvert::BrowseDestination()
     int filter = Type() + 1;
     const QString path = ChooseFile(this, true, m_destination->text(), filter);
     if (path.isEmpty())
+        return;
+    // A name that is not there yet makes a new file: the user says so first.
+    if (!QFileInfo::exists(path) &&
+        Host().Ask(ToCString(path + "\n" + tr("The file does not exist. Create it?")),
+                   CHost::YesNo) != CHost::IDYES)
         return;
     m_destination->setText(path);
     // A text file is written by type 0, a part file by type 1; "all files"

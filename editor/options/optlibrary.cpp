@@ -103,9 +103,13 @@ void COptLibrary::MoveCurrent(int step)
 
 void COptLibrary::Apply()
 {
-    if (!Changed())
-        return;
     CLibraryListEditor editor(m_list);
+    // A list that did not change is not stored again, but a library that
+    // went missing is still made, so that placing parts finds it.
+    if (!Changed()) {
+        editor.CreateMissing();
+        return;
+    }
     editor.Apply();
     m_shown = m_list;
 }

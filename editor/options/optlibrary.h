@@ -1,6 +1,6 @@
 // COptLibrary: the list of part libraries - add (several files at once),
 // remove, up and down.  OK creates the listed libraries that do not exist,
-// warns about an empty list and stores the list, when it was changed.
+// and, when the list was changed, warns about an empty list and stores it.
 #pragma once
 
 #include <QStringList>

@@ -1475,6 +1475,10 @@ Nothing was changed.</translation>
         <source>Conversion:</source>
         <translation>Conversion:</translation>
     </message>
+    <message>
+        <source>The file does not exist. Create it?</source>
+        <translation>The file does not exist. Create it?</translation>
+    </message>
 </context>
 <context>
     <name>CDlgLibList</name>

@@ -1820,6 +1820,10 @@ Nothing was changed.</source>
         <source>Conversion:</source>
         <translation>変換:</translation>
     </message>
+    <message>
+        <source>The file does not exist. Create it?</source>
+        <translation>ファイルがありません。作成しますか？</translation>
+    </message>
 </context>
 <context>
     <name>CDlgLibList</name>

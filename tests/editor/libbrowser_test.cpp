@@ -318,13 +318,21 @@ TEST_F(LibBrowserDialog, ConversionBothWaysAndItsRefusals)
     // The destination's file dialog sets the type from its filter.
     CDlgLibConvert::SetChooser([&](bool destination, int& filter) {
         EXPECT_TRUE(destination);
-        EXPECT_EQ(filter, 1); // type 0 writes text: the text filter first
+        EXPECT_EQ(filter, dialog.Type() + 1); // type 0 writes text: the text filter first
         filter = 1;
         return QString::fromStdString(text);
     });
+    host->answers = {CHost::IDNO, CHost::IDYES}; // the new file: first refused, then made
+    dialog.SetType(1);
+    dialog.BrowseDestination(); // (the chooser sees filter 2 here)
+    EXPECT_TRUE(dialog.Destination()->text().isEmpty());
+    EXPECT_EQ(dialog.Type(), 1);
+    dialog.SetType(0);
     dialog.BrowseDestination();
     CDlgLibConvert::SetChooser({});
+    EXPECT_EQ(dialog.Destination()->text().toStdString(), text);
     EXPECT_EQ(dialog.Type(), 0);
+    host->questions.clear();
     dialog.accept();
     EXPECT_EQ(ToUtf8(host->messages.back().text), "変換終了");
     ASSERT_TRUE(std::filesystem::exists(text));

@@ -294,6 +294,15 @@ TEST(OptionsSheet, LibraryPageAddsRemovesAndCreates)
     EXPECT_EQ(ToUtf8(Profile().GetString("Library File List", "File2")),
               (folder / "main.lib").string());
 
+    // A library that went missing is made again on OK, also when the list
+    // did not change.
+    std::filesystem::remove(folder / "main.lib");
+    {
+        COptionsSheet sheet(env.app.get());
+        sheet.accept();
+    }
+    EXPECT_TRUE(std::filesystem::exists(folder / "main.lib"));
+
     // Removing every library warns that no part can be placed.
     COptionsSheet sheet(env.app.get());
     sheet.findChild<QListWidget*>("LibraryList")->setCurrentRow(0);
