@@ -563,4 +563,12 @@ void CDlgLibList::SetFilter(const QString& text)
         if (shown > 0)
             lib->setExpanded(true);
     }
+    // A package the filter hides is no longer the one the buttons act on.
+    for (QTreeWidgetItem* item = m_tree->currentItem(); item; item = item->parent()) {
+        if (item->isHidden()) {
+            m_tree->setCurrentItem(nullptr);
+            OnSelectionChanged();
+            break;
+        }
+    }
 }

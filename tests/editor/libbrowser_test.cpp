@@ -296,7 +296,11 @@ TEST_F(LibBrowserDialog, FilterSearchesEveryLibrary)
     EXPECT_EQ(dialog.ReadCount(), 2);
     EXPECT_EQ(Shown(libA), "R");
     EXPECT_EQ(Shown(libB), "R");
-    dialog.SetFilter("g2"); // a gate's name finds its package
+    ASSERT_TRUE(dialog.Select(libA->child(1)));
+    CPart part;
+    EXPECT_TRUE(dialog.GetPart(part));
+    dialog.SetFilter("g2");             // a gate's name finds its package
+    EXPECT_FALSE(dialog.GetPart(part)); // R is hidden: nothing is picked
     EXPECT_EQ(Shown(libA), "QUAD[G1,G2]");
     EXPECT_TRUE(libB->isHidden());
     dialog.SetFilter("");
