@@ -3,6 +3,7 @@
 #include <strings.h>
 
 #include "base/codepage.h"
+#include "base/dc.h"
 #include "base/profile.h"
 
 namespace {
@@ -113,7 +114,28 @@ const std::vector<CSettingKey>& BuildTable()
         I("Printer", "Hide", 0), I("Printer", "PinX", 0), I("Printer", "WhiteGray", 0),
         I("Printer", "Dir", 0), B("Printer", "UpOffset"), B("Printer", "RightOffset"),
         // Color, Find.
-        I("Color", "Cursor", 0xffffff), I("Find", "Target", 770), I("Find", "AllSheet", 1),
+        I("Color", "Cursor", 0xffffff),
+        // The display colours, 0xBBGGRR; the colour page edits them.
+        Chosen(I("Color", "Background", int(RGB(255, 255, 255)), 0, 0xFFFFFF)),
+        Chosen(I("Color", "Grid", int(RGB(128, 128, 128)), 0, 0xFFFFFF)),
+        Chosen(I("Color", "SubGrid", int(RGB(192, 192, 192)), 0, 0xFFFFFF)),
+        Chosen(I("Color", "Wire", int(RGB(0, 128, 0)), 0, 0xFFFFFF)),
+        Chosen(I("Color", "WireName", int(RGB(0, 96, 0)), 0, 0xFFFFFF)),
+        Chosen(I("Color", "Bus", int(RGB(0, 0, 255)), 0, 0xFFFFFF)),
+        Chosen(I("Color", "BusName", int(RGB(0, 0, 160)), 0, 0xFFFFFF)),
+        Chosen(I("Color", "Line", int(RGB(64, 64, 64)), 0, 0xFFFFFF)),
+        Chosen(I("Color", "LineName", int(RGB(64, 64, 64)), 0, 0xFFFFFF)),
+        Chosen(I("Color", "Junction", int(RGB(0, 128, 0)), 0, 0xFFFFFF)),
+        Chosen(I("Color", "PartOutline", int(RGB(128, 0, 0)), 0, 0xFFFFFF)),
+        Chosen(I("Color", "PartRef", int(RGB(0, 0, 128)), 0, 0xFFFFFF)),
+        Chosen(I("Color", "PartName", int(RGB(0, 0, 128)), 0, 0xFFFFFF)),
+        Chosen(I("Color", "PartValue", int(RGB(0, 0, 128)), 0, 0xFFFFFF)),
+        Chosen(I("Color", "Pin", int(RGB(128, 0, 0)), 0, 0xFFFFFF)),
+        Chosen(I("Color", "PinNo", int(RGB(96, 96, 96)), 0, 0xFFFFFF)),
+        Chosen(I("Color", "PinName", int(RGB(0, 0, 0)), 0, 0xFFFFFF)),
+        Chosen(I("Color", "Text", int(RGB(0, 0, 0)), 0, 0xFFFFFF)),
+        Chosen(I("Color", "Highlight", int(RGB(255, 0, 255)), 0, 0xFFFFFF)),
+        I("Find", "Target", 770), I("Find", "AllSheet", 1),
         I("Find", "Hide", 0), I("Find", "MatchCase", 0), I("Find", "SelectItem", 0),
         I("Find", "Word", 0),
         // PDF command.

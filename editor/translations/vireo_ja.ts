@@ -391,6 +391,22 @@ Open the automatically saved copy?</source>
         <source>No open sheet stands above this one.</source>
         <translation>この図面の上位図面は開かれていません。</translation>
     </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>オプション(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>オプション(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Edit &amp;Library...</source>
+        <translation>部品ライブラリ編集(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Library &amp;Conversion...</source>
+        <translation>部品ファイル変換(&amp;C)...</translation>
+    </message>
 </context>
 <context>
     <name>CHoverTip</name>
@@ -910,6 +926,1103 @@ Open the automatically saved copy?</source>
     <message>
         <source>File version:</source>
         <translation>ファイルバージョン:</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgFileHistory</name>
+    <message>
+        <source>File History</source>
+        <translation>ファイル履歴</translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <translation>履歴削除</translation>
+    </message>
+    <message>
+        <source>Recent sheets:</source>
+        <translation>最近使った図面:</translation>
+    </message>
+    <message>
+        <source>Recent projects:</source>
+        <translation>最近使ったプロジェクト:</translation>
+    </message>
+</context>
+<context>
+    <name>COptColor</name>
+    <message>
+        <source>Background</source>
+        <translation>背景</translation>
+    </message>
+    <message>
+        <source>Main grid</source>
+        <translation>メイングリッド</translation>
+    </message>
+    <message>
+        <source>Sub grid</source>
+        <translation>サブグリッド</translation>
+    </message>
+    <message>
+        <source>Cursor</source>
+        <translation>カーソル</translation>
+    </message>
+    <message>
+        <source>Wire</source>
+        <translation>配線</translation>
+    </message>
+    <message>
+        <source>Wire name</source>
+        <translation>配線名</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>バス</translation>
+    </message>
+    <message>
+        <source>Bus name</source>
+        <translation>バス名</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>線</translation>
+    </message>
+    <message>
+        <source>Line name</source>
+        <translation>線名</translation>
+    </message>
+    <message>
+        <source>Junction</source>
+        <translation>接合点</translation>
+    </message>
+    <message>
+        <source>Part outline</source>
+        <translation>部品の外形</translation>
+    </message>
+    <message>
+        <source>Part reference</source>
+        <translation>部品番号</translation>
+    </message>
+    <message>
+        <source>Part name</source>
+        <translation>部品名</translation>
+    </message>
+    <message>
+        <source>Part value</source>
+        <translation>定数</translation>
+    </message>
+    <message>
+        <source>Pin</source>
+        <translation>ピン</translation>
+    </message>
+    <message>
+        <source>Pin number</source>
+        <translation>ピン番号</translation>
+    </message>
+    <message>
+        <source>Pin name</source>
+        <translation>ピン名</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>Highlighted net</source>
+        <translation>強調表示したネット</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>色</translation>
+    </message>
+    <message>
+        <source>&amp;Reset to Defaults</source>
+        <translation>既定値に戻す(&amp;R)</translation>
+    </message>
+</context>
+<context>
+    <name>COptFieldPage</name>
+    <message>
+        <source>"%1" holds characters that the settings cannot store.</source>
+        <translation>「%1」に設定に保存できない文字があります。</translation>
+    </message>
+</context>
+<context>
+    <name>COptionsSheet</name>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Keep a backup (.bak) of the sheet when saving</source>
+        <translation>保存時に図面のバックアップ (.bak) を作る</translation>
+    </message>
+    <message>
+        <source>Save the title block in the sheet file</source>
+        <translation>図枠を図面ファイルに保存する</translation>
+    </message>
+    <message>
+        <source>Save a copy in the save folder as well</source>
+        <translation>保存フォルダにも写しを保存する</translation>
+    </message>
+    <message>
+        <source>Save folder:</source>
+        <translation>保存フォルダ:</translation>
+    </message>
+    <message>
+        <source>Start folder of the open dialog:</source>
+        <translation>開くダイアログの開始フォルダ:</translation>
+    </message>
+    <message>
+        <source>Ask before writing to removable media</source>
+        <translation>リムーバブルメディアへの書き込み前に確認する</translation>
+    </message>
+    <message>
+        <source>Add saved sheets to the current project</source>
+        <translation>保存した図面を現在のプロジェクトに加える</translation>
+    </message>
+    <message>
+        <source>Keep a backup (.lbk) of a library when it changes</source>
+        <translation>部品ファイル変更時にバックアップ (.lbk) を作る</translation>
+    </message>
+    <message>
+        <source>Automatic save</source>
+        <translation>自動保存</translation>
+    </message>
+    <message>
+        <source>Save modified sheets automatically</source>
+        <translation>変更された図面を自動保存する</translation>
+    </message>
+    <message>
+        <source>Autosave after this many edits:</source>
+        <translation>自動保存までの編集回数:</translation>
+    </message>
+    <message>
+        <source>Autosave delay (seconds):</source>
+        <translation>自動保存の遅延 (秒):</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>図の出力</translation>
+    </message>
+    <message>
+        <source>Draw the background in pictures</source>
+        <translation>図に背景を描く</translation>
+    </message>
+    <message>
+        <source>Draw picture texts as single characters</source>
+        <translation>図の文字を1文字ずつ描く</translation>
+    </message>
+    <message>
+        <source>Text editor (%f is the file):</source>
+        <translation>テキストエディタ (%f はファイル):</translation>
+    </message>
+    <message>
+        <source>Before project commands:</source>
+        <translation>プロジェクトコマンドの前:</translation>
+    </message>
+    <message>
+        <source>Ask about modified sheets</source>
+        <translation>変更された図面について確認する</translation>
+    </message>
+    <message>
+        <source>Save modified project sheets</source>
+        <translation>変更されたプロジェクトの図面を保存する</translation>
+    </message>
+    <message>
+        <source>Save opened documents without asking</source>
+        <translation>開いた図面を確認せずに保存する</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>両方</translation>
+    </message>
+    <message>
+        <source>External program %1 (Ctrl+F%1):</source>
+        <translation>外部プログラム %1 (Ctrl+F%1):</translation>
+    </message>
+    <message>
+        <source>Net list</source>
+        <translation>ネットリスト</translation>
+    </message>
+    <message>
+        <source>Net list format number:</source>
+        <translation>ネットリスト形式番号:</translation>
+    </message>
+    <message>
+        <source>Write the net report</source>
+        <translation>ネット情報レポートを出力する</translation>
+    </message>
+    <message>
+        <source>Net report as HTML</source>
+        <translation>ネット情報レポートを HTML で出力</translation>
+    </message>
+    <message>
+        <source>Unix line ends</source>
+        <translation>Unix 形式の改行</translation>
+    </message>
+    <message>
+        <source>Show the written files</source>
+        <translation>出力したファイルを表示する</translation>
+    </message>
+    <message>
+        <source>Include power pins</source>
+        <translation>電源ピンを含める</translation>
+    </message>
+    <message>
+        <source>Write the part section</source>
+        <translation>部品セクションを出力する</translation>
+    </message>
+    <message>
+        <source>Node names in capitals</source>
+        <translation>ノード名を大文字にする</translation>
+    </message>
+    <message>
+        <source>Signal names in capitals</source>
+        <translation>信号名を大文字にする</translation>
+    </message>
+    <message>
+        <source>Board layout file:</source>
+        <translation>基板ファイル:</translation>
+    </message>
+    <message>
+        <source>Part list and numbering</source>
+        <translation>部品表と部品番号</translation>
+    </message>
+    <message>
+        <source>Part list extension:</source>
+        <translation>部品表の拡張子:</translation>
+    </message>
+    <message>
+        <source>Part list properties:</source>
+        <translation>部品表のプロパティ:</translation>
+    </message>
+    <message>
+        <source>Count equal parts</source>
+        <translation>同じ部品を数える</translation>
+    </message>
+    <message>
+        <source>First reference number:</source>
+        <translation>開始番号:</translation>
+    </message>
+    <message>
+        <source>Numbering order:</source>
+        <translation>番号付けの順序:</translation>
+    </message>
+    <message>
+        <source>Numbering step:</source>
+        <translation>番号の増分:</translation>
+    </message>
+    <message>
+        <source>Number from the first sheet on</source>
+        <translation>最初の図面から番号を付ける</translation>
+    </message>
+    <message>
+        <source>Page offset of references:</source>
+        <translation>ページごとの番号オフセット:</translation>
+    </message>
+    <message>
+        <source>Number each sheet on its own</source>
+        <translation>図面ごとに番号を付ける</translation>
+    </message>
+    <message>
+        <source>Simple Was-Is file</source>
+        <translation>簡易 Was-Is ファイル</translation>
+    </message>
+    <message>
+        <source>Net index</source>
+        <translation>ネットインデックス</translation>
+    </message>
+    <message>
+        <source>List single signals</source>
+        <translation>単独の信号も出力する</translation>
+    </message>
+    <message>
+        <source>With coordinates</source>
+        <translation>座標付き</translation>
+    </message>
+    <message>
+        <source>Net index as HTML</source>
+        <translation>ネットインデックスを HTML で出力</translation>
+    </message>
+    <message>
+        <source>Show the net index</source>
+        <translation>ネットインデックスを表示する</translation>
+    </message>
+    <message>
+        <source>Tool</source>
+        <translation>ツール</translation>
+    </message>
+    <message>
+        <source>0°</source>
+        <translation>0°</translation>
+    </message>
+    <message>
+        <source>90°</source>
+        <translation>90°</translation>
+    </message>
+    <message>
+        <source>180°</source>
+        <translation>180°</translation>
+    </message>
+    <message>
+        <source>270°</source>
+        <translation>270°</translation>
+    </message>
+    <message>
+        <source>Initial Settings</source>
+        <translation>初期設定</translation>
+    </message>
+    <message>
+        <source>Texts</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>Text height:</source>
+        <translation>文字の高さ:</translation>
+    </message>
+    <message>
+        <source>Horizontal anchor:</source>
+        <translation>横の基準:</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>中央</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>Vertical anchor:</source>
+        <translation>縦の基準:</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>上</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>中</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>下</translation>
+    </message>
+    <message>
+        <source>Text direction:</source>
+        <translation>文字の向き:</translation>
+    </message>
+    <message>
+        <source>Switch the input method on for texts</source>
+        <translation>文字入力時に日本語入力をオンにする</translation>
+    </message>
+    <message>
+        <source>Latin font:</source>
+        <translation>英字フォント:</translation>
+    </message>
+    <message>
+        <source>Japanese font:</source>
+        <translation>日本語フォント:</translation>
+    </message>
+    <message>
+        <source>Frame shown properties</source>
+        <translation>表示プロパティを枠で囲む</translation>
+    </message>
+    <message>
+        <source>Pins</source>
+        <translation>ピン</translation>
+    </message>
+    <message>
+        <source>Pin length:</source>
+        <translation>ピンの長さ:</translation>
+    </message>
+    <message>
+        <source>Pin type number:</source>
+        <translation>ピンの電気的タイプ番号:</translation>
+    </message>
+    <message>
+        <source>Mark not-connected pins</source>
+        <translation>未接続ピンに印を付ける</translation>
+    </message>
+    <message>
+        <source>Mark open pins</source>
+        <translation>開放ピンに印を付ける</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>線</translation>
+    </message>
+    <message>
+        <source>Line type number:</source>
+        <translation>線種番号:</translation>
+    </message>
+    <message>
+        <source>Arrow at the start:</source>
+        <translation>始点の矢印:</translation>
+    </message>
+    <message>
+        <source>Arrow at the end:</source>
+        <translation>終点の矢印:</translation>
+    </message>
+    <message>
+        <source>Wire width:</source>
+        <translation>配線の太さ:</translation>
+    </message>
+    <message>
+        <source>Power wire width:</source>
+        <translation>電源配線の太さ:</translation>
+    </message>
+    <message>
+        <source>Bus width:</source>
+        <translation>バスの太さ:</translation>
+    </message>
+    <message>
+        <source>Line width:</source>
+        <translation>線の太さ:</translation>
+    </message>
+    <message>
+        <source>Attribute heights</source>
+        <translation>属性文字の高さ</translation>
+    </message>
+    <message>
+        <source>Wire names:</source>
+        <translation>配線名:</translation>
+    </message>
+    <message>
+        <source>Bus names:</source>
+        <translation>バス名:</translation>
+    </message>
+    <message>
+        <source>Line names:</source>
+        <translation>線名:</translation>
+    </message>
+    <message>
+        <source>Pin names:</source>
+        <translation>ピン名:</translation>
+    </message>
+    <message>
+        <source>Pin numbers:</source>
+        <translation>ピン番号:</translation>
+    </message>
+    <message>
+        <source>Part names:</source>
+        <translation>部品名:</translation>
+    </message>
+    <message>
+        <source>Part references:</source>
+        <translation>部品番号:</translation>
+    </message>
+    <message>
+        <source>Part values:</source>
+        <translation>定数:</translation>
+    </message>
+    <message>
+        <source>Power parts</source>
+        <translation>電源部品</translation>
+    </message>
+    <message>
+        <source>Supply part:</source>
+        <translation>電源部品:</translation>
+    </message>
+    <message>
+        <source>Ground part:</source>
+        <translation>グラウンド部品:</translation>
+    </message>
+    <message>
+        <source>Steps when copying</source>
+        <translation>コピー時の増分</translation>
+    </message>
+    <message>
+        <source>Part references</source>
+        <translation>部品番号</translation>
+    </message>
+    <message>
+        <source>Pin numbers</source>
+        <translation>ピン番号</translation>
+    </message>
+    <message>
+        <source>Pin names</source>
+        <translation>ピン名</translation>
+    </message>
+    <message>
+        <source>Wire names</source>
+        <translation>配線名</translation>
+    </message>
+    <message>
+        <source>Bus names</source>
+        <translation>バス名</translation>
+    </message>
+    <message>
+        <source>Line names</source>
+        <translation>線名</translation>
+    </message>
+    <message>
+        <source>Number %1 on copy</source>
+        <translation>コピー時に%1を増やす</translation>
+    </message>
+    <message>
+        <source>%1 step:</source>
+        <translation>%1の増分:</translation>
+    </message>
+    <message>
+        <source>Editing</source>
+        <translation>編集</translation>
+    </message>
+    <message>
+        <source>Repeat line input</source>
+        <translation>線入力を繰り返す</translation>
+    </message>
+    <message>
+        <source>Repeat pin input</source>
+        <translation>ピン入力を繰り返す</translation>
+    </message>
+    <message>
+        <source>Repeat text input</source>
+        <translation>文字入力を繰り返す</translation>
+    </message>
+    <message>
+        <source>Edit a line again after input</source>
+        <translation>入力後に線を再編集する</translation>
+    </message>
+    <message>
+        <source>Edit a pin again after input</source>
+        <translation>入力後にピンを再編集する</translation>
+    </message>
+    <message>
+        <source>Lines follow moved parts</source>
+        <translation>部品の移動に線を追従させる</translation>
+    </message>
+    <message>
+        <source>Jump to the next reference</source>
+        <translation>次の部品番号へ移る</translation>
+    </message>
+    <message>
+        <source>Order by reference</source>
+        <translation>部品番号順に並べる</translation>
+    </message>
+    <message>
+        <source>Keep the drawing order</source>
+        <translation>描画順を保つ</translation>
+    </message>
+    <message>
+        <source>Copy &amp;&amp; Edit</source>
+        <translation>コピー＆編集</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>自由</translation>
+    </message>
+    <message>
+        <source>Horizontal and vertical</source>
+        <translation>水平・垂直</translation>
+    </message>
+    <message>
+        <source>45 degrees</source>
+        <translation>45度</translation>
+    </message>
+    <message>
+        <source>Line Input</source>
+        <translation>線入力</translation>
+    </message>
+    <message>
+        <source>Wires: lock the direction automatically</source>
+        <translation>配線: 方向を自動で固定する</translation>
+    </message>
+    <message>
+        <source>Wires:</source>
+        <translation>配線:</translation>
+    </message>
+    <message>
+        <source>Buses: lock the direction automatically</source>
+        <translation>バス: 方向を自動で固定する</translation>
+    </message>
+    <message>
+        <source>Buses:</source>
+        <translation>バス:</translation>
+    </message>
+    <message>
+        <source>Lines: lock the direction automatically</source>
+        <translation>線: 方向を自動で固定する</translation>
+    </message>
+    <message>
+        <source>Lines:</source>
+        <translation>線:</translation>
+    </message>
+    <message>
+        <source>Arcs: lock the direction automatically</source>
+        <translation>円弧: 方向を自動で固定する</translation>
+    </message>
+    <message>
+        <source>Arcs:</source>
+        <translation>円弧:</translation>
+    </message>
+    <message>
+        <source>Lock in the middle of a line</source>
+        <translation>線の途中で固定する</translation>
+    </message>
+    <message>
+        <source>Draw lines as paths</source>
+        <translation>線を経路で描く</translation>
+    </message>
+    <message>
+        <source>End wires on pins</source>
+        <translation>配線をピンで終える</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>Scale:</source>
+        <translation>倍率:</translation>
+    </message>
+    <message>
+        <source>Actual size</source>
+        <translation>原寸</translation>
+    </message>
+    <message>
+        <source>Fit to the paper</source>
+        <translation>用紙に合わせる</translation>
+    </message>
+    <message>
+        <source>Fit to the printable area</source>
+        <translation>印刷可能範囲に合わせる</translation>
+    </message>
+    <message>
+        <source>Print in colour</source>
+        <translation>カラーで印刷する</translation>
+    </message>
+    <message>
+        <source>Print the grid</source>
+        <translation>グリッドを印刷する</translation>
+    </message>
+    <message>
+        <source>Print hidden texts</source>
+        <translation>非表示の文字を印刷する</translation>
+    </message>
+    <message>
+        <source>Print the marks of open pins</source>
+        <translation>開放ピンの印を印刷する</translation>
+    </message>
+    <message>
+        <source>Print light colours grey</source>
+        <translation>淡い色を灰色で印刷する</translation>
+    </message>
+    <message>
+        <source>Paper direction:</source>
+        <translation>用紙の向き:</translation>
+    </message>
+    <message>
+        <source>As the sheet</source>
+        <translation>図面に合わせる</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>縦</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>横</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>図面</translation>
+    </message>
+    <message>
+        <source>New sheet size:</source>
+        <translation>新規図面のサイズ:</translation>
+    </message>
+    <message>
+        <source>A2 landscape</source>
+        <translation>A2 横</translation>
+    </message>
+    <message>
+        <source>A3 landscape</source>
+        <translation>A3 横</translation>
+    </message>
+    <message>
+        <source>A4 landscape</source>
+        <translation>A4 横</translation>
+    </message>
+    <message>
+        <source>A2 portrait</source>
+        <translation>A2 縦</translation>
+    </message>
+    <message>
+        <source>A3 portrait</source>
+        <translation>A3 縦</translation>
+    </message>
+    <message>
+        <source>A4 portrait</source>
+        <translation>A4 縦</translation>
+    </message>
+    <message>
+        <source>Sheet widths (A2 A3 A4):</source>
+        <translation>図面の幅 (A2 A3 A4):</translation>
+    </message>
+    <message>
+        <source>Sheet heights (A2 A3 A4):</source>
+        <translation>図面の高さ (A2 A3 A4):</translation>
+    </message>
+    <message>
+        <source>Show full paths in window titles</source>
+        <translation>ウィンドウタイトルにフルパスを表示する</translation>
+    </message>
+    <message>
+        <source>Projects</source>
+        <translation>プロジェクト</translation>
+    </message>
+    <message>
+        <source>Start without a project</source>
+        <translation>プロジェクトなしで起動する</translation>
+    </message>
+    <message>
+        <source>Open the last project at start</source>
+        <translation>起動時に前回のプロジェクトを開く</translation>
+    </message>
+    <message>
+        <source>Open every sheet of a project</source>
+        <translation>プロジェクトの全図面を開く</translation>
+    </message>
+    <message>
+        <source>Open project sheets in reverse order</source>
+        <translation>プロジェクトの図面を逆順に開く</translation>
+    </message>
+    <message>
+        <source>Maximise sheets opened from a project</source>
+        <translation>プロジェクトから開いた図面を最大化する</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>Zoom step (%):</source>
+        <translation>ズームの刻み (%):</translation>
+    </message>
+    <message>
+        <source>Fewest pixels between grid points:</source>
+        <translation>グリッド点の最小間隔 (ピクセル):</translation>
+    </message>
+    <message>
+        <source>Main grid:</source>
+        <translation>メイングリッド:</translation>
+    </message>
+    <message>
+        <source>Sub grid:</source>
+        <translation>サブグリッド:</translation>
+    </message>
+    <message>
+        <source>Show the title block</source>
+        <translation>図枠を表示する</translation>
+    </message>
+    <message>
+        <source>Cursor:</source>
+        <translation>カーソル:</translation>
+    </message>
+    <message>
+        <source>Small cross</source>
+        <translation>小さい十字</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>矢印</translation>
+    </message>
+    <message>
+        <source>Full-window cross</source>
+        <translation>全画面十字</translation>
+    </message>
+    <message>
+        <source>Attribute texts move by:</source>
+        <translation>属性文字の移動単位:</translation>
+    </message>
+    <message>
+        <source>The grid</source>
+        <translation>グリッド</translation>
+    </message>
+    <message>
+        <source>The sub grid</source>
+        <translation>サブグリッド</translation>
+    </message>
+    <message>
+        <source>Scroll at the window edge while drawing</source>
+        <translation>描画中にウィンドウの端でスクロールする</translation>
+    </message>
+    <message>
+        <source>Redraw everything when scrolling</source>
+        <translation>スクロール時に全体を再描画する</translation>
+    </message>
+    <message>
+        <source>The wheel scrolls (Ctrl+wheel zooms)</source>
+        <translation>ホイールでスクロールする (Ctrl+ホイールでズーム)</translation>
+    </message>
+    <message>
+        <source>Grid as lines</source>
+        <translation>グリッドを線で表示する</translation>
+    </message>
+    <message>
+        <source>Flat tool bar buttons</source>
+        <translation>平らなツールバーボタン</translation>
+    </message>
+    <message>
+        <source>Menu style:</source>
+        <translation>メニューの形式:</translation>
+    </message>
+    <message>
+        <source>Show tips</source>
+        <translation>ヒントを表示する</translation>
+    </message>
+    <message>
+        <source>Tips show the net index of wires</source>
+        <translation>ヒントに配線のネットインデックスを表示する</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>プログラム</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>言語:</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>システム</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>オプション</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>エクスポート(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>インポート(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Export Settings</source>
+        <translation>設定のエクスポート</translation>
+    </message>
+    <message>
+        <source>Settings (*.ini)</source>
+        <translation>設定ファイル (*.ini)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written:
+%2</source>
+        <translation>%1 に書き込めません:
+%2</translation>
+    </message>
+    <message>
+        <source>Import Settings</source>
+        <translation>設定のインポート</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3
+Nothing was changed.</source>
+        <translation>%1 の %2 行目: %3
+設定は変更されていません。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read:
+%2
+Nothing was changed.</source>
+        <translation>%1 を読めません:
+%2
+設定は変更されていません。</translation>
+    </message>
+    <message>
+        <source>The settings cannot be stored:
+%1</source>
+        <translation>設定を保存できません:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>COptSheetPage</name>
+    <message>
+        <source>File &amp;History...</source>
+        <translation>ファイル履歴(&amp;H)...</translation>
+    </message>
+</context>
+<context>
+    <name>COptLibrary</name>
+    <message>
+        <source>Library</source>
+        <translation>部品ライブラリ</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>追加(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>削除(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>上へ(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>下へ(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Add Part Libraries</source>
+        <translation>部品ファイルの追加</translation>
+    </message>
+    <message>
+        <source>Part libraries (*.lib)</source>
+        <translation>部品ファイル (*.lib)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>すべてのファイル (*)</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgGateEdit</name>
+    <message>
+        <source>Part Edit</source>
+        <translation>部品編集</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>番号</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>タイプ</translation>
+    </message>
+    <message>
+        <source>Part &amp;name:</source>
+        <translation>部品名(&amp;N):</translation>
+    </message>
+    <message>
+        <source>&amp;Reference:</source>
+        <translation>部品番号(&amp;R):</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>定数(&amp;V):</translation>
+    </message>
+    <message>
+        <source>The text holds characters that a library cannot store.</source>
+        <translation>部品ファイルに保存できない文字があります。</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgLibConvert</name>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>テキストファイル (*.txt)</translation>
+    </message>
+    <message>
+        <source>Part files (*.lib)</source>
+        <translation>部品ファイル (*.lib)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>Specify File</source>
+        <translation>ファイルの指定</translation>
+    </message>
+    <message>
+        <source>Library Conversion</source>
+        <translation>部品ファイル変換</translation>
+    </message>
+    <message>
+        <source>Part library → text library</source>
+        <translation>部品ファイル → テキスト部品ファイル</translation>
+    </message>
+    <message>
+        <source>Text library → part library</source>
+        <translation>テキスト部品ファイル → 部品ファイル</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>参照...</translation>
+    </message>
+    <message>
+        <source>Source file:</source>
+        <translation>変換元ファイル:</translation>
+    </message>
+    <message>
+        <source>Destination file:</source>
+        <translation>変換先ファイル:</translation>
+    </message>
+    <message>
+        <source>Conversion:</source>
+        <translation>変換:</translation>
+    </message>
+    <message>
+        <source>The file does not exist. Create it?</source>
+        <translation>ファイルがありません。作成しますか？</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgLibList</name>
+    <message>
+        <source>Edit Library</source>
+        <translation>部品ライブラリ編集</translation>
+    </message>
+    <message>
+        <source>Part Library</source>
+        <translation>部品ライブラリ</translation>
+    </message>
+    <message>
+        <source>Filter by name</source>
+        <translation>名前で絞り込み</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>削除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Move</source>
+        <translation>移動(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Part Edit...</source>
+        <translation>部品編集(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>オプション(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>宛先:</translation>
+    </message>
+    <message>
+        <source>Choose a library other than the package's own.</source>
+        <translation>元とは別の部品ファイルを選んでください。</translation>
+    </message>
+    <message>
+        <source>%1 already holds a package named %2.</source>
+        <translation>%1 には既に %2 という名前の部品があります。</translation>
     </message>
 </context>
 </TS>

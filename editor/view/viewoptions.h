@@ -3,8 +3,21 @@
 // pitch, grid style and switch, the display colours, the item switches).
 #pragma once
 
+#include <vector>
+
 #include "base/dc.h"
 #include "export/drawcontext.h"
+
+// A display colour of the "Color" settings section: its key and what it
+// colours - an entry of the item colour table, or one of the view's own.
+struct CDisplayColorKey {
+    enum Target { Item, Background, Grid, SubGrid, Cursor };
+    const char* key;
+    Target target;
+    int index; // Item: the colour table index
+};
+// Every display colour the colour page offers, in its order.
+const std::vector<CDisplayColorKey>& DisplayColorKeys();
 
 struct CViewOptions {
     // Settings of the "Sheet" section (and Color/Cursor).
@@ -27,9 +40,16 @@ struct CViewOptions {
     COLORREF gridColor = RGB(128, 128, 128);
     COLORREF subGridColor = RGB(192, 192, 192);
     CDisplaySwitches show;
+    CDrawContext::ColorTable screenColors = CDrawContext().screenColors;
+    // Counts the loads, so that a view knows when to read its drawing
+    // settings again.
+    int generation = 0;
 
     // Reads the settings store (and starts the grid on the main pitch).
     void Load();
+    // Reads the settings store again after the options changed; the grid
+    // stays on the sub grid when it was there.
+    void Reload();
     // The zoom factor of one step: 1 + ZoomAspect / 100.
     double ZoomStep() const { return 1.0 + zoomAspect / 100.0; }
     // The crosshair style: setting 0 gives style 1 (a small cross), 1 gives

@@ -56,6 +56,7 @@ CVIREOView::CVIREOView(CVIREODoc& doc, CViewOptions& options, QWidget* parent)
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     m_ctx.LoadSettings(Profile());
+    m_ctxGeneration = m_options.generation;
     m_focusTimer.setSingleShot(true);
     connect(&m_focusTimer, &QTimer::timeout, this, [this] { m_ignorePress = false; });
     m_tipTimer.setSingleShot(true);
@@ -235,8 +236,13 @@ void CVIREOView::RenderSheet(QPainter& painter, const QRect& clip, bool withSele
     painter.fillRect(sheet.intersected(clip), CQtDC::ToQColor(m_options.background));
     DrawGrid(painter, clip);
 
+    if (m_ctxGeneration != m_options.generation) {
+        m_ctx.LoadSettings(Profile());
+        m_ctxGeneration = m_options.generation;
+    }
     m_ctx.output = CDrawContext::Output::Screen;
     m_ctx.show = m_options.show;
+    m_ctx.screenColors = m_options.screenColors;
     m_ctx.background = m_options.background;
     m_ctx.greekBelow = map.scale > 0 ? int(std::ceil(kGreekPixels / map.scale)) : 0;
     CQtDC dc(painter, map, clip);

@@ -140,6 +140,7 @@ private:
     CVIREODoc& m_doc;
     CViewOptions& m_options;
     CDrawContext m_ctx;
+    int m_ctxGeneration = -1; // the options' load the drawing settings were read at
     bool m_initialised = false;
 
     int m_state = kIdle;

@@ -226,17 +226,8 @@ void CMainFrame::CreateMenus()
     bar->setCheckable(true);
     bar->setChecked(true);
     connect(bar, &QAction::toggled, statusBar(), &QWidget::setVisible);
-    QMenu* language = view->addMenu(tr("&Language"));
-    auto* languages = new QActionGroup(this);
-    const QString current = ConfiguredLanguage();
-    for (const auto& [setting, name] : {std::pair<QString, QString>{"", tr("System")},
-                                        {"en", QStringLiteral("English")},
-                                        {"ja", QStringLiteral("日本語")}}) {
-        QAction* act = language->addAction(name, this, [this, setting] { OnLanguage(setting); });
-        act->setCheckable(true);
-        act->setChecked(current == setting);
-        languages->addAction(act);
-    }
+
+    CreateOptionsMenus();
 
     m_windowMenu = menuBar()->addMenu(tr("&Window"));
     connect(m_windowMenu, &QMenu::aboutToShow, this, &CMainFrame::RebuildWindowMenu);
@@ -687,13 +678,6 @@ void CMainFrame::OnRecentProject(int n)
     m_app.SetProjectPath(path.toStdString());
     m_app.OpenProject(SettingInt("Sheet", "ProjectAllFile") == 1);
     RefreshTitles();
-}
-
-void CMainFrame::OnLanguage(const QString& setting)
-{
-    SetConfiguredLanguage(setting);
-    QMessageBox::information(this, QApplication::applicationDisplayName(),
-                             tr("The language changes when Vireo is started next time."));
 }
 
 void CMainFrame::HandleInstanceMessage(int code, const QByteArray& data)

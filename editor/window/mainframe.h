@@ -22,6 +22,7 @@ class QMdiSubWindow;
 class QMenu;
 class CChildFrame;
 class CVIREOView;
+class CPart;
 
 class CMainFrame : public QMainWindow, public CDocumentObserver {
     Q_OBJECT
@@ -83,6 +84,16 @@ public:
     // Runs the due autosaves now (the timer calls it).
     void OnAutosaveTimer();
 
+    // --- options and libraries (mainframeoptions.cpp) ---------------------------------------
+    // The options sheet, on a page (0: the one shown last); true on OK, after
+    // the new values took effect.
+    bool ShowOptions(int page = 0);
+    // Puts the stored settings into effect: views, recent lists.
+    void ApplyOptions();
+    // The library browser to pick a part to place (the Part tool's Browse);
+    // false when nothing was picked.
+    bool PickLibraryPart(QWidget* parent, CPart& part);
+
     // CDocumentObserver
     void DocumentOpened(CVIREODoc& doc) override;
     void DocumentClosing(CVIREODoc& doc) override;
@@ -97,6 +108,8 @@ private:
     // The Edit and Tool menus and the tool bar (mainframeedit.cpp).
     void CreateEditMenus();
     void CreateChainMenu(QMenu* view);
+    // The Options menu: options sheet, library browser, library conversion.
+    void CreateOptionsMenus();
     void UpdateEditCommands();
     // Shift+F9 in view: the same nets highlighted (or cleared) on every other
     // open sheet.
@@ -113,7 +126,6 @@ private:
     void OnProjectDialog();
     void OnRecentFile(int n);
     void OnRecentProject(int n);
-    void OnLanguage(const QString& setting);
     void OfferRecovery(CVIREODoc& doc);
     QString DisplayName(const QString& path) const;
     template <class F> void WithView(F f);

@@ -55,6 +55,17 @@ bool CLibraryListEditor::MoveDown(int index)
 
 bool CLibraryListEditor::Apply()
 {
+    const bool ok = CreateMissing();
+    if (m_list.empty())
+        Host().Message(libmsg::NoLibraryRegistered(), CHost::Warning);
+    CLibrary library;
+    library.SetLibraryList(m_list);
+    library.WriteLibraryList();
+    return ok;
+}
+
+bool CLibraryListEditor::CreateMissing() const
+{
     bool ok = true;
     for (const CString& name : m_list) {
         const std::filesystem::path path = LibraryFilePath(name);
@@ -69,10 +80,5 @@ bool CLibraryListEditor::Apply()
         }
         ::close(fd);
     }
-    if (m_list.empty())
-        Host().Message(libmsg::NoLibraryRegistered(), CHost::Warning);
-    CLibrary library;
-    library.SetLibraryList(m_list);
-    library.WriteLibraryList();
     return ok;
 }

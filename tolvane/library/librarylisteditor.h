@@ -25,6 +25,8 @@ public:
     // 2902 when that fails), warns when the list is empty, and stores the
     // list.  False when a library could not be created.
     bool Apply();
+    // Only the first step of Apply, for a list that did not change.
+    bool CreateMissing() const;
 
 private:
     std::vector<CString> m_list;
