@@ -157,6 +157,7 @@ void CMainFrame::CreateMenus()
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     CreateEditMenus();
+    CreateProjectMenus();
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
     const auto viewAction = [&](QMenu* menu, const QString& text, auto fn, QKeySequence key = {}) {
