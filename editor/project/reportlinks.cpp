@@ -89,6 +89,11 @@ QString LinkHtmlReport(const QString& html, const QString& folder)
         out += html.mid(last, m.capturedStart() - last);
         last = m.capturedEnd();
         QString cells = m.captured(3);
+        // The page's own link to the place (for a browser) gives way to
+        // ours, resolved against the report's folder.
+        static const QRegularExpression ownLink("<a href=\"vireo:[^\"]*\">(.*?)</a>",
+                                                QRegularExpression::DotMatchesEverythingOption);
+        cells.replace(ownLink, "\\1");
         const auto unescape = [](QString s) {
             return s.replace("&quot;", "\"")
                 .replace("&lt;", "<")

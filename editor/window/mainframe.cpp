@@ -703,6 +703,10 @@ void CMainFrame::HandleInstanceMessage(int code, const QByteArray& data)
         showNormal();
     raise();
     activateWindow();
+    if (data.startsWith("vireo:")) {
+        OpenVireoLink(QString::fromUtf8(data.constData())); // up to the terminating zero
+        return;
+    }
     const CInstanceRequest request =
         ParseInstanceMessage(code, std::string_view(data.constData(), data.size()));
     if (request.action == CInstanceRequest::OpenSheet)

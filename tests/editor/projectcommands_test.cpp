@@ -8,6 +8,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -32,7 +34,9 @@
 #include "editor/project/outputviewer.h"
 #include "editor/project/reportlinks.h"
 #include "editor/project/reportwindow.h"
+#include "editor/view/qtstring.h"
 #include "editorenv.h"
+#include "netlist/htmltemplate.h"
 #include "netlist/netformat.h"
 
 namespace {
@@ -409,11 +413,19 @@ TEST(ReportLinks, TagJumpsTextLinesAndVireoLinks)
     ASSERT_TRUE(back);
     EXPECT_EQ(back->path, "/tmp/設計/回路 1/a.dcd");
     EXPECT_EQ(back->at, CPoint(1250, -30));
+    // The reports' own links (written by the core) read back the same.
+    const auto fromCore = ParseVireoLink(
+        ToQString(CHtmlTemplate::VireoLink(FromUtf8("/tmp/設計/回路 1/a.dcd"), CPoint(5, -6))));
+    ASSERT_TRUE(fromCore);
+    EXPECT_EQ(fromCore->path, "/tmp/設計/回路 1/a.dcd");
+    EXPECT_EQ(fromCore->at, CPoint(5, -6));
     EXPECT_FALSE(ParseVireoLink("vireo:/a.dcd"));
     EXPECT_FALSE(ParseVireoLink("http://x/a.dcd?x=1&y=2"));
 
-    const QString row = "<tr id=\"entry0\" data-jump=\"&amp;[VIREO]AUTOTAGJUMP&amp;262244\">"
-                        "<td class=\"num\">0</td><td title=\"sub\\b.dcd\">1 b.dcd</td></tr>";
+    const QString row =
+        "<tr id=\"entry0\" data-jump=\"&amp;[VIREO]AUTOTAGJUMP&amp;262244\">"
+        "<td class=\"num\"><a href=\"vireo:/elsewhere/b.dcd?x=1&amp;y=2\">0</a></td>"
+        "<td title=\"sub\\b.dcd\">1 b.dcd</td></tr>";
     EXPECT_TRUE(LinkHtmlReport(row, "/p").contains(
         "<a href=\"" + VireoLink("/p/sub/b.dcd", CPoint(100, 4)).toHtmlEscaped() + "\">0</a>"));
 
@@ -438,4 +450,75 @@ TEST(OutputViewer, EditorCommandLines)
     EXPECT_TRUE(COutputViewer::OpensWithDesktop("/x/DEMO.NRP.HTML"));
     EXPECT_TRUE(COutputViewer::OpensWithDesktop("/x/a.pdf"));
     EXPECT_FALSE(COutputViewer::OpensWithDesktop("/x/a.csv"));
+}
+
+TEST(ProjectCommands, PdfAndOtherFormatsMatchTheCli)
+{
+    ProjectEnv env;
+    env.Answer<CDlgPDF>(
+        std::function<void(CDlgPDF&)>([](CDlgPDF& d) { d.View()->setChecked(true); }));
+    env.Trigger("ProjectPdf");
+    const std::string pdf = ReadAll(env.Demo("demo.pdf"));
+    ASSERT_EQ(pdf.substr(0, 5), "%PDF-");
+    ASSERT_FALSE(env.launches.isEmpty());
+    EXPECT_EQ(env.launches.back(), "desktop " + env.DemoQ("demo.pdf"));
+    ASSERT_TRUE(RunCli({"pdf", env.DemoQ("demo.dpj"), "-o", env.DemoQ("cli")}, env.Dir()));
+    EXPECT_EQ(ReadAll(env.Demo("cli.pdf")), pdf);
+
+    // Save Other Format on the active sheet, as Tango and as DXF.
+    ASSERT_TRUE(env.frame->OpenFile(env.DemoQ("leds.dcd")));
+    for (const int format : {1, 5}) {
+        const QString name = format == 1 ? "leds.tng" : "leds.dxf";
+        env.frame->SetExportChooser([&](const QString&, int& chosen) {
+            chosen = format;
+            return env.DemoQ(name.toStdString());
+        });
+        env.Trigger("ProjectOtherFormat");
+        const std::string written = ReadAll(env.Demo(name.toStdString()));
+        ASSERT_FALSE(written.empty()) << name.toStdString();
+        ASSERT_TRUE(RunCli({format == 1 ? "tango" : "dxf", env.DemoQ("leds.dcd"),
+                            env.DemoQ("cli-" + name.toStdString())},
+                           env.Dir()));
+        // A Tango file records the area the window shows, which the window
+        // changed; everything else is the same.
+        const auto withoutArea = [](std::string text) {
+            const size_t at = text.find("\nSIZE ");
+            if (at != std::string::npos)
+                text.erase(at, text.find('\n', at + 1) - at);
+            return text;
+        };
+        EXPECT_TRUE(withoutArea(ReadAll(env.Demo("cli-" + name.toStdString()))) ==
+                    withoutArea(written))
+            << name.toStdString();
+    }
+    EXPECT_EQ(Profile().GetInt("Settings", "FilterIndex", 0), 5);
+}
+
+TEST(ProjectCommands, ExternalProgramsFromTheToolSettings)
+{
+    ProjectEnv env;
+    const std::filesystem::path made = env.Dir() / "made by tool";
+    Profile().WriteString("Tool", "ExtProg2", CString("/usr/bin/touch \"" + made.string() + "\""));
+    Profile().WriteString("Tool", "ExtProg3", "*/usr/bin/true");
+    // The Tool menu lists the second entry (not the hidden third) with its key.
+    QMenu* tool = nullptr;
+    for (QAction* a : env.frame->menuBar()->actions())
+        if (a->menu() && a->menu()->title() == CMainFrame::tr("&Tool"))
+            tool = a->menu();
+    ASSERT_NE(tool, nullptr);
+    emit tool->aboutToShow();
+    QStringList texts;
+    for (QAction* a : tool->actions())
+        if (a->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_F2) ||
+            a->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_F3))
+            texts << a->text();
+    EXPECT_EQ(texts, QStringList{"touch"});
+    env.Trigger("ExtProg2");
+    for (int i = 0; i < 100 && !std::filesystem::exists(made); ++i)
+        QTest::qWait(20);
+    EXPECT_TRUE(std::filesystem::exists(made));
+    // An empty fourth entry closes the active window.
+    const size_t open = env.app->Documents().size();
+    env.Trigger("ExtProg4");
+    EXPECT_EQ(env.app->Documents().size(), open - 1);
 }
