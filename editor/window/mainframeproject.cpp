@@ -130,6 +130,10 @@ void CMainFrame::RebuildExternalPrograms(QMenu* tool)
     for (QAction* a : m_extProgItems)
         tool->removeAction(a), delete a;
     m_extProgItems.clear();
+    // Settings/Shell tells other tools whether a "Shell.txt" lies in the data folder.
+    std::error_code ec;
+    Profile().WriteInt("Settings", "Shell",
+                       std::filesystem::exists(DataFolder() / "Shell.txt", ec) ? 0 : 1);
     std::array<CString, kExternalPrograms> entries;
     for (int k = 1; k <= kExternalPrograms; ++k)
         entries[size_t(k - 1)] = SettingString("Tool", ("ExtProg" + std::to_string(k)).c_str());

@@ -20,6 +20,7 @@
 #include <sstream>
 
 #include "app/edit/editengine.h"
+#include "app/startup.h"
 #include "app/undohistory.h"
 #include "base/codepage.h"
 #include "base/profile.h"
@@ -28,6 +29,7 @@
 #include "editor/project/dlgmakenet.h"
 #include "editor/project/dlgmakepartlist.h"
 #include "editor/project/dlgmakepartno.h"
+#include "editor/project/dlgmakewirenet.h"
 #include "editor/project/dlgpdf.h"
 #include "editor/project/jobprogress.h"
 #include "editor/project/jumpmarker.h"
@@ -383,6 +385,12 @@ TEST(ProjectCommands, ReportLinksBringTheSheetForwardAtThePoint)
     ASSERT_TRUE(env.frame->JumpTo(env.DemoQ("leds.dcd"), WireEnd(*env.app, env.Demo("leds.dcd"))));
     EXPECT_TRUE(env.frame->ActiveChild()->Document().MainSheet().IsHighLight());
 
+    // A second start hands a link on: the running program jumps.
+    QByteArray request = VireoLink(env.DemoQ("power.dcd"), CPoint(1000, 1000)).toUtf8();
+    request.append('\0');
+    env.frame->HandleInstanceMessage(kOpenFileMessageCode, request);
+    EXPECT_EQ(env.frame->ActiveChild()->Document().GetPathName(), env.Demo("power.dcd"));
+
     // A link to something that is not a sheet is refused with a message.
     const size_t before = env.Host()->messages.size();
     EXPECT_FALSE(env.frame->OpenVireoLink(VireoLink(env.DemoQ("demo.dpj"), CPoint(0, 0))));
@@ -521,4 +529,32 @@ TEST(ProjectCommands, ExternalProgramsFromTheToolSettings)
     const size_t open = env.app->Documents().size();
     env.Trigger("ExtProg4");
     EXPECT_EQ(env.app->Documents().size(), open - 1);
+}
+
+TEST(ProjectCommands, AutoSaveAndTheSheetsOpenedForACommand)
+{
+    ProjectEnv env;
+    // A modified project sheet is saved first when Tool/AutoSave says so.
+    Profile().WriteInt("Tool", "AutoSave", 1);
+    CVIREODoc* leds = env.app->FindDocument(env.Demo("leds.dcd"));
+    ASSERT_NE(leds, nullptr);
+    CSheet added(CSheet::kScratch);
+    added.NewWire(CPoint(100, 100), CPoint(900, 100));
+    leds->AddItems(added);
+    ASSERT_TRUE(leds->IsModified());
+    // A closed sheet is opened for the command and closed again after it.
+    CVIREODoc* power = env.app->FindDocument(env.Demo("power.dcd"));
+    ASSERT_NE(power, nullptr);
+    ASSERT_TRUE(env.frame->CloseDocument(*power));
+    env.Answer<CDlgMakeWireNet>(std::function<void(CDlgMakeWireNet&)>(
+        [](CDlgMakeWireNet& d) { d.Xy()->setChecked(true); }));
+    env.Trigger("ProjectNetIndex");
+    EXPECT_FALSE(leds->IsModified());
+    EXPECT_EQ(env.app->FindDocument(env.Demo("power.dcd")), nullptr);
+    const std::string index = ReadAll(env.Demo("demo.net.csv"));
+    EXPECT_NE(index.find("power.dcd"), std::string::npos);
+    ASSERT_TRUE(RunCli({"netindex", env.DemoQ("demo.dpj"), "--xy"}, env.Dir()));
+    EXPECT_EQ(ReadAll(env.Demo("demo.net.csv")), index);
+    // The index went to the report window, its rows links.
+    EXPECT_TRUE(env.frame->ReportWindow()->Browser()->toHtml().contains("vireo:"));
 }
