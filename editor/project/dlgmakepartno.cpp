@@ -7,6 +7,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -54,7 +55,9 @@ CDlgMakePartNo::CDlgMakePartNo(const QString& wasIsFile, QWidget* parent)
     form->addRow(tr("&Page offset"), m_offset);
     form->addRow(m_each);
     form->addRow(m_simple);
-    form->addRow(tr("Was-Is file"), fileRow);
+    auto* fileLabel = new QLabel(tr("Was-Is file"), this);
+    fileLabel->setBuddy(m_file);
+    form->addRow(fileLabel, fileRow);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -41,7 +42,9 @@ CDlgPDF::CDlgPDF(const QString& output, const QString& title, const QString& sub
     fileRow->addWidget(m_output, 1);
     fileRow->addWidget(m_browse);
     auto* form = new QFormLayout;
-    form->addRow(tr("Output &file"), fileRow);
+    auto* outputLabel = new QLabel(tr("Output &file"), this);
+    outputLabel->setBuddy(m_output);
+    form->addRow(outputLabel, fileRow);
     form->addRow(tr("&Title"), m_title);
     form->addRow(tr("&Subtitle"), m_subtitle);
     form->addRow(tr("&Author"), m_author);

@@ -11,11 +11,9 @@ constexpr int kLifetimeMs = 4000;
 
 CJumpMarker* CJumpMarker::Show(CVIREOView& view, const CPoint& at)
 {
-    CJumpMarker* marker = view.viewport()->findChild<CJumpMarker*>();
-    if (marker)
-        marker->m_at = at;
-    else
-        marker = new CJumpMarker(view, at);
+    // One marker per view, with its full lifetime from the latest jump.
+    delete view.viewport()->findChild<CJumpMarker*>();
+    auto* marker = new CJumpMarker(view, at);
     marker->Place();
     marker->show();
     marker->raise();

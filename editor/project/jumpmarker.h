@@ -15,7 +15,7 @@ class CJumpMarker : public QWidget {
     Q_OBJECT
 
 public:
-    // Shows the one marker of view at a sheet point (a previous one moves).
+    // Shows the one marker of view at a sheet point (a previous one goes).
     static CJumpMarker* Show(CVIREOView& view, const CPoint& at);
     const CPoint& Point() const { return m_at; }
 
