@@ -20,6 +20,7 @@
 #include <sstream>
 
 #include "app/edit/editengine.h"
+#include "app/projectfile.h"
 #include "app/startup.h"
 #include "app/undohistory.h"
 #include "base/codepage.h"
@@ -234,6 +235,39 @@ TEST(ProjectDialogs, PartNoAndCheckEnableWhatTheirModeUses)
     EXPECT_EQ(Profile().GetInt("CleanSection", "Miss", -1), 0);
     EXPECT_EQ(Profile().GetInt("CleanSection", "BySheet", -1), 1);
     EXPECT_EQ(Profile().GetInt("CleanSection", "CleanLine", -1), 0);
+}
+
+TEST(ProjectDialogs, PartListKeepsItsValuesInTheProjectAndNetIndexItsDefaults)
+{
+    CEditorEnv env;
+    const std::filesystem::path project = env.Demo("demo.dpj");
+    CDlgMakePartList dialog(project);
+    EXPECT_EQ(dialog.Quantity()->value(), 1);
+    EXPECT_TRUE(dialog.SheetNo()->text().isEmpty());
+    dialog.SheetNo()->setText("DWG-7");
+    dialog.Quantity()->setValue(25);
+    dialog.Properties()->setText(" ,foot, tol ,");
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(CProjectFile::ReadProperty(project, "SHEETNO").str(), "DWG-7");
+    EXPECT_EQ(CProjectFile::ReadProperty(project, "PCBMAKE").str(), "25");
+    EXPECT_EQ(Profile().GetString("Tool", "ListProperty", "").str(), "foot, tol");
+    EXPECT_EQ(dialog.Options().Columns(), (std::vector<CString>{"FOOT", "TOL"}));
+    CDlgMakePartList again(project);
+    EXPECT_EQ(again.SheetNo()->text(), "DWG-7");
+    EXPECT_EQ(again.Quantity()->value(), 25);
+    // Without a project the values are for this run only.
+    CDlgMakePartList none({});
+    EXPECT_TRUE(none.SheetNo()->text().isEmpty());
+    EXPECT_EQ(none.Quantity()->value(), 1);
+
+    CDlgMakeWireNet index;
+    EXPECT_TRUE(index.Single()->isChecked());
+    EXPECT_FALSE(index.Xy()->isChecked());
+    EXPECT_TRUE(index.View()->isChecked());
+    index.Single()->setChecked(false);
+    index.accept();
+    EXPECT_EQ(Profile().GetInt("Tool", "IndexSingle", -1), 0);
 }
 
 TEST(ProjectDialogs, PdfAsksForANameAndBeforeOverwriting)
