@@ -33,10 +33,7 @@ bool CProjectRun::ConfirmWithoutProject()
 bool CProjectRun::Prepare()
 {
     CVIREOApp& app = m_frame.App();
-    // The highlight marks are no part of the design: a command must not see them.
-    for (const auto& doc : app.Documents())
-        CNetHighlight::Clear(*doc);
-    RedrawAll();
+    ClearHighlights();
     if (SettingInt("Tool", "AutoSave") != 0 && !app.ProjectPath().empty()) {
         std::vector<std::string> sheets;
         CProjectFile::ReadFileList(app.ProjectPath(), true, false, sheets);
@@ -87,6 +84,14 @@ std::vector<CVIREODoc*> CProjectRun::PdfDocuments(bool allSheets)
 std::filesystem::path CProjectRun::OutputBaseOf(const CProjectJob& job)
 {
     return OutputBase(job.project, job.documents);
+}
+
+void CProjectRun::ClearHighlights()
+{
+    // The highlight marks are no part of the design: a command must not see them.
+    for (const auto& doc : m_frame.App().Documents())
+        CNetHighlight::Clear(*doc);
+    RedrawAll();
 }
 
 void CProjectRun::RedrawAll()

@@ -37,6 +37,8 @@ public:
     std::vector<CVIREODoc*> PdfDocuments(bool allSheets);
     bool HasProject() const { return !m_job.project.empty(); }
 
+    // Clears the net highlight of every open document (Prepare does it too).
+    void ClearHighlights();
     // Every view of every open document draws again (a job changed them).
     void RedrawAll();
     // Closes the documents opened for the command: an unmodified one closes;

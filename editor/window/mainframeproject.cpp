@@ -405,6 +405,7 @@ void CMainFrame::OnPdf()
     const std::filesystem::path output = dialog.OutputFile().toStdString();
 
     CProjectRun run(*this);
+    run.ClearHighlights();
     std::vector<const CVIREODoc*> documents;
     if (dialog.ActiveSheetOnly()) {
         if (!active)
