@@ -24,6 +24,7 @@
 #include "app/startup.h"
 #include "app/undohistory.h"
 #include "base/codepage.h"
+#include "base/messages.h"
 #include "base/profile.h"
 #include "editor/project/dialogexec.h"
 #include "editor/project/dlgchecksheet.h"
@@ -591,4 +592,39 @@ TEST(ProjectCommands, AutoSaveAndTheSheetsOpenedForACommand)
     EXPECT_EQ(ReadAll(env.Demo("demo.net.csv")), index);
     // The index went to the report window, its rows links.
     EXPECT_TRUE(env.frame->ReportWindow()->Browser()->toHtml().contains("vireo:"));
+}
+
+TEST(ProjectCommands, WithoutAProjectTheOpenSheetsAfterAsking)
+{
+    CEditorEnv env;
+    setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
+    ASSERT_TRUE(env.frame->OpenFile(env.DemoQ("leds.dcd")));
+    ASSERT_TRUE(env.frame->OpenFile(env.DemoQ("controller.dcd")));
+    ASSERT_TRUE(env.app->ProjectPath().empty());
+    SetDialogHook([](QDialog& dialog) {
+        auto& d = dynamic_cast<CDlgMakeNet&>(dialog);
+        d.Format()->setCurrentIndex(d.Format()->findText("PADS-PCB", Qt::MatchFixedString));
+        d.View()->setChecked(false);
+        dialog.accept();
+        return dialog.result();
+    });
+    env.Host()->answers = {CHost::IDNO};
+    env.frame->OnMakeNetList();
+    ASSERT_EQ(env.Host()->questions.size(), 1u);
+    EXPECT_EQ(env.Host()->questions[0].text, LoadMessage(2901));
+    EXPECT_FALSE(std::filesystem::exists(env.Demo("leds.net")));
+
+    env.Host()->answers = {CHost::IDYES};
+    env.frame->OnMakeNetList();
+    SetDialogHook(nullptr);
+    // Beside the first sheet, and the summary box instead of a viewer.
+    const std::string net = ReadAll(env.Demo("leds.net"));
+    ASSERT_FALSE(net.empty());
+    ASSERT_FALSE(env.Host()->messages.empty());
+    EXPECT_EQ(ToUtf8(env.Host()->messages.back().text).rfind("総ネット数", 0), 0u);
+    ASSERT_TRUE(RunCli({"netlist", env.DemoQ("leds.dcd"), env.DemoQ("controller.dcd"), "--format",
+                        "PADS-PCB", "--no-report"},
+                       env.Dir()));
+    EXPECT_EQ(ReadAll(env.Demo("leds.net")), net);
+    unsetenv("SOURCE_DATE_EPOCH");
 }
