@@ -121,6 +121,7 @@ CString FillLogEntry(const CString& entry, const CCheckEntry& e, int serial)
         {"$X$", FormatHundredths(e.at.x)},
         {"$Y$", FormatHundredths(e.at.y)},
         {"$TAGJUMP$", CHtmlTemplate::TagJump(e.at)},
+        {"$VIREOLINK$", CHtmlTemplate::VireoLink(path, e.at)},
         {"$SERNO$", CString::Formatted("%d", serial)},
     };
     for (auto& value : v)

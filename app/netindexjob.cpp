@@ -158,6 +158,7 @@ bool NetIndexHtml(const CNetIndex& index, const CHtmlTemplate& html, const CStri
             {"$X$", FormatHundredths(e.at.x)},
             {"$Y$", FormatHundredths(e.at.y)},
             {"$TAGJUMP$", CHtmlTemplate::TagJump(e.at)},
+            {"$VIREOLINK$", CHtmlTemplate::VireoLink(path, e.at)},
             {"$SERNO$", CString::Formatted("%d", serial++)},
         };
         for (auto& value : v)

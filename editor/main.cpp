@@ -10,6 +10,7 @@
 #include <QFile>
 #include <cstdio>
 #include <QFileInfo>
+#include <QUrl>
 #include <clocale>
 #include <cstdlib>
 #include <ctime>
@@ -62,11 +63,15 @@ int main(int argc, char** argv)
         }
         args = QStringList{args.at(0), args.at(3)};
     }
-    const QString argument = args.size() > 1 ? args.at(1) : QString();
+    QString argument = args.size() > 1 ? args.at(1) : QString();
+    // The desktop hands files as "file:" URLs and report links as "vireo:" ones.
+    if (argument.startsWith("file:"))
+        argument = QUrl(argument).toLocalFile();
+    const bool link = argument.startsWith("vireo:");
 
     // Second start: hand the file over and end.
     const QString instanceName = CSingleInstance::DefaultName();
-    QByteArray request = QFileInfo(argument).absoluteFilePath().toUtf8();
+    QByteArray request = link ? argument.toUtf8() : QFileInfo(argument).absoluteFilePath().toUtf8();
     if (argument.isEmpty())
         request.clear();
     request.append('\0');
@@ -93,7 +98,9 @@ int main(int argc, char** argv)
     frame.show();
     // A file that cannot be opened was reported; the window stays, as after
     // any failed open.  A replay has nothing to work on then.
-    const bool opened = frame.RunStartup(argument);
+    const bool opened = frame.RunStartup(link ? QString() : argument);
+    if (link)
+        frame.OpenVireoLink(argument);
     if (!replay.empty()) {
         if (!opened)
             return 1;

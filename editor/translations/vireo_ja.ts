@@ -407,6 +407,118 @@ Open the automatically saved copy?</source>
         <source>Library &amp;Conversion...</source>
         <translation>部品ファイル変換(&amp;C)...</translation>
     </message>
+    <message>
+        <source>&amp;Project</source>
+        <translation>プロジェクト(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Net List...</source>
+        <translation>ネットリスト(&amp;N)...</translation>
+    </message>
+    <message>
+        <source>&amp;Part List...</source>
+        <translation>部品表(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Part N&amp;o...</source>
+        <translation>部品番号割付(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Net &amp;Index...</source>
+        <translation>ネットインデックス(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>&amp;Check Sheets...</source>
+        <translation>重複整理(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>P&amp;DF...</source>
+        <translation>PDF変換(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>Export D&amp;XF...</source>
+        <translation>DXF出力(&amp;X)...</translation>
+    </message>
+    <message>
+        <source>Export &amp;Tango...</source>
+        <translation>Tango出力(&amp;T)...</translation>
+    </message>
+    <message>
+        <source>Save Other &amp;Format...</source>
+        <translation>他の形式で保存(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>&amp;Report Window</source>
+        <translation>レポートウィンドウ(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Make Net List</source>
+        <translation>ネットリスト作成</translation>
+    </message>
+    <message>
+        <source>Make Part List</source>
+        <translation>部品作成</translation>
+    </message>
+    <message>
+        <source>Part Numbering</source>
+        <translation>部品番号割付</translation>
+    </message>
+    <message>
+        <source>Make Net Index</source>
+        <translation>ネットインデックス作成</translation>
+    </message>
+    <message>
+        <source>Check Sheets</source>
+        <translation>重複整理</translation>
+    </message>
+    <message>
+        <source>PDF Conversion</source>
+        <translation>PDF変換</translation>
+    </message>
+    <message>
+        <source>Cancelled; no file was changed.</source>
+        <translation>中止しました。ファイルは変更されていません。</translation>
+    </message>
+    <message>
+        <source>Cancelled; no log was written.</source>
+        <translation>中止しました。ログファイルは作成されていません。</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>中止しました。</translation>
+    </message>
+    <message>
+        <source>Parts: %1, lines: %2
+%3</source>
+        <translation>使用部品数 %1、行数 %2
+%3</translation>
+    </message>
+    <message>
+        <source>Names: %1
+%2</source>
+        <translation>信号名 %1
+%2</translation>
+    </message>
+    <message>
+        <source>Tango schematic (*)</source>
+        <translation>Tango 回路図 (*)</translation>
+    </message>
+    <message>
+        <source>DXF (*.dxf)</source>
+        <translation>DXF (*.dxf)</translation>
+    </message>
+    <message>
+        <source>Save Other Format</source>
+        <translation>他の形式で保存</translation>
+    </message>
+    <message>
+        <source>%1 is no readable sheet file; the link is refused.</source>
+        <translation>%1 は読める図面ファイルではありません。リンクを実行しません。</translation>
+    </message>
+    <message>
+        <source>%1 is no Vireo link.</source>
+        <translation>%1 は Vireo のリンクではありません。</translation>
+    </message>
 </context>
 <context>
     <name>CHoverTip</name>
@@ -2023,6 +2135,334 @@ Nothing was changed.</source>
     <message>
         <source>%1 already holds a package named %2.</source>
         <translation>%1 には既に %2 という名前の部品があります。</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgMakeNet</name>
+    <message>
+        <source>Make Net List</source>
+        <translation>ネットリスト作成</translation>
+    </message>
+    <message>
+        <source>Net list &amp;format</source>
+        <translation>ネットフォーマット形式(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Make net &amp;information file</source>
+        <translation>ネット情報ファイルを作る(&amp;I)</translation>
+    </message>
+    <message>
+        <source>HTML forma&amp;t</source>
+        <translation>HTML形式で出力(&amp;T)</translation>
+    </message>
+    <message>
+        <source>For &amp;UNIX</source>
+        <translation>UNIXで使用する(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;View the created files</source>
+        <translation>作成したファイルを見る(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Power pins as separate nets</source>
+        <translation>電源を別ネットにする(&amp;P)</translation>
+    </message>
+    <message>
+        <source>C&amp;omponents in a separate file</source>
+        <translation>コンポーネントは別ファイル(&amp;O)</translation>
+    </message>
+    <message>
+        <source>File &amp;extension</source>
+        <translation>ファイル拡張子(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Net start number (&amp;C)</source>
+        <translation>ネット初期値(&amp;C)</translation>
+    </message>
+    <message>
+        <source>PCB &amp;board property</source>
+        <translation>PCB用プロパティ(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Part and pin numbers in upper ca&amp;se</source>
+        <translation>部品番号とピン番号を大文字にする(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Net names in upper case</source>
+        <translation>ネット名を大文字にする(&amp;N)</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgMakePartList</name>
+    <message>
+        <source>Make Part List</source>
+        <translation>部品表作成</translation>
+    </message>
+    <message>
+        <source>&amp;Drawing number</source>
+        <translation>図面番号(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Product name</source>
+        <translation>製品名(&amp;P)</translation>
+    </message>
+    <message>
+        <source>B&amp;oards to make</source>
+        <translation>製作台数(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Write the &amp;count</source>
+        <translation>個数を出力(&amp;C)</translation>
+    </message>
+    <message>
+        <source>List &amp;NOPARTLIST parts too</source>
+        <translation>NOPARTLISTを強制出力(&amp;N)</translation>
+    </message>
+    <message>
+        <source>P&amp;roperty list</source>
+        <translation>プロパティリスト(&amp;R)</translation>
+    </message>
+    <message>
+        <source>comma-separated property names</source>
+        <translation>プロパティ名をカンマで区切る</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgMakePartNo</name>
+    <message>
+        <source>Part Numbering</source>
+        <translation>部品番号割付</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>割付方法</translation>
+    </message>
+    <message>
+        <source>Number &amp;undetermined references only</source>
+        <translation>未決定の部品番号のみ割付ける (&amp;U)</translation>
+    </message>
+    <message>
+        <source>Renumber &amp;all references</source>
+        <translation>全ての部品番号を付け直す (&amp;A)</translation>
+    </message>
+    <message>
+        <source>Apply a &amp;Was-Is file</source>
+        <translation>部品割付ファイルを使用 (&amp;W)</translation>
+    </message>
+    <message>
+        <source>Write a Was-Is &amp;template file</source>
+        <translation>部品割付テンプレートファイルの作成 (&amp;T)</translation>
+    </message>
+    <message>
+        <source>+1</source>
+        <translation>＋１</translation>
+    </message>
+    <message>
+        <source>+2</source>
+        <translation>＋２</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>増分</translation>
+    </message>
+    <message>
+        <source>Start number (&amp;O)</source>
+        <translation>先頭番号(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Page offset</source>
+        <translation>ページオフセット(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Count &amp;each sheet by itself</source>
+        <translation>図面毎に計算する(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Si&amp;mple Was-Is file</source>
+        <translation>簡易割付ファイルを使用する(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Was-Is file</source>
+        <translation>部品割付ファイル</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>参照(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Was-Is files (*.dws)</source>
+        <translation>部品割付ファイル (*.dws)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>Enter the Was-Is file name.</source>
+        <translation>部品割付ファイル名を入力してください。</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgMakeWireNet</name>
+    <message>
+        <source>Make Net Index</source>
+        <translation>ネットインデックスの作成</translation>
+    </message>
+    <message>
+        <source>Also names found on a &amp;single sheet</source>
+        <translation>単一図面内の信号名も出力する(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Add the X-Y &amp;coordinates</source>
+        <translation>XY座標を付加する(&amp;C)</translation>
+    </message>
+    <message>
+        <source>HTML forma&amp;t</source>
+        <translation>HTML形式で出力(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;View the created file</source>
+        <translation>作成したファイルを見る(&amp;V)</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgCheckSheet</name>
+    <message>
+        <source>Check Sheets</source>
+        <translation>重複整理</translation>
+    </message>
+    <message>
+        <source>Clean &amp;lines</source>
+        <translation>ラインを整理する(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Use &amp;junctions when cleaning wires</source>
+        <translation>ワイヤー整理にジャンクションを使う(&amp;J)</translation>
+    </message>
+    <message>
+        <source>&amp;View the created file</source>
+        <translation>作成したファイルを見る(&amp;V)</translation>
+    </message>
+    <message>
+        <source>HTML forma&amp;t</source>
+        <translation>HTML形式で出力(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Part numbers per &amp;sheet</source>
+        <translation>部品番号を図面毎に計算する(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Output &amp;missing part numbers</source>
+        <translation>欠番部品番号を出力する(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete items outside the sheet</source>
+        <translation>図面外のアイテムを削除する(&amp;D)</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgPDF</name>
+    <message>
+        <source>PDF Conversion</source>
+        <translation>PDF変換</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>参照(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Relative to the title &amp;block</source>
+        <translation>図枠を基準にする(&amp;B)</translation>
+    </message>
+    <message>
+        <source>The &amp;project</source>
+        <translation>プロジェクト(&amp;P)</translation>
+    </message>
+    <message>
+        <source>All o&amp;pen sheets</source>
+        <translation>開いている全図面(&amp;P)</translation>
+    </message>
+    <message>
+        <source>The a&amp;ctive sheet only</source>
+        <translation>アクティブな図面のみ(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Also the sheets that do not take &amp;part</source>
+        <translation>全てのファイル(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Back&amp;ground</source>
+        <translation>背景(&amp;G)</translation>
+    </message>
+    <message>
+        <source>C&amp;olour</source>
+        <translation>カラー(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;View the created file</source>
+        <translation>作成したファイルを見る(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Output &amp;file</source>
+        <translation>出力ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Title</source>
+        <translation>タイトル(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Subtitle</source>
+        <translation>サブタイトル(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Author</source>
+        <translation>作成者(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Top &amp;margin</source>
+        <translation>上マージン(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Left margin</source>
+        <translation>左マージン(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Sc&amp;ale</source>
+        <translation>倍率(&amp;A)</translation>
+    </message>
+    <message>
+        <source>PDF file</source>
+        <translation>PDFファイル</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDFファイル (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The scale must be a number from 0.01 to 100.</source>
+        <translation>倍率は 0.01 から 100 までの数値で入力してください。</translation>
+    </message>
+</context>
+<context>
+    <name>CJobProgressDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>CReportWindow</name>
+    <message>
+        <source>Report</source>
+        <translation>レポート</translation>
+    </message>
+    <message>
+        <source>Report - %1</source>
+        <translation>レポート - %1</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>ファイル %1 を開けません</translation>
     </message>
 </context>
 </TS>

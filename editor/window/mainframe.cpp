@@ -157,6 +157,7 @@ void CMainFrame::CreateMenus()
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     CreateEditMenus();
+    CreateProjectMenus();
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
     const auto viewAction = [&](QMenu* menu, const QString& text, auto fn, QKeySequence key = {}) {
@@ -687,6 +688,10 @@ void CMainFrame::HandleInstanceMessage(int code, const QByteArray& data)
         showNormal();
     raise();
     activateWindow();
+    if (data.startsWith("vireo:")) {
+        OpenVireoLink(QString::fromUtf8(data.constData())); // up to the terminating zero
+        return;
+    }
     const CInstanceRequest request =
         ParseInstanceMessage(code, std::string_view(data.constData(), data.size()));
     if (request.action == CInstanceRequest::OpenSheet)

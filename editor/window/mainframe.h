@@ -11,7 +11,9 @@
 #include <QMap>
 #include <QPointer>
 #include <QTimer>
+#include <filesystem>
 #include <functional>
+#include <vector>
 
 #include "app/vireoapp.h"
 #include "editor/view/viewoptions.h"
@@ -21,8 +23,10 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class CChildFrame;
+class CReportWindow;
 class CVIREOView;
 class CPart;
+struct CPoint;
 
 class CMainFrame : public QMainWindow, public CDocumentObserver {
     Q_OBJECT
@@ -98,6 +102,28 @@ public:
     void DocumentOpened(CVIREODoc& doc) override;
     void DocumentClosing(CVIREODoc& doc) override;
 
+    // --- project commands, external programs, report jumps (mainframeproject.cpp) ----------
+    void OnMakeNetList();
+    void OnMakePartList();
+    void OnMakePartNo();
+    void OnMakeNetIndex();
+    void OnCheckSheets();
+    void OnPdf();
+    void OnExportDxf();
+    void OnExportTango();
+    void OnSaveOtherFormat();
+    void RunExternalProgram(int k);
+    // Brings the sheet forward (opening it), centres the point and highlights
+    // the net there; false (told) when path names no readable sheet.
+    bool JumpTo(const QString& path, const CPoint& at);
+    // "vireo:PATH?x=X&y=Y", from a report page or a second start.
+    bool OpenVireoLink(const QString& link);
+    CReportWindow* ReportWindow();
+    // The export's file dialog (tests answer it): the suggested file in, the
+    // chosen file out (empty: cancelled), format as CVIREODoc::OtherFormat.
+    using ExportChooser = std::function<QString(const QString& suggested, int& format)>;
+    void SetExportChooser(ExportChooser chooser);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -105,6 +131,11 @@ protected:
 
 private:
     void CreateMenus();
+    void CreateProjectMenus();
+    void RebuildExternalPrograms(QMenu* tool);
+    void ShowOutputs(const std::vector<std::filesystem::path>& files);
+    void ShowReport(const QString& path);
+    void ExportActive(int format);
     // The Edit and Tool menus and the tool bar (mainframeedit.cpp).
     void CreateEditMenus();
     void CreateChainMenu(QMenu* view);
@@ -162,4 +193,11 @@ private:
     bool m_autosaveNotice = true;
     OpenChooser m_openChooser;
     SaveChooser m_saveChooser;
+
+    // project commands (mainframeproject.cpp)
+    QList<QAction*> m_projectActions; // need an open document
+    QAction* m_extProgSeparator = nullptr;
+    QList<QAction*> m_extProgItems;
+    QPointer<CReportWindow> m_report;
+    ExportChooser m_exportChooser;
 };

@@ -1,6 +1,9 @@
 #include "netlist/htmltemplate.h"
 
 #include <cstdint>
+#include <filesystem>
+
+#include "base/codepage.h"
 
 namespace {
 
@@ -137,6 +140,35 @@ CString CHtmlTemplate::TagJump(const CPoint& p)
     // net report has always carried.
     const int64_t wide = int64_t(p.y) * 65536 + int64_t(p.x) % 65536;
     return CString::Formatted("&[VIREO]AUTOTAGJUMP&%ld", long(int32_t(uint32_t(uint64_t(wide)))));
+}
+
+CString CHtmlTemplate::VireoLink(const CString& path, const CPoint& p)
+{
+    if (path.IsEmpty())
+        return CString();
+    std::string utf8 = ToUtf8(path);
+    for (char& c : utf8)
+        if (c == '\\')
+            c = '/';
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(utf8, ec);
+    if (!ec)
+        utf8 = absolute.lexically_normal().string();
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string link = "vireo:";
+    for (unsigned char c : utf8) {
+        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                           (c >= '0' && c <= '9') || c == '/' || c == '-' || c == '.' || c == '_' ||
+                           c == '~';
+        if (plain) {
+            link += char(c);
+        } else {
+            link += '%';
+            link += kHex[c >> 4];
+            link += kHex[c & 15];
+        }
+    }
+    return CString(link + "?x=" + std::to_string(p.x) + "&y=" + std::to_string(p.y));
 }
 
 CString CHtmlTemplate::FileName(const CString& path)

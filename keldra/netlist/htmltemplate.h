@@ -52,6 +52,10 @@ public:
     // "$TAGJUMP$": "&[VIREO]AUTOTAGJUMP&" and y * 65536 + (x % 65536), worked
     // out and written in 64 bits (a 32-bit value wraps for y beyond 32767).
     static CString TagJump(const CPoint& p);
+    // "$VIREOLINK$": "vireo:PATH?x=X&y=Y" with the sheet's absolute path
+    // percent-encoded as UTF-8, so that a browser hands the row's place to
+    // the editor; empty for an empty path.
+    static CString VireoLink(const CString& path, const CPoint& p);
     // "$FILE$": the name after the last "\" or "/".
     static CString FileName(const CString& path);
 

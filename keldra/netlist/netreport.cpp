@@ -57,9 +57,11 @@ CString FillEntry(const CString& entry, const CNet* net, const CNetName* node, i
         v["$X$"] = FormatHundredths(p.x);
         v["$Y$"] = FormatHundredths(p.y);
         v["$TAGJUMP$"] = CHtmlTemplate::TagJump(p);
+        v["$VIREOLINK$"] = CHtmlTemplate::VireoLink(node->GetFileName(), p);
     } else {
         for (const char* key : {"$REF$", "$PARTNAME$", "$PINNO$", "$PINNAME$", "$PINELECT$",
-                                "$PATH$", "$DOCNO$", "$FILE$", "$X$", "$Y$", "$TAGJUMP$"})
+                                "$PATH$", "$DOCNO$", "$FILE$", "$X$", "$Y$", "$TAGJUMP$",
+                                "$VIREOLINK$"})
             v[key] = CString();
     }
     for (auto& entryValue : v)
