@@ -40,6 +40,7 @@ class CSelectionEdits;
 class CAttributeMove;
 class CNumberingTool;
 class CNetHighlight;
+class CClipboardCommands;
 
 class CEditEngine {
 public:
@@ -125,6 +126,8 @@ public:
     CSelectionEdits& Edits() { return *m_edits; }
     CAttributeMove& AttributeMove() { return *m_attr; }
     const CNumberingTool& Numbering() const { return *m_numbering; }
+    // Find's occurrence counter of this sheet (0: no search in progress).
+    int& FindCounter() { return m_findCounter; }
 
     // The edits a history can undo: a change (old and new records) is one.
     static int UndoSteps(const CUndoHistory& history);
@@ -156,6 +159,8 @@ private:
     std::unique_ptr<CAttributeMove> m_attr;
     std::unique_ptr<CNumberingTool> m_numbering;
     std::unique_ptr<CNetHighlight> m_highlight;
+    std::unique_ptr<CClipboardCommands> m_clipboard;
+    int m_findCounter = 0;
     bool m_projectHighlight = false; // the other sheets were asked to highlight
     PartSource m_partSource;
 

@@ -6,6 +6,7 @@
 
 #include "app/edit/editengine.h"
 #include "app/edit/editids.h"
+#include "app/edit/findoptions.h"
 #include "base/codepage.h"
 #include "items/text.h"
 
@@ -151,6 +152,20 @@ bool ParseLine(const std::vector<std::string>& w, CScriptEvent& e, std::string& 
                 }
                 a.fields.emplace_back(name, w[i].substr(eq + 1));
             }
+        } else if (what == "find" && w.size() >= 3) {
+            a.kind = CScriptAnswer::Find;
+            a.text = w[2];
+            for (size_t i = 3; i < w.size(); ++i) {
+                const size_t eq = w[i].find('=');
+                if (eq == std::string::npos) {
+                    error = "answer find takes OPTION=VALUE words after the string";
+                    return false;
+                }
+                a.fields.emplace_back(w[i].substr(0, eq), w[i].substr(eq + 1));
+            }
+            CFindOptions check;
+            if (!ApplyFindFields(a.fields, check, error))
+                return false;
         } else if (what == "menu" && w.size() == 3 && (a.command = EditCommandId(w[2])) != 0) {
             a.kind = CScriptAnswer::Menu;
         } else if (w.size() == 2 &&
@@ -161,7 +176,7 @@ bool ParseLine(const std::vector<std::string>& w, CScriptEvent& e, std::string& 
                                         : CScriptAnswer::No;
         } else {
             error = "answer takes text \"STRING\", part NAME [REF [VALUE]], modify FIELD=VALUE..., "
-                    "ok, cancel, yes, no or menu ENTRY";
+                    "find \"STRING\" OPTION=VALUE..., ok, cancel, yes, no or menu ENTRY";
             return false;
         }
         return true;
@@ -267,6 +282,23 @@ bool CScriptEditHost::InputPart(CPartRequest& request)
     request.name = FromUtf8(a.text);
     request.reference = FromUtf8(a.ref);
     request.value = FromUtf8(a.value);
+    return true;
+}
+
+bool CScriptEditHost::FindDialog(CFindOptions& options)
+{
+    CScriptAnswer a;
+    if (!m_answers.Take({CScriptAnswer::Find, CScriptAnswer::Cancel}, a)) {
+        m_answers.Note("find dialog cancelled: no answer queued");
+        return false;
+    }
+    if (a.kind != CScriptAnswer::Find)
+        return false;
+    std::string error;
+    if (!ApplyFindFields(a.fields, options, error) || !options.Push(FromUtf8(a.text))) {
+        m_answers.Note("find dialog cancelled: " + (error.empty() ? "no search string" : error));
+        return false;
+    }
     return true;
 }
 

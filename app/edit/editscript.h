@@ -9,6 +9,8 @@
 //   answer text "STRING" | answer part NAME [REF [VALUE]] | answer ok | cancel
 //          | yes | no | answer menu ENTRY | answer modify FIELD=VALUE ...
 //          (the Modify fields: app/edit/modifyfields.h)
+//          | answer find "STRING" [kinds=LIST] [matchcase=0|1] [word=0|1]
+//            [hide=0|1] [allsheet=0|1] [selectitem=0|1]
 //
 // Blank lines and lines starting with '#' are skipped.  Coordinates are sheet
 // units before snapping.  An answer waits in a queue for the next dialog or
@@ -27,12 +29,12 @@
 class CEditEngine;
 
 struct CScriptAnswer {
-    enum Kind { Text, Part, Ok, Cancel, Yes, No, Menu, Modify };
+    enum Kind { Text, Part, Ok, Cancel, Yes, No, Menu, Modify, Find };
     Kind kind = Cancel;
     std::string text;       // Text: the string (UTF-8); Part: the part name
     std::string ref, value; // Part
     int command = 0;        // Menu
-    CModifyFields fields;   // Modify
+    CModifyFields fields;   // Modify, Find (the options)
 };
 
 struct CScriptEvent {
@@ -79,10 +81,17 @@ public:
     bool ModifyPin(CPinEditForm& form) override { return Modify(form); }
     bool ModifyText(CTextEditForm& form) override { return Modify(form); }
     void Status(int pane, const std::string& text) override { m_status[pane & 1] = text; }
+    bool ClipboardHasText() override { return !clipboard.empty(); }
+    std::string ClipboardText() override { return clipboard; }
+    void SetClipboardText(const std::string& text) override { clipboard = text; }
+    bool FindDialog(CFindOptions& options) override;
+    void ShowFound(const CPoint& p) override { found.push_back(p); }
 
     std::vector<CRect> repaints;    // every area asked for
     std::vector<std::string> menus; // the names of the menus shown
     std::string m_status[2];
+    std::string clipboard;     // what Cut and Copy put there (CP932)
+    std::vector<CPoint> found; // the occurrences Find showed
 
 private:
     template <class Form> bool Modify(Form& form);
