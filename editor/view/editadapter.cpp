@@ -1,5 +1,8 @@
 #include "editor/view/editadapter.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QInputDialog>
@@ -453,4 +456,20 @@ void CEditAdapter::HighlightProjectNets(const std::vector<CString>& names)
 void CEditAdapter::GridChanged()
 {
     m_view.InvalidateAll();
+}
+
+bool CEditAdapter::ClipboardHasText()
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return data && data->hasText();
+}
+
+std::string CEditAdapter::ClipboardText()
+{
+    return Utf8ToCp932(QGuiApplication::clipboard()->text().toStdString()).text;
+}
+
+void CEditAdapter::SetClipboardText(const std::string& cp932)
+{
+    QGuiApplication::clipboard()->setText(QString::fromStdString(Cp932ToUtf8(cp932).text));
 }

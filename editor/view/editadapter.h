@@ -63,6 +63,10 @@ public:
     bool ModifyText(CTextEditForm& form) override;
     void GridChanged() override;
     void HighlightProjectNets(const std::vector<CString>& names) override;
+    // The system clipboard, its text in UTF-8 there and CP932 here.
+    bool ClipboardHasText() override;
+    std::string ClipboardText() override;
+    void SetClipboardText(const std::string& cp932) override;
     // The net names Shift+F9 last asked the other sheets to show (empty:
     // clear their highlight).
     const std::vector<CString>& ProjectNets() const { return m_projectNets; }

@@ -1,6 +1,7 @@
 #include "editor/window/mainframe.h"
 #include "editor/window/pathtext.h"
 
+#include <QPrinter>
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
@@ -146,6 +147,8 @@ void CMainFrame::CreateMenus()
             SaveDocumentAs(child->Document());
     });
     file->addSeparator();
+    CreatePrintMenus(file);
+    file->addSeparator();
     file->addAction(tr("&Project..."), this, &CMainFrame::OnProjectDialog);
     file->addSeparator();
     m_recentFiles = file->addMenu(tr("Recent &Files"));
@@ -157,6 +160,7 @@ void CMainFrame::CreateMenus()
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     CreateEditMenus();
+    CreateFindMenus(menuBar()->actions().constLast()->menu());
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
     const auto viewAction = [&](QMenu* menu, const QString& text, auto fn, QKeySequence key = {}) {

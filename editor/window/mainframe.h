@@ -22,6 +22,11 @@ class QMdiSubWindow;
 class QMenu;
 class CChildFrame;
 class CVIREOView;
+class CDlgFind;
+class QImage;
+class QPrinter;
+class QPrintPreviewDialog;
+struct CPrintSheet;
 
 class CMainFrame : public QMainWindow, public CDocumentObserver {
     Q_OBJECT
@@ -83,6 +88,19 @@ public:
     // Runs the due autosaves now (the timer calls it).
     void OnAutosaveTimer();
 
+    // --- printing, pictures and Find (mainframeprint.cpp) -------------------------------------------
+    // Prints the active sheet, or the project's checked sheets, on printer
+    // (a PDF file too) without a dialog; false when nothing was printed.
+    bool PrintTo(QPrinter& printer, bool project);
+    // The window as a bitmap, drawn in colour or in black on white.
+    static QImage ViewBitmap(CVIREOView& view, bool color);
+    void OnFind(bool next);
+    void CopyBitmap(bool color);
+    void CopyMetafile(bool color);
+    // Tests look at the dialogs before they run.
+    void SetFindDialogHook(std::function<void(CDlgFind&)> hook) { m_findDialogHook = std::move(hook); }
+    void SetPreviewHook(std::function<void(QPrintPreviewDialog&)> hook) { m_previewHook = std::move(hook); }
+
     // CDocumentObserver
     void DocumentOpened(CVIREODoc& doc) override;
     void DocumentClosing(CVIREODoc& doc) override;
@@ -93,6 +111,21 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // Printing, pictures and Find (mainframeprint.cpp).
+    void CreatePrintMenus(QMenu* file);
+    void CreateFindMenus(QMenu* edit);
+    QPrinter& Printer();
+    void OnPrint(bool project, bool preview);
+    std::vector<CPrintSheet> PrintSheets(bool project,
+                                         std::vector<std::unique_ptr<CVIREODoc>>& loaded);
+    static void ShowFoundPoint(CVIREOView& view, const CPoint& p);
+    std::string Metafile(CVIREOView& view, bool color) const;
+    void SaveMetafile();
+    std::unique_ptr<QPrinter> m_printer;
+    QAction* m_findNextAction = nullptr;
+    std::function<void(CDlgFind&)> m_findDialogHook;
+    std::function<void(QPrintPreviewDialog&)> m_previewHook;
+
     void CreateMenus();
     // The Edit and Tool menus and the tool bar (mainframeedit.cpp).
     void CreateEditMenus();
