@@ -109,18 +109,28 @@ CPrinterPaper CSheetPrinter::PaperOf(const QPrinter& printer)
     return p;
 }
 
-CPrintLayout CSheetPrinter::Prepare(QPrinter& printer, const CPrintSheet& sheet) const
+CPrintLayout CSheetPrinter::Prepare(QPrinter& printer, const CPrintSheet& sheet,
+                                    bool setPaper) const
 {
     const CPrinterPaper before = PaperOf(printer);
     CPrintLayout layout = CPrintLayout::Prepare(m_options.autoScale, m_options.dir, sheet.sizeIndex,
                                                 sheet.width, sheet.height, before);
-    QPageLayout page = printer.pageLayout();
-    if (layout.paper != PaperSize::Other)
-        page.setPageSize(QPageSize(QtPaper(layout.paper)));
-    page.setOrientation(layout.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-    printer.setPageLayout(page);
+    if (setPaper) {
+        QPageLayout page = printer.pageLayout();
+        if (layout.paper != PaperSize::Other)
+            page.setPageSize(QPageSize(QtPaper(layout.paper)));
+        page.setOrientation(layout.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+        printer.setPageLayout(page);
+    }
     const CPrinterPaper after = PaperOf(printer);
-    layout.Begin(m_options.autoScale, sheet.width, sheet.height,
+    int mode = m_options.autoScale;
+    if (!setPaper && mode == 1 &&
+        (layout.paper != after.paper || layout.landscape != after.landscape)) {
+        // The paper stays as the first sheet set it: true scale, tiled as needed.
+        mode = 2;
+        layout.tiled = true;
+    }
+    layout.Begin(mode, sheet.width, sheet.height,
                  OffsetStep(m_options.rightOffset, sheet.sizeIndex),
                  OffsetStep(m_options.upOffset, sheet.sizeIndex), after);
     return layout;
@@ -165,14 +175,13 @@ bool CSheetPrinter::Print(QPrinter& printer, const std::vector<CPrintSheet>& she
 {
     if (sheets.empty())
         return false;
-    // Each sheet sets its own paper and orientation before its first page.
-    CPrintLayout layout = Prepare(printer, sheets.front());
+    CPrintLayout layout = Prepare(printer, sheets.front(), true);
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
     for (size_t i = 0; i < sheets.size(); ++i) {
         if (i > 0) {
-            layout = Prepare(printer, sheets[i]);
+            layout = Prepare(printer, sheets[i], false);
             printer.newPage();
         }
         for (int n = 0; n < layout.pages; ++n) {

@@ -40,9 +40,11 @@ class CSheetPrinter {
 public:
     CSheetPrinter(const CDrawContext& base, const CPrintOptions& options);
 
-    // The paper, orientation and page count of a sheet on this printer
-    // (sets the printer's paper and orientation).
-    CPrintLayout Prepare(QPrinter& printer, const CPrintSheet& sheet) const;
+    // The paper, orientation and page count of a sheet on this printer;
+    // with setPaper the printer's paper and orientation are set for it
+    // (only possible before the job starts: the later sheets of a project
+    // go onto the paper of the first).
+    CPrintLayout Prepare(QPrinter& printer, const CPrintSheet& sheet, bool setPaper) const;
     // Prints the sheets as one job; false when the printer cannot start.
     bool Print(QPrinter& printer, const std::vector<CPrintSheet>& sheets) const;
     // Draws one page of a prepared layout (also for the preview).

@@ -95,6 +95,8 @@ public:
     // The window as a bitmap, drawn in colour or in black on white.
     static QImage ViewBitmap(CVIREOView& view, bool color);
     void OnFind(bool next);
+    // Print (the print dialog) or Print Preview of the active sheet or the project.
+    void OnPrint(bool project, bool preview);
     void CopyBitmap(bool color);
     void CopyMetafile(bool color);
     // Tests look at the dialogs before they run.
@@ -115,7 +117,6 @@ private:
     void CreatePrintMenus(QMenu* file);
     void CreateFindMenus(QMenu* edit);
     QPrinter& Printer();
-    void OnPrint(bool project, bool preview);
     std::vector<CPrintSheet> PrintSheets(bool project,
                                          std::vector<std::unique_ptr<CVIREODoc>>& loaded);
     static void ShowFoundPoint(CVIREOView& view, const CPoint& p);

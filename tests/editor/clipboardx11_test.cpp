@@ -26,8 +26,8 @@ TEST(EditorClipboardX11, PasteInTheSecondProgram)
     ASSERT_TRUE(view->Edit().Engine().IsCommandEnabled(editcmd::kPaste));
     view->Edit().Command(editcmd::kPaste);
     const CSheet& sel = view->Document().SelectionSheet();
-    std::ofstream(target.toStdString()) << sel.Parts().GetCount() << " " << sel.Wires().GetCount()
-                                        << "\n";
+    std::ofstream(target.toStdString())
+        << sel.Parts().GetCount() << " " << sel.Wires().GetCount() << "\n";
 }
 
 TEST(EditorClipboardX11, ItemsPassBetweenTwoPrograms)
