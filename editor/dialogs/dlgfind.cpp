@@ -26,7 +26,7 @@ CDlgFind::CDlgFind(const CFindOptions& options, QWidget* parent)
     setWindowTitle(tr("Find"));
     auto* layout = new QVBoxLayout(this);
     auto* row = new QHBoxLayout;
-    auto* label = new QLabel(tr("Fi&nd what:"));
+    auto* label = new QLabel(tr("&Find what:"));
     m_text = new QComboBox;
     m_text->setEditable(true);
     m_text->setInsertPolicy(QComboBox::NoInsert);

@@ -15,6 +15,7 @@
 
 #include "app/vireodoc.h"
 #include "base/codepage.h"
+#include "editor/dialogs/dlgfind.h"
 #include "editor/dialogs/dlgmodify.h"
 #include "editor/dialogs/dlgpartinput.h"
 #include "editor/view/qtdc.h"
@@ -472,4 +473,22 @@ std::string CEditAdapter::ClipboardText()
 void CEditAdapter::SetClipboardText(const std::string& cp932)
 {
     QGuiApplication::clipboard()->setText(QString::fromStdString(Cp932ToUtf8(cp932).text));
+}
+
+bool CEditAdapter::FindDialog(CFindOptions& options)
+{
+    if (m_replaying || !m_answers.Empty()) {
+        CScriptEditHost scripted(m_answers);
+        return scripted.FindDialog(options);
+    }
+    CDlgFind dialog(options, &m_view);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    options = dialog.Options();
+    return true;
+}
+
+void CEditAdapter::ShowFound(const CPoint& sheetPoint)
+{
+    m_view.ZoomTo(sheetPoint, 1.0, true);
 }

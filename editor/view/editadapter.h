@@ -63,6 +63,8 @@ public:
     bool ModifyText(CTextEditForm& form) override;
     void GridChanged() override;
     void HighlightProjectNets(const std::vector<CString>& names) override;
+    bool FindDialog(CFindOptions& options) override;
+    void ShowFound(const CPoint& sheetPoint) override;
     // The system clipboard, its text in UTF-8 there and CP932 here.
     bool ClipboardHasText() override;
     std::string ClipboardText() override;
