@@ -160,7 +160,7 @@ void CMainFrame::CreateMenus()
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     CreateEditMenus();
-    CreateFindMenus(menuBar()->actions().constLast()->menu());
+    CreateFindMenus();
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
     const auto viewAction = [&](QMenu* menu, const QString& text, auto fn, QKeySequence key = {}) {

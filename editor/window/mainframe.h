@@ -115,7 +115,8 @@ protected:
 private:
     // Printing, pictures and Find (mainframeprint.cpp).
     void CreatePrintMenus(QMenu* file);
-    void CreateFindMenus(QMenu* edit);
+    // Find and the pictures go into the Edit menu that CreateEditMenus made.
+    void CreateFindMenus();
     QPrinter& Printer();
     std::vector<CPrintSheet> PrintSheets(bool project,
                                          std::vector<std::unique_ptr<CVIREODoc>>& loaded);

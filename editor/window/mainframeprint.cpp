@@ -65,8 +65,14 @@ void CMainFrame::CreatePrintMenus(QMenu* file)
     });
 }
 
-void CMainFrame::CreateFindMenus(QMenu* edit)
+void CMainFrame::CreateFindMenus()
 {
+    QMenu* edit = nullptr;
+    for (QAction* a : menuBar()->actions())
+        if (a->menu() && a->menu()->title() == tr("&Edit"))
+            edit = a->menu();
+    if (!edit)
+        edit = menuBar()->addMenu(tr("&Edit"));
     edit->addSeparator();
     QAction* find = edit->addAction(tr("&Find..."), this, [this] { OnFind(false); });
     find->setShortcut(QKeySequence::Find);

@@ -5,6 +5,8 @@
 
 #include <QClipboard>
 #include <QImage>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QProcess>
 #include <QStandardPaths>
@@ -138,6 +140,17 @@ TEST(EditorFind, FindGoesOnInTheNextWindowAndReportsWhatIsNotThere)
     CEditorEnv env;
     ASSERT_TRUE(env.frame->OpenFile(env.DemoQ("demo.dpj")));
     ASSERT_EQ(env.frame->Children().size(), 3);
+    // Find sits in the Edit menu.
+    QMenu* edit = nullptr;
+    for (QAction* a : env.frame->menuBar()->actions())
+        if (a->menu() && a->menu()->actions().size() > 0 &&
+            a->menu()->actions().front()->shortcut() == QKeySequence::Undo)
+            edit = a->menu();
+    ASSERT_TRUE(edit);
+    bool found = false;
+    for (QAction* a : edit->actions())
+        found = found || a->shortcut() == QKeySequence(QKeySequence::Find);
+    EXPECT_TRUE(found);
     // Window order: leds, controller, power; the search starts on the last
     // and goes round to the first.
     env.frame->MdiArea()->setActiveSubWindow(env.frame->Children().back());
