@@ -5,8 +5,8 @@
 
 #include "app/edit/attributemove.h"
 #include "app/edit/clipboardcommands.h"
-#include "app/edit/findcommand.h"
 #include "app/edit/curvetool.h"
+#include "app/edit/findcommand.h"
 #include "app/edit/gatecommands.h"
 #include "app/edit/linetool.h"
 #include "app/edit/modifycommand.h"
@@ -197,8 +197,8 @@ void CEditEngine::Move(const CPoint& p, int flags)
 {
     m_cursor = Snap(p);
     if ((m_pressFlags & editflag::kLeft) && !m_inputInProgress && m_state != kCopyPlacing &&
-        m_state != kPaste &&
-        m_state != kMoving && m_state != kCopyPending && m_state != kMoveAttribute) {
+        m_state != kPaste && m_state != kMoving && m_state != kCopyPending &&
+        m_state != kMoveAttribute) {
         const int limit = m_mapping.Units(kSelectBoxDragPixels);
         if (m_dragging || std::abs(p.x - m_pressPoint.x) >= limit ||
             std::abs(p.y - m_pressPoint.y) >= limit) {
@@ -795,9 +795,8 @@ void CEditEngine::Command(int id, int modifiers)
                 break;
             options.Save();
         }
-        std::vector<CFindSheet> sheets{{this, nullptr, [this](const CPoint& p) {
-                                            m_host.ShowFound(p);
-                                        }}};
+        std::vector<CFindSheet> sheets{
+            {this, nullptr, [this](const CPoint& p) { m_host.ShowFound(p); }}};
         id == kFind ? RunFind(options, sheets) : RunFindNext(options, sheets);
         break;
     }

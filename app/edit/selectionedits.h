@@ -79,9 +79,9 @@ private:
     CPoint PivotPoint();
 
     CEditEngine& m_e;
-    CPoint m_base;         // the base point of a move or copy
-    CPoint m_applied;      // the offset the selection has been given so far
-    bool m_turned = false; // flipped, turned or changed while moving
+    CPoint m_base;             // the base point of a move or copy
+    CPoint m_applied;          // the offset the selection has been given so far
+    bool m_turned = false;     // flipped, turned or changed while moving
     bool m_pasteFresh = false; // a paste not placed yet may land where it came from
 };
 

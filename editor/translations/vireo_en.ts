@@ -340,8 +340,8 @@ Open the automatically saved copy?</translation>
         <translation>Print Pre&amp;view</translation>
     </message>
     <message>
-        <source>Print Project...</source>
-        <translation>Print Project...</translation>
+        <source>Print Pro&amp;ject...</source>
+        <translation>Print Pro&amp;ject...</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>

@@ -372,8 +372,8 @@ Open the automatically saved copy?</source>
         <translation>印刷プレビュー(&amp;V)</translation>
     </message>
     <message>
-        <source>Print Project...</source>
-        <translation>プロジェクト印刷...</translation>
+        <source>Print Pro&amp;ject...</source>
+        <translation>プロジェクト印刷(&amp;J)...</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>

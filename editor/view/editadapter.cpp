@@ -1,14 +1,13 @@
 #include "editor/view/editadapter.h"
 
 #include <QClipboard>
-#include <QGuiApplication>
-#include <QMimeData>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>

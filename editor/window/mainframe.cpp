@@ -1,7 +1,6 @@
 #include "editor/window/mainframe.h"
 #include "editor/window/pathtext.h"
 
-#include <QPrinter>
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
@@ -14,6 +13,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPrinter>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>

@@ -88,7 +88,7 @@ public:
     // Runs the due autosaves now (the timer calls it).
     void OnAutosaveTimer();
 
-    // --- printing, pictures and Find (mainframeprint.cpp) -------------------------------------------
+    // --- printing, pictures and Find (mainframeprint.cpp) ---------------------------------------
     // Prints the active sheet, or the project's checked sheets, on printer
     // (a PDF file too) without a dialog; false when nothing was printed.
     bool PrintTo(QPrinter& printer, bool project);
@@ -100,8 +100,14 @@ public:
     void CopyBitmap(bool color);
     void CopyMetafile(bool color);
     // Tests look at the dialogs before they run.
-    void SetFindDialogHook(std::function<void(CDlgFind&)> hook) { m_findDialogHook = std::move(hook); }
-    void SetPreviewHook(std::function<void(QPrintPreviewDialog&)> hook) { m_previewHook = std::move(hook); }
+    void SetFindDialogHook(std::function<void(CDlgFind&)> hook)
+    {
+        m_findDialogHook = std::move(hook);
+    }
+    void SetPreviewHook(std::function<void(QPrintPreviewDialog&)> hook)
+    {
+        m_previewHook = std::move(hook);
+    }
 
     // CDocumentObserver
     void DocumentOpened(CVIREODoc& doc) override;

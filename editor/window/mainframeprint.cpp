@@ -58,7 +58,7 @@ void CMainFrame::CreatePrintMenus(QMenu* file)
     a->setShortcut(QKeySequence::Print);
     m_viewActions << a;
     m_viewActions << file->addAction(tr("Print Pre&view"), this, [this] { OnPrint(false, true); });
-    file->addAction(tr("Print Project..."), this, [this] { OnPrint(true, false); });
+    file->addAction(tr("Print Pro&ject..."), this, [this] { OnPrint(true, false); });
     file->addAction(tr("P&rint Setup..."), this, [this] {
         QPageSetupDialog dialog(&Printer(), this);
         dialog.exec();

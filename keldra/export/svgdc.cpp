@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 
 #include "base/codepage.h"
 #include "base/textmetrics.h"
@@ -235,11 +235,12 @@ std::string CSVGDC::Document(const CRect& frame, const std::string& fill) const
     // One sheet unit is a thousandth of an inch: 2.54 hundredths of a millimetre.
     const std::string width = Num(w * 2.54 / 100.0 + 0.01) + "mm";
     const std::string height = Num(h * 2.54 / 100.0 + 0.01) + "mm";
- const std::string box = std::to_string(left) + " " + std::to_string(top) + " " +
+    const std::string box = std::to_string(left) + " " + std::to_string(top) + " " +
                             std::to_string(w) + " " + std::to_string(h);
     std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                       "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" +
-                      width + "\" height=\"" + height + "\" viewBox=\"" + box + "\">\n"
+                      width + "\" height=\"" + height + "\" viewBox=\"" + box +
+                      "\">\n"
                       "<desc>VIREO</desc>\n";
     if (!fill.empty())
         out += "<rect x=\"" + std::to_string(left) + "\" y=\"" + std::to_string(top) +
