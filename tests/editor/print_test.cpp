@@ -244,3 +244,60 @@ TEST(PrintToPdf, ProjectPrintingPutsEveryCheckedSheetInOneJob)
     EXPECT_TRUE(text.contains("Power supply"));
     EXPECT_EQ(text.count(QChar('\f')), 3);
 }
+
+TEST(PrintToPdf, EverySheetSizeAtTrueScaleOnItsOwnPaperAndFittedTurned)
+{
+    if (!Have("pdfinfo") || !Have("pdftotext"))
+        GTEST_SKIP() << "poppler-utils missing";
+    CEditorEnv env;
+    const double mm = 72 / 25.4;
+    struct Case {
+        int sizeIndex, autoScale;
+        double width, height; // the first page, points
+    } cases[] = {
+        {0, 1, 594 * mm, 420 * mm},
+        {1, 1, 420 * mm, 297 * mm},
+        {2, 1, 297 * mm, 210 * mm},
+        {3, 1, 420 * mm, 594 * mm},
+        {4, 1, 297 * mm, 420 * mm},
+        {5, 1, 210 * mm, 297 * mm},
+        // Fitted with Dir: landscape paper for the landscape sizes, portrait for the others.
+        {0, 0, 297 * mm, 210 * mm},
+        {5, 0, 210 * mm, 297 * mm},
+    };
+    Profile().WriteInt("Printer", "Dir", 1);
+    for (const Case& c : cases) {
+        Profile().WriteInt("Printer", "AutoScale", c.autoScale);
+        CVIREODoc* doc = env.frame->NewDocument(c.sizeIndex);
+        ASSERT_TRUE(doc);
+        const int h = doc->Header().height;
+        // A mark an inch from the top-left corner of the sheet.
+        doc->MainSheet().NewText("Mark", CPoint(1000, h - 1000), 100, CText::kDefaultAttr);
+        QPrinter printer(QPrinter::HighResolution);
+        const QString pdf =
+            QString::fromStdString((env.Dir() / ("size" + std::to_string(c.sizeIndex) + "-" +
+                                                 std::to_string(c.autoScale) + ".pdf"))
+                                       .string());
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        ASSERT_TRUE(env.frame->PrintTo(printer, false));
+        const std::vector<PdfPage> pages = PdfPages(pdf);
+        ASSERT_EQ(pages.size(), 1u) << "size " << c.sizeIndex;
+        EXPECT_NEAR(pages[0].width, c.width, 1) << "size " << c.sizeIndex;
+        EXPECT_NEAR(pages[0].height, c.height, 1) << "size " << c.sizeIndex;
+        double x = 0, y = 0;
+        ASSERT_TRUE(WordBox(pdf, "Mark", x, y)) << "size " << c.sizeIndex;
+        const QRectF paint = printer.pageLayout().paintRect(QPageLayout::Point);
+        // Points per sheet unit: true scale, or the sheet fitted (at the bottom).
+        const double scale = c.autoScale == 1 ? 0.072
+                                              : std::min(paint.width() / doc->Header().width,
+                                                         paint.height() / doc->Header().height);
+        const double sheetTop = paint.top() + (c.autoScale == 1 ? 0 : paint.height() - h * scale);
+        EXPECT_NEAR(x, paint.left() + 1000 * scale, 2) << "size " << c.sizeIndex;
+        // The text's box lies within one text height of its point.
+        EXPECT_NEAR(y, sheetTop + 1000 * scale, 100 * scale + 2) << "size " << c.sizeIndex;
+        env.frame->CloseDocument(*doc);
+    }
+    Profile().WriteInt("Printer", "AutoScale", 1);
+}
