@@ -1,5 +1,8 @@
 #include "app/edit/clipboardcommands.h"
 
+#include <cctype>
+#include <string_view>
+
 #include "app/edit/editengine.h"
 #include "app/edit/selectionedits.h"
 #include "app/vireodoc.h"
@@ -18,10 +21,57 @@ std::string CClipboardCommands::SheetText(const CSheet& sheet)
     return std::string(bytes.begin(), bytes.end());
 }
 
+namespace {
+
+// A record line of the text form: one of its keywords in any case after
+// leading blanks.
+bool IsRecordLine(std::string_view line)
+{
+    static const char* const kKeywords[] = {"line ", "junc ", "partend",  "part ", "pin ",
+                                            "name ", "ref ",  "val ",     "no ",   "arc ",
+                                            "text ", "font ", "netindex "};
+    while (!line.empty() && (line.front() == ' ' || line.front() == '\t'))
+        line.remove_prefix(1);
+    for (const char* k : kKeywords) {
+        const std::string_view key(k);
+        if (line.size() < key.size())
+            continue;
+        bool same = true;
+        for (size_t i = 0; i < key.size() && same; ++i)
+            same = std::tolower(static_cast<unsigned char>(line[i])) == key[i];
+        if (same)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+size_t CClipboardCommands::PlainLines(const std::string& text)
+{
+    size_t count = 0;
+    bool records = true;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string_view line(text.data() + start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (records && !IsRecordLine(line))
+            records = false;
+        if (!records && !line.empty())
+            ++count;
+        start = end + 1;
+    }
+    return count;
+}
+
 bool CClipboardCommands::ReadSheetText(const std::string& text, CSheet& items)
 {
     items.DeleteContents();
-    if (text.empty() || text.size() > kMaxText)
+    if (text.empty() || text.size() > kMaxText || PlainLines(text) > kMaxPlainLines)
         return false;
     try {
         CArchive ar(reinterpret_cast<const uint8_t*>(text.data()), text.size());
@@ -73,7 +123,7 @@ void CClipboardCommands::Paste()
     if (!CanPaste())
         return;
     const std::string text = m_e.Host().ClipboardText();
-    if (text.size() > kMaxText) {
+    if (text.size() > kMaxText || PlainLines(text) > kMaxPlainLines) {
         Host().Message(FromUtf8("クリップボードの文字列が大きすぎます"));
         return;
     }

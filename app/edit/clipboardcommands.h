@@ -17,6 +17,9 @@ class CClipboardCommands {
 public:
     // Larger clipboard texts are refused rather than turned into a flood of texts.
     static constexpr size_t kMaxText = 8u << 20;
+    // Plain lines (after the records) become one text each: a long foreign
+    // text would flood the sheet, so more than this is refused too.
+    static constexpr size_t kMaxPlainLines = 2000;
 
     explicit CClipboardCommands(CEditEngine& engine) : m_e(engine) {}
 
@@ -31,6 +34,8 @@ public:
     // Reads a clipboard text into items; false (items left empty) when it
     // holds none, is too large or cannot be read.
     static bool ReadSheetText(const std::string& text, CSheet& items);
+    // The non-empty lines of text that would be read as plain texts.
+    static size_t PlainLines(const std::string& text);
 
 private:
     CEditEngine& m_e;

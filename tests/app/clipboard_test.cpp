@@ -114,6 +114,14 @@ TEST(Clipboard, ForeignAndHostileTextsNeverLoseOrBreakAnything)
         "Part 99999999999 -99999999999 0 0 0 0 0 0 0 0\nRef \"R?\" 1 1 70 8\n",
         binary,
         std::string(CClipboardCommands::kMaxText + 1, 'A'),
+        // Records first, then more plain lines than a paste takes.
+        std::string(kItems) +
+            [] {
+                std::string lines;
+                for (size_t i = 0; i <= CClipboardCommands::kMaxPlainLines; ++i)
+                    lines += "row " + std::to_string(i) + "\n";
+                return lines;
+            }(),
     };
     for (const std::string& text : texts) {
         f.host.clipboard = text;
@@ -131,6 +139,8 @@ TEST(Clipboard, ForeignAndHostileTextsNeverLoseOrBreakAnything)
         EXPECT_EQ(CEditFixture::Items(f.Main()), originals) << text.substr(0, 40);
         EXPECT_EQ(CEditEngine::UndoSteps(f.doc.History()), 0);
     }
+    EXPECT_EQ(CClipboardCommands::PlainLines(kItems), 0u);
+    EXPECT_EQ(CClipboardCommands::PlainLines("  pin 1 2 3 4 0\nhello\n\nLine 1 2\r\n"), 2u);
     // A selection is not lost by a paste: it goes back into the drawing first.
     f.host.clipboard = kItems;
     f.Run("click 2000 1000\ncommand paste\ncommand cancel\n");
