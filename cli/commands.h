@@ -31,3 +31,4 @@ int CheckCommand(const CommandArgs& args);
 int DiffCommand(const CommandArgs& args);
 int EditCommand(const CommandArgs& args);
 int NewCommand(const CommandArgs& args);
+int FindCommand(const CommandArgs& args);

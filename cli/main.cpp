@@ -17,6 +17,7 @@
 //   vireo-cli diff OLD NEW     what changed between two revisions
 //   vireo-cli edit SHEET SCRIPT -o OUT   run an edit script on a sheet
 //   vireo-cli new OUT          an empty sheet
+//   vireo-cli find STRING INPUT...   every occurrence of a text (exit 1: none)
 //
 // Exit status: 0 success, 1 a file could not be read or written, 2 usage,
 // 5 findings (erc and check --fail-on-findings, diff --fail-on-changes).
@@ -113,6 +114,11 @@ const char kUsage[] =
     "  diff [--wasis FILE] [--fail-on-changes] OLD NEW   (or OLD... -- NEW...)\n"
     "                   parts and nets added, removed or changed between two\n"
     "                   revisions; --wasis writes the reference changes\n"
+    "  find STRING INPUT... [--kinds LIST] [--case] [--word] [--hidden]\n"
+    "                   every occurrence of STRING in the sheets (or project sheets),\n"
+    "                   one line each: sheet, kind, text, x, y; LIST is a comma list of\n"
+    "                   partname reference value pinname pinnumber parttext signal text\n"
+    "                   (default reference,signal,text) or all; exit 0 found, 1 not found\n"
     "  edit SHEET SCRIPT -o OUT [--lib LIB]...\n"
     "                   run an edit script (one event a line: command, click, press,\n"
     "                   move, release, key, wheel, answer) on a sheet with the editor's\n"
@@ -210,6 +216,7 @@ const Command kCommands[] = {
     {"diff", DiffCommand},
     {"edit", EditCommand},
     {"new", NewCommand},
+    {"find", FindCommand},
 };
 
 }  // namespace

@@ -4,8 +4,10 @@
 #include <cstdlib>
 
 #include "app/edit/attributemove.h"
+#include "app/edit/clipboardcommands.h"
 #include "app/edit/curvetool.h"
 #include "app/edit/documentcommands.h"
+#include "app/edit/findcommand.h"
 #include "app/edit/gatecommands.h"
 #include "app/edit/linetool.h"
 #include "app/edit/modifycommand.h"
@@ -56,7 +58,8 @@ CEditEngine::CEditEngine(CVIREODoc& doc, CEditHost& host)
       m_attr(std::make_unique<CAttributeMove>(*this)),
       m_numbering(std::make_unique<CNumberingTool>(*this)),
       m_highlight(std::make_unique<CNetHighlight>(*this)),
-      m_docCommands(std::make_unique<CDocumentCommands>(*this)), m_partSource(SettingsPartSource())
+      m_docCommands(std::make_unique<CDocumentCommands>(*this)),
+      m_clipboard(std::make_unique<CClipboardCommands>(*this)), m_partSource(SettingsPartSource())
 {
     m_mainGrid = SettingInt("Sheet", "MainGrid");
     m_subGrid = SettingInt("Sheet", "SubGrid");
@@ -203,7 +206,8 @@ void CEditEngine::Move(const CPoint& p, int flags)
 {
     m_cursor = Snap(p);
     if ((m_pressFlags & editflag::kLeft) && !m_inputInProgress && m_state != kCopyPlacing &&
-        m_state != kMoving && m_state != kCopyPending && m_state != kMoveAttribute) {
+        m_state != kPaste && m_state != kMoving && m_state != kCopyPending &&
+        m_state != kMoveAttribute) {
         const int limit = m_mapping.Units(kSelectBoxDragPixels);
         if (m_dragging || std::abs(p.x - m_pressPoint.x) >= limit ||
             std::abs(p.y - m_pressPoint.y) >= limit) {
@@ -224,7 +228,7 @@ void CEditEngine::Move(const CPoint& p, int flags)
 
 void CEditEngine::FollowCursor(int flags)
 {
-    if (m_state == kMoving || m_state == kCopyPlacing)
+    if (m_state == kMoving || m_state == kCopyPlacing || m_state == kPaste)
         m_edits->Follow(m_cursor);
     else if (IsLineTool())
         m_line->Follow(m_cursor);
@@ -275,7 +279,7 @@ void CEditEngine::LeftClick(const CPoint& p, int flags)
     // While a net is highlighted a click only clears it.
     if (ClearHighlight())
         return;
-    if (m_state == kMoving || m_state == kCopyPlacing) {
+    if (m_state == kMoving || m_state == kCopyPlacing || m_state == kPaste) {
         m_edits->Click(p, flags);
         return;
     }
@@ -356,7 +360,8 @@ void CEditEngine::RightClick(const CPoint& p, int flags)
                        kDotStyle, 0, kCancel})
             entries.push_back({id, true, IsCommandChecked(id)});
     } else if (((m_state == kText || m_state == kPart) && m_inputInProgress) ||
-               m_state == kMoving || m_state == kCopyPlacing || m_state == kMoveAttribute) {
+               m_state == kMoving || m_state == kCopyPlacing || m_state == kMoveAttribute ||
+               m_state == kPaste) {
         name = "反転・回転";
         for (int id : {kFlipHorizontal, kFlipVertical, kRotation, 0, kNextGate, kBeforeGate,
                        kInvert, 0, kCancel})
@@ -801,6 +806,28 @@ void CEditEngine::Command(int id, int modifiers)
     case kErase:
         m_edits->Erase();
         break;
+    case kCut:
+        m_clipboard->Cut();
+        break;
+    case kCopyClipboard:
+        m_clipboard->Copy();
+        break;
+    case kPaste:
+        m_clipboard->Paste();
+        break;
+    case kFind:
+    case kFindNext: {
+        CFindOptions options = CFindOptions::Load();
+        if (id == kFind) {
+            if (!m_host.FindDialog(options))
+                break;
+            options.Save();
+        }
+        std::vector<CFindSheet> sheets{
+            {this, nullptr, [this](const CPoint& p) { m_host.ShowFound(p); }}};
+        id == kFind ? RunFind(options, sheets) : RunFindNext(options, sheets);
+        break;
+    }
     case kModify:
         ModifySelection(*this);
         break;
@@ -909,6 +936,15 @@ bool CEditEngine::IsCommandEnabled(int id) const
         return true;
     case kModify:
         return !m_inputInProgress && ModifyKind(m_doc.SelectionSheet()) != kind::kMixed;
+    case kCut:
+    case kCopyClipboard:
+        return m_clipboard->CanCutOrCopy();
+    case kPaste:
+        return m_clipboard->CanPaste();
+    case kFind:
+        return true;
+    case kFindNext:
+        return !CFindOptions::Load().SearchString().IsEmpty();
     case kErase:
         return any && (m_state == kMovePending || m_state == kCopyPending || m_state == kIdle ||
                        m_state == kMoveAttribute);

@@ -41,6 +41,7 @@ class CAttributeMove;
 class CNumberingTool;
 class CNetHighlight;
 class CDocumentCommands;
+class CClipboardCommands;
 
 class CEditEngine {
 public:
@@ -133,6 +134,8 @@ public:
     CDocumentCommands& DocCommands() { return *m_docCommands; }
     // A result to show in the status bar's first pane until the next event.
     void Notice(const std::string& text) { m_notice = text; }
+    // Find's occurrence counter of this sheet (0: no search in progress).
+    int& FindCounter() { return m_findCounter; }
 
     // The edits a history can undo: a change (old and new records) is one.
     static int UndoSteps(const CUndoHistory& history);
@@ -166,6 +169,8 @@ private:
     std::unique_ptr<CNetHighlight> m_highlight;
     std::unique_ptr<CDocumentCommands> m_docCommands;
     std::string m_notice;
+    std::unique_ptr<CClipboardCommands> m_clipboard;
+    int m_findCounter = 0;
     bool m_projectHighlight = false; // the other sheets were asked to highlight
     PartSource m_partSource;
 

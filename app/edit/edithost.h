@@ -24,6 +24,7 @@ struct CNetJumpTarget {
     std::string label; // the sheet's name as the menu shows it (UTF-8)
     int index = 0;     // the front end's own number of that sheet
 };
+struct CFindOptions;
 
 // What the part dialog asks for: the part name (preset with the part under
 // the click) and the reference and value to give it; empty keeps the
@@ -87,4 +88,12 @@ public:
     virtual void MoveCursor(const CPoint& /*sheetPoint*/) {}
     // The grid pitch or style changed.
     virtual void GridChanged() {}
+    // The system clipboard's plain text, as CP932 bytes.
+    virtual bool ClipboardHasText() { return false; }
+    virtual std::string ClipboardText() { return std::string(); }
+    virtual void SetClipboardText(const std::string& /*cp932*/) {}
+    // The Find dialog on the stored options; false for Cancel.
+    virtual bool FindDialog(CFindOptions& /*options*/) { return false; }
+    // Find shows an occurrence at this sheet point.
+    virtual void ShowFound(const CPoint& /*sheetPoint*/) {}
 };

@@ -44,6 +44,8 @@ const Named kCommands[] = {
     {"cut", editcmd::kCut},
     {"copyclipboard", editcmd::kCopyClipboard},
     {"paste", editcmd::kPaste},
+    {"find", editcmd::kFind},
+    {"findnext", editcmd::kFindNext},
     {"makepart", editcmd::kMakePart},
     {"partdecomposition", editcmd::kDecompose},
     {"library", editcmd::kLibrary},

@@ -29,6 +29,8 @@ constexpr int kNetJumpFirst = 2201, kNetJumpLast = 2299, kNetJumpMax = 30;
 constexpr int kClockStyle = 1003, kDotStyle = 1004;
 constexpr int kLeftSidePin = 1005, kUnderSidePin = 1006, kRightSidePin = 1007, kUpperSidePin = 1008;
 // Selection and history.
+// Find.
+constexpr int kFind = 57636, kFindNext = 57640;
 constexpr int kSelectAll = 57642, kReselect = 32864, kUndo = 57643, kRedo = 57644;
 } // namespace editcmd
 

@@ -9,6 +9,7 @@
 #include "app/edit/editengine.h"
 #include "app/edit/editids.h"
 #include "app/vireodoc.h"
+#include "app/edit/findoptions.h"
 #include "base/codepage.h"
 #include "base/host.h"
 #include "items/text.h"
@@ -170,6 +171,20 @@ bool ParseLine(const std::vector<std::string>& w, CScriptEvent& e, std::string& 
             a.text = w[2];
             a.ref = w.size() > 3 ? w[3] : std::string();
             a.words.assign(w.begin() + std::min<size_t>(4, w.size()), w.end());
+        } else if (what == "find" && w.size() >= 3) {
+            a.kind = CScriptAnswer::Find;
+            a.text = w[2];
+            for (size_t i = 3; i < w.size(); ++i) {
+                const size_t eq = w[i].find('=');
+                if (eq == std::string::npos) {
+                    error = "answer find takes OPTION=VALUE words after the string";
+                    return false;
+                }
+                a.fields.emplace_back(w[i].substr(0, eq), w[i].substr(eq + 1));
+            }
+            CFindOptions check;
+            if (!ApplyFindFields(a.fields, check, error))
+                return false;
         } else if (what == "menu" && w.size() == 3 && (a.command = EditCommandId(w[2])) != 0) {
             a.kind = CScriptAnswer::Menu;
         } else if (w.size() == 2 &&
@@ -180,7 +195,8 @@ bool ParseLine(const std::vector<std::string>& w, CScriptEvent& e, std::string& 
                                         : CScriptAnswer::No;
         } else {
             error = "answer takes text \"STRING\", part NAME [REF [VALUE]], modify FIELD=VALUE..., "
-                    "makepart NAME..., library FILE..., ok, cancel, yes, no or menu ENTRY";
+                    "makepart NAME..., library FILE..., find \"STRING\" OPTION=VALUE..., "
+                    "ok, cancel, yes, no or menu ENTRY";
             return false;
         }
         return true;
@@ -324,6 +340,23 @@ bool CScriptEditHost::RegisterLibrary(CLibraryRegisterInput& input)
         input.packageName = FromUtf8(a.ref);
     for (const std::string& name : a.words)
         input.dropProperties.push_back(FromUtf8(name));
+    return true;
+}
+
+bool CScriptEditHost::FindDialog(CFindOptions& options)
+{
+    CScriptAnswer a;
+    if (!m_answers.Take({CScriptAnswer::Find, CScriptAnswer::Cancel}, a)) {
+        m_answers.Note("find dialog cancelled: no answer queued");
+        return false;
+    }
+    if (a.kind != CScriptAnswer::Find)
+        return false;
+    std::string error;
+    if (!ApplyFindFields(a.fields, options, error) || !options.Push(FromUtf8(a.text))) {
+        m_answers.Note("find dialog cancelled: " + (error.empty() ? "no search string" : error));
+        return false;
+    }
     return true;
 }
 

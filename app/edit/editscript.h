@@ -11,6 +11,8 @@
 //          (the Modify fields: app/edit/modifyfields.h)
 //          | answer makepart NAME [REF [VALUE [GATES [GATE]]]]
 //          | answer library FILE [PACKAGE [PROPERTY...]]   (properties dropped)
+//          | answer find "STRING" [kinds=LIST] [matchcase=0|1] [word=0|1]
+//            [hide=0|1] [allsheet=0|1] [selectitem=0|1]
 //
 // yes, no, ok and cancel also answer the questions commands ask (Part
 // Decomposition, Reset Part Reference, Make Part's pin checks); a question
@@ -33,14 +35,14 @@
 class CEditEngine;
 
 struct CScriptAnswer {
-    enum Kind { Text, Part, Ok, Cancel, Yes, No, Menu, Modify, MakePart, Library };
+    enum Kind { Text, Part, Ok, Cancel, Yes, No, Menu, Modify, MakePart, Library, Find };
     Kind kind = Cancel;
     std::string text;               // Text: the string (UTF-8); Part: the part name
     std::string ref, value;         // Part, MakePart (Library: ref is the package)
     int gates = 0, gate = 0;        // MakePart: package count and number (0: preset)
     std::vector<std::string> words; // Library: the properties dropped
     int command = 0;                // Menu
-    CModifyFields fields;           // Modify
+    CModifyFields fields;           // Modify, Find (the options)
 };
 
 struct CScriptEvent {
@@ -89,10 +91,17 @@ public:
     bool MakePart(CMakePartInput& input) override;
     bool RegisterLibrary(CLibraryRegisterInput& input) override;
     void Status(int pane, const std::string& text) override { m_status[pane & 1] = text; }
+    bool ClipboardHasText() override { return !clipboard.empty(); }
+    std::string ClipboardText() override { return clipboard; }
+    void SetClipboardText(const std::string& text) override { clipboard = text; }
+    bool FindDialog(CFindOptions& options) override;
+    void ShowFound(const CPoint& p) override { found.push_back(p); }
 
     std::vector<CRect> repaints;    // every area asked for
     std::vector<std::string> menus; // the names of the menus shown
     std::string m_status[2];
+    std::string clipboard;     // what Cut and Copy put there (CP932)
+    std::vector<CPoint> found; // the occurrences Find showed
 
 private:
     template <class Form> bool Modify(Form& form);

@@ -319,6 +319,17 @@ void CSelectionEdits::StartCopy()
     m_e.SetInput(false);
 }
 
+void CSelectionEdits::StartPaste(const CPoint& base)
+{
+    m_base = base;
+    m_applied = CPoint(0, 0);
+    m_pasteFresh = true;
+    m_e.SetPivot(base);
+    m_e.SetState(editcmd::kPaste);
+    m_e.SetInput(true);
+    m_e.OverlayChanged();
+}
+
 void CSelectionEdits::Click(const CPoint& p, int flags)
 {
     switch (m_e.State()) {
@@ -345,6 +356,7 @@ void CSelectionEdits::Click(const CPoint& p, int flags)
         break;
     }
     case editstate::kCopyPlacing:
+    case editcmd::kPaste:
         PlaceCopy(p);
         break;
     default:
@@ -366,7 +378,7 @@ void CSelectionEdits::FollowTo(const CPoint& target)
 void CSelectionEdits::Follow(const CPoint& p)
 {
     const int s = m_e.State();
-    if (s == editstate::kMoving || s == editstate::kCopyPlacing)
+    if (s == editstate::kMoving || s == editstate::kCopyPlacing || s == editcmd::kPaste)
         FollowTo(p - m_base);
 }
 
@@ -438,8 +450,9 @@ void CSelectionEdits::PlaceCopy(const CPoint& p)
 {
     CVIREODoc& doc = m_e.Doc();
     FollowTo(p - m_base);
-    if (m_applied == CPoint(0, 0))
+    if (m_applied == CPoint(0, 0) && !m_pasteFresh)
         return; // a copy on the originals would only double them
+    m_pasteFresh = false;
     doc.AddItems(doc.SelectionSheet());
     m_e.Repaint(doc.SelectionSheet().GetBoundingRect());
     // The next copy is offset from this one.

@@ -45,6 +45,8 @@ public:
     // ------------------------------------------------------------------------------------
     void StartMove();
     void StartCopy();
+    // Pasted items in the selection follow the cursor from base (state Paste).
+    void StartPaste(const CPoint& base);
     // The click of states 9 to 12: base point, or placing.
     void Click(const CPoint& p, int flags);
     // The cursor moved while moving or placing copies.
@@ -77,9 +79,10 @@ private:
     CPoint PivotPoint();
 
     CEditEngine& m_e;
-    CPoint m_base;         // the base point of a move or copy
-    CPoint m_applied;      // the offset the selection has been given so far
-    bool m_turned = false; // flipped, turned or changed while moving
+    CPoint m_base;             // the base point of a move or copy
+    CPoint m_applied;          // the offset the selection has been given so far
+    bool m_turned = false;     // flipped, turned or changed while moving
+    bool m_pasteFresh = false; // a paste not placed yet may land where it came from
 };
 
 // A rectangle grown by d on every side.

@@ -547,8 +547,8 @@ Open the automatically saved copy?</translation>
 <context>
     <name>COptFieldPage</name>
     <message>
-        <source>&quot;%1&quot; holds characters that the settings cannot store.</source>
-        <translation>&quot;%1&quot; holds characters that the settings cannot store.</translation>
+        <source>"%1" holds characters that the settings cannot store.</source>
+        <translation>"%1" holds characters that the settings cannot store.</translation>
     </message>
 </context>
 <context>
@@ -1548,6 +1548,137 @@ Nothing was changed.</translation>
     <message>
         <source>Library &amp;Conversion...</source>
         <translation>Library &amp;Conversion...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Print Pre&amp;view</translation>
+    </message>
+    <message>
+        <source>Print Pro&amp;ject...</source>
+        <translation>Print Pro&amp;ject...</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>P&amp;rint Setup...</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Find...</translation>
+    </message>
+    <message>
+        <source>Find the specified text</source>
+        <translation>Find the specified text</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>Find &amp;Next</translation>
+    </message>
+    <message>
+        <source>Repeat the last find action</source>
+        <translation>Repeat the last find action</translation>
+    </message>
+    <message>
+        <source>Copy as &amp;Picture</source>
+        <translation>Copy as &amp;Picture</translation>
+    </message>
+    <message>
+        <source>&amp;Color Bitmap</source>
+        <translation>&amp;Color Bitmap</translation>
+    </message>
+    <message>
+        <source>&amp;Mono Bitmap</source>
+        <translation>&amp;Mono Bitmap</translation>
+    </message>
+    <message>
+        <source>Color &amp;Vector Picture (SVG)</source>
+        <translation>Color &amp;Vector Picture (SVG)</translation>
+    </message>
+    <message>
+        <source>Mono V&amp;ector Picture (SVG)</source>
+        <translation>Mono V&amp;ector Picture (SVG)</translation>
+    </message>
+    <message>
+        <source>&amp;Save Vector Picture...</source>
+        <translation>&amp;Save Vector Picture...</translation>
+    </message>
+    <message>
+        <source>Save Vector Picture</source>
+        <translation>Save Vector Picture</translation>
+    </message>
+    <message>
+        <source>SVG pictures (*.svg)</source>
+        <translation>SVG pictures (*.svg)</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgFind</name>
+    <message>
+        <source>Find</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>&amp;Find what:</source>
+        <translation>&amp;Find what:</translation>
+    </message>
+    <message>
+        <source>Search in</source>
+        <translation>Search in</translation>
+    </message>
+    <message>
+        <source>&amp;Part name</source>
+        <translation>&amp;Part name</translation>
+    </message>
+    <message>
+        <source>&amp;Reference</source>
+        <translation>&amp;Reference</translation>
+    </message>
+    <message>
+        <source>&amp;Value</source>
+        <translation>&amp;Value</translation>
+    </message>
+    <message>
+        <source>P&amp;in name</source>
+        <translation>P&amp;in name</translation>
+    </message>
+    <message>
+        <source>Pin n&amp;umber</source>
+        <translation>Pin n&amp;umber</translation>
+    </message>
+    <message>
+        <source>Te&amp;xt in parts</source>
+        <translation>Te&amp;xt in parts</translation>
+    </message>
+    <message>
+        <source>Signal &amp;name</source>
+        <translation>Signal &amp;name</translation>
+    </message>
+    <message>
+        <source>&amp;Text</source>
+        <translation>&amp;Text</translation>
+    </message>
+    <message>
+        <source>Match &amp;case</source>
+        <translation>Match &amp;case</translation>
+    </message>
+    <message>
+        <source>&amp;Whole text only</source>
+        <translation>&amp;Whole text only</translation>
+    </message>
+    <message>
+        <source>Include &amp;hidden texts and pins</source>
+        <translation>Include &amp;hidden texts and pins</translation>
+    </message>
+    <message>
+        <source>Search &amp;all open sheets</source>
+        <translation>Search &amp;all open sheets</translation>
+    </message>
+    <message>
+        <source>&amp;Select every match</source>
+        <translation>&amp;Select every match</translation>
     </message>
 </context>
 </TS>

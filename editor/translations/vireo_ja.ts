@@ -519,6 +519,70 @@ Open the automatically saved copy?</source>
         <source>%1 is no Vireo link.</source>
         <translation>%1 は Vireo のリンクではありません。</translation>
     </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>印刷(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>印刷プレビュー(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Print Pro&amp;ject...</source>
+        <translation>プロジェクト印刷(&amp;J)...</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>プリンタの設定(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>検索(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>Find the specified text</source>
+        <translation>指定した文字列を検索します</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>次を検索(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Repeat the last find action</source>
+        <translation>直前の検索を繰り返します</translation>
+    </message>
+    <message>
+        <source>Copy as &amp;Picture</source>
+        <translation>図としてコピー(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Color Bitmap</source>
+        <translation>カラービットマップ(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Mono Bitmap</source>
+        <translation>モノクロビットマップ(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Color &amp;Vector Picture (SVG)</source>
+        <translation>カラーベクター図 (SVG)(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Mono V&amp;ector Picture (SVG)</source>
+        <translation>モノクロベクター図 (SVG)(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Save Vector Picture...</source>
+        <translation>ベクター図を保存(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Save Vector Picture</source>
+        <translation>ベクター図を保存</translation>
+    </message>
+    <message>
+        <source>SVG pictures (*.svg)</source>
+        <translation>SVG 図 (*.svg)</translation>
+    </message>
 </context>
 <context>
     <name>CHoverTip</name>
@@ -2463,6 +2527,73 @@ Nothing was changed.</source>
     <message>
         <source>Cannot open file %1</source>
         <translation>ファイル %1 を開けません</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgFind</name>
+    <message>
+        <source>Find</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>&amp;Find what:</source>
+        <translation>検索する文字列(&amp;F):</translation>
+    </message>
+    <message>
+        <source>Search in</source>
+        <translation>検索対象</translation>
+    </message>
+    <message>
+        <source>&amp;Part name</source>
+        <translation>部品名(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Reference</source>
+        <translation>部品番号(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Value</source>
+        <translation>部品値(&amp;V)</translation>
+    </message>
+    <message>
+        <source>P&amp;in name</source>
+        <translation>ピン名(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Pin n&amp;umber</source>
+        <translation>ピン番号(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Te&amp;xt in parts</source>
+        <translation>部品内の文字(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Signal &amp;name</source>
+        <translation>信号名(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Text</source>
+        <translation>文字列(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Match &amp;case</source>
+        <translation>大文字と小文字を区別する(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Whole text only</source>
+        <translation>完全に一致するものだけ(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Include &amp;hidden texts and pins</source>
+        <translation>非表示の文字とピンも検索(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Search &amp;all open sheets</source>
+        <translation>開いている全図面を検索(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Select every match</source>
+        <translation>一致した部品をすべて選択(&amp;S)</translation>
     </message>
 </context>
 </TS>

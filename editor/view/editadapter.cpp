@@ -1,11 +1,13 @@
 #include "editor/view/editadapter.h"
 
+#include <QClipboard>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -17,6 +19,7 @@
 #include "base/codepage.h"
 #include "editor/dialogs/dlgmakelib.h"
 #include "editor/dialogs/dlgmakepart.h"
+#include "editor/dialogs/dlgfind.h"
 #include "editor/dialogs/dlgmodify.h"
 #include "editor/dialogs/dlgpartinput.h"
 #include "editor/view/qtdc.h"
@@ -540,4 +543,38 @@ std::vector<CNetJumpTarget> CEditAdapter::NetJumpTargets(const CString& name)
 void CEditAdapter::JumpToNet(const CNetJumpTarget& target, const CString& name)
 {
     emit NetJumpRequested(target.index, ToQString(name));
+}
+
+bool CEditAdapter::ClipboardHasText()
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return data && data->hasText();
+}
+
+std::string CEditAdapter::ClipboardText()
+{
+    return Utf8ToCp932(QGuiApplication::clipboard()->text().toStdString()).text;
+}
+
+void CEditAdapter::SetClipboardText(const std::string& cp932)
+{
+    QGuiApplication::clipboard()->setText(QString::fromStdString(Cp932ToUtf8(cp932).text));
+}
+
+bool CEditAdapter::FindDialog(CFindOptions& options)
+{
+    if (m_replaying || !m_answers.Empty()) {
+        CScriptEditHost scripted(m_answers);
+        return scripted.FindDialog(options);
+    }
+    CDlgFind dialog(options, &m_view);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    options = dialog.Options();
+    return true;
+}
+
+void CEditAdapter::ShowFound(const CPoint& sheetPoint)
+{
+    m_view.ZoomTo(sheetPoint, 1.0, true);
 }

@@ -74,6 +74,12 @@ public:
     // Where the net index jump finds the other sheets (the main window).
     using NetTargetSource = std::function<std::vector<CNetJumpTarget>(const CString& name)>;
     void SetNetTargetSource(NetTargetSource source) { m_netTargets = std::move(source); }
+    bool FindDialog(CFindOptions& options) override;
+    void ShowFound(const CPoint& sheetPoint) override;
+    // The system clipboard, its text in UTF-8 there and CP932 here.
+    bool ClipboardHasText() override;
+    std::string ClipboardText() override;
+    void SetClipboardText(const std::string& cp932) override;
     // The net names Shift+F9 last asked the other sheets to show (empty:
     // clear their highlight).
     const std::vector<CString>& ProjectNets() const { return m_projectNets; }

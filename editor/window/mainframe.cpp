@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPrinter>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
@@ -146,6 +147,8 @@ void CMainFrame::CreateMenus()
             SaveDocumentAs(child->Document());
     });
     file->addSeparator();
+    CreatePrintMenus(file);
+    file->addSeparator();
     file->addAction(tr("&Project..."), this, &CMainFrame::OnProjectDialog);
     file->addSeparator();
     m_recentFiles = file->addMenu(tr("Recent &Files"));
@@ -157,6 +160,7 @@ void CMainFrame::CreateMenus()
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     CreateEditMenus();
+    CreateFindMenus();
     CreateProjectMenus();
 
     QMenu* view = menuBar()->addMenu(tr("&View"));

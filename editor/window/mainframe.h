@@ -27,6 +27,11 @@ class CReportWindow;
 class CVIREOView;
 class CPart;
 struct CPoint;
+class CDlgFind;
+class QImage;
+class QPrinter;
+class QPrintPreviewDialog;
+struct CPrintSheet;
 
 class CMainFrame : public QMainWindow, public CDocumentObserver {
     Q_OBJECT
@@ -97,6 +102,26 @@ public:
     // The library browser to pick a part to place (the Part tool's Browse);
     // false when nothing was picked.
     bool PickLibraryPart(QWidget* parent, CPart& part);
+    // --- printing, pictures and Find (mainframeprint.cpp) ---------------------------------------
+    // Prints the active sheet, or the project's checked sheets, on printer
+    // (a PDF file too) without a dialog; false when nothing was printed.
+    bool PrintTo(QPrinter& printer, bool project);
+    // The window as a bitmap, drawn in colour or in black on white.
+    static QImage ViewBitmap(CVIREOView& view, bool color);
+    void OnFind(bool next);
+    // Print (the print dialog) or Print Preview of the active sheet or the project.
+    void OnPrint(bool project, bool preview);
+    void CopyBitmap(bool color);
+    void CopyMetafile(bool color);
+    // Tests look at the dialogs before they run.
+    void SetFindDialogHook(std::function<void(CDlgFind&)> hook)
+    {
+        m_findDialogHook = std::move(hook);
+    }
+    void SetPreviewHook(std::function<void(QPrintPreviewDialog&)> hook)
+    {
+        m_previewHook = std::move(hook);
+    }
 
     // CDocumentObserver
     void DocumentOpened(CVIREODoc& doc) override;
@@ -130,6 +155,21 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // Printing, pictures and Find (mainframeprint.cpp).
+    void CreatePrintMenus(QMenu* file);
+    // Find and the pictures go into the Edit menu that CreateEditMenus made.
+    void CreateFindMenus();
+    QPrinter& Printer();
+    std::vector<CPrintSheet> PrintSheets(bool project,
+                                         std::vector<std::unique_ptr<CVIREODoc>>& loaded);
+    static void ShowFoundPoint(CVIREOView& view, const CPoint& p);
+    std::string Metafile(CVIREOView& view, bool color) const;
+    void SaveMetafile();
+    std::unique_ptr<QPrinter> m_printer;
+    QAction* m_findNextAction = nullptr;
+    std::function<void(CDlgFind&)> m_findDialogHook;
+    std::function<void(QPrintPreviewDialog&)> m_previewHook;
+
     void CreateMenus();
     void CreateProjectMenus();
     void RebuildExternalPrograms(QMenu* tool);

@@ -44,8 +44,7 @@ void CMainFrame::CreateEditMenus()
     add(edit, kUndo, QKeySequence::Undo);
     add(edit, kRedo, QKeySequence(Qt::CTRL | Qt::Key_Y));
     edit->addSeparator();
-    // The clipboard commands come with the clipboard; until then they are
-    // shown and stay disabled.
+    // The clipboard carries items as sheet text between sheets and programs.
     add(edit, kCut, QKeySequence::Cut);
     add(edit, kCopyClipboard, QKeySequence::Copy);
     add(edit, kPaste, QKeySequence::Paste);

@@ -1,7 +1,9 @@
 #include "export/svgdc.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 #include "base/codepage.h"
 #include "base/textmetrics.h"
@@ -221,4 +223,28 @@ std::string CSVGDC::Document() const
            "in\" viewBox=\"0 0 " + std::to_string(m_width) + " " + std::to_string(m_height) +
            "\">\n<rect width=\"" + std::to_string(m_width) + "\" height=\"" +
            std::to_string(m_height) + "\" fill=\"#ffffff\"/>\n" + m_body + "</svg>\n";
+}
+
+std::string CSVGDC::Document(const CRect& frame, const std::string& fill) const
+{
+    const int left = std::min(frame.left, frame.right);
+    const int high = std::max(frame.top, frame.bottom);
+    const int w = std::max(1, std::abs(frame.right - frame.left));
+    const int h = std::max(1, std::abs(frame.top - frame.bottom));
+    const int top = m_height - high; // y runs downwards in the picture
+    // One sheet unit is a thousandth of an inch: 2.54 hundredths of a millimetre.
+    const std::string width = Num(w * 2.54 / 100.0 + 0.01) + "mm";
+    const std::string height = Num(h * 2.54 / 100.0 + 0.01) + "mm";
+    const std::string box = std::to_string(left) + " " + std::to_string(top) + " " +
+                            std::to_string(w) + " " + std::to_string(h);
+    std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                      "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" +
+                      width + "\" height=\"" + height + "\" viewBox=\"" + box +
+                      "\">\n"
+                      "<desc>VIREO</desc>\n";
+    if (!fill.empty())
+        out += "<rect x=\"" + std::to_string(left) + "\" y=\"" + std::to_string(top) +
+               "\" width=\"" + std::to_string(w) + "\" height=\"" + std::to_string(h) +
+               "\" fill=\"" + fill + "\"/>\n";
+    return out + m_body + "</svg>\n";
 }

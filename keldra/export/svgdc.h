@@ -32,6 +32,10 @@ public:
 
     // The whole file: header, a white page, the elements drawn so far.
     std::string Document() const;
+    // A picture of only the frame's part of the sheet (sheet units), its
+    // width and height given in hundredths of a millimetre; the frame is
+    // filled with fill ("#rrggbb") unless fill is empty.
+    std::string Document(const CRect& frame, const std::string& fill) const;
 
     // An SVG colour "#rrggbb".
     static std::string Color(COLORREF c);
