@@ -207,7 +207,7 @@ bool CDocumentCommands::NetJumpMenu(const CPoint& p)
     const CString name = WireNameAt(p);
     if (name.IsEmpty())
         return false;
-    std::vector<CNetJumpTarget> targets = m_e.Host().NetJumpTargets(name);
+    std::vector<CNetJumpEntry> targets = m_e.Host().NetJumpTargets(name);
     if (targets.empty())
         return false;
     if (targets.size() > size_t(kNetJumpMax))

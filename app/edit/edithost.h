@@ -20,7 +20,7 @@ struct CLibraryRegisterInput;
 
 // A sheet of the project that carries a wire name too: where the net index
 // jump of the right button can go.
-struct CNetJumpTarget {
+struct CNetJumpEntry {
     std::string label; // the sheet's name as the menu shows it (UTF-8)
     int index = 0;     // the front end's own number of that sheet
 };
@@ -81,9 +81,9 @@ public:
     virtual void Ascend() {}
     // The other open sheets of the project whose drawing carries a wire
     // named name (compared without case).
-    virtual std::vector<CNetJumpTarget> NetJumpTargets(const CString& /*name*/) { return {}; }
+    virtual std::vector<CNetJumpEntry> NetJumpTargets(const CString& /*name*/) { return {}; }
     // Brings the sheet of a target forward and shows its first wire named name.
-    virtual void JumpToNet(const CNetJumpTarget& /*target*/, const CString& /*name*/) {}
+    virtual void JumpToNet(const CNetJumpEntry& /*target*/, const CString& /*name*/) {}
     // The cursor keys moved the cursor point: move the mouse there.
     virtual void MoveCursor(const CPoint& /*sheetPoint*/) {}
     // The grid pitch or style changed.

@@ -26,6 +26,14 @@ void CPartPreview::SetPart(const CSheet& gates)
     update();
 }
 
+void CPartPreview::SetPart(const CPart* part)
+{
+    m_part->DeleteContents();
+    if (part)
+        m_part->NewPart(*part);
+    update();
+}
+
 bool CPartPreview::IsEmpty() const
 {
     return m_part->GetItemCount() == 0;

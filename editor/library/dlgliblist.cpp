@@ -16,8 +16,8 @@
 #include <QVBoxLayout>
 
 #include "base/host.h"
+#include "editor/dialogs/partpreview.h"
 #include "editor/library/dlggateedit.h"
-#include "editor/library/partpreview.h"
 #include "editor/view/qtstring.h"
 #include "library/library.h"
 #include "library/librarybrowser.h"

@@ -530,17 +530,17 @@ void CEditAdapter::Ascend()
     emit AscendRequested();
 }
 
-std::vector<CNetJumpTarget> CEditAdapter::NetJumpTargets(const CString& name)
+std::vector<CNetJumpEntry> CEditAdapter::NetJumpTargets(const CString& name)
 {
-    std::vector<CNetJumpTarget> targets =
-        m_netTargets ? m_netTargets(name) : std::vector<CNetJumpTarget>();
+    std::vector<CNetJumpEntry> targets =
+        m_netTargets ? m_netTargets(name) : std::vector<CNetJumpEntry>();
     m_jumpLabels.clear();
-    for (const CNetJumpTarget& t : targets)
+    for (const CNetJumpEntry& t : targets)
         m_jumpLabels << QString::fromStdString(t.label);
     return targets;
 }
 
-void CEditAdapter::JumpToNet(const CNetJumpTarget& target, const CString& name)
+void CEditAdapter::JumpToNet(const CNetJumpEntry& target, const CString& name)
 {
     emit NetJumpRequested(target.index, ToQString(name));
 }

@@ -69,10 +69,10 @@ public:
     bool RegisterLibrary(CLibraryRegisterInput& input) override;
     void OpenSheet(const std::filesystem::path& path) override;
     void Ascend() override;
-    std::vector<CNetJumpTarget> NetJumpTargets(const CString& name) override;
-    void JumpToNet(const CNetJumpTarget& target, const CString& name) override;
+    std::vector<CNetJumpEntry> NetJumpTargets(const CString& name) override;
+    void JumpToNet(const CNetJumpEntry& target, const CString& name) override;
     // Where the net index jump finds the other sheets (the main window).
-    using NetTargetSource = std::function<std::vector<CNetJumpTarget>(const CString& name)>;
+    using NetTargetSource = std::function<std::vector<CNetJumpEntry>(const CString& name)>;
     void SetNetTargetSource(NetTargetSource source) { m_netTargets = std::move(source); }
     bool FindDialog(CFindOptions& options) override;
     void ShowFound(const CPoint& sheetPoint) override;

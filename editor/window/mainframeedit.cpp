@@ -158,7 +158,7 @@ void CMainFrame::ConnectEditView(CVIREOView* view)
     // project of two or more sheets, only its sheets and only from one of
     // them; without a project every open sheet stands for one.
     edit.SetNetTargetSource([this, view](const CString& name) {
-        std::vector<CNetJumpTarget> targets;
+        std::vector<CNetJumpEntry> targets;
         const auto normal = [](const std::filesystem::path& p) {
             std::error_code ec;
             const std::filesystem::path a = std::filesystem::absolute(p, ec);

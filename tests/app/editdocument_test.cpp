@@ -25,14 +25,14 @@ public:
     using CScriptEditHost::CScriptEditHost;
     void OpenSheet(const std::filesystem::path& path) override { opened.push_back(path); }
     void Ascend() override { ++ascended; }
-    std::vector<CNetJumpTarget> NetJumpTargets(const CString& name) override
+    std::vector<CNetJumpEntry> NetJumpTargets(const CString& name) override
     {
         asked.push_back(name.str());
         if (name.CompareNoCase("CLK") != 0)
             return {};
         return {{"a.dcd", 4}, {"sub/b.dcd", 7}};
     }
-    void JumpToNet(const CNetJumpTarget& target, const CString& name) override
+    void JumpToNet(const CNetJumpEntry& target, const CString& name) override
     {
         jumps.emplace_back(target.index, name.str());
     }

@@ -198,7 +198,7 @@ TEST(EditorDocumentCommands, DescendAscendAndTheNetJumpMoveBetweenSheets)
     // The right button on the wire's name lists the other sheet, relative
     // to this sheet's folder, and the entry jumps there.
     top->Edit().Replay(Events("key Escape\n"));
-    const std::vector<CNetJumpTarget> targets = top->Edit().NetJumpTargets("CLK");
+    const std::vector<CNetJumpEntry> targets = top->Edit().NetJumpTargets("CLK");
     ASSERT_EQ(targets.size(), 1u);
     EXPECT_EQ(targets[0].label, "sub/下位.dcd");
     const CPoint onName = topDoc.MainSheet()
@@ -259,7 +259,7 @@ TEST(EditorDocumentCommands, WithAProjectTheNetJumpStaysAmongItsSheets)
     ASSERT_TRUE(controller && outside);
     // D0 runs on the LED sheet too, not on the power sheet; the sheet
     // outside the project is no target, and offers none.
-    const std::vector<CNetJumpTarget> targets = controller->Edit().NetJumpTargets("d0");
+    const std::vector<CNetJumpEntry> targets = controller->Edit().NetJumpTargets("d0");
     ASSERT_EQ(targets.size(), 1u);
     EXPECT_EQ(targets[0].label, "leds.dcd");
     EXPECT_TRUE(outside->Edit().NetJumpTargets("D0").empty());
