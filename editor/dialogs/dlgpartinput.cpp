@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStringListModel>
 
 #include "editor/dialogs/partpreview.h"
@@ -40,6 +41,18 @@ CDlgPartInput::CDlgPartInput(const CPartRequest& preset, const CPartChoices& cho
     m_nameDisp = new QCheckBox(tr("Show"), this);
     m_nameDisp->setChecked(preset.nameDisp);
     nameLine->addWidget(m_nameDisp);
+    if (m_choices.browse) {
+        auto* browse = new QPushButton(tr("&Browse..."), this);
+        browse->setAutoDefault(false);
+        nameLine->addWidget(browse);
+        connect(browse, &QPushButton::clicked, this, [this] {
+            CString picked;
+            if (m_choices.browse(this, picked)) {
+                m_name->setEditText(ToQString(picked));
+                UpdatePreview();
+            }
+        });
+    }
     auto* nameCaption = new QLabel(tr("Part &name:"), this);
     nameCaption->setBuddy(m_name);
     form->addRow(nameCaption, nameLine);

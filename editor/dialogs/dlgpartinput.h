@@ -25,6 +25,9 @@ struct CPartChoices {
     std::vector<CString> recent;
     std::vector<CString> names;
     std::function<bool(const CString& name, CSheet& gates)> lookup;
+    // The library browser as a picker: the chosen part's name, false when
+    // nothing was picked.  Without it the dialog has no Browse button.
+    std::function<bool(QWidget* parent, CString& name)> browse;
 };
 
 class CDlgPartInput : public QDialog {

@@ -407,6 +407,14 @@ bool CEditAdapter::InputPart(CPartRequest& request)
     choices.lookup = [this](const CString& name, CSheet& gates) {
         return m_engine->FindPart(name, gates);
     };
+    if (m_libraryPicker)
+        choices.browse = [this](QWidget* parent, CString& name) {
+            CPart part;
+            if (!m_libraryPicker(parent, part))
+                return false;
+            name = part.GetPartName();
+            return true;
+        };
     CDlgPartInput dialog(request, choices, &m_view);
     if (dialog.exec() != QDialog::Accepted)
         return false;

@@ -20,6 +20,7 @@
 #include "app/edit/editengine.h"
 #include "app/edit/editscript.h"
 
+class CPart;
 class CVIREOView;
 class QKeyEvent;
 class QMouseEvent;
@@ -74,6 +75,9 @@ public:
     // Where the net index jump finds the other sheets (the main window).
     using NetTargetSource = std::function<std::vector<CNetJumpEntry>(const CString& name)>;
     void SetNetTargetSource(NetTargetSource source) { m_netTargets = std::move(source); }
+    // The library browser the part dialog's Browse opens (the main window).
+    using LibraryPicker = std::function<bool(QWidget* parent, CPart& part)>;
+    void SetLibraryPicker(LibraryPicker picker) { m_libraryPicker = std::move(picker); }
     bool FindDialog(CFindOptions& options) override;
     void ShowFound(const CPoint& sheetPoint) override;
     // The system clipboard, its text in UTF-8 there and CP932 here.
@@ -107,6 +111,7 @@ private:
     CScriptAnswers m_answers;
     std::vector<CString> m_projectNets;
     NetTargetSource m_netTargets;
+    LibraryPicker m_libraryPicker;
     QStringList m_jumpLabels; // the entries of the net index menu being shown
     bool m_replaying = false;
     QRect m_overlay; // the pixels the overlay covered when last drawn

@@ -153,6 +153,8 @@ void CMainFrame::ConnectEditView(CVIREOView* view)
             Qt::UniqueConnection);
     connect(&edit, &CEditAdapter::NetJumpRequested, this, &CMainFrame::OnNetJump,
             Qt::UniqueConnection);
+    edit.SetLibraryPicker(
+        [this](QWidget* parent, CPart& part) { return PickLibraryPart(parent, part); });
     // The net index jump: the other open sheets whose drawing carries a
     // wire of that name, named relative to this sheet's folder.  With a
     // project of two or more sheets, only its sheets and only from one of

@@ -137,6 +137,26 @@ TEST(DlgPartInput, RecentNamesCompletionOverAllNamesAndAPreviewOfTheNamedPart)
     ASSERT_TRUE(dialog.Result(out));
     EXPECT_EQ(out.name, "lm358");
     EXPECT_GE(lookups, 2);
+
+    // Browse is offered only with a picker; what it picks fills the name and the preview.
+    const auto browseButton = [](QDialog& d) -> QPushButton* {
+        for (QPushButton* b : d.findChildren<QPushButton*>())
+            if (b->text().contains("Browse"))
+                return b;
+        return nullptr;
+    };
+    EXPECT_EQ(browseButton(dialog), nullptr);
+    choices.browse = [](QWidget*, CString& picked) {
+        picked = "LM358";
+        return true;
+    };
+    CDlgPartInput browsing(preset, choices);
+    QPushButton* browse = browseButton(browsing);
+    ASSERT_NE(browse, nullptr);
+    browse->click();
+    ASSERT_TRUE(browsing.Result(out));
+    EXPECT_EQ(out.name, "LM358");
+    EXPECT_TRUE(browsing.HasPreview());
 }
 
 TEST(DlgMakeLib, OkNeedsALibraryAndAPackageAndTickedPropertiesAreDropped)
