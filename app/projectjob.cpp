@@ -48,13 +48,22 @@ CJobDocument JobDocumentOf(CVIREODoc& doc)
 std::vector<CJobDocument> CollectParticipants(CVIREOApp& app, std::vector<std::string>& opened)
 {
     std::vector<CJobDocument> docs;
+    for (CVIREODoc* doc : CollectDocuments(app, false, opened))
+        docs.push_back(JobDocumentOf(*doc));
+    return docs;
+}
+
+std::vector<CVIREODoc*> CollectDocuments(CVIREOApp& app, bool withUnchecked,
+                                         std::vector<std::string>& opened)
+{
+    std::vector<CVIREODoc*> docs;
     if (app.ProjectPath().empty()) {
         for (const auto& doc : app.Documents())
-            docs.push_back(JobDocumentOf(*doc));
+            docs.push_back(doc.get());
         return docs;
     }
     std::vector<std::string> sheets;
-    CProjectFile::ReadFileList(app.ProjectPath(), false, false, sheets);
+    CProjectFile::ReadFileList(app.ProjectPath(), withUnchecked, false, sheets);
     for (const std::string& sheet : sheets) {
         const bool wasOpen = app.FindDocument(sheet) != nullptr;
         CVIREODoc* doc = app.OpenDocumentFile(sheet);
@@ -64,7 +73,7 @@ std::vector<CJobDocument> CollectParticipants(CVIREOApp& app, std::vector<std::s
         }
         if (!wasOpen)
             opened.push_back(sheet);
-        docs.push_back(JobDocumentOf(*doc));
+        docs.push_back(doc);
     }
     return docs;
 }

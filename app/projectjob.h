@@ -44,6 +44,10 @@ std::vector<CNetSheet> JobNetSheets(const std::vector<CJobDocument>& docs);
 // opened; one that cannot be opened is reported and skipped); without one,
 // every open document.
 std::vector<CJobDocument> CollectParticipants(CVIREOApp& app, std::vector<std::string>& opened);
+// The same documents themselves; withUnchecked takes every sheet of the
+// project's list.
+std::vector<CVIREODoc*> CollectDocuments(CVIREOApp& app, bool withUnchecked,
+                                         std::vector<std::string>& opened);
 CJobDocument JobDocumentOf(const CVIREODoc& doc);
 // The same, writable.
 CJobDocument JobDocumentOf(CVIREODoc& doc);

@@ -14,19 +14,7 @@
 #include "base/codepage.h"
 #include "commands.h"
 #include "designinput.h"
-
-namespace {
-
-std::string Field(const CString& text)
-{
-    std::string out = ToUtf8(text);
-    for (char& c : out)
-        if (c == '\t' || c == '\n' || c == '\r')
-            c = ' ';
-    return out;
-}
-
-} // namespace
+#include "terminalfield.h"
 
 int FindCommand(const CommandArgs& args)
 {
@@ -65,7 +53,7 @@ int FindCommand(const CommandArgs& args)
     for (const CJobDocument& doc : design.Job().documents) {
         for (const CFindHit& hit : FindOccurrences(*doc.main, options)) {
             std::printf("%s\t%s\t%s\t%d\t%d\n", doc.path.string().c_str(), FindKindName(hit.kind),
-                        Field(hit.text).c_str(), hit.point.x, hit.point.y);
+                        TerminalField(hit.text).c_str(), hit.point.x, hit.point.y);
             ++count;
         }
     }

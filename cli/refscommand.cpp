@@ -18,21 +18,7 @@
 #include "sheet/sheet.h"
 
 #include "commands.h"
-
-namespace {
-
-// A field for the terminal: UTF-8, with tabs and line breaks (possible in
-// texts from binary files) turned into blanks so that a line stays a line.
-std::string Field(const CString& text)
-{
-    std::string out = ToUtf8(text);
-    for (char& c : out)
-        if (c == '\t' || c == '\n' || c == '\r')
-            c = ' ';
-    return out;
-}
-
-} // namespace
+#include "terminalfield.h"
 
 int RefsCommand(const std::vector<std::string>& args)
 {
@@ -82,10 +68,11 @@ int RefsCommand(const std::vector<std::string>& args)
         CString prefix, suffix;
         int number;
         part.GetRefName(prefix, suffix, number);
-        std::printf("%s\t%s\t%d\t%s\t%s\t%s\t%s\n", Field(part.GetRefName()).c_str(),
-                    Field(prefix).c_str(), number, Field(suffix).c_str(),
-                    Field(part.GetRefNameA()).c_str(), Field(part.GetValName()).c_str(),
-                    Field(part.GetPartName()).c_str());
+        std::printf("%s\t%s\t%d\t%s\t%s\t%s\t%s\n", TerminalField(part.GetRefName()).c_str(),
+                    TerminalField(prefix).c_str(), number, TerminalField(suffix).c_str(),
+                    TerminalField(part.GetRefNameA()).c_str(),
+                    TerminalField(part.GetValName()).c_str(),
+                    TerminalField(part.GetPartName()).c_str());
     }
     return kExitOk;
 }

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QSpinBox>
 
+#include "editor/dialogs/shownfieldrow.h"
 #include "editor/view/qtstring.h"
 
 CDlgMakePart::CDlgMakePart(const CPartDialogInput& preset, QWidget* parent)
@@ -18,15 +19,7 @@ CDlgMakePart::CDlgMakePart(const CPartDialogInput& preset, QWidget* parent)
     auto* form = new QFormLayout(this);
     const auto row = [&](const QString& label, const CString& text, bool shown, QLineEdit*& edit,
                          QCheckBox*& disp) {
-        edit = new QLineEdit(ToQString(text), this);
-        disp = new QCheckBox(tr("Show"), this);
-        disp->setChecked(shown);
-        auto* line = new QHBoxLayout;
-        line->addWidget(edit, 1);
-        line->addWidget(disp);
-        auto* caption = new QLabel(label, this);
-        caption->setBuddy(edit);
-        form->addRow(caption, line);
+        AddShownFieldRow(this, form, label, text, shown, edit, disp);
     };
     row(tr("Part &name:"), preset.partName, preset.partNameDisp, m_name, m_nameDisp);
     row(tr("&Reference:"), preset.reference, preset.referenceDisp, m_reference, m_referenceDisp);

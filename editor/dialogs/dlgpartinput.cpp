@@ -12,6 +12,7 @@
 #include <QStringListModel>
 
 #include "editor/dialogs/partpreview.h"
+#include "editor/dialogs/shownfieldrow.h"
 #include "editor/view/qtstring.h"
 #include "sheet/sheet.h"
 
@@ -58,15 +59,7 @@ CDlgPartInput::CDlgPartInput(const CPartRequest& preset, const CPartChoices& cho
     form->addRow(nameCaption, nameLine);
     const auto row = [&](const QString& label, const CString& text, bool shown, QLineEdit*& edit,
                          QCheckBox*& disp) {
-        edit = new QLineEdit(ToQString(text), this);
-        disp = new QCheckBox(tr("Show"), this);
-        disp->setChecked(shown);
-        auto* line = new QHBoxLayout;
-        line->addWidget(edit, 1);
-        line->addWidget(disp);
-        auto* caption = new QLabel(label, this);
-        caption->setBuddy(edit);
-        form->addRow(caption, line);
+        AddShownFieldRow(this, form, label, text, shown, edit, disp);
     };
     row(tr("&Reference:"), preset.reference, preset.referenceDisp, m_reference, m_referenceDisp);
     row(tr("&Value:"), preset.value, preset.valueDisp, m_value, m_valueDisp);

@@ -58,27 +58,7 @@ bool CProjectRun::Prepare()
 
 std::vector<CVIREODoc*> CProjectRun::PdfDocuments(bool allSheets)
 {
-    CVIREOApp& app = m_frame.App();
-    std::vector<CVIREODoc*> docs;
-    if (app.ProjectPath().empty()) {
-        for (const auto& doc : app.Documents())
-            docs.push_back(doc.get());
-        return docs;
-    }
-    std::vector<std::string> sheets;
-    CProjectFile::ReadFileList(app.ProjectPath(), allSheets, false, sheets);
-    for (const std::string& sheet : sheets) {
-        const bool wasOpen = app.FindDocument(sheet) != nullptr;
-        CVIREODoc* doc = app.OpenDocumentFile(sheet);
-        if (!doc) {
-            Host().Message(FormatMessage(2903, FromUtf8(sheet)), CHost::Error);
-            continue;
-        }
-        if (!wasOpen)
-            m_opened.push_back(sheet);
-        docs.push_back(doc);
-    }
-    return docs;
+    return CollectDocuments(m_frame.App(), allSheets, m_opened);
 }
 
 std::filesystem::path CProjectRun::OutputBaseOf(const CProjectJob& job)

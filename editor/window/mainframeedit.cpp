@@ -196,15 +196,27 @@ void CMainFrame::ConnectEditView(CVIREOView* view)
     });
 }
 
+namespace {
+
+// The sheet's title-block file when it is not the one its size gives by
+// default (the dialogs show an empty field for that one).
+QString OwnTitleFile(const CVIREODoc& doc)
+{
+    const QString title = ToQString(doc.GetTitleFile());
+    return title == ToQString(CSchematicFile::TitleFileName(doc.GetSizeIndex())) ? QString()
+                                                                                 : title;
+}
+
+} // namespace
+
 void CMainFrame::OnChangeSize()
 {
     CVIREOView* view = ActiveView();
     if (!view)
         return;
     CVIREODoc& doc = view->Document();
-    const QString title = ToQString(doc.GetTitleFile());
-    const QString def = ToQString(CSchematicFile::TitleFileName(doc.GetSizeIndex()));
-    CDlgFileNew dialog(doc.GetSizeIndex(), title == def ? QString() : title, this);
+    const QString title = OwnTitleFile(doc);
+    CDlgFileNew dialog(doc.GetSizeIndex(), title, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     doc.ChangeSize(dialog.SizeIndex(), ToCString(dialog.TitleFile()));
@@ -220,11 +232,10 @@ void CMainFrame::OnDocumentProperty()
     if (!view)
         return;
     CVIREODoc& doc = view->Document();
-    const QString title = ToQString(doc.GetTitleFile());
-    const QString def = ToQString(CSchematicFile::TitleFileName(doc.GetSizeIndex()));
+    const QString title = OwnTitleFile(doc);
     CDlgFileProperty dialog(ToQString(doc.GetProperty("&Author&")),
-                            ToQString(doc.GetProperty("&Comment&")), doc.GetSizeIndex(),
-                            title == def ? QString() : title, doc.GetFileVersion(), this);
+                            ToQString(doc.GetProperty("&Comment&")), doc.GetSizeIndex(), title,
+                            doc.GetFileVersion(), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     for (const QString& s : {dialog.Author(), dialog.Comment(), dialog.TitleFile()}) {

@@ -20,27 +20,6 @@ using namespace libbytes;
 
 namespace {
 
-// Package names and the part names of their gates, in file order.
-std::vector<std::string> Contents(const std::string& path)
-{
-    ClearLibraryCache();
-    CLibrary lib;
-    lib.SetLibraryName(FromUtf8(path));
-    std::vector<std::string> out;
-    if (!lib.ReadFile())
-        return out;
-    for (const CLibraryRecord& r : lib.Image().Packages()) {
-        std::string s = r.name.str() + ":";
-        CSheet gates;
-        lib.SetPackageName(r.name);
-        lib.ReadPart(&gates, 0);
-        for (POSITION pos = gates.GetFirstPartPos(); pos;)
-            s += " " + gates.GetNextPart(pos)->GetPartName().str();
-        out.push_back(s);
-    }
-    return out;
-}
-
 // The visible texts under a tree item, "package[gate,gate]" each.
 std::string Shown(const QTreeWidgetItem* library)
 {

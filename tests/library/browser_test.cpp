@@ -19,27 +19,6 @@ using libbrowser::Result;
 
 namespace {
 
-// Package names and their gates' part names, in file order.
-std::vector<std::string> Contents(const std::string& path)
-{
-    ClearLibraryCache();
-    CLibrary lib;
-    lib.SetLibraryName(CString(path));
-    std::vector<std::string> out;
-    if (!lib.ReadFile())
-        return out;
-    for (const CLibraryRecord& r : lib.Image().Packages()) {
-        std::string s = r.name.str() + ":";
-        CSheet gates;
-        lib.SetPackageName(r.name);
-        lib.ReadPart(&gates, 0);
-        for (POSITION pos = gates.GetFirstPartPos(); pos;)
-            s += " " + gates.GetNextPart(pos)->GetPartName().str();
-        out.push_back(s);
-    }
-    return out;
-}
-
 using Names = std::vector<std::string>;
 
 }  // namespace

@@ -11,10 +11,13 @@
 #include <vector>
 
 #include "base/archive.h"
+#include "base/codepage.h"
 #include "base/fileio.h"
 #include "base/memoryprofile.h"
 #include "base/profile.h"
+#include "library/library.h"
 #include "library/librarycache.h"
+#include "sheet/sheet.h"
 #include "support/fakehost.h"
 #include "support/tempdir.h"
 
@@ -76,6 +79,28 @@ inline Bytes Library(const std::vector<Bytes>& records)
     for (const Bytes& r : records)
         Append(out, r);
     Append(out, End());
+    return out;
+}
+
+// What a library file holds, read back through the library: "PACKAGE: GATE..."
+// with the part names of each package's gates, in file order.
+inline std::vector<std::string> Contents(const std::string& path)
+{
+    ClearLibraryCache();
+    CLibrary lib;
+    lib.SetLibraryName(FromUtf8(path));
+    std::vector<std::string> out;
+    if (!lib.ReadFile())
+        return out;
+    for (const CLibraryRecord& r : lib.Image().Packages()) {
+        std::string s = r.name.str() + ":";
+        CSheet gates;
+        lib.SetPackageName(r.name);
+        lib.ReadPart(&gates, 0);
+        for (POSITION pos = gates.GetFirstPartPos(); pos;)
+            s += " " + gates.GetNextPart(pos)->GetPartName().str();
+        out.push_back(s);
+    }
     return out;
 }
 
