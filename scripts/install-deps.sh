@@ -15,6 +15,9 @@ packages+=(pcb-rnd ngspice)
 # running program a virtual display and ImageMagick.
 packages+=(qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n libgl-dev)
 packages+=(fontconfig fonts-liberation fonts-ipafont-gothic xvfb xauth imagemagick)
+# The Debian package: cpack finds the programs with file and their library
+# dependencies with dpkg-shlibdeps.
+packages+=(file dpkg-dev)
 if [ "${1:-}" = "--fuzz" ]; then
     packages+=(clang libclang-rt-dev)
 fi
