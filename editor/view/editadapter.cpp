@@ -17,9 +17,9 @@
 #include "app/edit/recentparts.h"
 #include "app/vireodoc.h"
 #include "base/codepage.h"
+#include "editor/dialogs/dlgfind.h"
 #include "editor/dialogs/dlgmakelib.h"
 #include "editor/dialogs/dlgmakepart.h"
-#include "editor/dialogs/dlgfind.h"
 #include "editor/dialogs/dlgmodify.h"
 #include "editor/dialogs/dlgpartinput.h"
 #include "editor/view/qtdc.h"
@@ -579,6 +579,20 @@ bool CEditAdapter::FindDialog(CFindOptions& options)
     if (dialog.exec() != QDialog::Accepted)
         return false;
     options = dialog.Options();
+    return true;
+}
+
+bool CEditAdapter::MoveMouseOnto(const CPoint& sheetPoint)
+{
+    // A replayed script drives the mouse itself.
+    if (m_replaying)
+        return false;
+    QWidget* port = m_view.viewport();
+    const QPoint mouse = port->mapFromGlobal(QCursor::pos());
+    const QPoint at = m_view.SheetToClient(sheetPoint).toPoint();
+    if (!port->rect().contains(mouse) || !port->rect().contains(at))
+        return false;
+    QCursor::setPos(port->mapToGlobal(at));
     return true;
 }
 

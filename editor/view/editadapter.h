@@ -80,6 +80,10 @@ public:
     void SetLibraryPicker(LibraryPicker picker) { m_libraryPicker = std::move(picker); }
     bool FindDialog(CFindOptions& options) override;
     void ShowFound(const CPoint& sheetPoint) override;
+    // The mouse goes onto a sheet point when it lies in the window and the
+    // point is in view (a paste's pivot, a found text); false when it stays.
+    bool MoveMouseOnto(const CPoint& sheetPoint);
+    void MoveCursor(const CPoint& sheetPoint) override { MoveMouseOnto(sheetPoint); }
     // The system clipboard, its text in UTF-8 there and CP932 here.
     bool ClipboardHasText() override;
     std::string ClipboardText() override;

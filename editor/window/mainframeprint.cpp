@@ -5,7 +5,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QCursor>
 #include <QFileDialog>
 #include <QImage>
 #include <QMdiArea>
@@ -142,12 +141,7 @@ void CMainFrame::OnFind(bool next)
 void CMainFrame::ShowFoundPoint(CVIREOView& view, const CPoint& p)
 {
     // The mouse goes onto a visible occurrence; else the view centres it.
-    QWidget* port = view.viewport();
-    const QPoint mouse = port->mapFromGlobal(QCursor::pos());
-    const QPointF at = view.SheetToClient(p);
-    if (port->rect().contains(mouse) && port->rect().contains(at.toPoint()))
-        QCursor::setPos(port->mapToGlobal(at.toPoint()));
-    else
+    if (!view.Edit().MoveMouseOnto(p))
         view.ZoomTo(p, 1.0, true);
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QClipboard>
+#include <QCursor>
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
@@ -46,9 +47,19 @@ TEST(EditorClipboard, ItemsGoFromOneWindowToAnotherAndForeignTextBecomesTexts)
     CVIREOView* to = env.ActiveView();
     ASSERT_NE(to, from);
     ASSERT_TRUE(Engine(to).IsCommandEnabled(editcmd::kPaste));
+    // With the mouse in the window, it goes onto the pasted items' pivot.
+    QWidget* port = to->viewport();
+    QCursor::setPos(port->mapToGlobal(QPoint(3, 3)));
+    const bool cursorMoves = QCursor::pos() == port->mapToGlobal(QPoint(3, 3));
     to->Edit().Command(editcmd::kPaste);
     EXPECT_EQ(Engine(to).State(), editcmd::kPaste);
     EXPECT_EQ(size_t(to->Document().SelectionSheet().Parts().GetCount()), parts);
+    const CPoint pivot =
+        Engine(to).Snap(to->Document().SelectionSheet().GetBoundingRect().CenterPoint());
+    const QPoint at = to->SheetToClient(pivot).toPoint();
+    if (cursorMoves && port->rect().contains(at)) {
+        EXPECT_EQ(port->mapFromGlobal(QCursor::pos()), at);
+    }
     to->Edit().Command(editcmd::kCancel);
     EXPECT_EQ(to->Document().SelectionSheet().GetItemCount(), 0u);
 
